@@ -1,0 +1,45 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install any missing Debian package first, then configure and build.
+
+PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libstb-dev fonts-dejavu-core \
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+GAME_DIR := build/game
+
+.PHONY: run test deps build build-asan game-dir bench clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release
+
+build-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+
+# The game's working folder: data.dat (and, once floors exist, floor.dat).
+game-dir: build
+	mkdir -p $(GAME_DIR)
+	@if [ -x build/release/quorrel-assets ]; then build/release/quorrel-assets --out $(GAME_DIR); fi
+	@if [ -x build/release/quorrel-floors ] && [ -d assets/floors ]; then build/release/quorrel-floors compile assets/floors $(GAME_DIR)/floor.dat; fi
+
+run: game-dir
+	cd $(GAME_DIR) && ../release/quorrel
+
+test: game-dir build-asan
+	ctest --preset release
+	ctest --preset asan
+
+bench: build
+	@for b in build/release/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+
+clean:
+	rm -rf build

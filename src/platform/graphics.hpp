@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+
+namespace q {
+
+bool CreateGraphics();
+void ReleaseGraphics();
+void ApplyTextureFilter();
+void RecreateDevice();
+void ApplyGraphicsSettings();
+bool HasDevice();
+
+// One drawn frame, used by the frame loop: clear to opaque black, begin the
+// scene with the atlas bound, (draw handler), end, present.
+void BeginFrameDraw();
+void EndFrameDraw();
+enum class PresentResult { Ok, DeviceLost };
+PresentResult PresentFrame();
+
+}  // namespace q

@@ -1,0 +1,26 @@
+#include "platform/memory.hpp"
+
+#include <cstdlib>
+
+namespace q {
+
+int liveAllocations = 0;
+static int failCountdown = 0;
+
+void FailAllocationAfter(int n) { failCountdown = n; }
+
+void* AllocZeroed(std::size_t size) {
+    if (failCountdown > 0 && --failCountdown == 0) return nullptr;
+    void* p = std::calloc(1, size == 0 ? 1 : size);
+    if (p) ++liveAllocations;
+    return p;
+}
+
+int FreeCounted(void* p) {
+    if (!p) return 0;
+    std::free(p);
+    --liveAllocations;
+    return 1;
+}
+
+}  // namespace q

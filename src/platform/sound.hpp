@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+
+namespace q {
+
+constexpr int kSoundSlots = 12;  // 0..10 effects, 11 the music
+constexpr int kMusicSlot = 11;
+
+bool InitSound();
+void ReleaseSound();
+void RequestSe(int n);
+void PlaySe(int n);
+void StopAllSe();
+void StartBgm();
+void StopBgm();
+
+// Frame-loop helpers: clear every request before the update, then play the
+// requested slots in ascending order after it.
+void ClearSoundRequests();
+void PlayRequestedSounds();
+bool SoundRequested(int n);
+
+}  // namespace q

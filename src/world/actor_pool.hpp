@@ -1,0 +1,35 @@
+#pragma once
+#include "world/world.hpp"
+
+namespace q {
+
+int InitActorPool(World& w);  // links the sentinels, 400 records on the free list
+Actor* SpawnActor(World& w, int x, int y, int kind, int cell, ActorInit init, int arg = 0);
+Actor* FirstActive(World& w);                 // nullptr when the active list is empty
+Actor* NextActive(World& w, const Actor& a);  // nullptr after the last active record
+Actor* LastActive(World& w);
+Actor* PrevActive(World& w, const Actor& a);
+Actor* FindActor(World& w, Actor* start, int kind);
+Actor* FindPlayer(World& w);  // FindActor(first active, KIND_PLAYER)
+void ReleaseActor(World& w, Actor& a);
+void ReleaseAllActors(World& w);
+int ActiveCount(const World& w);
+int FreeCount(const World& w);
+
+int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorHandler draw);
+
+extern const int KIND_UPDATE_ORDER[kKindCount];
+extern const int KIND_DRAW_ORDER[kKindCount];
+extern const KindSpawner KindSpawnTable[kKindCount];
+
+void UpdateActors(World& w);
+// Calls every draw handler in draw order (no terrain, no HUD).
+void DrawActors(World& w);
+// Terrain, actors, HUD.
+void DrawWorld(World& w, int sceneId, int floorNumber);
+
+// Design name of a handler, for traces and logs ("PlayerWalk"); nullptr for
+// no handler, "?" for one not in the table.
+const char* HandlerName(ActorHandler h);
+
+}  // namespace q

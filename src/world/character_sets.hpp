@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/rect.hpp"
+#include "world/world.hpp"
+
+namespace q {
+
+// Rows by dir (0 right, 1 left, 2 facing the viewer, 3 climbing), eight
+// frames each in the order A, A, B, B, A, A, C, C.
+struct CharacterSet {
+    Rect frames[4][8];
+};
+
+extern const CharacterSet CharacterSets[3];
+
+void DrawCharacter(const Actor& a, const CharacterSet& set);
+
+}  // namespace q

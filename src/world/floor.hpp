@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/rect.hpp"
+#include "world/world.hpp"
+
+namespace q {
+
+constexpr int kFloorCount = 57;  // 1..56 playable, 57 the ending floor
+
+// Loads floor n (1..57) of the floor file into the stage buffers. Returns 1,
+// or 0 when the file is missing or damaged (buffers are zeroed either way).
+int LoadFloor(World& w, int n, const char* path = "floor.dat");
+void PopulateFloor(World& w);
+void SpawnCell(World& w, int column, int row, int cell);
+void DrawTerrain(const World& w);
+Rect TileSourceRect(int t);
+
+}  // namespace q

@@ -1,0 +1,130 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace q {
+
+enum Kind : int32_t {
+    KIND_NONE = 0,
+    KIND_PLAYER = 1,
+    KIND_LBLOCK_0 = 2,
+    KIND_LBLOCK_1 = 3,
+    KIND_BUILDER = 4,
+    KIND_CHASER = 5,
+    KIND_EXIT_LOCK = 6,
+    KIND_PICKUP = 7,
+    KIND_PROP_32x64 = 8,
+    KIND_PROP_48x80 = 9,
+    KIND_FIGURE = 10,
+    KIND_PROP_96x176 = 11,
+    KIND_HEAVY_LBLOCK_0 = 12,
+    KIND_HEAVY_LBLOCK_1 = 13,
+    KIND_CHASER_SPAWNER = 14,
+    kKindCount = 15
+};
+
+constexpr int8_t EXIT_CELL = 31;
+
+// Command codes: one per logic step, never combined.
+enum Command : int32_t { CMD_NONE = 0, CMD_RIGHT = 1, CMD_LEFT = 2, CMD_DOWN = 4, CMD_UP = 8, CMD_ACTION = 16 };
+
+constexpr int32_t PLAY_RESULT_PLAYING = 255;
+constexpr int32_t PLAY_RESULT_CLEARED = 0;
+constexpr int32_t PLAY_RESULT_FAILED = 1;
+
+constexpr int32_t PLAY_MODE_NORMAL = 0;
+constexpr int32_t PLAY_MODE_REPLAY = 2;
+
+struct World;
+struct Actor;
+
+// A state is a handler; changing state is storing another handler.
+using ActorHandler = void (*)(World&, Actor&);
+// Accepts (1) or refuses (0) a freshly cleared record; arg is kind-specific
+// (the L-block's shape dir).
+using ActorInit = int (*)(World&, Actor&, int x, int y, int arg);
+using KindSpawner = void (*)(World&, int x, int y, int kind, int cell);
+
+constexpr int kNoActor = -1;
+
+struct Actor {
+    int32_t kind = 0;
+    int32_t cell = 0;
+    int32_t alive = 0;
+    int32_t prev = kNoActor;  // index in World::actors
+    int32_t next = kNoActor;
+    int32_t x = 0;
+    int32_t oldX = 0;
+    int32_t y = 0;
+    int32_t oldY = 0;
+    int32_t vx = 0;
+    int32_t vy = 0;
+    int32_t command = 0;
+    int32_t fallStep = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t dir = 0;
+    int32_t frame = 0;
+    int32_t timer = 0;
+    int32_t substep = 0;
+    ActorHandler update = nullptr;
+    ActorHandler draw = nullptr;
+};
+
+constexpr int kPoolSize = 400;
+// Sentinel records follow the 400 pool records.
+constexpr int kFreeHead = kPoolSize + 0;
+constexpr int kFreeTail = kPoolSize + 1;
+constexpr int kActiveHead = kPoolSize + 2;
+constexpr int kActiveTail = kPoolSize + 3;
+constexpr int kActorRecords = kPoolSize + 4;
+
+constexpr int kFloorColumns = 40;
+constexpr int kMaxFloorRows = 120;
+constexpr int kTileMapBytes = kMaxFloorRows * kFloorColumns;  // 4800
+constexpr int kOccupancyColumns = 160;
+constexpr int kOccupancyBytes = kTileMapBytes * 16;  // 76800
+constexpr int kReplayBytes = 50000;
+constexpr int kMaxDemoLength = 49990;
+
+// The world of one floor in play, as one value: copying it forks the floor
+// exactly. Links between actors are indices into `actors`.
+struct World {
+    std::array<int8_t, kTileMapBytes> tileMap{};
+    std::array<int8_t, kTileMapBytes> objectMap{};
+    std::array<uint8_t, kOccupancyBytes> occupancyMap{};
+    std::array<uint8_t, kReplayBytes> replayBuffer{};
+    std::array<Actor, kActorRecords> actors{};
+
+    int32_t floorRows = 31;
+    int32_t scrollY = 0;
+    int32_t replayLength = 0;
+    int32_t replayPos = 0;
+
+    int32_t playResult = PLAY_RESULT_PLAYING;
+    int32_t scrollRequest = 0;  // 0 none, 1 view down, 2 view up
+
+    // Player's shared variables.
+    int32_t rightHold = 4;
+    int32_t leftHold = 4;
+    int32_t idleFrames = 0;
+    int32_t heldActor = kNoActor;  // index of the block carried last
+    int32_t liftOriginX = 0;
+    int32_t liftOriginY = 0;
+
+    // Inputs chosen before the floor starts.
+    int32_t playMode = PLAY_MODE_NORMAL;
+    int32_t character = 0;
+    int32_t extraSpawnsEnabled = 1;
+
+    // Sound effects requested during the current step (bit n = effect n);
+    // the play scene hands them to the sound service and clears them.
+    uint32_t soundRequests = 0;
+
+    void RequestSe(int n) { soundRequests |= 1u << n; }
+    Actor& operator[](int index) { return actors[index]; }
+    const Actor& operator[](int index) const { return actors[index]; }
+    int IndexOf(const Actor& a) const { return static_cast<int>(&a - actors.data()); }
+};
+
+}  // namespace q
