@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/rect.hpp"
+
+namespace q::assets {
+
+// One rectangle of the atlas that the game draws, with what it shows.
+struct AtlasRegion {
+    std::string name;
+    Rect rect;
+    std::string shows;
+};
+
+// Every region the game draws, in the order they are painted.
+const std::vector<AtlasRegion>& AtlasRegions();
+
+// The 2048 x 2048 RGBA atlas, painted from code; same sources, same bytes.
+std::vector<uint8_t> BuildAtlasPixels();
+// The atlas as PNG file bytes (archive entry 0).
+std::vector<uint8_t> BuildAtlasPng();
+// A preview of the atlas with every region outlined and named.
+bool WriteAtlasPreview(const char* path);
+
+}  // namespace q::assets
