@@ -56,3 +56,8 @@ bool ReadFramePixels(std::vector<uint32_t>&) { return false; }
 void FailAudioDevice(bool) {}
 }  // namespace headless
 }  // namespace q
+
+#include "platform/wave.hpp"
+namespace q {
+bool ParseWave(const uint8_t*, uint32_t, WaveData*) { return false; }
+}  // namespace q

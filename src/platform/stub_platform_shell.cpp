@@ -46,3 +46,8 @@ const std::vector<std::string>& MessageBoxes() { return boxes; }
 void ClearMessageBoxes() {}
 }  // namespace headless
 }  // namespace q
+
+#include "platform/sdl_window.hpp"
+namespace q {
+SDL_Window* MainSdlWindow() { return nullptr; }
+}  // namespace q
