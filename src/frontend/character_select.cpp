@@ -1,0 +1,55 @@
+// The character selection scene: the wheel, the name of the character in
+// front and its portrait.
+#include "app/scenes.hpp"
+#include "frontend/character_wheel.hpp"
+#include "play/play_state.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/sprite.hpp"
+
+namespace q {
+
+namespace {
+constexpr uint32_t kOpaque = 0xFFFFFFFFu;
+constexpr Rect kHeading{1213, 98, 1399, 125};
+constexpr int kHeadingY = 50;
+constexpr int kFigureWidth = 32;
+constexpr int kFigureHeight = 64;
+constexpr int kNameY = 400;
+constexpr int kFrontAngle = 90;
+constexpr int kPortraitWidth = 140;
+constexpr int kPortraitHeight = 256;
+
+void DrawPortrait(const PortraitSlot& p) {
+    if (p.alpha == 0) return;
+    const Rect dest{p.x, p.y, p.x + kPortraitWidth, p.y + kPortraitHeight};
+    DrawSprite(dest, p.src, (static_cast<uint32_t>(p.alpha) << 24) | 0xFFFFFFu);
+}
+}  // namespace
+
+void CharacterSelectUpdate() {
+    PollKeys();
+    if (IsPressed(ButtonEscape)) {
+        SetScene(SCENE_TITLE);
+        return;
+    }
+    const int confirmed = StepWheel();
+    StepPortraits();
+    // A floor that cannot be loaded leaves the selection on screen.
+    if (confirmed == 1) StartPlay();
+}
+
+void CharacterSelectDraw() {
+    DrawDimBackdrop();
+    DrawSpriteCentered(kHeadingY, 1, kHeading, kOpaque);
+    for (const WheelEntry& e : wheelEntries) {
+        const Rect dest{e.x, e.y, e.x + kFigureWidth, e.y + kFigureHeight};
+        DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kOpaque);
+        if (e.angle == kFrontAngle) DrawSpriteCentered(kNameY, 1, e.nameRect, kOpaque);
+    }
+    // The chosen character's portrait goes last so that it lies on top.
+    for (int i = 0; i < kPortraitSlots; ++i)
+        if (i != character) DrawPortrait(portraitSlots[i]);
+    if (character >= 0 && character < kPortraitSlots) DrawPortrait(portraitSlots[character]);
+}
+
+}  // namespace q

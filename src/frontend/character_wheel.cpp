@@ -1,0 +1,153 @@
+// The three-character wheel and the portraits of the selection screen.
+#include "frontend/character_wheel.hpp"
+
+#include <cmath>
+
+#include "play/play_state.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/sound.hpp"
+
+namespace q {
+
+namespace {
+
+// The wheel's geometry is computed with this rounded pi and truncated, which
+// is what puts the three resting places exactly where the pictures expect them.
+constexpr double kWheelPi = 3.14159;
+constexpr int kWheelCentreX = 213;
+constexpr int kWheelCentreY = 240;
+constexpr int kWheelRadius = 80;
+constexpr int kFrontAngle = 90;
+constexpr int kBackLeftAngle = 210;
+constexpr int kBackRightAngle = 330;
+constexpr int kTurnStep = 10;
+constexpr int kCursorSound = 0;
+
+constexpr int kPortraitStartX = 490;
+constexpr int kPortraitShownX = 370;
+constexpr int kPortraitY = 150;
+constexpr int kPortraitSlide = 10;
+constexpr int kPortraitFade = 10;
+
+struct EntrySpec {
+    int angle;
+    Rect name;
+    Rect poseA, poseB, poseC;
+};
+
+const EntrySpec kEntrySpecs[kWheelEntries] = {
+    {kFrontAngle, {1032, 427, 1093, 453}, {28, 73, 44, 95}, {3, 72, 21, 94}, {51, 72, 69, 94}},
+    {kBackLeftAngle, {1254, 427, 1340, 453}, {101, 69, 115, 96}, {77, 68, 91, 94}, {125, 69, 139, 95}},
+    {kBackRightAngle, {1116, 427, 1230, 453}, {172, 70, 188, 95}, {149, 71, 163, 96}, {197, 71, 211, 96}},
+};
+
+const Rect kPortraitPictures[kWheelEntries] = {
+    {0, 4, 70, 132}, {72, 4, 142, 132}, {144, 4, 214, 132}};
+
+void StartTurn(int step) {
+    for (WheelEntry& e : wheelEntries) {
+        e.handler = WheelTurn;
+        e.angleStep = step;
+    }
+    RequestSe(kCursorSound);
+}
+
+}  // namespace
+
+WheelEntry wheelEntries[kWheelEntries];
+PortraitSlot portraitSlots[kPortraitSlots];
+
+void PlaceOnWheel(WheelEntry* e) {
+    const double r = e->angle * kWheelPi / 180;
+    e->x = static_cast<int32_t>(std::cos(r) * kWheelRadius) + kWheelCentreX;
+    e->y = static_cast<int32_t>(std::sin(r) * kWheelRadius) + kWheelCentreY;
+}
+
+int WheelRest(WheelEntry* e) {
+    // Only the character in front walks on the spot.
+    if (e->angle == kFrontAngle) e->animFrame = (e->animFrame + 1) % kWheelFrames;
+    PlaceOnWheel(e);
+    return 1;
+}
+
+int WheelTurn(WheelEntry* e) {
+    e->animFrame = 0;
+    e->angle += e->angleStep;
+    if (e->angle >= 360) e->angle -= 360;
+    if (e->angle < 0) e->angle += 360;
+    PlaceOnWheel(e);
+    if (e->angle == kFrontAngle || e->angle == kBackLeftAngle || e->angle == kBackRightAngle)
+        e->handler = WheelRest;
+    return 0;
+}
+
+void InitCharacterWheel() {
+    for (int i = 0; i < kWheelEntries; ++i) {
+        WheelEntry& e = wheelEntries[i];
+        const EntrySpec& s = kEntrySpecs[i];
+        e.angle = s.angle;
+        e.angleStep = 0;
+        e.characterId = i;
+        e.animFrame = 0;
+        e.nameRect = s.name;
+        // The walking loop: A, B, A, C, four frames each.
+        for (int f = 0; f < kWheelFrames; ++f) {
+            const int pose = f / 4;
+            e.frames[f] = pose == 1 ? s.poseB : pose == 3 ? s.poseC : s.poseA;
+        }
+        e.handler = WheelRest;
+        PlaceOnWheel(&e);
+    }
+    character = 0;
+}
+
+void InitPortraits() {
+    for (int i = 0; i < kPortraitSlots; ++i) {
+        PortraitSlot& p = portraitSlots[i];
+        p.x = kPortraitStartX;
+        p.y = kPortraitY;
+        p.dx = kPortraitSlide;
+        p.alpha = 0;
+        p.dalpha = kPortraitFade;
+        // Only the three playable characters have a picture; the rest stay empty.
+        p.src = i < kWheelEntries ? kPortraitPictures[i] : Rect{};
+    }
+}
+
+int StepWheel() {
+    int restCount = 0;
+    for (WheelEntry& e : wheelEntries) {
+        if (e.angle == kFrontAngle) character = e.characterId;
+        if (e.handler(&e) == 1) ++restCount;
+    }
+    // While the wheel turns no key is looked at, and nothing is queued.
+    if (restCount != kWheelEntries) return 0;
+    // A later key of the same frame overrides an earlier one.
+    if (IsPressed(ButtonRight)) StartTurn(-kTurnStep);
+    if (IsPressed(ButtonDown)) StartTurn(-kTurnStep);
+    if (IsPressed(ButtonLeft)) StartTurn(kTurnStep);
+    if (IsPressed(ButtonUp)) StartTurn(kTurnStep);
+    if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) return 1;
+    return 0;
+}
+
+void StepPortraits() {
+    for (int i = 0; i < kPortraitSlots; ++i) {
+        PortraitSlot& p = portraitSlots[i];
+        if (i == character) {
+            p.dx = -kPortraitSlide;
+            p.dalpha = kPortraitFade;
+        } else {
+            p.dx = kPortraitSlide;
+            p.dalpha = -kPortraitFade;
+        }
+        p.x += p.dx;
+        if (p.x < kPortraitShownX) p.x = kPortraitShownX;
+        if (p.x > kPortraitStartX) p.x = kPortraitStartX;
+        p.alpha += p.dalpha;
+        if (p.alpha > 255) p.alpha = 255;
+        if (p.alpha < 0) p.alpha = 0;
+    }
+}
+
+}  // namespace q

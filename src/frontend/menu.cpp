@@ -1,0 +1,131 @@
+#include "frontend/menu.hpp"
+
+#include "platform/keyboard.hpp"
+#include "platform/sound.hpp"
+#include "platform/sprite.hpp"
+
+namespace q {
+
+namespace {
+
+constexpr int kItemWidth = 150;
+constexpr int kItemHeight = 25;
+constexpr int kFirstItemY = 250;
+constexpr int kSlideStep = 10;
+constexpr int kFadeStep = 5;
+constexpr int kDimmestAlpha = 128;
+constexpr int kBrightestAlpha = 255;
+constexpr int kCursorSound = 0;
+
+struct ItemSpec {
+    Rect src;
+    MenuAction action;
+};
+
+const ItemSpec kMainSpecs[kMainMenuItems] = {
+    {{280, 0, 430, 25}, ActStartGame},   {{280, 25, 430, 50}, ActFloorSelect},
+    {{280, 50, 430, 75}, ActQuitPrompt}, {{0, 453, 150, 478}, ActOptions},
+    {{280, 75, 430, 100}, ActWatchReplay}, {{155, 453, 305, 478}, ActKeyConfig},
+    {{0, 482, 150, 507}, ActHelp},
+};
+const ItemSpec kQuitSpecs[kQuitMenuItems] = {
+    {{280, 125, 430, 150}, ActBackToTitle},
+    {{280, 100, 430, 125}, ActQuit},
+};
+const ItemSpec kPauseSpecs[kPauseMenuItems] = {
+    {{360, 694, 510, 719}, ActResume},
+    {{360, 721, 510, 746}, ActRetryFloor},
+    {{360, 748, 510, 773}, ActQuitToTitle},
+};
+
+MenuItem mainItems[kMainMenuItems];
+MenuItem quitItems[kQuitMenuItems];
+MenuItem pauseItems[kPauseMenuItems];
+
+void FillItems(MenuItem* items, const ItemSpec* specs, int count) {
+    for (int i = 0; i < count; ++i) {
+        MenuItem& it = items[i];
+        it.x = 0;
+        it.y = kFirstItemY + kItemHeight * i;
+        it.width = kItemWidth;
+        it.height = kItemHeight;
+        // The first entry starts selected, so it is the one that slides in.
+        it.dx = i == 0 ? kSlideStep : -kSlideStep;
+        it.dalpha = i == 0 ? kFadeStep : -kFadeStep;
+        it.src = specs[i].src;
+        it.action = specs[i].action;
+    }
+}
+
+}  // namespace
+
+Menu MainMenu;
+Menu QuitMenu;
+Menu PauseMenu;
+
+void InitMenuItems() {
+    FillItems(mainItems, kMainSpecs, kMainMenuItems);
+    FillItems(quitItems, kQuitSpecs, kQuitMenuItems);
+    FillItems(pauseItems, kPauseSpecs, kPauseMenuItems);
+}
+
+void InitMenus() {
+    MainMenu = {0, kMainMenuItems, mainItems};
+    QuitMenu = {0, kQuitMenuItems, quitItems};
+    PauseMenu = {0, kPauseMenuItems, pauseItems};
+}
+
+int StepMenu(MenuItem* items, int itemCount, Menu& menu) {
+    int c = menu.cursor;
+    // Both directions are looked at, so Up and Down together cancel out.
+    if (IsPressed(ButtonUp)) {
+        c = c - 1;
+        if (c < 0) c = itemCount - 1;
+        RequestSe(kCursorSound);
+    }
+    if (IsPressed(ButtonDown)) {
+        c = c + 1;
+        if (c > itemCount - 1) c = 0;
+        RequestSe(kCursorSound);
+    }
+    for (int i = 0; i < itemCount; ++i) {
+        items[i].dx = -kSlideStep;
+        items[i].dalpha = -kFadeStep;
+    }
+    items[c].dx = kSlideStep;
+    items[c].dalpha = kFadeStep;
+    for (int i = 0; i < itemCount; ++i) {
+        MenuItem& it = items[i];
+        const int rest = (kScreenWidth - it.width) >> 1;
+        it.x += it.dx;
+        if (it.x > rest) it.x = rest;
+        if (it.x < 0) it.x = 0;
+        it.alpha += it.dalpha;
+        if (it.alpha < kDimmestAlpha) it.alpha = kDimmestAlpha;
+        if (it.alpha > kBrightestAlpha) it.alpha = kBrightestAlpha;
+    }
+    menu.cursor = c;
+    return c;
+}
+
+void UpdateMenu(Menu& menu) {
+    StepMenu(menu.items, menu.itemCount, menu);
+    if (!IsPressed(ButtonEnter) && !IsPressed(ButtonZ)) return;
+    MenuItem& chosen = menu.items[menu.cursor];
+    // A choice made while the entry still slides in is dropped, not kept for later.
+    if (chosen.x != kMenuRestX) return;
+    chosen.x = 0;
+    chosen.action();
+    menu.cursor = 0;
+}
+
+void DrawMenu(const Menu& menu) {
+    for (int i = 0; i < menu.itemCount; ++i) {
+        const MenuItem& it = menu.items[i];
+        const Rect dest{it.x, it.y, it.x + it.width, it.y + it.height};
+        const uint32_t colour = (static_cast<uint32_t>(it.alpha & 0xFF) << 24) | 0xFFFFFFu;
+        DrawSprite(dest, it.src, colour);
+    }
+}
+
+}  // namespace q
