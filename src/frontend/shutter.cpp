@@ -1,0 +1,99 @@
+#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/rect.hpp"
+#include "platform/sound.hpp"
+#include "platform/sprite.hpp"
+#include "play/play_field.hpp"
+#include "play/play_state.hpp"
+
+namespace q {
+
+namespace {
+constexpr int kBandCount = 10;
+constexpr int kBandWidth = 64;
+constexpr int kBandHeight = 480;
+// Pixels a band grows or shrinks per frame: a full move takes 32 frames.
+constexpr int kShutterSpeed = 2;
+constexpr int kStripLeft = 512;
+constexpr uint32_t kUntinted = 0xFFFFFFFF;
+constexpr int32_t kReadyFrames = 80;
+
+// All bands move together; band 0 stands for the whole shutter. Left zeroed
+// (open) until the first floor closes it.
+Rect ShutterBand[kBandCount];
+
+void SetBands(int width) {
+    for (int i = 0; i < kBandCount; ++i) {
+        ShutterBand[i] = Rect{kBandWidth * i, 0, kBandWidth * i + width, kBandHeight};
+    }
+}
+}  // namespace
+
+void OpenShutterNow() { SetBands(0); }
+void CloseShutterNow() { SetBands(kBandWidth); }
+
+void StepShutter(int step) {
+    for (Rect& band : ShutterBand) {
+        band.right += step;
+        if (band.right > band.left + kBandWidth) band.right = band.left + kBandWidth;
+        if (band.right < band.left) band.right = band.left;
+    }
+}
+
+bool ShutterOpen() { return ShutterBand[0].right == ShutterBand[0].left; }
+bool ShutterClosed() { return ShutterBand[0].right == ShutterBand[0].left + kBandWidth; }
+
+void DrawShutter() {
+    if (ShutterOpen()) return;
+    // The strip is cut to the band's width, never squeezed into it.
+    const int width = ShutterBand[0].right - ShutterBand[0].left;
+    const Rect strip{kStripLeft, 0, kStripLeft + width, kBandHeight};
+    for (const Rect& band : ShutterBand) DrawSprite(band, strip, kUntinted);
+}
+
+void FloorIntroUpdate() {
+    PollKeys();
+    if (ShutterOpen()) {
+        sceneTimer = kReadyFrames;
+        SetScene(SCENE_READY);
+    } else {
+        StepShutter(-kShutterSpeed);
+    }
+}
+
+void FloorIntroDraw() {
+    DrawPlayField(SCENE_FLOOR_INTRO);
+    DrawReadyCountdown();
+    DrawShutter();
+}
+
+void FloorOutroUpdate() {
+    PollKeys();
+    // The next floor is loaded behind the closed shutter; stepping on keeps it
+    // closed for the intro that reveals it.
+    if (ShutterClosed()) NextFloor();
+    StepShutter(kShutterSpeed);
+}
+
+void FloorOutroDraw() {
+    DrawPlayField(SCENE_FLOOR_OUTRO);
+    DrawShutter();
+}
+
+void EndingIntroUpdate() {
+    PollKeys();
+    if (ShutterOpen()) {
+        StartBgm();
+        SetScene(SCENE_ENDING);
+    } else {
+        StepShutter(-kShutterSpeed);
+    }
+}
+
+void EndingIntroDraw() {
+    DrawPlayField(SCENE_ENDING_INTRO);
+    DrawShutter();
+}
+
+}  // namespace q

@@ -1,0 +1,69 @@
+#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
+#include "play/play_state.hpp"
+#include "world/actor_pool.hpp"
+#include "world/floor.hpp"
+
+namespace q {
+
+namespace {
+constexpr int32_t kLastFloor = 56;
+constexpr int32_t kEndingFloor = 57;
+// Frames the ready countdown shows once the shutter is open.
+constexpr int32_t kReadyFrames = 80;
+
+int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber); }
+}  // namespace
+
+int StartPlay() {
+    if (!HasGameWorld()) return 0;
+    ResetPlayState();
+    // A floor that cannot be read leaves the caller's screen up.
+    if (!LoadCurrentFloor()) return 0;
+    PopulateFloor(GameWorld());
+    CloseShutterNow();
+    sceneTimer = kReadyFrames;
+    SetScene(SCENE_FLOOR_INTRO);
+    return 1;
+}
+
+void NextFloor() {
+    if (!HasGameWorld()) {
+        ReturnToTitle();
+        return;
+    }
+    World& w = GameWorld();
+    ReleaseAllActors(w);
+    // A failed floor is played again from a fresh load.
+    if (w.playResult == PLAY_RESULT_CLEARED) {
+        floorNumber += 1;
+        if (floorNumber > kLastFloor) {
+            floorNumber = 1;
+            // Demo replay runs the floors round again without the ending.
+            if (PlayMode == PLAY_MODE_NORMAL) {
+                StartEnding();
+                return;
+            }
+        }
+    }
+    if (!LoadCurrentFloor()) {
+        ReturnToTitle();
+        return;
+    }
+    ResetPlayState();
+    PopulateFloor(w);
+    sceneTimer = kReadyFrames;
+    SetScene(SCENE_FLOOR_INTRO);
+}
+
+void StartEnding() {
+    if (!HasGameWorld() || !LoadFloor(GameWorld(), kEndingFloor)) {
+        ReturnToTitle();
+        return;
+    }
+    ResetPlayState();
+    PopulateFloor(GameWorld());
+    SetScene(SCENE_ENDING_INTRO);
+}
+
+}  // namespace q

@@ -1,0 +1,87 @@
+#include "app/scenes.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/rect.hpp"
+#include "platform/sound.hpp"
+#include "platform/sprite.hpp"
+#include "play/play_field.hpp"
+#include "play/play_state.hpp"
+
+namespace q {
+
+namespace {
+constexpr int kMapScrollStep = 4;
+constexpr int kSePauseOrMap = 10;
+// The lowest view shows the floor down to one row above its last.
+constexpr int kMapBottomMargin = 496;
+constexpr int kScrollNone = 0;
+constexpr int kScrollDown = 1;
+constexpr int kScrollUp = 2;
+
+constexpr Rect kMapLabel{834, 109, 877, 119};
+constexpr int kMapLabelY = 150;
+constexpr uint32_t kHalfTransparent = 0x80FFFFFF;
+constexpr Rect kMapHint{834, 208, 978, 232};
+constexpr int kMapHintX = 480;
+constexpr int kMapHintY = 2;
+constexpr uint32_t kUntinted = 0xFFFFFFFF;
+
+// Actors follow the view so they keep their places on the floor.
+void ShiftActorsForRequest(int request) {
+    if (request == kScrollDown) ShiftActorsBy(-kMapScrollStep);
+    if (request == kScrollUp) ShiftActorsBy(kMapScrollStep);
+}
+}  // namespace
+
+void MapViewUpdate() {
+    PollKeys();
+    if (!HasGameWorld()) return;
+    World& w = GameWorld();
+    w.scrollRequest = kScrollNone;
+    // Down is looked at first and wins while held, even at the bottom.
+    if (IsHeld(ButtonDown)) {
+        if (w.scrollY < w.floorRows * 16 - kMapBottomMargin) {
+            w.scrollY += kMapScrollStep;
+            w.scrollRequest = kScrollDown;
+        }
+    } else if (IsHeld(ButtonUp)) {
+        if (w.scrollY > 0) {
+            w.scrollY -= kMapScrollStep;
+            w.scrollRequest = kScrollUp;
+        }
+    }
+    ShiftActorsForRequest(w.scrollRequest);
+    if (IsPressed(ButtonCtrl)) {
+        RequestSe(kSePauseOrMap);
+        SetScene(SCENE_MAP_RETURN);
+    }
+}
+
+void MapViewDraw() {
+    DrawPlayField(SCENE_MAP_VIEW);
+    DrawSpriteCentered(kMapLabelY, 2, kMapLabel, kHalfTransparent);
+    DrawSpriteAt(kMapHintX, kMapHintY, 1, kUntinted, kMapHint);
+}
+
+void MapReturnUpdate() {
+    PollKeys();
+    if (!HasGameWorld()) {
+        SetScene(SCENE_PLAY);
+        return;
+    }
+    World& w = GameWorld();
+    w.scrollRequest = kScrollNone;
+    if (w.scrollY < savedScrollY) {
+        w.scrollY += kMapScrollStep;
+        w.scrollRequest = kScrollDown;
+    }
+    if (savedScrollY < w.scrollY) {
+        w.scrollY -= kMapScrollStep;
+        w.scrollRequest = kScrollUp;
+    }
+    ShiftActorsForRequest(w.scrollRequest);
+    if (w.scrollY == savedScrollY) SetScene(SCENE_PLAY);
+}
+
+void MapReturnDraw() { DrawPlayField(SCENE_MAP_RETURN); }
+
+}  // namespace q

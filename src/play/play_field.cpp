@@ -1,0 +1,35 @@
+#include "play/play_field.hpp"
+
+#include "platform/rect.hpp"
+#include "platform/sprite.hpp"
+#include "play/play_state.hpp"
+#include "world/actor_pool.hpp"
+
+namespace q {
+
+namespace {
+constexpr Rect kReadyLabel{834, 97, 878, 107};
+constexpr int kReadyLabelY = 150;
+constexpr int kReadyLabelScale = 2;
+constexpr int kCountdownX = 310;
+constexpr int kCountdownY = 260;
+constexpr uint32_t kUntinted = 0xFFFFFFFF;
+}  // namespace
+
+void DrawPlayField(int sceneId) {
+    if (!HasGameWorld()) return;
+    DrawWorld(GameWorld(), sceneId, floorNumber);
+}
+
+void DrawReadyCountdown() {
+    DrawSpriteCentered(kReadyLabelY, kReadyLabelScale, kReadyLabel, kUntinted);
+    DrawNumber(kCountdownX, kCountdownY, sceneTimer, 2, 10);
+}
+
+void ShiftActorsBy(int dy) {
+    if (!HasGameWorld() || dy == 0) return;
+    World& w = GameWorld();
+    for (Actor* a = LastActive(w); a != nullptr; a = PrevActive(w, *a)) a->y += dy;
+}
+
+}  // namespace q

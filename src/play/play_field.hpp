@@ -1,0 +1,14 @@
+#pragma once
+// Drawing and scrolling helpers shared by the scenes that show a floor.
+
+namespace q {
+
+// The floor, its actors and the overlay; nothing before the world exists.
+void DrawPlayField(int sceneId);
+// The countdown label at twice its size and the frames left beneath it.
+void DrawReadyCountdown();
+// Moves every actor's y by dy, last actor first, so actors keep their world
+// positions while the view moves.
+void ShiftActorsBy(int dy);
+
+}  // namespace q

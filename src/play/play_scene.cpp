@@ -1,0 +1,99 @@
+#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/sound.hpp"
+#include "play/play_field.hpp"
+#include "play/play_state.hpp"
+#include "world/actor_pool.hpp"
+#include "world/play_step.hpp"
+
+namespace q {
+
+namespace {
+// Frames the result picture stays before the shutter closes.
+constexpr int32_t kResultFrames = 150;
+constexpr int kSePauseOrMap = 10;
+
+void ClearScrollRequest() {
+    if (HasGameWorld()) GameWorld().scrollRequest = 0;
+}
+
+// One step of the world; the scene runs it on every other frame.
+void PlayLogicStep(World& w) {
+    PollKeys();
+    UpdateActors(w);
+    ApplyScroll(w);
+    ShiftActorsForScroll(w);
+    if (CheckPlayResult(w)) {
+        sceneTimer = kResultFrames;
+        StopBgm();
+        SetScene(SCENE_RESULT);
+    }
+    ForwardWorldSounds();
+    // Looked at after the result, so Esc or Ctrl in the same step wins over
+    // the result scene; the result is noticed again when play resumes.
+    CheckPlayKeys();
+}
+}  // namespace
+
+void ForwardWorldSounds() {
+    if (!HasGameWorld()) return;
+    World& w = GameWorld();
+    for (int n = 0; n < kSoundSlots; ++n) {
+        if (w.soundRequests & (1u << n)) RequestSe(n);
+    }
+    w.soundRequests = 0;
+}
+
+void CheckPlayKeys() {
+    if (IsPressed(ButtonEscape)) {
+        RequestSe(kSePauseOrMap);
+        SetScene(SCENE_PAUSE);
+    } else if (IsPressed(ButtonCtrl)) {
+        if (HasGameWorld()) savedScrollY = GameWorld().scrollY;
+        RequestSe(kSePauseOrMap);
+        SetScene(SCENE_MAP_VIEW);
+    }
+}
+
+void ReadyUpdate() {
+    PollKeys();
+    ClearScrollRequest();
+    sceneTimer -= 1;
+    // Only a fresh press skips: a confirm key still held from the previous
+    // screen does not.
+    if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) sceneTimer = 0;
+    if (sceneTimer <= 0) {
+        sceneTimer = 0;
+        SetScene(SCENE_PLAY);
+        StartBgm();
+    }
+}
+
+void ReadyDraw() {
+    DrawPlayField(SCENE_READY);
+    DrawReadyCountdown();
+}
+
+void PlayUpdate() {
+    ClearScrollRequest();
+    if (logicPhase == 0 && HasGameWorld()) PlayLogicStep(GameWorld());
+    logicPhase = 1 - logicPhase;
+}
+
+void PlayDraw() { DrawPlayField(SCENE_PLAY); }
+
+void ResultUpdate() {
+    PollKeys();
+    ClearScrollRequest();
+    sceneTimer -= 1;
+    if (sceneTimer <= 0) {
+        sceneTimer = 0;
+        OpenShutterNow();
+        SetScene(SCENE_FLOOR_OUTRO);
+    }
+}
+
+void ResultDraw() { DrawPlayField(SCENE_RESULT); }
+
+}  // namespace q
