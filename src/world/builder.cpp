@@ -1,0 +1,102 @@
+// The builder: a slow creature that paces its ledge, drops an L-block into
+// every gap it reaches and turns back there.
+#include "world/actor_pool.hpp"
+#include "world/character_sets.hpp"
+#include "world/collision.hpp"
+#include "world/creatures.hpp"
+#include "world/handlers.hpp"
+
+namespace q {
+
+namespace {
+
+constexpr int kWidth = 16;
+constexpr int kHeight = 32;
+constexpr int kFallSpeed = 4;
+constexpr int kStepsPerPixel = 3;  // it moves one pixel every third step
+constexpr int kGroundTile = 28;
+constexpr int kDropSound = 6;
+constexpr int kFlatWidth = 48;
+constexpr int kFlatHeight = 8;
+constexpr int kSetOffset = 2;  // drawn as the character two after the player's
+
+}  // namespace
+
+int BuilderInit(World&, Actor& a, int x, int y, int) {
+    InitActorBox(a, x, y, kWidth, kHeight, BuilderWalk, BuilderDraw);
+    a.vx = 1;
+    a.vy = kFallSpeed;
+    return 1;
+}
+
+void BuilderWalk(World& w, Actor& a) {
+    a.oldX = a.x;
+    a.oldY = a.y;
+    a.y += a.vy;
+    TileFloorBelow(w, a, kGroundTile);
+    BlockFloorBelow(w, a);
+    a.timer += 1;
+    if (a.timer >= kStepsPerPixel) {
+        a.timer = 0;
+        a.x += a.vx;
+        a.frame += 1;
+        if (a.frame > 7) a.frame = 0;
+    }
+    int d = 0;
+    if (a.vx > 0) {
+        d = 1;
+        a.dir = 0;
+    } else if (a.vx < 0) {
+        d = 2;
+        a.dir = 1;
+    }
+    const int tileBlocked = TileSideTests[d](w, a);
+    const int blockBlocked = BlockSideTests[d](w, a);
+    const int blocked = tileBlocked | blockBlocked;
+    int gap = 0;
+    // Only the terrain ahead counts as an edge; a block lying in the gap
+    // does not keep the builder from turning there.
+    if (OnColumn(a) && TileAt(w, a.dir == 0 ? a.x + 16 : a.x - 16, a.y + kHeight) < kGroundTile) {
+        BuilderPlaceBlock(w, a);
+        gap = 1;
+    }
+    if (blocked == 1 || gap == 1) {
+        a.vx = -a.vx;
+        a.dir = 1 - a.dir;
+    }
+    KillPlayerOnTouch(w, a);
+}
+
+void BuilderPlaceBlock(World& w, Actor& a) {
+    const int bx = a.dir == 0 ? a.x + 16 : a.x - 32;
+    const int below = a.y + kHeight;
+    // The 32 x 32 square under the new block's place must be free of floor
+    // and of other blocks; the place itself is not looked at.
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            if (TileAt(w, bx + 16 * j, below + 16 * i) >= kGroundTile) return;
+    for (int i = 0; i < 8; ++i)
+        for (int j = 0; j < 8; ++j)
+            if (OccupiedAt(w, bx + 4 * j, below + 4 * i) == 1) return;
+    // The block's raised quarter points the way the builder was walking.
+    const int kind = a.dir == 0 ? KIND_LBLOCK_1 : KIND_LBLOCK_0;
+    const int shapeDir = a.dir == 0 ? 1 : 0;
+    SpawnActor(w, bx, a.y, kind, 0, LBlockInit, shapeDir);
+    w.RequestSe(kDropSound);
+}
+
+void BuilderDraw(World& w, Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }
+
+void KillPlayerOnTouch(World& w, Actor& creature) {
+    Actor* player = FindPlayer(w);
+    if (!player || !BoxesOverlap(*player, creature)) return;
+    player->width = kFlatWidth;
+    player->height = kFlatHeight;
+    w.playResult = PLAY_RESULT_FAILED;
+}
+
+const CharacterSet& CharacterSetFor(const World& w, int offset) {
+    return CharacterSets[((w.character + offset) % 3 + 3) % 3];
+}
+
+}  // namespace q

@@ -1,0 +1,182 @@
+// The chaser: walks at the player's pace on two steps out of three, hops
+// 16-pixel steps, turns at higher walls and takes ladders towards the
+// player's height.
+#include "world/actor_pool.hpp"
+#include "world/character_sets.hpp"
+#include "world/collision.hpp"
+#include "world/creatures.hpp"
+#include "world/handlers.hpp"
+
+namespace q {
+
+namespace {
+
+constexpr int kWidth = 16;
+constexpr int kHeight = 32;
+constexpr int kWalkSpeed = 4;
+constexpr int kClimbSpeed = 4;
+constexpr int kFloorTile = 24;  // stops it falling on foot
+constexpr int kSolidTile = 31;  // stops it rising on foot, and any climb
+constexpr int kRestFallStep = 6;
+constexpr int kLastFallStep = 11;
+constexpr int kSetOffset = 1;  // drawn as the character one after the player's
+// The same rise and fall as the player's: six steps up by 4, then down by 4.
+constexpr int kSpeedByFallStep[12] = {-4, -4, -4, -4, -4, -4, 4, 4, 4, 4, 4, 4};
+
+bool IsLadderTile(int t) { return t >= 24 && t <= 29; }
+
+void AdvanceAnimation(Actor& a) {
+    a.frame += 1;
+    if (a.frame > 7) a.frame = 0;
+    a.timer += 1;
+    if (a.timer > 2) a.timer = 0;
+}
+
+}  // namespace
+
+int ChaserInit(World& w, Actor& a, int x, int y, int) {
+    InitActorBox(a, x, y, kWidth, kHeight, ChaserWalk, ChaserDraw);
+    const Actor* player = FindPlayer(w);
+    if (!player) return 0;
+    a.command = player->x > x ? CMD_RIGHT : CMD_LEFT;
+    return 1;
+}
+
+void ChaserWalk(World& w, Actor& a) {
+    a.oldX = a.x;
+    a.oldY = a.y;
+    if (a.command == CMD_RIGHT) {
+        a.dir = 0;
+        a.vx = kWalkSpeed;
+    } else if (a.command == CMD_LEFT) {
+        a.dir = 1;
+        a.vx = -kWalkSpeed;
+    }
+    a.vy = kSpeedByFallStep[a.fallStep];
+    a.y += a.vy;
+    if (a.fallStep < kLastFallStep) a.fallStep += 1;
+
+    const int vi = VerticalIndex(a.vy);
+    int v = a.vy > 0 ? TileFloorBelow(w, a, kFloorTile) : TileCeilingAbove(w, a, kSolidTile);
+    v |= BlockVerticalTests[vi](w, a);
+
+    // It does not move sideways while falling, and rests every third step.
+    if (a.oldY >= a.y && (a.timer == 0 || a.timer == 2)) a.x += a.vx;
+
+    const int d = SideIndex(a.vx);
+    const int tileSide = TileSideTests[d](w, a);
+    const int blockSide = BlockSideTests[d](w, a);
+    const int s = tileSide | blockSide;
+
+    if (v == 2 && s == 1) {
+        if (HeadroomBlocked(w, a) == 0)
+            a.fallStep = 0;
+        else
+            ChaserTurn(w, a);
+    }
+    AdvanceAnimation(a);
+
+    const bool aligned = OnColumn(a);
+    if (aligned && OnLadder(w, a)) ChaserEnterLadder(w, a);
+    if (v == 2 && aligned && OnLadderTop(w, a)) ChaserDescend(w, a);
+    KillPlayerOnTouch(w, a);
+}
+
+void ChaserClimb(World& w, Actor& a) {
+    a.oldX = a.x;
+    a.oldY = a.y;
+    a.dir = 3;
+    if (a.command == CMD_DOWN)
+        a.vy = kClimbSpeed;
+    else if (a.command == CMD_UP)
+        a.vy = -kClimbSpeed;
+    a.y += a.vy;
+
+    const int vi = VerticalIndex(a.vy);
+    const int tileHit = TileVerticalTests[vi](w, a, kSolidTile);
+    const int blockHit = BlockVerticalTests[vi](w, a);
+    if ((tileHit | blockHit) != 0) ChaserLeaveLadder(w, a);
+
+    const bool aligned = OnColumn(a);
+    if (aligned && OnLadder(w, a) == 0) ChaserLeaveLadder(w, a);
+    if (aligned) ChaserLevelCheck(w, a);
+    AdvanceAnimation(a);
+    KillPlayerOnTouch(w, a);
+}
+
+void ChaserTurn(World&, Actor& a) {
+    if (a.command == CMD_RIGHT) {
+        a.command = CMD_LEFT;
+        a.dir = 1;
+        a.vx = -kWalkSpeed;
+    } else {
+        a.command = CMD_RIGHT;
+        a.dir = 0;
+        a.vx = kWalkSpeed;
+    }
+}
+
+void ChaserEnterLadder(World& w, Actor& a) {
+    const Actor* player = FindPlayer(w);
+    if (!player) return;
+    // The climbing direction is fixed by where the player is now.
+    if (player->y > a.y)
+        a.vy = kClimbSpeed;
+    else if (player->y < a.y)
+        a.vy = -kClimbSpeed;
+    else
+        return;
+    a.vx = 0;
+    a.command = CMD_NONE;
+    a.dir = 3;
+    a.update = ChaserClimb;
+}
+
+void ChaserDescend(World& w, Actor& a) {
+    const Actor* player = FindPlayer(w);
+    if (!player || player->y <= a.y) return;
+    a.vx = 0;
+    a.command = CMD_DOWN;
+    a.vy = kClimbSpeed;
+    a.dir = 3;
+    a.update = ChaserClimb;
+}
+
+void ChaserLeaveLadder(World& w, Actor& a) {
+    const Actor* player = FindPlayer(w);
+    if (!player) return;
+    a.vy = 0;
+    a.command = CMD_NONE;
+    a.frame = 0;
+    a.timer = 1;
+    a.fallStep = kRestFallStep;
+    // It always walks off towards the player.
+    if (player->x > a.x) {
+        a.command = CMD_RIGHT;
+        a.vx = kWalkSpeed;
+        a.dir = 0;
+    } else {
+        a.command = CMD_LEFT;
+        a.vx = -kWalkSpeed;
+        a.dir = 1;
+    }
+    a.update = ChaserWalk;
+}
+
+void ChaserLevelCheck(World& w, Actor& a) {
+    const Actor* player = FindPlayer(w);
+    if (!player) return;
+    if (a.y + kHeight - 1 >= player->y && player->y + player->height - 1 >= a.y) ChaserLeaveLadder(w, a);
+}
+
+int OnLadderTop(const World& w, const Actor& a) {
+    if (!IsLadderTile(TileAt(w, a.x, a.y + kHeight))) return 0;
+    for (int i = 0; i < 8; ++i)
+        for (int j = 0; j < 8; ++j)
+            if (OccupiedAt(w, a.x + 4 * j, a.y + kHeight + 4 * i) == 1) return 0;
+    return 1;
+}
+
+void ChaserDraw(World& w, Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }
+
+}  // namespace q

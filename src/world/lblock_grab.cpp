@@ -1,0 +1,64 @@
+// Taking hold of an L-block: where the player must stand, and whether the
+// block is free to be lifted.
+#include "world/actor_pool.hpp"
+#include "world/collision.hpp"
+#include "world/handlers.hpp"
+#include "world/lblock.hpp"
+
+namespace q {
+
+namespace {
+
+constexpr int kLiftSound = 5;
+
+// The three 16 x 16 squares that must be empty before a block can be lifted,
+// by dir: above the raised quarter, above the notch, and the notch itself.
+constexpr int kClearSquares[2][3][2] = {
+    {{0, -16}, {16, -16}, {16, 0}},
+    {{0, 0}, {0, -16}, {16, -16}},
+};
+
+}  // namespace
+
+int GrabPositionMatches(const Actor& player, const Actor& block) {
+    const int dx = player.x - block.x;
+    const int dy = player.y - block.y;
+    // The block may stand 16 pixels lower only when its near quarter is the
+    // raised one.
+    if (player.dir == 1) {
+        if (dx != 32) return 0;
+        if (block.dir == 1) return dy == 0 || dy == 16 || dy == -16;
+        if (block.dir == 0) return dy == 0 || dy == 16;
+        return 0;
+    }
+    if (player.dir == 0) {
+        if (dx != -16) return 0;
+        if (block.dir == 0) return dy == 0 || dy == 16 || dy == -16;
+        if (block.dir == 1) return dy == 0 || dy == 16;
+        return 0;
+    }
+    return 0;
+}
+
+int LBlockClearAbove(const World& w, const Actor& block) {
+    const int dir = block.dir == 1 ? 1 : 0;
+    for (const auto& square : kClearSquares[dir])
+        if (RegionOccupied(w, block.x + square[0], block.y + square[1])) return 0;
+    return 1;
+}
+
+void TryGrabLBlock(World& w, Actor& player) {
+    for (Actor* block = FirstActive(w); block; block = NextActive(w, *block)) {
+        if (!IsLBlockKind(block->kind)) continue;
+        if (!GrabPositionMatches(player, *block)) continue;
+        if (block->update != LBlockRest) continue;
+        if (!LBlockClearAbove(w, *block)) continue;
+        w.liftOriginX = block->x;
+        w.liftOriginY = block->y;
+        block->update = LBlockLift;
+        SetPlayerHandler(w, PlayerFrozen);
+        w.RequestSe(kLiftSound);
+    }
+}
+
+}  // namespace q

@@ -1,0 +1,217 @@
+// The seven states of an L-block: falling, resting (with the wobble before a
+// fall), and the two-step moves of a lift and a put-down.
+#include "platform/sprite.hpp"
+#include "world/actor_pool.hpp"
+#include "world/collision.hpp"
+#include "world/handlers.hpp"
+#include "world/lblock.hpp"
+
+namespace q {
+
+namespace {
+
+constexpr int kFallSpeed = 16;
+constexpr int kLiftSpeed = 8;
+constexpr int kShiftSpeed = 8;
+constexpr int kLowerSpeed = 8;
+constexpr int kMoveSteps = 2;  // steps of a sideways or downward half-move
+// Blocks, the builder and a carrying player stand on tiles from this number up.
+constexpr int kBlockFloorTile = 28;
+constexpr int kWobbleDrop = 4;  // pixels a wobbling block is drawn lower
+constexpr uint32_t kOpaque = 0xFFFFFFFF;
+
+// Atlas pictures by look (first, heavy) and dir.
+constexpr Rect kLBlockPictures[2][2] = {
+    {{216, 0, 248, 32}, {216, 32, 248, 64}},
+    {{322, 246, 354, 278}, {322, 278, 354, 310}},
+};
+
+void BeginStep(Actor& a) {
+    a.oldX = a.x;
+    a.oldY = a.y;
+}
+
+}  // namespace
+
+bool IsLBlockKind(int kind) {
+    return kind == KIND_LBLOCK_0 || kind == KIND_LBLOCK_1 || kind == KIND_HEAVY_LBLOCK_0 ||
+           kind == KIND_HEAVY_LBLOCK_1;
+}
+
+int LBlockInit(World&, Actor& a, int x, int y, int dir) {
+    a.x = a.oldX = x;
+    a.y = a.oldY = y;
+    a.width = a.height = kLBlockSize;
+    a.dir = dir;
+    a.command = 0;
+    a.vx = 0;
+    a.vy = 0;
+    a.frame = 0;
+    a.fallStep = 0;
+    a.timer = kLBlockRestSteps;
+    a.update = LBlockFall;
+    a.draw = LBlockDraw;
+    return 1;
+}
+
+int LBlockNeighbourBelow(World& w, Actor& block, int dy) {
+    for (Actor* other = FirstActive(w); other; other = NextActive(w, *other)) {
+        if (!IsLBlockKind(other->kind) || other->dir != block.dir) continue;
+        const int dx = block.dir == 1 ? block.x - other->x : other->x - block.x;
+        if (dx == kLBlockSize && block.y - other->y == dy) {
+            block.y = block.oldY;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void CancelBlockMove(World& w, Actor& block, ActorHandler blockHandler, ActorHandler playerHandler) {
+    block.x = w.liftOriginX;
+    block.y = w.liftOriginY;
+    block.update = blockHandler;
+    SetPlayerHandler(w, playerHandler);
+}
+
+void LBlockFall(World& w, Actor& a) {
+    BeginStep(a);
+    a.vx = 0;
+    a.vy = kFallSpeed;
+    a.y += kFallSpeed;
+    // Each test may put y back, and the next one sees that.
+    const int onTile = TileFloorBelow(w, a, kBlockFloorTile);
+    const int onBlock = BlockFloorBelow(w, a);
+    const int onStair = LBlockNeighbourBelow(w, a, -16);
+    if (onTile | onBlock | onStair) {
+        a.timer = kLBlockRestSteps;
+        a.update = LBlockRest;
+        return;
+    }
+    PushPlayerDown(w, a);
+    SquashCreatures(w, a);
+}
+
+void LBlockRest(World& w, Actor& a) {
+    BeginStep(a);
+    const int below = a.y + kLBlockSize;
+    // The two tile numbers are ORed, not compared one by one: 16 and 12 hold.
+    const int tiles = TileAt(w, a.x, below) | TileAt(w, a.x + kLBlockSize - 1, below);
+    const int onTile = tiles >= kBlockFloorTile;
+    const int onBlock = (OccupiedAt(w, a.x, below) | OccupiedAt(w, a.x + kLBlockSize - 1, below)) == 1;
+    const int onStair = LBlockNeighbourBelow(w, a, -kLBlockSize);
+    if (onTile || onBlock || onStair) {
+        a.timer = kLBlockRestSteps;
+        return;
+    }
+    a.timer -= 1;
+    if (a.timer <= 0) a.update = LBlockFall;
+}
+
+void LBlockLift(World& w, Actor& a) {
+    BeginStep(a);
+    Actor* player = FindPlayer(w);
+    if (!player) {
+        // Nobody holds it up any more: drop it where the lift started.
+        CancelBlockMove(w, a, LBlockFall, PlayerWalk);
+        return;
+    }
+    if (player->y - a.y == kLBlockSize) {
+        a.timer = kMoveSteps;
+        a.vx = player->x > a.x ? kShiftSpeed : -kShiftSpeed;
+        a.update = LBlockShiftIn;
+    } else {
+        a.vy = -kLiftSpeed;
+        a.y -= kLiftSpeed;
+        if (LBlockVerticalTest(w, a) == 1) CancelBlockMove(w, a, LBlockFall, PlayerWalk);
+    }
+    LiftCreatures(w, a);
+}
+
+void LBlockShiftIn(World& w, Actor& a) {
+    BeginStep(a);
+    if (a.timer > 0) {
+        a.timer -= 1;
+        a.x += a.vx;
+        if (LBlockSideTest(w, a) == 1) CancelBlockMove(w, a, LBlockFall, PlayerWalk);
+    }
+    // Looked at whatever the move did, so a block stopped on its last move is
+    // still taken into the player's hands.
+    if (a.timer == 0) {
+        a.vx = 0;
+        a.update = LBlockCarried;
+        w.heldActor = w.IndexOf(a);
+        SetPlayerHandler(w, PlayerCarry);
+    }
+    LiftCreatures(w, a);
+}
+
+void LBlockCarried(World& w, Actor& a) {
+    BeginStep(a);
+    Actor* player = FindPlayer(w);
+    if (!player) {
+        a.update = LBlockFall;
+        return;
+    }
+    a.y = player->y - kLBlockSize;
+    a.x = player->dir == 0 ? player->x : player->x - 16;
+    const int dy = a.y - a.oldY;
+    const int dx = a.x - a.oldX;
+    a.vy = dy;
+    const int v = dy != 0 ? LBlockVerticalTest(w, a) : 0;
+    a.vx = dx;
+    const int h = LBlockSideTest(w, a);
+    if (v == 1) {
+        player->y = player->oldY;
+        player->fallStep = 6;
+    }
+    if (h == 1) {
+        player->x = player->oldX;
+        player->fallStep = 6;
+    }
+    if (v == 2) {
+        // The load stays on what it hit; the player drops away from under it.
+        SetPlayerHandler(w, PlayerWalk);
+        a.update = LBlockRest;
+    }
+    LiftCreatures(w, a);
+}
+
+void LBlockShiftOut(World& w, Actor& a) {
+    BeginStep(a);
+    if (a.timer > 0) {
+        a.timer -= 1;
+        a.x += a.vx;
+        if (LBlockSideTest(w, a) == 1) CancelBlockMove(w, a, LBlockCarried, PlayerCarry);
+    }
+    if (a.timer == 0) {
+        a.timer = kMoveSteps;
+        a.vy = kLowerSpeed;
+        a.update = LBlockLower;
+    }
+}
+
+void LBlockLower(World& w, Actor& a) {
+    BeginStep(a);
+    if (a.timer > 0) {
+        a.timer -= 1;
+        a.y += a.vy;
+        if (LBlockVerticalTest(w, a) == 2) CancelBlockMove(w, a, LBlockCarried, PlayerCarry);
+    }
+    if (a.timer == 0) {
+        a.vx = 0;
+        a.vy = kFallSpeed;
+        a.update = LBlockFall;
+        SetPlayerHandler(w, PlayerWalk);
+    }
+}
+
+void LBlockDraw(World&, Actor& a) {
+    const bool heavy = a.kind == KIND_HEAVY_LBLOCK_0 || a.kind == KIND_HEAVY_LBLOCK_1;
+    const int dir = a.dir == 1 ? 1 : 0;
+    // A block about to fall shakes: lower on every odd count of its wobble.
+    const bool wobbleDown = a.update == LBlockRest && a.timer < kLBlockRestSteps && (a.timer & 1) != 0;
+    const int top = wobbleDown ? a.y + kWobbleDrop : a.y;
+    DrawSprite(Rect{a.x, top, a.x + kLBlockSize, top + kLBlockSize}, kLBlockPictures[heavy ? 1 : 0][dir], kOpaque);
+}
+
+}  // namespace q

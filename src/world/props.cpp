@@ -1,0 +1,61 @@
+// The simple kinds: the exit lock that opens once every pickup is taken, the
+// pickups, the still pictures, and the figure of the player's character.
+#include "platform/sprite.hpp"
+#include "world/actor_pool.hpp"
+#include "world/character_sets.hpp"
+#include "world/collision.hpp"
+#include "world/creatures.hpp"
+#include "world/handlers.hpp"
+
+namespace q {
+
+namespace {
+
+constexpr int kPickupSound = 1;
+constexpr uint32_t kOpaque = 0xFFFFFFFF;
+
+// Atlas picture of each picture kind, drawn stretched into the actor's box;
+// kinds without one draw nothing here.
+struct PropPicture {
+    int kind;
+    Rect source;
+};
+constexpr PropPicture kPropPictures[] = {
+    {KIND_EXIT_LOCK, {216, 64, 248, 96}},   {KIND_PICKUP, {232, 96, 248, 112}},
+    {KIND_PROP_32x64, {472, 87, 505, 152}}, {KIND_PROP_48x80, {463, 1, 511, 81}},
+    {KIND_PROP_96x176, {928, 334, 1024, 510}},
+};
+
+}  // namespace
+
+void ExitLockTick(World& w, Actor& a) {
+    // A pickup taken this step still counts: it leaves the list only at the
+    // next step's removal pass, so the lock opens a step later.
+    if (FindActor(w, FirstActive(w), KIND_PICKUP)) return;
+    SetObjectCell(w, a.x, a.y, EXIT_CELL);
+    SetObjectCell(w, a.x + 16, a.y, EXIT_CELL);
+    a.alive = 0;
+}
+
+void PickupTick(World& w, Actor& a) {
+    if (!TouchesPlayer(w, a)) return;
+    a.alive = 0;
+    w.RequestSe(kPickupSound);
+}
+
+void PropDraw(World&, Actor& a) {
+    for (const PropPicture& p : kPropPictures) {
+        if (p.kind != a.kind) continue;
+        DrawSprite(Rect{a.x, a.y, a.x + a.width, a.y + a.height}, p.source, kOpaque);
+        return;
+    }
+}
+
+void FigureDraw(World& w, Actor& a) {
+    // Always the standing picture facing the viewer.
+    a.dir = 2;
+    a.frame = 0;
+    DrawCharacter(a, CharacterSetFor(w, 0));
+}
+
+}  // namespace q
