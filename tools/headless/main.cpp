@@ -1,0 +1,72 @@
+// quorrel-headless [--script FILE] [--frames N] [--log FILE]
+// The whole game without a window, sound device or waiting, driven by a key
+// script; see runner.hpp and script.hpp.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "headless/runner.hpp"
+#include "headless/script.hpp"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+int Usage(const char* problem) {
+    std::fprintf(stderr, "quorrel-headless: %s\nusage: quorrel-headless [--script FILE] [--frames N] [--log FILE]\n",
+                 problem);
+    return kUsageError;
+}
+
+bool ParseCount(const char* text, int64_t* out) {
+    char* end = nullptr;
+    const long long value = std::strtoll(text, &end, 10);
+    if (end == text || *end != '\0' || value < 0) return false;
+    *out = value;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace q::headless_tool;
+    RunOptions options;
+    const char* scriptPath = nullptr;
+    const char* logPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) return Usage(("missing value after " + arg).c_str());
+        if (arg == "--script") {
+            scriptPath = argv[++i];
+        } else if (arg == "--frames") {
+            if (!ParseCount(argv[++i], &options.frames)) return Usage("--frames takes a count");
+        } else if (arg == "--log") {
+            logPath = argv[++i];
+        } else {
+            return Usage(("unknown option " + arg).c_str());
+        }
+    }
+
+    if (scriptPath) {
+        std::ifstream in(scriptPath, std::ios::binary);
+        if (!in) return Usage((std::string("cannot read ") + scriptPath).c_str());
+        std::ostringstream text;
+        text << in.rdbuf();
+        std::string error;
+        if (!ParseScript(text.str(), &options.events, &error)) {
+            return Usage((std::string(scriptPath) + ": " + error).c_str());
+        }
+    }
+
+    std::FILE* log = stdout;
+    if (logPath) {
+        log = std::fopen(logPath, "w");
+        if (!log) return Usage((std::string("cannot write ") + logPath).c_str());
+    }
+    options.log = log;
+    const int code = RunHeadless(options);
+    if (log != stdout) std::fclose(log);
+    return code;
+}
