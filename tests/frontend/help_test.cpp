@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "app/scenes.hpp"
+#include "frontend/help.hpp"
+#include "frontend_harness.hpp"
+
+namespace q {
+namespace {
+
+using namespace frontend_test;
+
+class HelpTest : public FrontendTest {
+protected:
+    void SetUp() override {
+        FrontendTest::SetUp();
+        InitHelpPages();
+        SetScene(SCENE_HELP);
+    }
+    static void Tap(int32_t key) {
+        Frame(HelpUpdate, {key});
+        Frame(HelpUpdate);
+    }
+};
+
+TEST_F(HelpTest, FirstPageSlidesInOverTwentyEightFrames) {
+    Idle(HelpUpdate, 27);
+    EXPECT_EQ(helpPages[0].pictureY, 88);
+    EXPECT_EQ(helpPages[0].captionY, 264);
+    Frame(HelpUpdate);
+    EXPECT_EQ(helpPages[0].pictureY, 90);
+    EXPECT_EQ(helpPages[0].captionY, 262);
+    for (int i = 1; i < kHelpPageCount; ++i) {
+        EXPECT_EQ(helpPages[i].pictureY, -128);
+        EXPECT_EQ(helpPages[i].captionY, 480);
+    }
+}
+
+TEST_F(HelpTest, PagesWrapBothWays) {
+    Tap(VK_LEFT);
+    EXPECT_EQ(helpCursor, 14);
+    Tap(VK_RIGHT);
+    EXPECT_EQ(helpCursor, 0);
+    Frame(HelpUpdate, {VK_RIGHT});
+    EXPECT_EQ(helpCursor, 1);
+    EXPECT_TRUE(SoundRequested(0));
+}
+
+TEST_F(HelpTest, LeavingPageSlidesOutWhileTheNewOneComesIn) {
+    Idle(HelpUpdate, 30);
+    Frame(HelpUpdate, {VK_RIGHT});
+    EXPECT_EQ(helpPages[0].pictureY, 82);
+    EXPECT_EQ(helpPages[0].captionY, 270);
+    EXPECT_EQ(helpPages[1].pictureY, -120);
+    EXPECT_EQ(helpPages[1].captionY, 472);
+    Idle(HelpUpdate, 30);
+    EXPECT_EQ(helpPages[0].pictureY, -128);
+    EXPECT_EQ(helpPages[0].captionY, 480);
+    EXPECT_EQ(helpPages[1].pictureY, 90);
+}
+
+TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
+    Tap(VK_RIGHT);
+    Tap(VK_RIGHT);
+    Idle(HelpUpdate, 30);
+    Frame(HelpUpdate, {VK_RETURN});
+    EXPECT_EQ(CurrentScene(), SCENE_TITLE);
+    EXPECT_EQ(helpCursor, 0);
+    EXPECT_EQ(helpPages[2].pictureY, 90) << "pages keep their place between visits";
+    Frame(HelpUpdate);
+    EXPECT_EQ(helpPages[2].pictureY, 82);
+    EXPECT_EQ(helpPages[0].pictureY, -120);
+}
+
+TEST_F(HelpTest, EscapeDoesNothing) {
+    Frame(HelpUpdate, {VK_ESCAPE});
+    EXPECT_EQ(CurrentScene(), SCENE_HELP);
+}
+
+TEST_F(HelpTest, ShownPageIsDrawnLastOverTheOthers) {
+    Tap(VK_RIGHT);
+    auto draws = Draws(HelpDraw);
+    ASSERT_EQ(draws.size(), 1u + 2u * kHelpPageCount + 1u);
+    const DrawCall& picture = draws[draws.size() - 3];
+    const DrawCall& caption = draws[draws.size() - 2];
+    EXPECT_EQ(picture.src, (Rect{512, 512, 640, 640}));
+    EXPECT_EQ(picture.dest, (Rect{256, -112, 384, 16})) << "centred, coming down";
+    EXPECT_EQ(caption.src, (Rect{9, 546, 139, 571}));
+    EXPECT_EQ(draws.back().dest.top, 459);
+}
+
+}  // namespace
+}  // namespace q

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "app/scenes.hpp"
+#include "frontend/key_config.hpp"
+#include "frontend_harness.hpp"
+
+namespace q {
+namespace {
+
+using namespace frontend_test;
+
+class KeyConfigTest : public FrontendTest {
+protected:
+    void SetUp() override {
+        FrontendTest::SetUp();
+        SetScene(SCENE_KEY_CONFIG);
+    }
+    static void Tap(int32_t key) {
+        Frame(KeyConfigUpdate, {key});
+        Frame(KeyConfigUpdate);
+    }
+};
+
+TEST_F(KeyConfigTest, StartsOnSpaceAndStepsThroughShiftToTheLetters) {
+    EXPECT_EQ(actionKeyChoice, 26);
+    Tap(VK_RIGHT);
+    EXPECT_EQ(actionKeyChoice, 27);
+    Tap(VK_RIGHT);
+    EXPECT_EQ(actionKeyChoice, 0);
+    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_A);
+    Tap(VK_LEFT);
+    EXPECT_EQ(actionKeyChoice, 27);
+    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_SHIFT);
+}
+
+TEST_F(KeyConfigTest, RightAndLeftTogetherLeaveTheChoiceButClickTwice) {
+    Frame(KeyConfigUpdate, {VK_RIGHT, VK_LEFT});
+    EXPECT_EQ(actionKeyChoice, 26);
+    EXPECT_TRUE(SoundRequested(0));
+}
+
+TEST_F(KeyConfigTest, ActionReboundToShiftAnsweresShiftAndNotSpace) {
+    Tap(VK_RIGHT);
+    Frame(KeyConfigUpdate, {VK_RETURN});
+    EXPECT_EQ(CurrentScene(), SCENE_TITLE);
+    HoldOnly({});
+    PollKeys();
+    HoldOnly({VK_SHIFT});
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+    HoldOnly({});
+    PollKeys();
+    HoldOnly({VK_SPACE});
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 0);
+    EXPECT_FALSE(IsHeld(ButtonAction));
+}
+
+TEST_F(KeyConfigTest, ChoosingZSharesTheKeyWithTheConfirmButton) {
+    for (int i = 0; i < 3; ++i) Tap(VK_LEFT);  // Space, Z... : 26 -> 25
+    ASSERT_EQ(actionKeyChoice, 23);
+    Tap(VK_RIGHT);
+    Tap(VK_RIGHT);
+    ASSERT_EQ(actionKeyChoice, 25);
+    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_Z);
+    HoldOnly({VK_Z});
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+    EXPECT_EQ(IsPressed(ButtonZ), 1);
+}
+
+TEST_F(KeyConfigTest, EscapeAndOtherKeysDoNothing) {
+    Frame(KeyConfigUpdate, {VK_ESCAPE});
+    Frame(KeyConfigUpdate, {VK_SPACE});
+    EXPECT_EQ(CurrentScene(), SCENE_KEY_CONFIG);
+    EXPECT_EQ(actionKeyChoice, 26);
+}
+
+TEST_F(KeyConfigTest, KeyPicturesAreLaidOutNineLettersToARow) {
+    EXPECT_EQ(KeyChoicePicture(0), (Rect{1032, 490, 1064, 524}));
+    EXPECT_EQ(KeyChoicePicture(8), (Rect{1296, 490, 1328, 524}));
+    EXPECT_EQ(KeyChoicePicture(9), (Rect{1032, 525, 1064, 559}));
+    EXPECT_EQ(KeyChoicePicture(25), (Rect{1263, 560, 1295, 594}));
+    EXPECT_EQ(KeyChoicePicture(26), (Rect{1032, 455, 1128, 489}));
+    EXPECT_EQ(KeyChoicePicture(27), (Rect{1226, 455, 1322, 489}));
+}
+
+TEST_F(KeyConfigTest, ScreenShowsTheChosenKeyBesideTheLabel) {
+    Tap(VK_RIGHT);
+    auto draws = Draws(KeyConfigDraw);
+    ASSERT_EQ(draws.size(), 5u);
+    EXPECT_EQ(draws[2].dest, (Rect{0, 300, 343, 328}));
+    EXPECT_EQ(draws[3].dest, (Rect{500, 300, 596, 334}));
+    EXPECT_EQ(draws[3].src, KeyChoicePicture(27));
+}
+
+}  // namespace
+}  // namespace q

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "app/scenes.hpp"
+#include "frontend/character_wheel.hpp"
+#include "frontend_harness.hpp"
+#include "play/play_state.hpp"
+
+namespace q {
+namespace {
+
+using namespace frontend_test;
+
+class WheelTest : public FrontendTest {
+protected:
+    void SetUp() override {
+        FrontendTest::SetUp();
+        character = 2;
+        InitCharacterWheel();
+        InitPortraits();
+    }
+    // The wheel and portrait steps of one frame, as the selection scene runs them.
+    static void Step() {
+        PollKeys();
+        confirmed = StepWheel();
+        StepPortraits();
+    }
+    static int confirmed;
+};
+int WheelTest::confirmed = 0;
+
+int FrontEntry() {
+    for (int i = 0; i < kWheelEntries; ++i)
+        if (wheelEntries[i].angle == 90) return i;
+    return -1;
+}
+
+TEST_F(WheelTest, RestPlacesAreFrontBackLeftBackRight) {
+    EXPECT_EQ(character, 0);
+    EXPECT_EQ(wheelEntries[0].x, 213);
+    EXPECT_EQ(wheelEntries[0].y, 319);
+    EXPECT_EQ(wheelEntries[1].x, 144);
+    EXPECT_EQ(wheelEntries[1].y, 201);
+    EXPECT_EQ(wheelEntries[2].x, 282);
+    EXPECT_EQ(wheelEntries[2].y, 200);
+}
+
+TEST_F(WheelTest, PlacesFollowTheCircleTruncatedTowardZero) {
+    WheelEntry e;
+    e.angle = 0;
+    PlaceOnWheel(&e);
+    EXPECT_EQ(e.x, 293);
+    EXPECT_EQ(e.y, 240);
+    e.angle = 180;
+    PlaceOnWheel(&e);
+    EXPECT_EQ(e.x, 134) << "cos is a hair above -1 with the rounded pi, and truncates up";
+    EXPECT_EQ(e.y, 240);
+    e.angle = 270;
+    PlaceOnWheel(&e);
+    EXPECT_EQ(e.x, 213);
+    EXPECT_EQ(e.y, 161) << "sin is a hair above -1 with the rounded pi, and truncates up";
+}
+
+TEST_F(WheelTest, RightBringsCharacterOneToTheFrontInTwelveFrames) {
+    Frame(Step, {VK_RIGHT});
+    EXPECT_TRUE(SoundRequested(0));
+    Idle(Step, 11);
+    EXPECT_NE(wheelEntries[1].angle, 90);
+    Frame(Step);
+    EXPECT_EQ(wheelEntries[1].angle, 90);
+    EXPECT_EQ(wheelEntries[1].x, 213);
+    EXPECT_EQ(wheelEntries[1].y, 319);
+    EXPECT_EQ(wheelEntries[0].angle, 330);
+    EXPECT_EQ(wheelEntries[2].angle, 210);
+    EXPECT_EQ(character, 0) << "not yet: the front is noticed at the start of a frame";
+    Frame(Step);
+    EXPECT_EQ(character, 1);
+    EXPECT_EQ(portraitSlots[1].x, 480) << "its portrait starts to slide in on that frame";
+}
+
+TEST_F(WheelTest, LeftTurnsTheOtherWay) {
+    Frame(Step, {VK_LEFT});
+    Idle(Step, 13);
+    EXPECT_EQ(FrontEntry(), 2);
+    EXPECT_EQ(character, 2);
+}
+
+TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
+    Frame(Step, {VK_RIGHT});
+    Frame(Step);
+    Frame(Step, {VK_LEFT});
+    Frame(Step);
+    Frame(Step, {VK_RETURN});
+    EXPECT_EQ(confirmed, 0);
+    EXPECT_FALSE(SoundRequested(0));
+    Idle(Step, 20);
+    EXPECT_EQ(FrontEntry(), 1) << "the Left press was not queued";
+    for (const WheelEntry& e : wheelEntries) EXPECT_EQ(e.handler, &WheelRest);
+}
+
+TEST_F(WheelTest, EnterWithATurnKeyConfirmsTheCharacterInFront) {
+    Idle(Step, 2);
+    Frame(Step, {VK_RIGHT, VK_RETURN});
+    EXPECT_EQ(confirmed, 1);
+    EXPECT_EQ(character, 0);
+    EXPECT_EQ(wheelEntries[0].handler, &WheelTurn) << "the turn still starts";
+}
+
+TEST_F(WheelTest, RightAndLeftTogetherTurnWithTheLaterKey) {
+    Frame(Step, {VK_RIGHT, VK_LEFT});
+    for (const WheelEntry& e : wheelEntries) EXPECT_EQ(e.angleStep, 10);
+}
+
+TEST_F(WheelTest, OnlyTheFrontCharacterWalks) {
+    Idle(Step, 5);
+    EXPECT_EQ(wheelEntries[0].animFrame, 5);
+    EXPECT_EQ(wheelEntries[1].animFrame, 0);
+    Idle(Step, 11);
+    EXPECT_EQ(wheelEntries[0].animFrame, 0) << "the walking loop has 16 frames";
+}
+
+TEST_F(WheelTest, ChosenPortraitSlidesInAndFadesUp) {
+    Idle(Step, 12);
+    EXPECT_EQ(portraitSlots[0].x, 370);
+    EXPECT_EQ(portraitSlots[0].alpha, 120);
+    Idle(Step, 14);
+    EXPECT_EQ(portraitSlots[0].alpha, 255);
+    EXPECT_EQ(portraitSlots[1].x, 490);
+    EXPECT_EQ(portraitSlots[1].alpha, 0);
+    EXPECT_EQ(portraitSlots[126].alpha, 0);
+}
+
+TEST_F(WheelTest, EscapeLeavesForTheTitleEvenMidTurn) {
+    SetScene(SCENE_CHARACTER_SELECT);
+    Frame(CharacterSelectUpdate, {VK_RIGHT});
+    Frame(CharacterSelectUpdate);
+    Frame(CharacterSelectUpdate, {VK_ESCAPE});
+    EXPECT_EQ(CurrentScene(), SCENE_TITLE);
+}
+
+TEST_F(WheelTest, ScreenShowsWheelNameAndOnlyVisiblePortraits) {
+    auto first = Draws(CharacterSelectDraw);
+    EXPECT_TRUE(Drew(first, Rect{1213, 98, 1399, 125})) << "heading";
+    EXPECT_TRUE(Drew(first, Rect{1032, 427, 1093, 453})) << "name of character 0";
+    EXPECT_FALSE(Drew(first, Rect{1254, 427, 1340, 453})) << "names of the back entries";
+    EXPECT_FALSE(Drew(first, Rect{0, 4, 70, 132})) << "portraits start transparent";
+    Idle(Step, 3);
+    auto later = Draws(CharacterSelectDraw);
+    ASSERT_FALSE(later.empty());
+    EXPECT_EQ(later.back().src, (Rect{0, 4, 70, 132}));
+    EXPECT_EQ(later.back().dest, (Rect{460, 150, 600, 406})) << "drawn at twice its size";
+    EXPECT_EQ(later.back().colour, 0x1EFFFFFFu);
+}
+
+}  // namespace
+}  // namespace q
