@@ -1,0 +1,183 @@
+// The pool of 400 actor records, its free and active lists, and the passes
+// that update and draw the actors kind by kind.
+#include "world/actor_pool.hpp"
+
+#include "platform/sprite.hpp"
+#include "world/collision.hpp"
+#include "world/floor.hpp"
+
+namespace q {
+
+namespace {
+
+void Unlink(World& w, Actor& a) {
+    w[a.prev].next = a.next;
+    w[a.next].prev = a.prev;
+}
+
+// Inserts record `index` just before the tail sentinel `tail`.
+void AppendBefore(World& w, int tail, int index) {
+    Actor& a = w[index];
+    Actor& t = w[tail];
+    a.prev = t.prev;
+    a.next = tail;
+    w[t.prev].next = index;
+    t.prev = index;
+}
+
+// Every field but the links, as a freshly taken record has them.
+void ClearFields(Actor& a) {
+    const int prev = a.prev;
+    const int next = a.next;
+    a = Actor{};
+    a.prev = prev;
+    a.next = next;
+}
+
+}  // namespace
+
+const int KIND_UPDATE_ORDER[kKindCount] = {1, 10, 2, 3, 12, 13, 4, 5, 14, 7, 6, 8, 9, 11, 0};
+const int KIND_DRAW_ORDER[kKindCount] = {14, 8, 9, 11, 6, 7, 2, 3, 12, 13, 4, 5, 1, 10, 0};
+
+int InitActorPool(World& w) {
+    for (int s = kFreeHead; s <= kActiveTail; ++s) {
+        w[s] = Actor{};
+        w[s].kind = -1;
+    }
+    w[kFreeHead].next = kFreeTail;
+    w[kFreeTail].prev = kFreeHead;
+    w[kActiveHead].next = kActiveTail;
+    w[kActiveTail].prev = kActiveHead;
+    for (int i = 0; i < kPoolSize; ++i) {
+        w[i] = Actor{};
+        AppendBefore(w, kFreeTail, i);
+    }
+    return 1;
+}
+
+Actor* SpawnActor(World& w, int x, int y, int kind, int cell, ActorInit init, int arg) {
+    const int index = w[kFreeHead].next;
+    if (index == kFreeTail) return nullptr;
+    Actor& a = w[index];
+    ClearFields(a);
+    if (!init(w, a, x, y, arg)) return nullptr;
+    Unlink(w, a);
+    a.alive = 1;
+    a.kind = kind;
+    a.cell = cell;
+    // The marker that produced the actor is used up.
+    if (cell >= 0 && cell < kTileMapBytes) w.objectMap[cell] = 0;
+    AppendBefore(w, kActiveTail, index);
+    return &a;
+}
+
+Actor* FirstActive(World& w) {
+    const int i = w[kActiveHead].next;
+    return i == kActiveTail ? nullptr : &w[i];
+}
+
+Actor* NextActive(World& w, const Actor& a) {
+    const int i = a.next;
+    return (i == kActiveTail || i == kNoActor) ? nullptr : &w[i];
+}
+
+Actor* LastActive(World& w) {
+    const int i = w[kActiveTail].prev;
+    return i == kActiveHead ? nullptr : &w[i];
+}
+
+Actor* PrevActive(World& w, const Actor& a) {
+    const int i = a.prev;
+    return (i == kActiveHead || i == kNoActor) ? nullptr : &w[i];
+}
+
+Actor* FindActor(World& w, Actor* start, int kind) {
+    for (Actor* a = start; a; a = NextActive(w, *a))
+        if (a->kind == kind) return a;
+    return nullptr;
+}
+
+Actor* FindPlayer(World& w) { return FindActor(w, FirstActive(w), KIND_PLAYER); }
+
+void ReleaseActor(World& w, Actor& a) {
+    Unlink(w, a);
+    AppendBefore(w, kFreeTail, w.IndexOf(a));
+}
+
+void ReleaseAllActors(World& w) {
+    Actor* a = FirstActive(w);
+    while (a) {
+        Actor* next = NextActive(w, *a);
+        ReleaseActor(w, *a);
+        a = next;
+    }
+}
+
+int ActiveCount(const World& w) {
+    int n = 0;
+    for (int i = w[kActiveHead].next; i != kActiveTail; i = w[i].next) ++n;
+    return n;
+}
+
+int FreeCount(const World& w) {
+    int n = 0;
+    for (int i = w[kFreeHead].next; i != kFreeTail; i = w[i].next) ++n;
+    return n;
+}
+
+int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorHandler draw) {
+    a.x = a.oldX = x;
+    a.y = a.oldY = y;
+    a.width = width;
+    a.height = height;
+    a.update = update;
+    a.draw = draw;
+    a.dir = 2;
+    a.vy = 0;
+    a.vx = 0;
+    a.fallStep = 6;
+    a.command = 0;
+    a.frame = 0;
+    a.substep = 0;
+    a.timer = 0;
+    return 1;
+}
+
+void UpdateActors(World& w) {
+    RebuildOccupancy(w);
+
+    // Actors killed during the previous step leave now, so they were still
+    // drawn on the frames in between.
+    Actor* a = FirstActive(w);
+    while (a) {
+        Actor* next = NextActive(w, *a);
+        if (a->alive == 0) ReleaseActor(w, *a);
+        a = next;
+    }
+
+    for (int kind : KIND_UPDATE_ORDER) {
+        // The successor is read after the handler, so actors appended during
+        // the pass are visited in it.
+        for (Actor* b = FirstActive(w); b; b = NextActive(w, *b))
+            if (b->kind == kind && b->update) b->update(w, *b);
+    }
+
+    if (w.playMode != PLAY_MODE_NORMAL) {
+        w.replayPos += 1;
+        if (w.replayPos > w.replayLength - 1) w.replayPos = w.replayLength - 1;
+    }
+}
+
+void DrawActors(World& w) {
+    for (int kind : KIND_DRAW_ORDER)
+        for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+            if (a->kind == kind && a->draw) a->draw(w, *a);
+}
+
+void DrawWorld(World& w, int sceneId, int floorNumber) {
+    DrawTerrain(w);
+    DrawActors(w);
+    DrawPlayHud(sceneId, floorNumber);
+}
+
+}  // namespace q

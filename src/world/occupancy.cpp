@@ -1,0 +1,127 @@
+// The occupancy grid of the L-blocks: rebuilt from the blocks at the start of
+// every step, and the quarter-by-quarter tests a moving block makes with it.
+#include <cstring>
+
+#include "world/actor_pool.hpp"
+#include "world/collision.hpp"
+#include "world/handlers.hpp"
+
+namespace q {
+
+const uint8_t LBlockShapeFine[2][8][8] = {
+    {
+        {1, 1, 1, 1, 0, 0, 0, 0},
+        {1, 1, 1, 1, 0, 0, 0, 0},
+        {1, 1, 1, 1, 0, 0, 0, 0},
+        {1, 1, 1, 1, 0, 0, 0, 0},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+    },
+    {
+        {0, 0, 0, 0, 1, 1, 1, 1},
+        {0, 0, 0, 0, 1, 1, 1, 1},
+        {0, 0, 0, 0, 1, 1, 1, 1},
+        {0, 0, 0, 0, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1},
+    },
+};
+
+const uint8_t LBlockShapeQuarters[2][2][2] = {
+    {{1, 0}, {1, 1}},
+    {{0, 1}, {1, 1}},
+};
+
+namespace {
+
+// Blocks only ever hold dir 0 or 1; anything else is read as 1 rather than
+// indexing past the shape tables.
+int ShapeIndex(int dir) { return dir == 0 ? 0 : 1; }
+
+void StampShape(World& w, int x, int y, int dir, uint8_t value) {
+    const auto& shape = LBlockShapeFine[ShapeIndex(dir)];
+    for (int i = 0; i < 8; ++i) {
+        for (int j = 0; j < 8; ++j) {
+            if (!shape[i][j]) continue;
+            const int index = OccupancyIndex(w, x + 4 * j, y + 4 * i);
+            if (index >= 0) w.occupancyMap[index] = value;
+        }
+    }
+}
+
+// A 16 x 16 box standing in for one quarter of a block; reverting it leaves
+// the block alone.
+Actor QuarterProbe(const Actor& block, int i, int j) {
+    Actor probe{};
+    probe.x = probe.oldX = block.x + 16 * j;
+    probe.y = probe.oldY = block.y + 16 * i;
+    probe.width = 16;
+    probe.height = 16;
+    probe.vx = block.vx;
+    probe.vy = block.vy;
+    return probe;
+}
+
+}  // namespace
+
+void RebuildOccupancy(World& w) {
+    const int used = w.floorRows * kFloorColumns * 16;
+    if (used > 0) std::memset(w.occupancyMap.data(), 0, static_cast<size_t>(used));
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+        if (IsLBlockKind(a->kind)) StampShape(w, a->x, a->y, a->dir, 1);
+}
+
+void PaintLBlockCells(World& w, int x, int y, int dir, int value) {
+    StampShape(w, x, y, dir, static_cast<uint8_t>(value));
+}
+
+int LBlockSideTest(World& w, Actor& block) {
+    PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 0);
+    const int d = SideIndex(block.vx);
+    const auto& quarters = LBlockShapeQuarters[ShapeIndex(block.dir)];
+    int result = 0;
+    for (int i = 0; i < 2; ++i) {
+        for (int j = 0; j < 2; ++j) {
+            if (!quarters[i][j]) continue;
+            Actor probe = QuarterProbe(block, i, j);
+            const int tile = TileSideTests[d](w, probe);
+            const int cells = BlockSideTests[d](w, probe);
+            result |= tile | cells;
+        }
+    }
+    PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 1);
+    if (result == 1) block.x = block.oldX;
+    return result;
+}
+
+int LBlockVerticalTest(World& w, Actor& block) {
+    PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 0);
+    const int v = VerticalIndex(block.vy);
+    const auto& quarters = LBlockShapeQuarters[ShapeIndex(block.dir)];
+    int result = 0;
+    for (int i = 0; i < 2; ++i) {
+        for (int j = 0; j < 2; ++j) {
+            if (!quarters[i][j]) continue;
+            Actor probe = QuarterProbe(block, i, j);
+            const int tile = TileVerticalTests[v](w, probe, 28);
+            const int cells = BlockVerticalTests[v](w, probe);
+            result |= tile | cells;
+        }
+    }
+    PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 1);
+    if (result != 0) block.y = block.oldY;
+    return result;
+}
+
+int RegionOccupied(const World& w, int x, int y) {
+    int any = 0;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) any |= OccupiedAt(w, x + 4 * j, y + 4 * i);
+    return any;
+}
+
+}  // namespace q
