@@ -18,6 +18,12 @@ void ReleaseAllKeys();
 // Text of every message box shown so far.
 const std::vector<std::string>& MessageBoxes();
 void ClearMessageBoxes();
+// The next PumpWindowEvents sees a close request (the window's close box).
+void RequestClose();
+// Make the next CreateMainWindow fail.
+void FailMainWindow(bool fail);
+// Size of the pretend desktop the window is centred on (1920 x 1080 at first).
+void SetDesktopSize(int width, int height);
 // Effects played (PlaySe) since the last call, in play order.
 std::vector<int> TakePlayedSounds();
 // Writes the last presented frame as PNG; false when nothing was drawn.

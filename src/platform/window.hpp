@@ -4,10 +4,16 @@ namespace q {
 
 // The one main window, 640 x 480 client area, titled "Quorrel", centred,
 // not resizable.
+// The window is created hidden, so a failed start-up never shows it.
 bool CreateMainWindow();
-void DestroyMainWindow();  // queues the quit message
+void ShowMainWindow();
+void DestroyMainWindow();  // queues the quit message when there was a window
 bool HasMainWindow();
+// Position that centres a width x height area on the desktop; each offset is
+// (desktop size - size) / 2, truncated toward zero.
 void CenterOnDesktop(int width, int height, int* x, int* y);
+// Closes the window system once the message loop has ended.
+void EndWindowSystem();
 
 // Message box with caption "error", also printed to stderr.
 void ShowErrorBox(const char* text);

@@ -1,0 +1,82 @@
+#include "app/game.hpp"
+#include "app/scenes.hpp"
+#include "app/world_storage.hpp"
+#include "frontend/frontend.hpp"
+#include "platform/archive.hpp"
+#include "platform/clock.hpp"
+#include "platform/graphics.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/memory.hpp"
+#include "platform/settings.hpp"
+#include "platform/sound.hpp"
+#include "platform/window.hpp"
+#include "play/play_state.hpp"
+#include "world/actor_pool.hpp"
+
+namespace q {
+
+// The order matters: the scene table before anything can switch scenes, key
+// bindings before settings, settings before the graphics device.
+static void InitGameState() {
+    SetScene(SCENE_IDLE);
+    liveAllocations = 0;
+    ResetPlayState();
+    InitMenuItems();
+    InitMenus();
+    InitKeyBindings();
+    character = 0;
+    LoadSettings();
+    InitOptionRows();
+    InitHelpPages();
+    InitPlayGlobals();
+    // The kind tables are constant data: nothing to set up.
+}
+
+// A fatal failure: message box, release what the earlier steps made, destroy
+// the window (which queues the quit message, so the loop ends with code 0).
+static void FailStartup(const char* message) {
+    ShowErrorBox(message);
+    DestroyGameWorld();
+    FreeArchive();
+    ReleaseSound();
+    ReleaseGraphics();
+    DestroyMainWindow();
+}
+
+static bool StartResources() {
+    if (!CreateGameWorld()) {
+        FailStartup("memory error1");
+        return false;
+    }
+    if (InitActorPool(GameWorld()) == 0) {
+        FailStartup("memory error2");
+        return false;
+    }
+    if (!LoadArchive()) {
+        FailStartup("memory error3");
+        return false;
+    }
+    if (!InitSound()) {
+        // The game goes on silently.
+        ShowErrorBox("sound error");
+        ReleaseSound();
+    }
+    if (!CreateGraphics()) {
+        FailStartup("graphics error");
+        return false;
+    }
+    SetScene(SCENE_TITLE);
+    BeginTimerPeriod();
+    return true;
+}
+
+bool StartGame() {
+    if (!CreateMainWindow()) return false;
+    InitGameState();
+    // The window is shown only when everything started; after a failure it is
+    // already gone and only the quit message is left.
+    if (StartResources()) ShowMainWindow();
+    return true;
+}
+
+}  // namespace q

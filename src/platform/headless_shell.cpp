@@ -1,0 +1,74 @@
+// The headless back end's window, keys and message boxes: nothing is shown,
+// keys are set by the caller, message boxes are recorded and printed.
+#include <array>
+#include <cstdio>
+
+#include "platform/backend.hpp"
+#include "platform/shell_backends.hpp"
+
+namespace q::headless {
+
+constexpr int kVirtualKeys = 256;
+
+static bool windowOpen = false;
+static bool failNextWindow = false;
+static bool closeRequested = false;
+static int desktopWidth = 1920;
+static int desktopHeight = 1080;
+static std::array<bool, kVirtualKeys> keysDown{};
+static std::vector<std::string> messageBoxes;
+
+bool CreateWindow() {
+    closeRequested = false;
+    if (failNextWindow) {
+        failNextWindow = false;
+        return false;
+    }
+    windowOpen = true;
+    return true;
+}
+
+void DestroyWindow() { windowOpen = false; }
+bool HasWindow() { return windowOpen; }
+
+void DesktopSize(int* width, int* height) {
+    *width = desktopWidth;
+    *height = desktopHeight;
+}
+
+void SetDesktopSize(int width, int height) {
+    desktopWidth = width;
+    desktopHeight = height;
+}
+
+void FailMainWindow(bool fail) { failNextWindow = fail; }
+
+void RequestClose() { closeRequested = true; }
+
+void PumpEvents(void (*onClose)()) {
+    if (!closeRequested) return;
+    closeRequested = false;
+    if (windowOpen && onClose) onClose();
+}
+
+void ShowErrorBox(const char* text) {
+    messageBoxes.emplace_back(text);
+    std::fprintf(stderr, "error: %s\n", text);
+}
+
+const std::vector<std::string>& MessageBoxes() { return messageBoxes; }
+void ClearMessageBoxes() { messageBoxes.clear(); }
+
+void SetKey(int32_t virtualKey, bool down) {
+    if (virtualKey < 0 || virtualKey >= kVirtualKeys) return;
+    keysDown[static_cast<std::size_t>(virtualKey)] = down;
+}
+
+void ReleaseAllKeys() { keysDown.fill(false); }
+
+bool VirtualKeyDown(int32_t virtualKey) {
+    if (virtualKey < 0 || virtualKey >= kVirtualKeys) return false;
+    return keysDown[static_cast<std::size_t>(virtualKey)];
+}
+
+}  // namespace q::headless

@@ -1,0 +1,104 @@
+// The SDL back end's main window, its event queue and its message boxes.
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/sdl_window.hpp"
+#include "platform/shell_backends.hpp"
+#include "platform/window.hpp"
+
+namespace q {
+
+constexpr int kClientWidth = 640;
+constexpr int kClientHeight = 480;
+constexpr char kWindowTitle[] = "Quorrel";
+constexpr char kWindowClass[] = "QUORREL";
+constexpr char kErrorCaption[] = "error";
+
+static SDL_Window* mainWindow = nullptr;
+static bool videoStarted = false;
+
+SDL_Window* MainSdlWindow() { return mainWindow; }
+
+namespace sdl {
+
+bool CreateWindow() {
+    if (mainWindow) return true;
+    if (!videoStarted) {
+        // SDL reads the X11 window class from this variable when video starts.
+        SDL_setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
+        SDL_SetHint(SDL_HINT_APP_NAME, kWindowTitle);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+            return false;
+        }
+        videoStarted = true;
+    }
+    int x = 0, y = 0;
+    CenterOnDesktop(kClientWidth, kClientHeight, &x, &y);
+    // Hidden until start-up has succeeded; without SDL_WINDOW_RESIZABLE the
+    // client area stays 640 x 480.
+    mainWindow = SDL_CreateWindow(kWindowTitle, x, y, kClientWidth, kClientHeight, SDL_WINDOW_HIDDEN);
+    if (!mainWindow) {
+        std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+void ShowWindow() {
+    if (mainWindow) SDL_ShowWindow(mainWindow);
+}
+
+void DestroyWindow() {
+    if (!mainWindow) return;
+    SDL_DestroyWindow(mainWindow);
+    mainWindow = nullptr;
+}
+
+bool HasWindow() { return mainWindow != nullptr; }
+
+bool DesktopBounds(int* x, int* y, int* width, int* height) {
+    if (!videoStarted) return false;
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(0, &bounds) != 0) return false;
+    *x = bounds.x;
+    *y = bounds.y;
+    *width = bounds.w;
+    *height = bounds.h;
+    return true;
+}
+
+void EndWindowSystem() {
+    DestroyWindow();
+    if (!videoStarted) return;
+    SDL_Quit();
+    videoStarted = false;
+}
+
+void ShowErrorBox(const char* text) {
+    // Printed first: the box blocks until it is dismissed, and there may be no
+    // display to show it on at all.
+    std::fprintf(stderr, "%s: %s\n", kErrorCaption, text);
+    std::fflush(stderr);
+    SDL_Window* owner = nullptr;
+    if (mainWindow && (SDL_GetWindowFlags(mainWindow) & SDL_WINDOW_SHOWN)) owner = mainWindow;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kErrorCaption, text, owner);
+}
+
+void PumpEvents(void (*onClose)()) {
+    if (!videoStarted) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        const bool closeRequest =
+            event.type == SDL_QUIT ||
+            (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE);
+        // Closing the last window brings both a window close and a quit event;
+        // the first one ends the game and destroys the window, so the second
+        // finds no window and is dropped.
+        if (closeRequest && mainWindow && onClose) onClose();
+    }
+}
+
+}  // namespace sdl
+}  // namespace q

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "platform/backend.hpp"
+#include "platform/keyboard.hpp"
+
+namespace q {
+namespace {
+
+class KeysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = ActiveBackend();
+        SelectBackend(BackendKind::Headless);
+        headless::ReleaseAllKeys();
+        InitKeyBindings();
+    }
+    void TearDown() override {
+        headless::ReleaseAllKeys();
+        InitKeyBindings();
+        SelectBackend(saved_);
+    }
+    static void Press(int32_t vk) { headless::SetKey(vk, true); }
+    static void Release(int32_t vk) { headless::SetKey(vk, false); }
+
+private:
+    BackendKind saved_ = BackendKind::Sdl;
+};
+
+TEST_F(KeysTest, NothingIsPressedOrHeldBeforeTheFirstPoll) {
+    Press(VK_RETURN);
+    for (int b = 0; b < kButtonCount; ++b) {
+        EXPECT_EQ(IsPressed(b), 0) << "button " << b;
+        EXPECT_FALSE(IsHeld(b)) << "button " << b;
+    }
+}
+
+TEST_F(KeysTest, KeyHeldForThreePollsIsPressedOnceAndHeldThrice) {
+    PollKeys();  // key still up
+    Press(VK_RIGHT);
+    int presses = 0, holds = 0;
+    for (int poll = 0; poll < 3; ++poll) {
+        PollKeys();
+        presses += IsPressed(ButtonRight);
+        holds += IsHeld(ButtonRight) ? 1 : 0;
+        EXPECT_EQ(IsPressed(ButtonRight), poll == 0 ? 1 : 0) << "poll " << poll;
+    }
+    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(holds, 3);
+    Release(VK_RIGHT);
+    PollKeys();
+    EXPECT_FALSE(IsHeld(ButtonRight));
+    EXPECT_EQ(IsPressed(ButtonRight), 0);
+}
+
+TEST_F(KeysTest, KeyAlreadyDownAtTheFirstPollCountsAsPressed) {
+    Press(VK_ESCAPE);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonEscape), 1);
+    EXPECT_TRUE(IsHeld(ButtonEscape));
+}
+
+TEST_F(KeysTest, ReleasedAndPressedAgainIsASecondPress) {
+    PollKeys();
+    Press(VK_SPACE);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+    Release(VK_SPACE);
+    PollKeys();
+    Press(VK_SPACE);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+}
+
+TEST_F(KeysTest, KeyTappedBetweenTwoPollsIsNotSeen) {
+    PollKeys();
+    Press(VK_UP);
+    Release(VK_UP);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonUp), 0);
+    EXPECT_FALSE(IsHeld(ButtonUp));
+}
+
+TEST_F(KeysTest, WithoutAPollTheEdgeStaysAsItWas) {
+    PollKeys();
+    Press(VK_DOWN);
+    PollKeys();
+    Release(VK_DOWN);
+    // A scene that does not poll still sees the press of the last poll.
+    EXPECT_EQ(IsPressed(ButtonDown), 1);
+    EXPECT_TRUE(IsHeld(ButtonDown));
+}
+
+TEST_F(KeysTest, EachDefaultKeyDrivesItsOwnButtonOnly) {
+    const struct {
+        int32_t vk;
+        int button;
+    } defaults[] = {
+        {13, ButtonEnter}, {39, ButtonRight}, {37, ButtonLeft}, {40, ButtonDown}, {38, ButtonUp},
+        {17, ButtonCtrl},  {27, ButtonEscape}, {'Z', ButtonZ},  {32, ButtonAction},
+    };
+    for (const auto& d : defaults) {
+        headless::ReleaseAllKeys();
+        PollKeys();
+        Press(d.vk);
+        PollKeys();
+        for (int b = 0; b < kButtonCount; ++b) {
+            EXPECT_EQ(IsPressed(b), b == d.button ? 1 : 0) << "key " << d.vk << " button " << b;
+        }
+    }
+    EXPECT_EQ(actionKeyChoice, 26);
+}
+
+TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
+    actionKeyChoice = 25;
+    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(actionKeyChoice);
+    PollKeys();
+    Press('Z');
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonZ), 1);
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+}
+
+TEST_F(KeysTest, ActionReboundToShiftIgnoresSpace) {
+    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(27);
+    PollKeys();
+    Press(VK_SPACE);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 0);
+    Press(VK_SHIFT);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+}
+
+TEST_F(KeysTest, KeyChoicesAreTheLettersThenSpaceThenShift) {
+    EXPECT_EQ(KeyChoiceVirtualKey(0), 'A');
+    EXPECT_EQ(KeyChoiceVirtualKey(12), 'M');
+    EXPECT_EQ(KeyChoiceVirtualKey(25), 'Z');
+    EXPECT_EQ(KeyChoiceVirtualKey(26), VK_SPACE);
+    EXPECT_EQ(KeyChoiceVirtualKey(27), VK_SHIFT);
+}
+
+TEST_F(KeysTest, InitRestoresTheDefaultsAfterARebind) {
+    keyBindings[ButtonAction].virtualKey = VK_SHIFT;
+    actionKeyChoice = 27;
+    InitKeyBindings();
+    EXPECT_EQ(actionKeyChoice, 26);
+    PollKeys();
+    Press(VK_SPACE);
+    PollKeys();
+    EXPECT_EQ(IsPressed(ButtonAction), 1);
+}
+
+TEST_F(KeysTest, UnknownButtonsAndKeysReadAsUp) {
+    Press(VK_RETURN);
+    PollKeys();
+    EXPECT_EQ(IsPressed(-1), 0);
+    EXPECT_EQ(IsPressed(kButtonCount), 0);
+    EXPECT_FALSE(IsHeld(kButtonCount));
+    headless::SetKey(100000, true);  // dropped, not written past the table
+    EXPECT_FALSE(VirtualKeyDown(100000));
+    EXPECT_FALSE(VirtualKeyDown(-5));
+}
+
+}  // namespace
+}  // namespace q
