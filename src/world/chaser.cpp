@@ -6,6 +6,7 @@
 #include "world/collision.hpp"
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"
+#include "world/player.hpp"
 
 namespace q {
 
@@ -17,11 +18,7 @@ constexpr int kWalkSpeed = 4;
 constexpr int kClimbSpeed = 4;
 constexpr int kFloorTile = 24;  // stops it falling on foot
 constexpr int kSolidTile = 31;  // stops it rising on foot, and any climb
-constexpr int kRestFallStep = 6;
-constexpr int kLastFallStep = 11;
 constexpr int kSetOffset = 1;  // drawn as the character one after the player's
-// The same rise and fall as the player's: six steps up by 4, then down by 4.
-constexpr int kSpeedByFallStep[12] = {-4, -4, -4, -4, -4, -4, 4, 4, 4, 4, 4, 4};
 
 bool IsLadderTile(int t) { return t >= 24 && t <= 29; }
 
@@ -52,7 +49,8 @@ void ChaserWalk(World& w, Actor& a) {
         a.dir = 1;
         a.vx = -kWalkSpeed;
     }
-    a.vy = kSpeedByFallStep[a.fallStep];
+    // The same rise and fall as the player's hop.
+    a.vy = VerticalSpeedTable[a.fallStep];
     a.y += a.vy;
     if (a.fallStep < kLastFallStep) a.fallStep += 1;
 
