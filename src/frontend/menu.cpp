@@ -49,6 +49,7 @@ void FillItems(MenuItem* items, const ItemSpec* specs, int count) {
         it.y = kFirstItemY + kItemHeight * i;
         it.width = kItemWidth;
         it.height = kItemHeight;
+        it.alpha = 0;  // invisible until the first step
         // The first entry starts selected, so it is the one that slides in.
         it.dx = i == 0 ? kSlideStep : -kSlideStep;
         it.dalpha = i == 0 ? kFadeStep : -kFadeStep;

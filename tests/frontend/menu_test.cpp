@@ -32,7 +32,11 @@ protected:
         menu = {0, kMainMenuItems, items};
         current = this;
     }
-    static void Update() { UpdateMenu(current->menu); }
+    // What a menu scene's update does: poll, then the menu.
+    static void Update() {
+        PollKeys();
+        UpdateMenu(current->menu);
+    }
 
     MenuItem items[kMainMenuItems];
     Menu menu;
@@ -109,6 +113,7 @@ TEST_F(MenuTest, UnselectedEntriesDimToHalfAndNoFurther) {
 
 TEST_F(MenuTest, ChoosingRunsTheActionOnceAndPutsTheCursorBackOnTop) {
     Frame(Update, {VK_DOWN});
+    Frame(Update);
     Frame(Update, {VK_DOWN});
     Idle(Update, 25);
     Frame(Update, {VK_RETURN});
