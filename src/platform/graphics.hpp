@@ -17,4 +17,8 @@ void EndFrameDraw();
 enum class PresentResult { Ok, DeviceLost };
 PresentResult PresentFrame();
 
+// The next PresentFrame reports a lost device, as after a display reset
+// (which the SDL back end notices by itself).
+void SimulateDeviceLoss();
+
 }  // namespace q

@@ -20,4 +20,8 @@ void ClearSoundRequests();
 void PlayRequestedSounds();
 bool SoundRequested(int n);
 
+// Whether slot 0..11 is sounding now (the headless back end: started and
+// not stopped since).
+bool VoicePlaying(int slot);
+
 }  // namespace q

@@ -1,0 +1,30 @@
+#include "platform/draw_recording.hpp"
+
+#include <vector>
+
+namespace q {
+
+namespace {
+bool recording = false;
+std::vector<DrawCall> draws;
+}  // namespace
+
+void RecordDraw(const Rect& dest, const Rect& src, uint32_t colour) {
+    if (recording) draws.push_back(DrawCall{dest, src, colour});
+}
+
+void StartDrawRecording() {
+    draws.clear();
+    recording = true;
+}
+
+void StopDrawRecording() { recording = false; }
+
+const DrawCall* RecordedDraws(int* count) {
+    if (count) *count = int(draws.size());
+    return draws.data();
+}
+
+void ClearRecordedDraws() { draws.clear(); }
+
+}  // namespace q

@@ -1,0 +1,280 @@
+// The graphics device on an SDL renderer: a window renderer for the game, an
+// offscreen software renderer for the headless back end. Both draw the same
+// way; only where the pixels go differs.
+#include <SDL.h>
+
+#include <atomic>
+#include <vector>
+
+#include "app/scenes.hpp"
+#include "platform/archive.hpp"
+#include "platform/atlas_image.hpp"
+#include "platform/backend.hpp"
+#include "platform/graphics.hpp"
+#include "platform/render_queue.hpp"
+#include "platform/sdl_window.hpp"
+#include "platform/settings.hpp"
+#include "platform/window.hpp"
+#include "platform/headless_frame.hpp"
+
+namespace q {
+
+namespace {
+
+// Atlas coordinates are always given in this space, whatever the texture size.
+constexpr float kAtlasSpace = 2048.0f;
+// Direct3D 9 puts pixel centres on integer coordinates, SDL on half-integers.
+constexpr float kPixelCentreShift = 0.5f;
+// Point sampling at an exact texel edge can land on either texel depending on
+// rounding; moving the picture this little to the left and up makes every
+// pixel sample just inside the texel it is meant to show.
+constexpr float kPointSampleNudge = 1.0f / 64.0f;
+// Room for a full play field (1240 tiles, 400 actors, HUD) without growing.
+constexpr size_t kQuadReserve = 2048;
+
+struct Device {
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* atlas = nullptr;
+    SDL_Texture* target565 = nullptr;   // 16-bit full screen renders through this
+    SDL_Surface* offscreen = nullptr;   // headless: where the frame is rasterised
+    float uScale = 1.0f, vScale = 1.0f; // 2048 space to the texture's 0..1
+    bool inFrame = false;
+    bool watching = false;
+};
+
+Device device;
+std::vector<SDL_Vertex> vertices;
+std::vector<int> indices;
+std::atomic<bool> deviceLost{false};
+
+int SDLCALL WatchForDeviceReset(void*, SDL_Event* event) {
+    if (event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET) deviceLost = true;
+    return 0;
+}
+
+bool Headless() { return ActiveBackend() == BackendKind::Headless; }
+
+bool SixteenBitFrame() { return settings.windowed != 1 && settings.colorDepth32 == 0; }
+
+bool CreateAtlasTexture() {
+    uint32_t size = 0;
+    const uint8_t* bytes = ArchiveEntry(0, &size);
+    if (!bytes) return false;
+    AtlasImage image;
+    if (!DecodeAtlasImage(bytes, size, &image)) return false;
+
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(device.renderer, &info) == 0) {
+        if ((info.max_texture_width && image.textureWidth > info.max_texture_width) ||
+            (info.max_texture_height && image.textureHeight > info.max_texture_height))
+            return false;
+    }
+    device.atlas = SDL_CreateTexture(device.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                     image.textureWidth, image.textureHeight);
+    if (!device.atlas) return false;
+
+    // A new texture's contents are undefined: the part outside the image must
+    // be transparent, as if the image had been padded.
+    SDL_Rect picture{0, 0, image.width, image.height};
+    if (SDL_UpdateTexture(device.atlas, &picture, image.rgba.get(), image.width * 4) != 0) return false;
+    const int right = image.textureWidth - image.width;
+    const int below = image.textureHeight - image.height;
+    if (right > 0 || below > 0) {
+        const int widest = image.textureWidth;
+        std::vector<uint8_t> zeros(size_t(widest) * 4 * 64, 0);
+        auto clearArea = [&](int x, int y, int w, int h) {
+            for (int row = y; row < y + h; row += 64) {
+                SDL_Rect band{x, row, w, SDL_min(64, y + h - row)};
+                SDL_UpdateTexture(device.atlas, &band, zeros.data(), widest * 4);
+            }
+        };
+        if (right > 0) clearArea(image.width, 0, right, image.height);
+        if (below > 0) clearArea(0, image.height, image.textureWidth, below);
+    }
+    SDL_SetTextureBlendMode(device.atlas, SDL_BLENDMODE_BLEND);
+    device.uScale = kAtlasSpace / float(image.textureWidth);
+    device.vScale = kAtlasSpace / float(image.textureHeight);
+    return true;
+}
+
+bool CreateSdlRenderer() {
+    SDL_Window* window = MainSdlWindow();
+    if (!window) return false;
+    // Full screen is the desktop's own mode: the 640 x 480 picture is scaled
+    // onto it with its aspect kept (the logical size below).
+    SDL_SetWindowFullscreen(window, settings.windowed == 1 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+    const Uint32 attempts[] = {SDL_RENDERER_ACCELERATED | vsync, SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
+    for (Uint32 flags : attempts) {
+        device.renderer = SDL_CreateRenderer(window, -1, flags);
+        if (device.renderer) break;
+    }
+    if (!device.renderer) return false;
+    if (!device.watching) {
+        SDL_AddEventWatch(WatchForDeviceReset, nullptr);
+        device.watching = true;
+    }
+    return true;
+}
+
+bool CreateHeadlessRenderer() {
+    device.offscreen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!device.offscreen) return false;
+    device.renderer = SDL_CreateSoftwareRenderer(device.offscreen);
+    return device.renderer != nullptr;
+}
+
+bool CreateAttempt() {
+    deviceLost = false;
+    if (!(Headless() ? CreateHeadlessRenderer() : CreateSdlRenderer())) return false;
+    if (!CreateAtlasTexture()) return false;
+    SDL_RenderSetLogicalSize(device.renderer, kScreenWidth, kScreenHeight);
+    SDL_SetRenderDrawBlendMode(device.renderer, SDL_BLENDMODE_NONE);
+    if (SixteenBitFrame()) {
+        SDL_RendererInfo info;
+        // A renderer that cannot draw into a texture shows the frame in its
+        // own depth rather than not at all.
+        if (SDL_GetRendererInfo(device.renderer, &info) == 0 && (info.flags & SDL_RENDERER_TARGETTEXTURE)) {
+            device.target565 = SDL_CreateTexture(device.renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_TARGET,
+                                                 kScreenWidth, kScreenHeight);
+        }
+    }
+    ApplyTextureFilter();
+    vertices.reserve(kQuadReserve * 4);
+    indices.reserve(kQuadReserve * 6);
+    return true;
+}
+
+void Flush() {
+    if (!device.renderer || indices.empty()) return;
+    SDL_RenderGeometry(device.renderer, device.atlas, vertices.data(), int(vertices.size()), indices.data(),
+                       int(indices.size()));
+    vertices.clear();
+    indices.clear();
+}
+
+void CaptureOffscreenFrame() {
+    SDL_Surface* s = device.offscreen;
+    if (!s) return;
+    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    headless::StoreFrame(static_cast<const uint8_t*>(s->pixels), s->pitch);
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+}
+
+}  // namespace
+
+bool CreateGraphics() {
+    headless::ForgetFrame();
+    if (CreateAttempt()) return true;
+    ReleaseGraphics();
+    return false;
+}
+
+void ReleaseGraphics() {
+    vertices.clear();
+    indices.clear();
+    device.inFrame = false;
+    if (device.atlas) SDL_DestroyTexture(device.atlas);
+    device.atlas = nullptr;
+    if (device.target565) SDL_DestroyTexture(device.target565);
+    device.target565 = nullptr;
+    if (device.renderer) SDL_DestroyRenderer(device.renderer);
+    device.renderer = nullptr;
+    if (device.offscreen) SDL_FreeSurface(device.offscreen);
+    device.offscreen = nullptr;
+    if (device.watching) {
+        SDL_DelEventWatch(WatchForDeviceReset, nullptr);
+        device.watching = false;
+    }
+}
+
+bool HasDevice() { return device.renderer != nullptr; }
+
+void ApplyTextureFilter() {
+    const SDL_ScaleMode mode = settings.linearFilter ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    if (device.atlas) SDL_SetTextureScaleMode(device.atlas, mode);
+    if (device.target565) SDL_SetTextureScaleMode(device.target565, mode);
+}
+
+void RecreateDevice() {
+    // Scene 0 means the program is on its way out: nothing to rebuild for.
+    if (!HasDevice() || CurrentScene() == SCENE_IDLE) return;
+    ReleaseGraphics();
+    if (SDL_Window* window = MainSdlWindow(); window && settings.windowed == 1) {
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowSize(window, kScreenWidth, kScreenHeight);
+        int x = 0, y = 0;
+        CenterOnDesktop(kScreenWidth, kScreenHeight, &x, &y);
+        SDL_SetWindowPosition(window, x, y);
+        SDL_ShowWindow(window);
+    }
+    if (!CreateGraphics()) Shutdown();
+}
+
+void ApplyGraphicsSettings() {
+    if ((settings.linearFilter != 0) != (appliedSettings.linearFilter != 0)) ApplyTextureFilter();
+    if (settings.windowed != appliedSettings.windowed || settings.colorDepth32 != appliedSettings.colorDepth32 ||
+        settings.vsync != appliedSettings.vsync)
+        RecreateDevice();
+}
+
+void SimulateDeviceLoss() { deviceLost = true; }
+
+void BeginFrameDraw() {
+    if (!device.renderer) return;
+    vertices.clear();
+    indices.clear();
+    if (device.target565) SDL_SetRenderTarget(device.renderer, device.target565);
+    SDL_SetRenderDrawColor(device.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(device.renderer);
+    device.inFrame = true;
+}
+
+void EndFrameDraw() {
+    if (!device.renderer || !device.inFrame) return;
+    Flush();
+    if (device.target565) {
+        SDL_SetRenderTarget(device.renderer, nullptr);
+        SDL_SetRenderDrawColor(device.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(device.renderer);
+        SDL_RenderCopy(device.renderer, device.target565, nullptr, nullptr);
+    }
+    device.inFrame = false;
+}
+
+PresentResult PresentFrame() {
+    if (!device.renderer) return PresentResult::Ok;
+    SDL_RenderPresent(device.renderer);
+    CaptureOffscreenFrame();
+    if (deviceLost.exchange(false)) return PresentResult::DeviceLost;
+    return PresentResult::Ok;
+}
+
+namespace render {
+
+void QueueQuad(const SpriteVertex v[4]) {
+    if (!device.inFrame) return;
+    const float shift = kPixelCentreShift - (settings.linearFilter ? 0.0f : kPointSampleNudge);
+    const int base = int(vertices.size());
+    for (int i = 0; i < 4; ++i) {
+        const uint32_t c = v[i].diffuse;
+        SDL_Vertex out;
+        out.position = {v[i].x + shift, v[i].y + shift};
+        out.color = {Uint8(c >> 16), Uint8(c >> 8), Uint8(c), Uint8(c >> 24)};
+        out.tex_coord = {v[i].u * device.uScale, v[i].v * device.vScale};
+        vertices.push_back(out);
+    }
+    const int fan[6] = {0, 1, 2, 0, 2, 3};
+    for (int i : fan) indices.push_back(base + i);
+}
+
+void ClearTarget() {
+    if (!device.inFrame) return;
+    Flush();
+    SDL_SetRenderDrawColor(device.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(device.renderer);
+}
+
+}  // namespace render
+
+}  // namespace q

@@ -1,0 +1,22 @@
+#include "app/scenes.hpp"
+#include "platform/sprite.hpp"
+
+namespace q {
+
+namespace {
+constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
+constexpr Rect kPlayLabel{834, 1, 954, 23};    // top right, only while playing
+constexpr Rect kFloorLabel{326, 233, 379, 243};
+constexpr Rect kFloorLabelAt{2, 2, 55, 12};
+constexpr int kFloorNumberX = 72, kFloorNumberY = 2;
+}  // namespace
+
+void DrawPlayHud(int sceneId, int floorNumber) {
+    if (sceneId == SCENE_PLAY) DrawSpriteAt(500, 1, 1, kOpaqueWhite, kPlayLabel);
+    // The ending shows no floor number.
+    if (sceneId == SCENE_ENDING) return;
+    DrawSprite(kFloorLabelAt, kFloorLabel, kOpaqueWhite);
+    DrawNumber(kFloorNumberX, kFloorNumberY, floorNumber, 2, 10);
+}
+
+}  // namespace q

@@ -1,0 +1,16 @@
+#pragma once
+// Internal to the platform layer: what the drawing operations hand to the
+// graphics device during a frame.
+#include "platform/sprite.hpp"
+
+namespace q::render {
+
+// Queues one sprite (four vertices in fan order, pixel offset already
+// applied). Quads are sent to the renderer in batches, in the order queued.
+// Nothing happens without a device or outside BeginFrameDraw/EndFrameDraw.
+void QueueQuad(const SpriteVertex v[4]);
+
+// Draws everything queued so far, then clears the render target to opaque black.
+void ClearTarget();
+
+}  // namespace q::render
