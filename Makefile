@@ -14,7 +14,7 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
 	fi
 
 build: deps
@@ -38,8 +38,13 @@ test: game-dir build-asan
 	ctest --preset release
 	ctest --preset asan
 
+# The frame-pacing benchmark opens a real window: without a display it runs
+# under a virtual X server.
 bench: build
-	@for b in build/release/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+	@for b in build/release/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; echo "== $$b"; \
+	  if [ -n "$$DISPLAY" ]; then "$$b"; else xvfb-run -a "$$b"; fi; \
+	done
 
 clean:
 	rm -rf build

@@ -4,7 +4,6 @@
 
 #include "app/startup_harness.hpp"
 #include "app/world_storage.hpp"
-#include "platform/graphics.hpp"
 #include "play/play_state.hpp"
 #include "world/actor_pool.hpp"
 
@@ -44,17 +43,6 @@ TEST_F(ShellFrameTest, SceneSetDuringAnUpdateIsNotUpdatedInTheSameFrame) {
     calls.clear();
     RunFrame();
     EXPECT_EQ(Updates(), (std::vector<Call>{{SCENE_FLOOR_INTRO, 'U'}}));
-    // With a device, the new scene is drawn before it is updated.
-    if (HasDevice()) {
-        EXPECT_EQ(calls.front(), (Call{SCENE_FLOOR_INTRO, 'D'}));
-    }
-}
-
-TEST_F(ShellFrameTest, DrawingComesBeforeUpdatingInAFrame) {
-    if (!HasDevice()) GTEST_SKIP() << "no graphics device in this build";
-    SetScene(SCENE_HELP);
-    RunFrame();
-    EXPECT_EQ(calls, (std::vector<Call>{{SCENE_HELP, 'D'}, {SCENE_HELP, 'U'}}));
 }
 
 TEST_F(ShellFrameTest, ShutdownDuringAnUpdateEndsTheLoopWithZero) {

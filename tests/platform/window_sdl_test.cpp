@@ -1,0 +1,96 @@
+// The SDL back end's window, run on SDL's dummy video driver so no display is
+// needed (the test environment selects it).
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/backend.hpp"
+#include "platform/sdl_window.hpp"
+#include "platform/window.hpp"
+
+namespace q {
+namespace {
+
+int closes = 0;
+void CountCloseAndDestroy() {
+    ++closes;
+    DestroyMainWindow();
+}
+
+class ShellSdlWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* driver = std::getenv("SDL_VIDEODRIVER");
+        if (!driver || std::strcmp(driver, "dummy") != 0) GTEST_SKIP() << "needs SDL_VIDEODRIVER=dummy";
+        saved_ = ActiveBackend();
+        SelectBackend(BackendKind::Sdl);
+        closes = 0;
+    }
+    void TearDown() override {
+        if (IsSkipped()) return;
+        DestroyMainWindow();
+        while (PumpWindowEvents(nullptr)) {
+        }
+        EndWindowSystem();
+        SelectBackend(saved_);
+    }
+
+private:
+    BackendKind saved_ = BackendKind::Sdl;
+};
+
+TEST_F(ShellSdlWindowTest, WindowIsQuorrel640x480FixedSizeAndHiddenUntilShown) {
+    ASSERT_TRUE(CreateMainWindow());
+    SDL_Window* window = MainSdlWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Quorrel");
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    EXPECT_EQ(w, 640);
+    EXPECT_EQ(h, 480);
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    EXPECT_EQ(flags & SDL_WINDOW_RESIZABLE, 0u);
+    EXPECT_EQ(flags & SDL_WINDOW_SHOWN, 0u);
+    ShowMainWindow();
+    EXPECT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN, 0u);
+}
+
+TEST_F(ShellSdlWindowTest, WindowSitsInTheMiddleOfTheDesktop) {
+    ASSERT_TRUE(CreateMainWindow());
+    SDL_Rect desktop;
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0);
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(MainSdlWindow(), &x, &y);
+    EXPECT_EQ(x, desktop.x + (desktop.w - 640) / 2);
+    EXPECT_EQ(y, desktop.y + (desktop.h - 480) / 2);
+}
+
+TEST_F(ShellSdlWindowTest, CloseBoxShutsDownOnceThoughSdlAlsoSendsQuit) {
+    ASSERT_TRUE(CreateMainWindow());
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    close.window.windowID = SDL_GetWindowID(MainSdlWindow());
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&close), 1);
+    ASSERT_EQ(SDL_PushEvent(&quit), 1);
+    EXPECT_TRUE(PumpWindowEvents(&CountCloseAndDestroy));
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(MainSdlWindow(), nullptr);
+    EXPECT_FALSE(PumpWindowEvents(&CountCloseAndDestroy));
+}
+
+TEST_F(ShellSdlWindowTest, ADestroyedWindowCanBeMadeAgain) {
+    ASSERT_TRUE(CreateMainWindow());
+    DestroyMainWindow();
+    EXPECT_TRUE(PumpWindowEvents(nullptr));
+    ASSERT_TRUE(CreateMainWindow());
+    EXPECT_NE(MainSdlWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace q
