@@ -21,4 +21,8 @@ PresentResult PresentFrame();
 // (which the SDL back end notices by itself).
 void SimulateDeviceLoss();
 
+// How many devices have been created so far; tells tests and tools whether a
+// settings change rebuilt the device.
+uint32_t DevicesCreated();
+
 }  // namespace q

@@ -40,17 +40,43 @@ struct Device {
     float uScale = 1.0f, vScale = 1.0f; // 2048 space to the texture's 0..1
     bool inFrame = false;
     bool watching = false;
+    bool snapToPixels = false;          // the software renderer truncates positions
 };
 
 Device device;
 std::vector<SDL_Vertex> vertices;
 std::vector<int> indices;
 std::atomic<bool> deviceLost{false};
+uint32_t devicesCreated = 0;
 
 int SDLCALL WatchForDeviceReset(void*, SDL_Event* event) {
     if (event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET) deviceLost = true;
     return 0;
 }
+
+// Cuts the part of one axis of a quad whose texture coordinates leave the
+// texture (0..1): the renderer refuses such coordinates, and beyond the
+// picture there is nothing to show. False when nothing is left.
+bool ClipToTexture(float& p0, float& p1, float& t0, float& t1) {
+    if (t0 >= 0.0f && t0 <= 1.0f && t1 >= 0.0f && t1 <= 1.0f) return true;
+    if (t0 == t1) return false;
+    const float sa = (0.0f - t0) / (t1 - t0);
+    const float sb = (1.0f - t0) / (t1 - t0);
+    const float from = SDL_max(0.0f, SDL_min(sa, sb));
+    const float to = SDL_min(1.0f, SDL_max(sa, sb));
+    if (from >= to) return false;
+    const float dp = p1 - p0, dt = t1 - t0;
+    const float np0 = p0 + from * dp, np1 = p0 + to * dp;
+    t1 = SDL_clamp(t0 + to * dt, 0.0f, 1.0f);
+    t0 = SDL_clamp(t0 + from * dt, 0.0f, 1.0f);
+    p0 = np0;
+    p1 = np1;
+    return true;
+}
+
+// The first pixel whose centre lies at or after p: whole-pixel positions are
+// drawn the same by a renderer that truncates toward zero.
+float SnapToPixel(float p) { return SDL_ceilf(p - 0.5f); }
 
 bool Headless() { return ActiveBackend() == BackendKind::Headless; }
 
@@ -128,6 +154,9 @@ bool CreateAttempt() {
     deviceLost = false;
     if (!(Headless() ? CreateHeadlessRenderer() : CreateSdlRenderer())) return false;
     if (!CreateAtlasTexture()) return false;
+    SDL_RendererInfo rendererInfo;
+    device.snapToPixels =
+        SDL_GetRendererInfo(device.renderer, &rendererInfo) == 0 && (rendererInfo.flags & SDL_RENDERER_SOFTWARE);
     SDL_RenderSetLogicalSize(device.renderer, kScreenWidth, kScreenHeight);
     SDL_SetRenderDrawBlendMode(device.renderer, SDL_BLENDMODE_NONE);
     if (SixteenBitFrame()) {
@@ -165,7 +194,10 @@ void CaptureOffscreenFrame() {
 
 bool CreateGraphics() {
     headless::ForgetFrame();
-    if (CreateAttempt()) return true;
+    if (CreateAttempt()) {
+        ++devicesCreated;
+        return true;
+    }
     ReleaseGraphics();
     return false;
 }
@@ -218,6 +250,8 @@ void ApplyGraphicsSettings() {
         RecreateDevice();
 }
 
+uint32_t DevicesCreated() { return devicesCreated; }
+
 void SimulateDeviceLoss() { deviceLost = true; }
 
 void BeginFrameDraw() {
@@ -254,16 +288,26 @@ namespace render {
 
 void QueueQuad(const SpriteVertex v[4]) {
     if (!device.inFrame) return;
+    // Sprites are axis-aligned: corner 0 is the top-left, corner 2 the bottom-right.
     const float shift = kPixelCentreShift - (settings.linearFilter ? 0.0f : kPointSampleNudge);
-    const int base = int(vertices.size());
-    for (int i = 0; i < 4; ++i) {
-        const uint32_t c = v[i].diffuse;
-        SDL_Vertex out;
-        out.position = {v[i].x + shift, v[i].y + shift};
-        out.color = {Uint8(c >> 16), Uint8(c >> 8), Uint8(c), Uint8(c >> 24)};
-        out.tex_coord = {v[i].u * device.uScale, v[i].v * device.vScale};
-        vertices.push_back(out);
+    float x0 = v[0].x + shift, x1 = v[2].x + shift;
+    float y0 = v[0].y + shift, y1 = v[2].y + shift;
+    float u0 = v[0].u * device.uScale, u1 = v[2].u * device.uScale;
+    float t0 = v[0].v * device.vScale, t1 = v[2].v * device.vScale;
+    if (!ClipToTexture(x0, x1, u0, u1) || !ClipToTexture(y0, y1, t0, t1)) return;
+    if (device.snapToPixels) {
+        x0 = SnapToPixel(x0);
+        x1 = SnapToPixel(x1);
+        y0 = SnapToPixel(y0);
+        y1 = SnapToPixel(y1);
     }
+    const uint32_t c = v[0].diffuse;
+    const SDL_Color colour{Uint8(c >> 16), Uint8(c >> 8), Uint8(c), Uint8(c >> 24)};
+    const int base = int(vertices.size());
+    vertices.push_back(SDL_Vertex{{x0, y0}, colour, {u0, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y0}, colour, {u1, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y1}, colour, {u1, t1}});
+    vertices.push_back(SDL_Vertex{{x0, y1}, colour, {u0, t1}});
     const int fan[6] = {0, 1, 2, 0, 2, 3};
     for (int i : fan) indices.push_back(base + i);
 }

@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <vector>
+
+#include <stb_image.h>
+
+#include "app/scenes.hpp"
+#include "platform/archive.hpp"
+#include "platform/backend.hpp"
+#include "platform/graphics.hpp"
+#include "platform/settings.hpp"
+#include "platform/sprite.hpp"
+#include "platform_fixtures.hpp"
+
+namespace q {
+namespace {
+
+using namespace testdata;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
+// Renders frames with the headless back end from a synthetic archive.
+class GraphicsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved = settings;
+        savedApplied = appliedSettings;
+        SelectBackend(BackendKind::Headless);
+        settings = GameSettings{};
+    }
+    void TearDown() override {
+        ReleaseGraphics();
+        FreeArchive();
+        settings = saved;
+        appliedSettings = savedApplied;
+        SelectBackend(BackendKind::Sdl);
+        for (const std::string& p : paths) std::remove(p.c_str());
+    }
+    bool UseAtlas(const Picture& atlas) { return UseArchive(ArchiveWithAtlas(EncodePng(atlas))); }
+    bool UseArchive(const Bytes& archive) {
+        ReleaseGraphics();
+        paths.push_back(WriteTemp("graphics.dat", archive));
+        if (!LoadArchive(paths.back().c_str())) return false;
+        return CreateGraphics();
+    }
+    template <typename DrawFn>
+    std::vector<uint32_t> Frame(DrawFn draw) {
+        BeginFrameDraw();
+        draw();
+        EndFrameDraw();
+        EXPECT_EQ(PresentFrame(), PresentResult::Ok);
+        std::vector<uint32_t> pixels;
+        EXPECT_TRUE(headless::ReadFramePixels(pixels));
+        return pixels;
+    }
+    static uint32_t At(const std::vector<uint32_t>& frame, int x, int y) { return frame[size_t(y) * 640 + x]; }
+
+    GameSettings saved, savedApplied;
+    std::vector<std::string> paths;
+};
+
+// Compares the screen area at (x, y) with atlas texels, each texel `scale`
+// pixels wide and high.
+void ExpectTexels(const std::vector<uint32_t>& frame, int x, int y, const Picture& atlas, const Rect& src, int scale) {
+    int wrong = 0;
+    for (int py = 0; py < src.Height() * scale; ++py)
+        for (int px = 0; px < src.Width() * scale; ++px) {
+            const uint32_t want = atlas.At(src.left + px / scale, src.top + py / scale);
+            const uint32_t got = frame[size_t(y + py) * 640 + (x + px)];
+            if ((got & 0xFFFFFF) != (want & 0xFFFFFF) && wrong++ < 5)
+                ADD_FAILURE() << "pixel (" << x + px << "," << y + py << ") " << std::hex << got << " want " << want;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(GraphicsTest, PointFilteredSpritesShowTheirTexelsExactly) {
+    settings.linearFilter = 0;
+    const Picture atlas = PatternPicture(256, 128);
+    ASSERT_TRUE(UseAtlas(atlas));
+    const Rect src{37, 21, 37 + 48, 21 + 40};
+    const auto frame = Frame([&] {
+        DrawSpriteAt(13, 7, 1, kWhite, src);
+        DrawSpriteAt(300, 200, 2, kWhite, src);
+        DrawSpriteAt(-20, 400, 1, kWhite, src);  // partly off screen
+    });
+    ExpectTexels(frame, 13, 7, atlas, src, 1);
+    ExpectTexels(frame, 300, 200, atlas, src, 2);
+    ExpectTexels(frame, 0, 400, atlas, Rect{src.left + 20, src.top, src.right, src.bottom}, 1);
+    // Nothing spills past the edges.
+    EXPECT_EQ(At(frame, 12, 7), kBlack);
+    EXPECT_EQ(At(frame, 13 + 48, 7), kBlack);
+    EXPECT_EQ(At(frame, 13, 6), kBlack);
+    EXPECT_EQ(At(frame, 13, 7 + 40), kBlack);
+}
+
+TEST_F(GraphicsTest, LinearFilteredSpritesAtTheirOwnSizeAreCrispToo) {
+    settings.linearFilter = 1;
+    const Picture atlas = PatternPicture(128, 128);
+    ASSERT_TRUE(UseAtlas(atlas));
+    const Rect src{5, 9, 5 + 32, 9 + 32};
+    const auto frame = Frame([&] { DrawSpriteAt(100, 100, 1, kWhite, src); });
+    ExpectTexels(frame, 100, 100, atlas, src, 1);
+    EXPECT_EQ(At(frame, 99, 100), kBlack);
+    EXPECT_EQ(At(frame, 132, 100), kBlack);
+}
+
+TEST_F(GraphicsTest, ANonPowerOfTwoAtlasLandsAtTheTopLeftWithNothingAroundIt) {
+    settings.linearFilter = 0;
+    const Picture atlas = PatternPicture(100, 60);
+    ASSERT_TRUE(UseAtlas(atlas));
+    const auto frame = Frame([&] {
+        DrawSpriteAt(0, 0, 1, kWhite, Rect{0, 0, 100, 60});
+        DrawSpriteAt(200, 0, 1, kWhite, Rect{90, 50, 130, 80});  // reaches past the picture
+    });
+    ExpectTexels(frame, 0, 0, atlas, Rect{0, 0, 100, 60}, 1);
+    ExpectTexels(frame, 200, 0, atlas, Rect{90, 50, 100, 60}, 1);
+    // Beyond the picture the texture is transparent: black screen shows.
+    EXPECT_EQ(At(frame, 200 + 10, 0), kBlack);
+    EXPECT_EQ(At(frame, 200, 10), kBlack);
+    EXPECT_EQ(At(frame, 239, 29), kBlack);
+}
+
+TEST_F(GraphicsTest, VertexColourTintsTexelsAndScalesTheirAlpha) {
+    settings.linearFilter = 0;
+    Picture atlas{4, 1, {255, 255, 255, 255, 200, 100, 50, 255, 255, 255, 255, 128, 0, 0, 0, 0}};
+    ASSERT_TRUE(UseAtlas(atlas));
+    const auto frame = Frame([&] {
+        DrawSpriteAt(10, 10, 1, 0xFF00FF00u, Rect{0, 0, 1, 1});  // white tinted green
+        DrawSpriteAt(20, 10, 1, 0x80FFFFFFu, Rect{1, 0, 2, 1});  // half opacity over black
+        DrawSpriteAt(30, 10, 1, kWhite, Rect{2, 0, 3, 1});       // the texel's own half alpha
+        DrawSpriteAt(40, 10, 1, kWhite, Rect{3, 0, 4, 1});       // fully transparent
+    });
+    EXPECT_EQ(At(frame, 10, 10) & 0xFFFFFF, 0x00FF00u);
+    auto near = [](uint32_t got, int r, int g, int b) {
+        const int gr = (got >> 16) & 255, gg = (got >> 8) & 255, gb = got & 255;
+        return std::abs(gr - r) <= 2 && std::abs(gg - g) <= 2 && std::abs(gb - b) <= 2;
+    };
+    EXPECT_TRUE(near(At(frame, 20, 10), 100, 50, 25)) << std::hex << At(frame, 20, 10);
+    EXPECT_TRUE(near(At(frame, 30, 10), 128, 128, 128)) << std::hex << At(frame, 30, 10);
+    EXPECT_EQ(At(frame, 40, 10), kBlack);
+}
+
+TEST_F(GraphicsTest, LaterSpritesCoverEarlierOnesAndAScreenImageClearsFirst) {
+    settings.linearFilter = 0;
+    Picture atlas{2, 1, {255, 0, 0, 255, 0, 0, 255, 255}};
+    ASSERT_TRUE(UseAtlas(atlas));
+    auto frame = Frame([&] {
+        DrawSprite(Rect{0, 0, 50, 50}, Rect{0, 0, 1, 1}, kWhite);
+        DrawSprite(Rect{25, 25, 75, 75}, Rect{1, 0, 2, 1}, kWhite);
+    });
+    EXPECT_EQ(At(frame, 10, 10), 0xFFFF0000u);
+    EXPECT_EQ(At(frame, 30, 30), 0xFF0000FFu);
+    EXPECT_EQ(At(frame, 70, 70), 0xFF0000FFu);
+
+    // Clearing first: a screen image from a transparent part of the atlas
+    // leaves black where an earlier sprite was.
+    frame = Frame([&] {
+        DrawSprite(Rect{0, 0, 50, 50}, Rect{0, 0, 1, 1}, kWhite);
+        DrawScreenImage(4, 4, 8, 8, kWhite);
+        DrawSprite(Rect{100, 100, 110, 110}, Rect{1, 0, 2, 1}, kWhite);
+    });
+    EXPECT_EQ(At(frame, 10, 10), kBlack);
+    EXPECT_EQ(At(frame, 105, 105), 0xFF0000FFu);
+}
+
+TEST_F(GraphicsTest, ASixteenBitFullScreenFrameIsQuantisedToFiveSixFive) {
+    settings.linearFilter = 0;
+    Picture ramp{256, 1, {}};
+    for (int i = 0; i < 256; ++i) ramp.rgba.insert(ramp.rgba.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 255});
+    auto levels = [&](const std::vector<uint32_t>& frame, int shift) {
+        std::set<uint32_t> seen;
+        for (int x = 0; x < 256; ++x) {
+            const uint32_t got = (At(frame, x, 0) >> shift) & 255;
+            EXPECT_LE(std::abs(int(got) - x), 8) << "x " << x;
+            seen.insert(got);
+        }
+        return seen.size();
+    };
+    auto drawRamp = [] { DrawSprite(Rect{0, 0, 256, 1}, Rect{0, 0, 256, 1}, kWhite); };
+
+    settings.windowed = 0;
+    settings.colorDepth32 = 0;
+    ASSERT_TRUE(UseAtlas(ramp));
+    auto frame = Frame(drawRamp);
+    EXPECT_EQ(levels(frame, 16), 32u);  // red
+    EXPECT_EQ(levels(frame, 8), 64u);   // green
+    EXPECT_EQ(levels(frame, 0), 32u);   // blue
+
+    // In 32-bit, and in a window whatever the depth, every level survives.
+    settings.colorDepth32 = 1;
+    ASSERT_TRUE(UseAtlas(ramp));
+    EXPECT_EQ(levels(Frame(drawRamp), 8), 256u);
+    settings.windowed = 1;
+    settings.colorDepth32 = 0;
+    ASSERT_TRUE(UseAtlas(ramp));
+    EXPECT_EQ(levels(Frame(drawRamp), 8), 256u);
+}
+
+TEST_F(GraphicsTest, NoAtlasOrADamagedOneMeansNoDevice) {
+    std::vector<Bytes> entries{Bytes{'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'}};
+    for (int i = 0; i < 12; ++i) entries.push_back(SimpleWave());
+    EXPECT_FALSE(UseArchive(Archive(entries)));
+    EXPECT_FALSE(HasDevice());
+
+    Bytes archive = ArchiveWithAtlas(EncodePng(PatternPicture(8, 8)));
+    archive[0] = 0xF0;  // entry 0 now points far beyond the file
+    archive[3] = 0x0F;
+    EXPECT_FALSE(UseArchive(archive));
+    EXPECT_FALSE(HasDevice());
+
+    // Drawing without a device is harmless and still recorded.
+    StartDrawRecording();
+    BeginFrameDraw();
+    DrawSpriteAt(0, 0, 1, kWhite, Rect{0, 0, 8, 8});
+    EndFrameDraw();
+    EXPECT_EQ(PresentFrame(), PresentResult::Ok);
+    int n = 0;
+    RecordedDraws(&n);
+    EXPECT_EQ(n, 1);
+    StopDrawRecording();
+    ClearRecordedDraws();
+}
+
+TEST_F(GraphicsTest, ReleasingTwiceIsHarmlessAndALostDeviceIsReported) {
+    ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
+    EXPECT_TRUE(HasDevice());
+    SimulateDeviceLoss();
+    BeginFrameDraw();
+    EndFrameDraw();
+    EXPECT_EQ(PresentFrame(), PresentResult::DeviceLost);
+    ReleaseGraphics();
+    ReleaseGraphics();
+    EXPECT_FALSE(HasDevice());
+    ASSERT_TRUE(CreateGraphics());
+    Frame([] {});  // reported once only
+}
+
+TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDeviceAndNotWhileIdle) {
+    ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
+    SetScene(SCENE_OPTIONS);
+    appliedSettings = settings;
+    const uint32_t before = DevicesCreated();
+
+    settings.linearFilter = !settings.linearFilter;
+    ApplyGraphicsSettings();
+    EXPECT_EQ(DevicesCreated(), before);
+    EXPECT_TRUE(HasDevice());
+
+    appliedSettings = settings;
+    settings.vsync = !settings.vsync;
+    ApplyGraphicsSettings();
+    EXPECT_EQ(DevicesCreated(), before + 1);
+    EXPECT_TRUE(HasDevice());
+
+    appliedSettings = settings;
+    settings.windowed = 0;
+    ApplyGraphicsSettings();
+    EXPECT_EQ(DevicesCreated(), before + 2);
+
+    appliedSettings = settings;
+    settings.colorDepth32 = 0;
+    SetScene(SCENE_IDLE);
+    ApplyGraphicsSettings();
+    EXPECT_EQ(DevicesCreated(), before + 2);
+}
+
+TEST_F(GraphicsTest, TheLastFrameCanBeWrittenAsPng) {
+    settings.linearFilter = 0;
+    const Picture atlas = PatternPicture(64, 64);
+    ASSERT_TRUE(UseAtlas(atlas));
+    const auto frame = Frame([&] { DrawSpriteAt(5, 5, 1, kWhite, Rect{0, 0, 64, 64}); });
+    const std::string png = TempPath("frame.png");
+    paths.push_back(png);
+    ASSERT_TRUE(headless::WriteFramePng(png.c_str()));
+    int w = 0, h = 0, n = 0;
+    stbi_uc* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(w, 640);
+    EXPECT_EQ(h, 480);
+    int wrong = 0;
+    for (int i = 0; i < w * h; ++i) {
+        const uint32_t got = 0xFF000000u | uint32_t(pixels[i * 4]) << 16 | uint32_t(pixels[i * 4 + 1]) << 8 | pixels[i * 4 + 2];
+        if (got != (frame[i] | 0xFF000000u)) ++wrong;
+    }
+    stbi_image_free(pixels);
+    EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
+}  // namespace q
