@@ -1,0 +1,91 @@
+// Leaving the options screen rebuilds the display device only for a change
+// that needs a new one.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/scenes.hpp"
+#include "frontend/menu.hpp"
+#include "frontend/options.hpp"
+#include "frontend_harness.hpp"
+#include "platform/archive.hpp"
+#include "platform/graphics.hpp"
+#include "platform/platform_fixtures.hpp"
+#include "platform/settings.hpp"
+
+namespace q {
+namespace {
+
+using namespace frontend_test;
+
+class OptionsDeviceTest : public FrontendTest {
+protected:
+    void SetUp() override {
+        FrontendTest::SetUp();
+        savedSettings = settings;
+        savedBgm = BgmEnabled;
+        settings = GameSettings{};
+        BgmEnabled = 1;
+        archivePath = testdata::WriteTemp("options-device.dat",
+                                          testdata::ArchiveWithAtlas(testdata::EncodePng(testdata::PatternPicture(16, 16))));
+        ASSERT_TRUE(LoadArchive(archivePath.c_str()));
+        ASSERT_TRUE(CreateGraphics());
+        InitOptionRows();
+    }
+    void TearDown() override {
+        ReleaseGraphics();
+        FreeArchive();
+        std::remove(archivePath.c_str());
+        settings = savedSettings;
+        BgmEnabled = savedBgm;
+        InitOptionRows();
+        SetScene(SCENE_TITLE);
+        FrontendTest::TearDown();
+    }
+    // Opens the screen, toggles `row` and leaves; returns how many devices
+    // were made meanwhile.
+    static uint32_t DevicesMadeByToggling(int row) {
+        const uint32_t before = DevicesCreated();
+        ActOptions();
+        for (int i = 0; i < row; ++i) {
+            Frame(OptionsUpdate, {VK_DOWN});
+            Frame(OptionsUpdate);
+        }
+        Frame(OptionsUpdate, {VK_LEFT});
+        Frame(OptionsUpdate, {VK_RETURN});
+        Frame(OptionsUpdate);
+        return DevicesCreated() - before;
+    }
+    GameSettings savedSettings;
+    int32_t savedBgm = 1;
+    std::string archivePath;
+};
+
+TEST_F(OptionsDeviceTest, FilterAloneKeepsTheDevice) {
+    EXPECT_EQ(DevicesMadeByToggling(5), 0u);
+    EXPECT_EQ(settings.linearFilter, 0);
+    EXPECT_TRUE(HasDevice());
+}
+
+TEST_F(OptionsDeviceTest, MusicAloneKeepsTheDevice) {
+    EXPECT_EQ(DevicesMadeByToggling(1), 0u);
+    EXPECT_EQ(BgmEnabled, 0);
+}
+
+TEST_F(OptionsDeviceTest, VsyncMakesANewDevice) {
+    EXPECT_EQ(DevicesMadeByToggling(4), 1u);
+    EXPECT_EQ(settings.vsync, 0);
+    EXPECT_TRUE(HasDevice());
+}
+
+TEST_F(OptionsDeviceTest, LeavingWithoutChangesKeepsTheDevice) {
+    const uint32_t before = DevicesCreated();
+    ActOptions();
+    Frame(OptionsUpdate, {VK_Z});
+    EXPECT_EQ(CurrentScene(), SCENE_TITLE);
+    EXPECT_EQ(DevicesCreated(), before);
+}
+
+}  // namespace
+}  // namespace q
