@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/scenes.hpp"
 #include "support/data_dat.hpp"
 #include "support/floor_dat.hpp"
 
@@ -133,7 +135,12 @@ public:
         WriteFile(File("data.dat"), SyntheticDataDat());
         WriteFile(File("config.dat"), PointFilterConfigDat());
     }
+    // QUORREL_E2E_KEEP=1 keeps the folder (log, script, shots) for a look.
     ~GameFolder() {
+        if (std::getenv("QUORREL_E2E_KEEP")) {
+            std::fprintf(stderr, "kept %s\n", path_.c_str());
+            return;
+        }
         std::error_code ignored;
         if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
     }
