@@ -29,13 +29,13 @@ constexpr int kPortraitY = 150;
 constexpr int kPortraitSlide = 10;
 constexpr int kPortraitFade = 10;
 
-struct EntrySpec {
+struct EntryLayout {
     int angle;
     Rect name;
     Rect poseA, poseB, poseC;
 };
 
-const EntrySpec kEntrySpecs[kWheelEntries] = {
+const EntryLayout kEntryLayouts[kWheelEntries] = {
     {kFrontAngle, {1032, 427, 1093, 453}, {28, 73, 44, 95}, {3, 72, 21, 94}, {51, 72, 69, 94}},
     {kBackLeftAngle, {1254, 427, 1340, 453}, {101, 69, 115, 96}, {77, 68, 91, 94}, {125, 69, 139, 95}},
     {kBackRightAngle, {1116, 427, 1230, 453}, {172, 70, 188, 95}, {149, 71, 163, 96}, {197, 71, 211, 96}},
@@ -84,7 +84,7 @@ int WheelTurn(WheelEntry* e) {
 void InitCharacterWheel() {
     for (int i = 0; i < kWheelEntries; ++i) {
         WheelEntry& e = wheelEntries[i];
-        const EntrySpec& s = kEntrySpecs[i];
+        const EntryLayout& s = kEntryLayouts[i];
         e.angle = s.angle;
         e.angleStep = 0;
         e.characterId = i;

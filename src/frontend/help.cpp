@@ -20,12 +20,12 @@ constexpr int kCaptionShownY = 262;
 constexpr Rect kInstructions{1032, 700, 1468, 721};
 constexpr int kInstructionsY = 459;
 
-struct PageSpec {
+struct PageLayout {
     Rect picture;
     Rect caption;
 };
 
-const PageSpec kPageSpecs[kHelpPageCount] = {
+const PageLayout kPageLayouts[kHelpPageCount] = {
     {{768, 896, 896, 1024}, {9, 517, 158, 543}},
     {{512, 512, 640, 640}, {9, 546, 139, 571}},
     {{640, 512, 768, 640}, {9, 573, 250, 599}},
@@ -61,8 +61,8 @@ void InitHelpPages() {
         p.pictureStep = kSlideStep;
         p.captionY = kCaptionHiddenY;
         p.captionStep = -kSlideStep;
-        p.pictureRect = kPageSpecs[i].picture;
-        p.captionRect = kPageSpecs[i].caption;
+        p.pictureRect = kPageLayouts[i].picture;
+        p.captionRect = kPageLayouts[i].caption;
     }
 }
 

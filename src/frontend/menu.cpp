@@ -17,22 +17,22 @@ constexpr int kDimmestAlpha = 128;
 constexpr int kBrightestAlpha = 255;
 constexpr int kCursorSound = 0;
 
-struct ItemSpec {
+struct ItemLayout {
     Rect src;
     MenuAction action;
 };
 
-const ItemSpec kMainSpecs[kMainMenuItems] = {
+const ItemLayout kMainLayout[kMainMenuItems] = {
     {{280, 0, 430, 25}, ActStartGame},   {{280, 25, 430, 50}, ActFloorSelect},
     {{280, 50, 430, 75}, ActQuitPrompt}, {{0, 453, 150, 478}, ActOptions},
     {{280, 75, 430, 100}, ActWatchReplay}, {{155, 453, 305, 478}, ActKeyConfig},
     {{0, 482, 150, 507}, ActHelp},
 };
-const ItemSpec kQuitSpecs[kQuitMenuItems] = {
+const ItemLayout kQuitLayout[kQuitMenuItems] = {
     {{280, 125, 430, 150}, ActBackToTitle},
     {{280, 100, 430, 125}, ActQuit},
 };
-const ItemSpec kPauseSpecs[kPauseMenuItems] = {
+const ItemLayout kPauseLayout[kPauseMenuItems] = {
     {{360, 694, 510, 719}, ActResume},
     {{360, 721, 510, 746}, ActRetryFloor},
     {{360, 748, 510, 773}, ActQuitToTitle},
@@ -42,7 +42,7 @@ MenuItem mainItems[kMainMenuItems];
 MenuItem quitItems[kQuitMenuItems];
 MenuItem pauseItems[kPauseMenuItems];
 
-void FillItems(MenuItem* items, const ItemSpec* specs, int count) {
+void FillItems(MenuItem* items, const ItemLayout* layout, int count) {
     for (int i = 0; i < count; ++i) {
         MenuItem& it = items[i];
         it.x = 0;
@@ -53,8 +53,8 @@ void FillItems(MenuItem* items, const ItemSpec* specs, int count) {
         // The first entry starts selected, so it is the one that slides in.
         it.dx = i == 0 ? kSlideStep : -kSlideStep;
         it.dalpha = i == 0 ? kFadeStep : -kFadeStep;
-        it.src = specs[i].src;
-        it.action = specs[i].action;
+        it.src = layout[i].src;
+        it.action = layout[i].action;
     }
 }
 
@@ -65,9 +65,9 @@ Menu QuitMenu;
 Menu PauseMenu;
 
 void InitMenuItems() {
-    FillItems(mainItems, kMainSpecs, kMainMenuItems);
-    FillItems(quitItems, kQuitSpecs, kQuitMenuItems);
-    FillItems(pauseItems, kPauseSpecs, kPauseMenuItems);
+    FillItems(mainItems, kMainLayout, kMainMenuItems);
+    FillItems(quitItems, kQuitLayout, kQuitMenuItems);
+    FillItems(pauseItems, kPauseLayout, kPauseMenuItems);
 }
 
 void InitMenus() {
