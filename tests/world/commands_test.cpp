@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "platform/backend.hpp"
+#include "platform/keyboard.hpp"
+#include "world/commands.hpp"
+#include "world/floor_file.hpp"
+#include "world/world_builder.hpp"
+
+namespace q {
+namespace {
+
+class CommandsKeys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = ActiveBackend();
+        SelectBackend(BackendKind::Headless);
+        headless::ReleaseAllKeys();
+        InitKeyBindings();
+        PollKeys();
+    }
+    void TearDown() override {
+        headless::ReleaseAllKeys();
+        InitKeyBindings();
+        SelectBackend(saved_);
+    }
+    static void Down(int32_t vk) { headless::SetKey(vk, true); }
+    static void Up(int32_t vk) { headless::SetKey(vk, false); }
+
+private:
+    BackendKind saved_ = BackendKind::Sdl;
+};
+
+TEST_F(CommandsKeys, ActionGoingDownBeatsEveryDirection) {
+    Down(VK_RIGHT);
+    Down(VK_UP);
+    Down(VK_SPACE);
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_ACTION);
+    PollKeys();  // the action key is still down but no longer pressed
+    EXPECT_EQ(KeysToCommand(), CMD_UP);
+}
+
+TEST_F(CommandsKeys, LaterDirectionsWin) {
+    Down(VK_RIGHT);
+    Down(VK_LEFT);
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_LEFT);
+    Down(VK_DOWN);
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_DOWN);
+    Up(VK_LEFT);
+    Up(VK_DOWN);
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_RIGHT);
+    Up(VK_RIGHT);
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_NONE);
+}
+
+TEST_F(CommandsKeys, NormalPlayReadsTheKeyboardAndIgnoresTheDemo) {
+    auto w = test::MakeEmptyWorld(4);
+    test::UseCommands(*w, "LLLL");
+    w->playMode = PLAY_MODE_NORMAL;
+    Actor a{};
+    Down(VK_RIGHT);
+    PollKeys();
+    ReadCommand(*w, a);
+    EXPECT_EQ(a.command, CMD_RIGHT);
+}
+
+TEST(CommandsReplay, ByteIBelongsToStepIEvenWhenNotRead) {
+    auto w = test::MakeWorld({
+        "..........",
+        "P.........",
+        "..........",
+        "##########",
+    });
+    test::Populate(*w);
+    // Bytes 1..3 fall on steps where the player is between columns.
+    test::UseCommands(*w, "RLLLR");
+    test::Steps(*w, 8);
+    EXPECT_EQ(test::Player(*w)->x, 32);
+}
+
+TEST(CommandsReplay, AnEmptyDemoGivesNothingForEver) {
+    const auto path = test::WriteTempFile(
+        "commands_empty_demo.dat", test::FloorFileBytes({test::RecordFromRows({"..........", "P.........", "..........", "##########"})}));
+    auto w = test::MakeEmptyWorld(4);
+    ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
+    EXPECT_EQ(w->replayLength, 10);
+    ResetPlayState(*w);
+    PopulateFloor(*w);
+    w->playMode = PLAY_MODE_REPLAY;
+    for (int i = 0; i < 30; ++i) {
+        test::Steps(*w);
+        ASSERT_EQ(test::Player(*w)->x, 0);
+        ASSERT_EQ(test::Player(*w)->command, 0);
+    }
+    EXPECT_EQ(w->replayPos, 9);
+}
+
+}  // namespace
+}  // namespace q
