@@ -3,6 +3,7 @@
 #include "app/game.hpp"
 #include "app/scenes.hpp"
 #include "platform/backend.hpp"
+#include "platform/window.hpp"
 #include "play/play_state.hpp"
 
 namespace q::headless_tool {
@@ -44,7 +45,10 @@ std::string LogLine(int64_t frame, int scene, int floor, const std::vector<int>&
 int RunHeadless(const RunOptions& options) {
     SelectBackend(BackendKind::Headless);
     headless::ReleaseAllKeys();
-    if (!StartGame()) return 0;
+    if (!StartGame()) {
+        EndWindowSystem();
+        return 0;
+    }
     // Sounds of start-up are not part of any frame.
     headless::TakePlayedSounds();
 
@@ -58,7 +62,10 @@ int RunHeadless(const RunOptions& options) {
         // Keys are set before the frame, so its first PollKeys sees them.
         ApplyKeys(events, next, end);
         int exitCode = 0;
-        if (GameLoopStep(&exitCode)) return exitCode;
+        if (GameLoopStep(&exitCode)) {
+            EndWindowSystem();
+            return exitCode;
+        }
         TakeShots(events, next, end);
         const std::vector<int> sounds = headless::TakePlayedSounds();
         if (options.log) {
@@ -70,11 +77,12 @@ int RunHeadless(const RunOptions& options) {
 
     // The limit ends the run as closing the window would.
     Shutdown();
+    int exitCode = 0;
     for (int i = 0; i < kDrainFrames; ++i) {
-        int exitCode = 0;
-        if (GameLoopStep(&exitCode)) return exitCode;
+        if (GameLoopStep(&exitCode)) break;
     }
-    return 0;
+    EndWindowSystem();
+    return exitCode;
 }
 
 }  // namespace q::headless_tool
