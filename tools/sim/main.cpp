@@ -1,0 +1,19 @@
+// quorrel-sim --floors PATH --floor N [--commands FILE] [--steps K]
+//             [--no-extra-spawns] [--character C] [--trace]
+#include <iostream>
+#include <string>
+
+#include "sim/sim.hpp"
+
+int main(int argc, char** argv) {
+    q::sim::Options options;
+    std::string error;
+    if (!q::sim::ParseArgs(argc, argv, options, error)) {
+        std::cerr << "quorrel-sim: " << error << "\n"
+                  << "usage: quorrel-sim --floors PATH --floor N [--commands FILE] [--steps K] "
+                     "[--no-extra-spawns] [--character C] [--trace]\n";
+        return q::sim::kExitUsage;
+    }
+    std::ios::sync_with_stdio(false);
+    return q::sim::Run(options, std::cout, std::cerr);
+}

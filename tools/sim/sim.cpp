@@ -1,0 +1,227 @@
+#include "sim/sim.hpp"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "world/actor_pool.hpp"
+#include "world/floor.hpp"
+#include "world/play_step.hpp"
+
+namespace q::sim {
+
+namespace {
+
+// Headroom after the replay before the run gives up waiting for a result.
+constexpr int64_t kExtraSteps = 2000;
+constexpr int kSoundCount = 32;
+
+bool ParseInt(const char* text, int64_t& out) {
+    if (!text || !*text) return false;
+    char* end = nullptr;
+    const long long v = std::strtoll(text, &end, 10);
+    if (*end != '\0') return false;
+    out = v;
+    return true;
+}
+
+// Position of the record in the active list, as the trace prints actors.
+int ActivePosition(World& w, int record) {
+    int position = 0;
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a), ++position)
+        if (w.IndexOf(*a) == record) return position;
+    return -1;
+}
+
+void AppendActor(std::string& s, const Actor& a) {
+    auto field = [&s](const char* name, int32_t v, bool first = false) {
+        if (!first) s += ',';
+        s += '"';
+        s += name;
+        s += "\":";
+        s += std::to_string(v);
+    };
+    s += '{';
+    field("kind", a.kind, true);
+    field("cell", a.cell);
+    field("alive", a.alive);
+    field("x", a.x);
+    field("y", a.y);
+    field("oldX", a.oldX);
+    field("oldY", a.oldY);
+    field("vx", a.vx);
+    field("vy", a.vy);
+    field("command", a.command);
+    field("fallStep", a.fallStep);
+    field("width", a.width);
+    field("height", a.height);
+    field("dir", a.dir);
+    field("frame", a.frame);
+    field("timer", a.timer);
+    field("substep", a.substep);
+    s += ",\"update\":";
+    const char* name = HandlerName(a.update);
+    if (name) {
+        s += '"';
+        s += name;
+        s += '"';
+    } else {
+        s += "null";
+    }
+    s += '}';
+}
+
+}  // namespace
+
+bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& error) {
+    out = Options{};
+    bool haveFloors = false, haveFloor = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char*& v) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            v = argv[++i];
+            return true;
+        };
+        const char* v = nullptr;
+        int64_t n = 0;
+        if (arg == "--floors") {
+            if (!value(v)) return false;
+            out.floorsPath = v;
+            haveFloors = true;
+        } else if (arg == "--floor") {
+            if (!value(v)) return false;
+            if (!ParseInt(v, n) || n < -1000000 || n > 1000000) {
+                error = "--floor needs a number";
+                return false;
+            }
+            out.floor = static_cast<int>(n);
+            haveFloor = true;
+        } else if (arg == "--commands") {
+            if (!value(v)) return false;
+            out.commandsPath = v;
+        } else if (arg == "--steps") {
+            if (!value(v)) return false;
+            if (!ParseInt(v, n) || n < 0) {
+                error = "--steps needs a count of 0 or more";
+                return false;
+            }
+            out.steps = n;
+        } else if (arg == "--no-extra-spawns") {
+            out.extraSpawns = false;
+        } else if (arg == "--character") {
+            if (!value(v)) return false;
+            if (!ParseInt(v, n) || n < 0 || n > 2) {
+                error = "--character needs 0, 1 or 2";
+                return false;
+            }
+            out.character = static_cast<int>(n);
+        } else if (arg == "--trace") {
+            out.trace = true;
+        } else {
+            error = "unknown argument " + arg;
+            return false;
+        }
+    }
+    if (!haveFloors || !haveFloor) {
+        error = "--floors PATH and --floor N are required";
+        return false;
+    }
+    return true;
+}
+
+std::string TraceLine(World& w, int64_t step, uint32_t sounds) {
+    std::string s;
+    s.reserve(256 + 300 * static_cast<size_t>(ActiveCount(w)));
+    s += "{\"step\":" + std::to_string(step);
+    s += ",\"scrollY\":" + std::to_string(w.scrollY);
+    s += ",\"result\":" + std::to_string(w.playResult);
+    s += ",\"replayPos\":" + std::to_string(w.replayPos);
+    s += ",\"idle\":" + std::to_string(w.idleFrames);
+    s += ",\"rightHold\":" + std::to_string(w.rightHold);
+    s += ",\"leftHold\":" + std::to_string(w.leftHold);
+    s += ",\"held\":" + std::to_string(w.heldActor < 0 ? -1 : ActivePosition(w, w.heldActor));
+    s += ",\"liftOrigin\":[" + std::to_string(w.liftOriginX) + ',' + std::to_string(w.liftOriginY) + ']';
+    s += ",\"sounds\":[";
+    bool first = true;
+    for (int n = 0; n < kSoundCount; ++n) {
+        if (!(sounds & (1u << n))) continue;
+        if (!first) s += ',';
+        s += std::to_string(n);
+        first = false;
+    }
+    s += "],\"actors\":[";
+    first = true;
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
+        if (!first) s += ',';
+        AppendActor(s, *a);
+        first = false;
+    }
+    s += "]}";
+    return s;
+}
+
+int Run(const Options& options, std::ostream& out, std::ostream& err) {
+    auto world = std::make_unique<World>();
+    World& w = *world;
+    InitActorPool(w);
+    w.playMode = PLAY_MODE_REPLAY;
+    w.character = options.character;
+    w.extraSpawnsEnabled = options.extraSpawns ? 1 : 0;
+
+    ResetPlayState(w);
+    if (!LoadFloor(w, options.floor, options.floorsPath.c_str())) {
+        err << "quorrel-sim: cannot load floor " << options.floor << " from " << options.floorsPath << "\n";
+        return kExitRefused;
+    }
+
+    if (!options.commandsPath.empty()) {
+        std::ifstream in(options.commandsPath, std::ios::binary);
+        if (!in) {
+            err << "quorrel-sim: cannot read command file " << options.commandsPath << "\n";
+            return kExitRefused;
+        }
+        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (bytes.size() > static_cast<size_t>(kMaxDemoLength)) {
+            err << "quorrel-sim: command file " << options.commandsPath << " is longer than " << kMaxDemoLength
+                << " bytes\n";
+            return kExitRefused;
+        }
+        w.replayBuffer.fill(0);
+        if (!bytes.empty()) std::memcpy(w.replayBuffer.data(), bytes.data(), bytes.size());
+        w.replayLength = static_cast<int32_t>(bytes.size()) + 10;
+    }
+
+    PopulateFloor(w);
+    w.soundRequests = 0;
+
+    const int64_t limit = options.steps >= 0 ? options.steps : w.replayLength + kExtraSteps;
+    if (options.trace) out << TraceLine(w, 0, 0) << '\n';
+
+    int64_t step = 0;
+    while (step < limit) {
+        w.soundRequests = 0;
+        // The draw pass runs the player's exit test and the figure's drawing;
+        // nothing reaches a screen.
+        DrawActors(w);
+        w.scrollRequest = 0;
+        UpdateActors(w);
+        ApplyScroll(w);
+        ShiftActorsForScroll(w);
+        const bool result = CheckPlayResult(w);
+        ++step;
+        if (options.trace) out << TraceLine(w, step, w.soundRequests) << '\n';
+        if (result) break;
+    }
+    if (!options.trace) out << "{\"result\":" << w.playResult << ",\"steps\":" << step << "}\n";
+    return kExitOk;
+}
+
+}  // namespace q::sim

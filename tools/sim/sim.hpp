@@ -1,0 +1,38 @@
+#pragma once
+// quorrel-sim: plays one floor of a floor file headless, from its demo or a
+// command file, and prints the world step by step.
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "world/world.hpp"
+
+namespace q::sim {
+
+struct Options {
+    std::string floorsPath;
+    int floor = 0;
+    std::string commandsPath;  // empty: the floor's own demo
+    int64_t steps = -1;        // -1: replay length + 2000
+    bool extraSpawns = true;
+    int character = 0;
+    bool trace = false;
+};
+
+// Exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;  // floor refused, or command file unusable
+
+// Reads the command line; false (with a message) when it is not usable.
+bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& error);
+
+// Runs the floor as the options say, printing to out (trace or summary) and
+// errors to err. Returns the exit status.
+int Run(const Options& options, std::ostream& out, std::ostream& err);
+
+// One trace line (without the newline) for the world after `step` steps,
+// with the sound effects requested in that step.
+std::string TraceLine(World& w, int64_t step, uint32_t sounds);
+
+}  // namespace q::sim
