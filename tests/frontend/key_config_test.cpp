@@ -3,6 +3,7 @@
 #include "app/scenes.hpp"
 #include "frontend/key_config.hpp"
 #include "frontend_harness.hpp"
+#include "world/commands.hpp"
 
 namespace q {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(KeyConfigTest, RightAndLeftTogetherLeaveTheChoiceButClickTwice) {
     EXPECT_TRUE(SoundRequested(0));
 }
 
-TEST_F(KeyConfigTest, ActionReboundToShiftAnsweresShiftAndNotSpace) {
+TEST_F(KeyConfigTest, ActionReboundToShiftAnswersShiftAndNotSpace) {
     Tap(VK_RIGHT);
     Frame(KeyConfigUpdate, {VK_RETURN});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
@@ -54,6 +55,19 @@ TEST_F(KeyConfigTest, ActionReboundToShiftAnsweresShiftAndNotSpace) {
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 0);
     EXPECT_FALSE(IsHeld(ButtonAction));
+}
+
+TEST_F(KeyConfigTest, PlayerCommandFollowsTheReboundKey) {
+    Tap(VK_RIGHT);
+    Frame(KeyConfigUpdate, {VK_RETURN});
+    HoldOnly({VK_SHIFT});
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_ACTION) << "Shift is the action now";
+    HoldOnly({});
+    PollKeys();
+    HoldOnly({VK_SPACE});
+    PollKeys();
+    EXPECT_EQ(KeysToCommand(), CMD_NONE) << "Space is an ordinary key again";
 }
 
 TEST_F(KeyConfigTest, ChoosingZSharesTheKeyWithTheConfirmButton) {
