@@ -16,6 +16,12 @@ struct AtlasRegion {
 
 // Every region the game draws, in the order they are painted.
 const std::vector<AtlasRegion>& AtlasRegions();
+// The rectangle of the region with this name; a name missing from the table
+// is a programming error and ends the program.
+Rect RegionRect(const std::string& name);
+// Whether two regions are meant to share pixels: a portrait is the pose
+// sheet it frames, so it contains that character's poses.
+bool OverlapIntended(const AtlasRegion& a, const AtlasRegion& b);
 
 // The 2048 x 2048 RGBA atlas, painted from code; same sources, same bytes.
 std::vector<uint8_t> BuildAtlasPixels();

@@ -1,0 +1,185 @@
+// The painted atlas: it decodes through the game's own loader, every region
+// the game draws is inside it and painted, regions keep to themselves, and
+// the pictures have the shapes play depends on.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "assets/atlas.hpp"
+#include "platform/atlas_image.hpp"
+#include "world/character_sets.hpp"
+#include "world/floor.hpp"
+
+namespace {
+
+using q::Rect;
+using q::assets::AtlasRegion;
+using q::assets::AtlasRegions;
+using q::assets::RegionRect;
+
+constexpr int kSize = 2048;
+
+// One painted atlas for every test in this file: painting takes a moment.
+const std::vector<uint8_t>& Pixels() {
+    static const std::vector<uint8_t> pixels = q::assets::BuildAtlasPixels();
+    return pixels;
+}
+
+int Alpha(int x, int y) { return Pixels()[(size_t(y) * kSize + size_t(x)) * 4 + 3]; }
+
+int CountOpaque(const Rect& r, int threshold = 1) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += Alpha(x, y) >= threshold;
+    return n;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(AtlasImage, DecodesThroughTheGamesLoaderAtFullSizeWithAlpha) {
+    std::vector<uint8_t> png = q::assets::BuildAtlasPng();
+    q::AtlasImage image;
+    ASSERT_TRUE(q::DecodeAtlasImage(png.data(), uint32_t(png.size()), &image));
+    EXPECT_EQ(image.width, kSize);
+    EXPECT_EQ(image.height, kSize);
+    EXPECT_EQ(image.textureWidth, kSize);
+    ASSERT_EQ(Pixels().size(), size_t(kSize) * kSize * 4);
+    // The decoded picture is the painted one, see-through pixels included.
+    EXPECT_EQ(0, std::memcmp(image.rgba.get(), Pixels().data(), Pixels().size()));
+    int clear = 0, solid = 0;
+    for (size_t i = 3; i < Pixels().size(); i += 4) {
+        clear += Pixels()[i] == 0;
+        solid += Pixels()[i] == 255;
+    }
+    EXPECT_GT(clear, 0);
+    EXPECT_GT(solid, 0);
+}
+
+TEST(AtlasImage, TwoBuildsGiveTheSameBytes) {
+    EXPECT_EQ(q::assets::BuildAtlasPng(), q::assets::BuildAtlasPng());
+}
+
+TEST(AtlasRegions, EveryRegionLiesInsideTheAtlasHasAUniqueNameAndIsPainted) {
+    std::set<std::string> names;
+    for (const AtlasRegion& r : AtlasRegions()) {
+        SCOPED_TRACE(r.name);
+        EXPECT_TRUE(names.insert(r.name).second) << "duplicate name";
+        EXPECT_FALSE(r.shows.empty());
+        EXPECT_GE(r.rect.left, 0);
+        EXPECT_GE(r.rect.top, 0);
+        EXPECT_LE(r.rect.right, kSize);
+        EXPECT_LE(r.rect.bottom, kSize);
+        ASSERT_GT(r.rect.Width(), 0);
+        ASSERT_GT(r.rect.Height(), 0);
+        EXPECT_GT(CountOpaque(r.rect), 0) << "nothing painted";
+    }
+}
+
+TEST(AtlasRegions, RegionsDoNotOverlapExceptPortraitsFramingTheirPoses) {
+    const auto& t = AtlasRegions();
+    int framed = 0;
+    for (size_t i = 0; i < t.size(); ++i)
+        for (size_t j = i + 1; j < t.size(); ++j) {
+            if (!Overlap(t[i].rect, t[j].rect)) continue;
+            EXPECT_TRUE(q::assets::OverlapIntended(t[i], t[j])) << t[i].name << " overlaps " << t[j].name;
+            ++framed;
+        }
+    // Each portrait holds all twelve poses of its character.
+    EXPECT_EQ(framed, 36);
+}
+
+TEST(AtlasRegions, TheGamesCharacterSetsAndTilesAreAllInTheTable) {
+    std::vector<Rect> rects;
+    for (const AtlasRegion& r : AtlasRegions()) rects.push_back(r.rect);
+    auto listed = [&](const Rect& r) {
+        for (const Rect& x : rects)
+            if (x == r) return true;
+        return false;
+    };
+    for (int s = 0; s < 3; ++s)
+        for (int d = 0; d < 4; ++d)
+            for (int f = 0; f < 8; ++f) EXPECT_TRUE(listed(q::CharacterSets[s].frames[d][f])) << s << " " << d << " " << f;
+    for (int t = 0; t < 32; ++t) {
+        if (t == 1 || t == 2 || t == 17 || t == 18) continue;  // never drawn
+        EXPECT_TRUE(listed(q::TileSourceRect(t))) << "tile " << t;
+    }
+}
+
+TEST(AtlasPictures, FullScreenPicturesAndTheShutterAreOpaqueEverywhere) {
+    // Holes would show the black clear colour or the play field through them.
+    for (const char* name : {"title", "background", "shutter"}) {
+        Rect r = RegionRect(name);
+        EXPECT_EQ(CountOpaque(r, 255), r.Width() * r.Height()) << name;
+    }
+}
+
+TEST(AtlasPictures, TheBackgroundRepeatsEvery32RowsSoScrollingIsSeamless) {
+    Rect r = RegionRect("background");
+    for (int y = r.top; y + 32 < r.bottom; ++y)
+        ASSERT_EQ(0, std::memcmp(&Pixels()[(size_t(y) * kSize + size_t(r.left)) * 4],
+                                 &Pixels()[(size_t(y + 32) * kSize + size_t(r.left)) * 4], size_t(r.Width()) * 4))
+            << "row " << y - r.top;
+}
+
+TEST(AtlasPictures, EveryCharacterPoseReachesFromTheTopOfItsBoxToItsFeet) {
+    // Poses are stretched into the actor's box: a clear top or bottom row
+    // would make the character float above the floor or shrink.
+    for (int s = 0; s < 3; ++s)
+        for (int d = 0; d < 4; ++d)
+            for (int f = 0; f < 8; ++f) {
+                Rect r = q::CharacterSets[s].frames[d][f];
+                SCOPED_TRACE(testing::Message() << "set " << s << " dir " << d << " frame " << f);
+                EXPECT_GT(CountOpaque(Rect{r.left, r.top, r.right, r.top + 1}, 255), 0);
+                EXPECT_GT(CountOpaque(Rect{r.left, r.bottom - 1, r.right, r.bottom}, 255), 0);
+            }
+}
+
+TEST(AtlasPictures, LBlocksAreSolidWhereTheBlockIsAndClearInTheNotch) {
+    struct Case {
+        const char* name;
+        int dir;
+    };
+    for (Case c : {Case{"block.light.0", 0}, Case{"block.light.1", 1}, Case{"block.heavy.0", 0}, Case{"block.heavy.1", 1}}) {
+        SCOPED_TRACE(c.name);
+        Rect r = RegionRect(c.name);
+        Rect lower{r.left, r.top + 16, r.right, r.bottom};
+        Rect left{r.left, r.top, r.left + 16, r.top + 16};
+        Rect right{r.left + 16, r.top, r.right, r.top + 16};
+        Rect raised = c.dir == 0 ? left : right, notch = c.dir == 0 ? right : left;
+        EXPECT_EQ(CountOpaque(lower, 255), 32 * 16);
+        EXPECT_EQ(CountOpaque(raised, 255), 16 * 16);
+        EXPECT_EQ(CountOpaque(notch), 0);
+    }
+}
+
+TEST(AtlasPictures, TheEmptyTileLetsTheBackWallShowThrough) {
+    Rect r = q::TileSourceRect(0);
+    EXPECT_LE(CountOpaque(r, 64), 0);
+    // Solid and platform tiles are solid along their top, where feet stand.
+    for (int t : {28, 29, 30, 31}) {
+        Rect s = q::TileSourceRect(t);
+        EXPECT_EQ(CountOpaque(Rect{s.left, s.top, s.right, s.top + 1}, 255), 16) << "tile " << t;
+    }
+}
+
+TEST(AtlasPreview, WritesAPictureOfTheWholeAtlas) {
+    std::string path = testing::TempDir() + "/atlas-preview-test.png";
+    ASSERT_TRUE(q::assets::WriteAtlasPreview(path.c_str()));
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    q::AtlasImage image;
+    ASSERT_TRUE(q::DecodeAtlasImage(bytes.data(), uint32_t(bytes.size()), &image));
+    EXPECT_EQ(image.width, kSize);
+    EXPECT_EQ(image.height, kSize);
+    std::remove(path.c_str());
+}
+
+}  // namespace

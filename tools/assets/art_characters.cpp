@@ -1,0 +1,386 @@
+// The three playable characters, drawn as little paper dolls: head, body,
+// arms and legs placed by proportion inside each pose's exact rectangle, then
+// outlined. The game stretches every pose into a 16 x 32 box, so each figure
+// fills its rectangle from the top of the head to the soles of the feet.
+#include <algorithm>
+#include <string>
+
+#include "assets/art.hpp"
+#include "assets/atlas.hpp"
+
+namespace q::assets {
+namespace {
+
+constexpr Colour kInk = Rgb(24, 16, 32);  // outline and eyes
+
+enum class Headwear { HardHat, Hood, Ponytail };
+enum class View { Side, Front, Back };
+
+struct Look {
+    const char* name;
+    Headwear headwear;
+    Colour skin, hair, hat, top, trim, legs, shoes;
+    int headH, torsoH;          // rows of the content box
+    int headW, torsoW;          // side view widths
+    int headWF, torsoWF;        // front / back view widths
+    bool dress;                 // the torso flares into a skirt
+};
+
+const Look kLooks[3] = {
+    // Bram: short and stocky; yellow hard hat, orange shirt, blue overalls.
+    {"Bram", Headwear::HardHat, Rgb(238, 184, 138), Rgb(120, 70, 30), Rgb(250, 204, 40), Rgb(226, 96, 44),
+     Rgb(250, 204, 40), Rgb(56, 92, 176), Rgb(92, 56, 36), 8, 6, 9, 7, 11, 10, false},
+    // Rowan: tall and lean; green hood, red scarf, brown trousers.
+    {"Rowan", Headwear::Hood, Rgb(250, 214, 176), Rgb(90, 60, 30), Rgb(60, 168, 84), Rgb(46, 130, 70),
+     Rgb(214, 52, 52), Rgb(122, 86, 52), Rgb(64, 44, 30), 9, 9, 8, 6, 9, 8, false},
+    // Mirabel: slim; pink ponytail, violet dress with a white collar.
+    {"Mirabel", Headwear::Ponytail, Rgb(196, 134, 96), Rgb(238, 92, 170), Rgb(238, 92, 170), Rgb(128, 76, 214),
+     Rgb(246, 246, 255), Rgb(70, 56, 104), Rgb(214, 50, 70), 8, 8, 7, 5, 9, 8, true},
+};
+
+// Draws into a small canvas whose content box is inset by one pixel so the
+// outline fits inside the rectangle.
+class Doll {
+public:
+    Doll(Canvas& s, const Look& l) : s_(s), l_(l), cw_(s.Width() - 2), ch_(s.Height() - 2) {}
+
+    void Px(int x, int y, Colour c) { s_.Put(x + 1, y + 1, c); }
+    void Box(int x0, int y0, int x1, int y1, Colour c) {  // inclusive corners
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) Px(x, y, c);
+    }
+    void Limb(int x0, int y0, int x1, int y1, int thick, Colour c) {
+        // A thick line: the same line repeated to the right.
+        int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+        int steps = std::max(dx, dy);
+        for (int i = 0; i <= steps; ++i) {
+            int x = steps ? x0 + (x1 - x0) * i / steps : x0;
+            int y = steps ? y0 + (y1 - y0) * i / steps : y0;
+            for (int t = 0; t < thick; ++t) Px(x + t, y, c);
+        }
+    }
+
+    // Side view facing right; phase 0 standing, 1 and 2 the two strides.
+    void Side(int phase) {
+        const int hipY = l_.headH + l_.torsoH;
+        const int bx = (cw_ - 1) / 2;  // column of the body's middle
+        const int tw = l_.torsoW, tx0 = bx - tw / 2, tx1 = tx0 + tw - 1;
+        const Colour farShade = Shade(l_.legs, 170);
+        // Legs first so the body overlaps the hips.
+        const int sole = ch_ - 1;
+        if (phase == 0) {
+            Box(tx0 + 1, hipY, tx1 - 1, sole - 1, l_.legs);
+            Box(tx0 + 1, sole, tx1 + 1, sole, l_.shoes);
+            Px(bx, hipY + 1, Shade(l_.legs, 200));
+        } else {
+            int front = cw_ - 3, back = 0;
+            // In the second stride the far leg is the one in front.
+            Colour frontC = phase == 1 ? l_.legs : farShade, backC = phase == 1 ? farShade : l_.legs;
+            auto leg = [&](int footX, Colour c, bool behind) {
+                Limb(bx - 1, hipY, footX, sole - 1, 2, c);
+                Box(footX, sole, footX + 2, sole, behind ? Shade(l_.shoes, 170) : l_.shoes);
+            };
+            if (phase == 1) {
+                leg(back, backC, true);
+                leg(front, frontC, false);
+            } else {
+                leg(front, frontC, true);
+                leg(back, backC, false);
+            }
+        }
+        // Torso.
+        for (int y = l_.headH; y < hipY; ++y) {
+            int flare = l_.dress ? std::max(0, (y - l_.headH - l_.torsoH / 2) ) : 0;
+            Box(tx0 - flare / 2, y, tx1 + (flare + 1) / 2, y, l_.top);
+            Px(tx0 - flare / 2, y, Shade(l_.top, 190));  // the back is in shade
+        }
+        TorsoDetailSide(tx0, tx1, hipY);
+        // Arm: hangs when standing, swings against the front leg in a stride.
+        const Colour sleeve = Shade(l_.top, 215);
+        int sy = l_.headH + 1, hy = hipY;
+        int hx = phase == 0 ? bx : (phase == 1 ? bx + 3 : bx - 3);
+        Limb(bx - 1, sy, hx - 1, hy - 1, 2, sleeve);
+        Box(hx - 1, hy, hx, hy, l_.skin);
+        HeadSide(bx);
+    }
+
+    void TorsoDetailSide(int tx0, int tx1, int hipY) {
+        switch (l_.headwear) {
+            case Headwear::HardHat:  // overall bib and a strap
+                Box(tx0 + 1, hipY - 2, tx1, hipY - 1, l_.legs);
+                Box(tx0 + 2, l_.headH, tx0 + 2, hipY - 2, l_.legs);
+                break;
+            case Headwear::Hood:  // scarf with a tail at the back, and a belt
+                Box(tx0, l_.headH, tx1 + 1, l_.headH + 1, l_.trim);
+                Box(tx0 - 1, l_.headH + 1, tx0 - 1, l_.headH + 3, l_.trim);
+                Box(tx0, hipY - 2, tx1, hipY - 2, Rgb(70, 46, 30));
+                break;
+            case Headwear::Ponytail:  // white collar
+                Box(tx0, l_.headH, tx1, l_.headH, l_.trim);
+                break;
+        }
+    }
+
+    void HeadSide(int bx) {
+        const int hw = l_.headW, hh = l_.headH;
+        int hx0 = bx - hw / 2 + 1, hx1 = hx0 + hw - 1;
+        if (hx1 > cw_ - 1) {
+            hx0 -= hx1 - (cw_ - 1);
+            hx1 = cw_ - 1;
+        }
+        Box(hx0, 0, hx1, hh - 1, l_.skin);
+        Px(hx0, 0, 0);
+        Px(hx1, 0, 0);
+        Px(hx1, hh - 1, 0);
+        const int eyeY = hh / 2;
+        switch (l_.headwear) {
+            case Headwear::HardHat:
+                Box(hx0, 0, hx1, 2, l_.hat);
+                Px(hx0, 0, 0);
+                Px(hx1, 0, 0);
+                Box(hx0, 3, hx1, 3, Shade(l_.hat, 200));  // brim
+                Px(hx1 + 1, 3, Shade(l_.hat, 200));
+                Box(hx0, 4, hx0 + 1, hh - 2, l_.hair);  // hair at the back
+                Box(hx1 - 3, hh - 2, hx1 - 1, hh - 1, Shade(l_.hair, 130));  // beard
+                break;
+            case Headwear::Hood:
+                Box(hx0, 0, hx1 - 1, 2, l_.hat);
+                Box(hx0, 0, hx0 + 2, hh - 1, l_.hat);
+                Px(hx1, 0, 0);
+                Px(hx0 + 1, 1, Shade(l_.hat, 130));  // the fold of the hood
+                Box(hx1 - 1, 2, hx1 - 1, 2, l_.hair);   // fringe
+                break;
+            case Headwear::Ponytail:
+                Box(hx0, 0, hx1, 1, l_.hair);
+                Box(hx0, 0, hx0 + 2, hh - 3, l_.hair);
+                Px(hx1, 0, 0);
+                Px(hx1, 2, l_.hair);
+                // The ponytail sticks out behind.
+                Box(std::max(0, hx0 - 2), 2, hx0 - 1, 4, l_.hair);
+                Px(std::max(0, hx0 - 2), 5, l_.hair);
+                Px(hx0 + 1, 1, Rgb(255, 240, 120));  // hair clip
+                break;
+        }
+        Box(hx1 - 2, eyeY, hx1 - 2, eyeY + (hh >= 9 ? 1 : 0), kInk);
+        Px(hx1 + 1, eyeY + 1, l_.skin);  // nose
+        if (l_.headwear != Headwear::HardHat) Px(hx1 - 1, hh - 2, Shade(l_.skin, 180));  // mouth
+    }
+
+    // Front (viewer) and back (climbing) views; phase 1 raises the left
+    // limbs, phase 2 is painted as phase 1 mirrored by the caller.
+    void Frontal(bool back, int phase) {
+        const int hipY = l_.headH + l_.torsoH, sole = ch_ - 1;
+        const int tw = l_.torsoWF, tx0 = (cw_ - tw) / 2, tx1 = tx0 + tw - 1;
+        const int mid = (tx0 + tx1) / 2;
+        // Legs: two with a gap between; a lifted leg is shorter.
+        int legW = std::max(2, (tw - 1) / 2 - 1);
+        int lx0 = mid - legW + (tw % 2 ? 0 : 1), rx0 = mid + 1 + (tw % 2 ? 1 : 0);
+        int liftL = phase == 1 ? 2 : 0;
+        Box(lx0, hipY, lx0 + legW - 1, sole - 1 - liftL, l_.legs);
+        Box(lx0 - 1 + (back ? 1 : 0), sole - liftL, lx0 + legW - 1 + (back ? 0 : 0), sole - liftL, l_.shoes);
+        Box(rx0, hipY, rx0 + legW - 1, sole - 1, l_.legs);
+        Box(rx0, sole, rx0 + legW - (back ? 1 : 0), sole, l_.shoes);
+        // Torso.
+        for (int y = l_.headH; y < hipY; ++y) {
+            int flare = l_.dress ? std::max(0, (y - l_.headH - l_.torsoH / 2)) : 0;
+            Box(tx0 - flare / 2, y, tx1 + flare / 2, y, l_.top);
+        }
+        TorsoDetailFront(back, tx0, tx1, hipY);
+        // Seen from behind the raised arms cross in front of the head.
+        if (back) HeadFrontal(true);
+        // Arms.
+        const Colour sleeve = Shade(l_.top, 215);
+        int ax0 = tx0 - 2, ax1 = tx1 + 1;
+        if (back) {
+            // Climbing: hands reach up beside the head to the rungs.
+            int leftTop = phase == 1 ? 0 : (phase == 0 ? 1 : 4);
+            int rightTop = phase == 1 ? 4 : 1;
+            int lx = std::max(0, ax0 - 1), rx = std::min(cw_ - 2, ax1 + 1);
+            Limb(ax0, l_.headH + 1, lx, leftTop + 1, 2, sleeve);
+            Box(lx, leftTop, lx + 1, leftTop, l_.skin);
+            Limb(ax1, l_.headH + 1, rx, rightTop + 1, 2, sleeve);
+            Box(rx, rightTop, rx + 1, rightTop, l_.skin);
+        } else {
+            int handL = hipY - (phase == 1 ? 0 : 0), handR = hipY - (phase == 1 ? 3 : 0);
+            int lx = phase == 1 ? std::max(0, ax0 - 1) : ax0;
+            Limb(ax0, l_.headH + 1, lx, handL - 1, 2, sleeve);
+            Box(lx, handL, lx + 1, handL, l_.skin);
+            int rx = phase == 1 ? std::min(cw_ - 2, ax1 + 1) : ax1;
+            Limb(ax1, l_.headH + 1, rx, handR - 1, 2, sleeve);
+            Box(rx, handR, rx + 1, handR, l_.skin);
+            HeadFrontal(false);
+        }
+    }
+
+    void TorsoDetailFront(bool back, int tx0, int tx1, int hipY) {
+        int mid = (tx0 + tx1) / 2;
+        switch (l_.headwear) {
+            case Headwear::HardHat:
+                Box(tx0 + 1, hipY - 3, tx1 - 1, hipY - 1, l_.legs);
+                Box(tx0 + 1, l_.headH, tx0 + 1, hipY - 3, l_.legs);
+                Box(tx1 - 1, l_.headH, tx1 - 1, hipY - 3, l_.legs);
+                if (!back) Px(tx0 + 1, hipY - 3, l_.trim), Px(tx1 - 1, hipY - 3, l_.trim);
+                break;
+            case Headwear::Hood:
+                Box(tx0, l_.headH, tx1, l_.headH + 1, l_.trim);
+                if (!back) Box(mid + 1, l_.headH + 2, mid + 2, l_.headH + 4, l_.trim);
+                Box(tx0, hipY - 2, tx1, hipY - 2, Rgb(70, 46, 30));
+                if (!back) Px(mid, hipY - 2, Rgb(230, 200, 80));
+                break;
+            case Headwear::Ponytail:
+                if (!back) {
+                    Box(mid - 1, l_.headH, mid + 1 + ((tx1 - tx0) % 2), l_.headH, l_.trim);
+                    Px(mid, l_.headH + 1, l_.trim);
+                }
+                Box(tx0, hipY - 3, tx1, hipY - 3, Shade(l_.top, 160));  // sash
+                break;
+        }
+    }
+
+    void HeadFrontal(bool back) {
+        const int hw = l_.headWF, hh = l_.headH;
+        int hx0 = (cw_ - hw) / 2, hx1 = hx0 + hw - 1;
+        Box(hx0, 0, hx1, hh - 1, l_.skin);
+        Px(hx0, 0, 0);
+        Px(hx1, 0, 0);
+        Px(hx0, hh - 1, 0);
+        Px(hx1, hh - 1, 0);
+        int eyeY = hh / 2, cx = (hx0 + hx1) / 2;
+        switch (l_.headwear) {
+            case Headwear::HardHat:
+                Box(hx0, 0, hx1, 2, l_.hat);
+                Px(hx0, 0, 0);
+                Px(hx1, 0, 0);
+                Box(hx0 - 1, 3, hx1 + 1, 3, Shade(l_.hat, 200));
+                Box(cx, 0, cx + (hw % 2 ? 0 : 1), 2, Shade(l_.hat, 225));  // ridge of the hat
+                if (back) {
+                    Box(hx0, 4, hx1, hh - 1, l_.hair);
+                    Px(hx0, hh - 1, 0);
+                    Px(hx1, hh - 1, 0);
+                } else {
+                    Box(hx0 + 2, hh - 2, hx1 - 2, hh - 1, Shade(l_.hair, 130));  // beard
+                    Box(hx0, 4, hx0, 5, l_.hair);
+                    Box(hx1, 4, hx1, 5, l_.hair);
+                }
+                break;
+            case Headwear::Hood:
+                Box(hx0, 0, hx1, 1, l_.hat);
+                Box(hx0, 0, hx0 + 1, hh - 1, l_.hat);
+                Box(hx1 - 1, 0, hx1, hh - 1, l_.hat);
+                Px(cx, 0, Shade(l_.hat, 140));  // seam of the hood
+                if (back) Box(hx0, 0, hx1, hh - 1, l_.hat), Box(cx, 0, cx, hh - 2, Shade(l_.hat, 150));
+                else Box(hx0 + 2, 2, hx1 - 2, 2, l_.hair);
+                break;
+            case Headwear::Ponytail:
+                Box(hx0, 0, hx1, 2, l_.hair);
+                Box(hx0, 0, hx0, hh - 2, l_.hair);
+                Box(hx1, 0, hx1, hh - 2, l_.hair);
+                Px(hx0, 0, 0);
+                Px(hx1, 0, 0);
+                if (back) {
+                    Box(hx0, 0, hx1, hh - 1, l_.hair);
+                    Px(hx0, 0, 0), Px(hx1, 0, 0), Px(hx0, hh - 1, 0), Px(hx1, hh - 1, 0);
+                    Box(cx, 3, cx + (hw % 2 ? 0 : 1), hh + 1, Shade(l_.hair, 180));  // the ponytail
+                } else {
+                    Px(hx1 - 1, 1, Rgb(255, 240, 120));  // hair clip
+                }
+                break;
+        }
+        if (!back) {
+            int off = hw >= 10 ? 2 : 2;
+            Box(hx0 + off, eyeY, hx0 + off, eyeY + (hh >= 9 ? 1 : 0), kInk);
+            Box(hx1 - off, eyeY, hx1 - off, eyeY + (hh >= 9 ? 1 : 0), kInk);
+            if (l_.headwear != Headwear::HardHat)
+                Box(cx, hh - 2, cx + (hw % 2 ? 0 : 1), hh - 2, Shade(l_.skin, 170));  // mouth
+            Px(hx0 + 1, eyeY + 2, Mix(l_.skin, Rgb(255, 110, 110), 90));  // cheeks
+            Px(hx1 - 1, eyeY + 2, Mix(l_.skin, Rgb(255, 110, 110), 90));
+        }
+    }
+
+private:
+    Canvas& s_;
+    const Look& l_;
+    int cw_, ch_;
+};
+
+const char* kDirNames[4] = {"right", "left", "front", "climb"};
+
+std::string PoseName(int set, int dir, int pose) {
+    return "char" + std::to_string(set) + "." + kDirNames[dir] + "." + char('A' + pose);
+}
+
+// Paints one pose into a small canvas of the pose's exact size.
+Canvas PaintPose(int set, int dir, int pose) {
+    Rect r = RegionRect(PoseName(set, dir, pose));
+    Canvas s(r.Width(), r.Height());
+    const Look& l = kLooks[set];
+    Doll d(s, l);
+    int phase = pose;
+    bool mirror = false;
+    if (dir == 1) mirror = true;  // walking left is walking right mirrored
+    if ((dir == 2 || dir == 3) && pose == 2) {
+        mirror = true;  // the second stride mirrors the first
+        phase = 1;
+    }
+    if (dir <= 1)
+        d.Side(phase);
+    else
+        d.Frontal(dir == 3, phase);
+    s.Outline(Rect{0, 0, s.Width(), s.Height()}, kInk);
+    if (!mirror) return s;
+    Canvas m(s.Width(), s.Height());
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x) m.Put(s.Width() - 1 - x, y, s.Get(x, y));
+    return m;
+}
+
+void PaintPortraitFrame(Canvas& c, int set) {
+    Rect p = RegionRect("portrait" + std::to_string(set));
+    c.SetClip(p);
+    const Look& l = kLooks[set];
+    // A card in the character's colour behind the sheet: the poses stand on
+    // shelves, and the rectangles of the poses themselves stay clear.
+    Colour edge = Shade(l.top, 150), shelf = Shade(l.top, 110);
+    for (int y = p.top; y < p.bottom; ++y)
+        for (int x = p.left; x < p.right; ++x) {
+            bool border = x == p.left || x == p.right - 1 || y == p.top || y == p.bottom - 1;
+            bool inner = x == p.left + 1 || x == p.right - 2 || y == p.top + 1 || y == p.bottom - 2;
+            if (border) c.Put(x, y, kInk);
+            else if (inner) c.Put(x, y, edge);
+        }
+    for (int dir = 0; dir < 4; ++dir) {
+        Rect a = RegionRect(PoseName(set, dir, 0));
+        // The shelf runs under the row of poses, below the lowest foot.
+        int bottom = a.bottom;
+        for (int pose = 1; pose < 3; ++pose) bottom = std::max(bottom, RegionRect(PoseName(set, dir, pose)).bottom);
+        if (bottom + 1 < p.bottom - 2) {
+            c.FillRect(Rect{p.left + 2, bottom, p.right - 2, bottom + 1}, shelf);
+            c.FillRect(Rect{p.left + 2, bottom + 1, p.right - 2, bottom + 2}, WithAlpha(kInk, 140));
+        }
+    }
+    // Keep every pose rectangle clear so the sprites stay see-through in play.
+    for (int dir = 0; dir < 4; ++dir)
+        for (int pose = 0; pose < 3; ++pose) c.FillRect(RegionRect(PoseName(set, dir, pose)), 0);
+}
+
+}  // namespace
+
+void DrawCharacterInto(Canvas& c, int set, int dir, int pose, const Rect& dest) {
+    Stamp(c, PoseName(set, dir, pose), dest);
+}
+
+void PaintCharacters(Canvas& c) {
+    for (int set = 0; set < 3; ++set) {
+        PaintPortraitFrame(c, set);
+        for (int dir = 0; dir < 4; ++dir)
+            for (int pose = 0; pose < 3; ++pose) {
+                Rect r = RegionRect(PoseName(set, dir, pose));
+                Canvas s = PaintPose(set, dir, pose);
+                c.SetClip(r);
+                c.CopyScaled(s, Rect{0, 0, s.Width(), s.Height()}, r, false);
+            }
+    }
+    c.ClearClip();
+}
+
+}  // namespace q::assets

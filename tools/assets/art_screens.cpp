@@ -1,0 +1,138 @@
+// The title picture (also the dimmed backdrop of most screens) and the logo.
+#include <cmath>
+#include <string>
+
+#include "assets/art.hpp"
+#include "assets/atlas.hpp"
+#include "assets/noise.hpp"
+#include "assets/text.hpp"
+
+namespace q::assets {
+namespace {
+
+constexpr Colour kInk = Rgb(24, 16, 32);
+
+int Wave(int x, int period, int amp, int phase) {
+    // Integer-valued smooth hills from a sine; the same on every build of a machine.
+    return int(std::lround(std::sin((x + phase) * 6.28318 / period) * amp));
+}
+
+void PaintSky(Canvas& c, const Rect& r) {
+    for (int y = 0; y < r.Height(); ++y) {
+        Colour k;
+        if (y < 220) k = Mix(Rgb(16, 14, 46), Rgb(84, 48, 120), y * 256 / 220);
+        else k = Mix(Rgb(84, 48, 120), Rgb(250, 150, 96), std::min(256, (y - 220) * 256 / 140));
+        c.FillRect(Rect{r.left, r.top + y, r.right, r.top + y + 1}, k);
+    }
+    for (int i = 0; i < 140; ++i) {
+        int x = int(Hash2(i, 0, 77) % 640), y = int(Hash2(i, 1, 77) % 230);
+        int b = 120 + int(Hash2(i, 2, 77) % 136);
+        c.Blend(r.left + x, r.top + y, Argb(b * (230 - y) / 230 + 20, 255, 255, 230));
+        if (i % 17 == 0) {
+            c.Blend(r.left + x - 1, r.top + y, Argb(90, 255, 255, 230));
+            c.Blend(r.left + x + 1, r.top + y, Argb(90, 255, 255, 230));
+            c.Blend(r.left + x, r.top + y - 1, Argb(90, 255, 255, 230));
+            c.Blend(r.left + x, r.top + y + 1, Argb(90, 255, 255, 230));
+        }
+    }
+    // The moon, with a crescent shadow.
+    c.FillEllipse(2 * (r.left + 78), 2 * (r.top + 200), 60, 60, Argb(50, 255, 240, 200));
+    c.FillEllipse(2 * (r.left + 78), 2 * (r.top + 200), 44, 44, Rgb(255, 244, 210));
+    c.FillEllipse(2 * (r.left + 86), 2 * (r.top + 195), 36, 36, Mix(Rgb(84, 48, 120), Rgb(250, 150, 96), 60));
+}
+
+void PaintHills(Canvas& c, const Rect& r) {
+    for (int x = 0; x < 640; ++x) {
+        int far = 330 + Wave(x, 260, 18, 40) + Wave(x, 90, 6, 0);
+        int near = 372 + Wave(x, 330, 14, 150) + Wave(x, 70, 4, 20);
+        for (int y = far; y < 480; ++y) c.Put(r.left + x, r.top + y, Mix(Rgb(120, 70, 120), Rgb(70, 40, 90), (y - far) * 3));
+        for (int y = near; y < 480; ++y) c.Put(r.left + x, r.top + y, Mix(Rgb(58, 40, 82), Rgb(34, 24, 54), std::min(256, (y - near) * 4)));
+    }
+    // Ground the climbers stand on.
+    for (int x = 0; x < 640; ++x) {
+        int top = 428 + Wave(x, 200, 2, 0);
+        for (int y = top; y < 480; ++y) {
+            Colour k = y < top + 3 ? Rgb(96, 150, 80) : Mix(Rgb(70, 96, 60), Rgb(40, 50, 44), (y - top) * 6);
+            if (Hash2(x, y, 5) % 19 == 0) k = Shade(k, 210);
+            c.Put(r.left + x, r.top + y, k);
+        }
+    }
+}
+
+void PaintTower(Canvas& c, const Rect& r) {
+    // The tower, built of the game's own stone tiles at twice their size.
+    const int tx0 = 504, tw = 5, top = 150;  // in screen pixels, 32-pixel cells
+    auto at = [&](int x, int y, int w, int h) { return Rect{r.left + x, r.top + y, r.left + x + w, r.top + y + h}; };
+    for (int row = 0; top + row * 32 < 440; ++row)
+        for (int col = 0; col < tw; ++col) {
+            int x = tx0 + col * 32, y = top + row * 32;
+            Stamp(c, "tile.31", at(x, y, 32, 32));
+            // Stone darkens in the dusk towards the top.
+            c.BlendRect(at(x, y, 32, 32), Argb(std::max(0, 110 - row * 10), 40, 20, 70));
+        }
+    for (int col = 0; col < tw; col += 2) Stamp(c, "tile.31", at(tx0 + col * 32, top - 32, 32, 32));
+    Stamp(c, "tile.06", at(584, 180, 32, 32));
+    Stamp(c, "tile.14", at(584, 212, 32, 32));
+    Stamp(c, "tile.07", at(552, 250, 32, 32));
+    Stamp(c, "tile.04", at(560, 310, 32, 32));
+    Stamp(c, "tile.05", at(592, 310, 32, 32));
+    Stamp(c, "tile.12", at(560, 342, 32, 32));
+    Stamp(c, "tile.13", at(592, 342, 32, 32));
+    for (int y = 374; y < 440; ++y)
+        for (int x = 560; x < 624; ++x) {
+            bool jamb = x < 568 || x >= 616;
+            c.Put(r.left + x, r.top + y, jamb ? Rgb(120, 110, 104) : Mix(Rgb(250, 180, 60), Rgb(255, 246, 190), 160));
+        }
+    for (int y = 180; y < 440; y += 32) Stamp(c, "tile.24", at(508, y, 32, 32));
+    // Light from the door spills over the ground.
+    for (int y = 428; y < 480; ++y)
+        for (int x = 500; x < 640; ++x) {
+            int d = std::abs(x - 592) + (y - 428) * 2;
+            if (d < 80) c.Blend(r.left + x, r.top + y, Argb((80 - d) * 2, 255, 200, 90));
+        }
+}
+
+void PaintClimbers(Canvas& c, const Rect& r) {
+    auto at = [&](int x, int y, int w, int h) { return Rect{r.left + x, r.top + y, r.left + x + w, r.top + y + h}; };
+    // A little stair of blocks by the tower with the climbers on it.
+    Stamp(c, "block.heavy.1", at(400, 364, 64, 64));
+    Stamp(c, "block.light.1", at(440, 300, 64, 64));
+    DrawCharacterInto(c, 0, 2, 0, at(400, 332, 32, 64));
+    DrawCharacterInto(c, 1, 2, 0, at(472, 236, 32, 64));
+    DrawCharacterInto(c, 2, 3, 1, at(508, 250, 32, 64));
+    Stamp(c, "prop.48x80", at(150, 348, 48, 80));
+    Stamp(c, "pickup", at(408, 300, 16, 16));
+}
+
+void PaintTitle(Canvas& c) {
+    Rect r = RegionRect("title");
+    c.SetClip(r);
+    PaintSky(c, r);
+    PaintHills(c, r);
+    PaintTower(c, r);
+    PaintClimbers(c, r);
+    c.ClearClip();
+}
+
+void PaintLogo(Canvas& c) {
+    Rect r = RegionRect("logo");
+    c.SetClip(r);
+    TextStyle s;
+    s.top = Rgb(255, 250, 200);
+    s.bottom = Rgb(240, 120, 40);
+    s.outline = Rgb(40, 20, 50);
+    s.outlineWidth = 4;
+    s.shadow = true;
+    DrawText(c, Rect{r.left + 60, r.top, r.right - 60, r.bottom}, {"QUORREL"}, s);
+    c.ClearClip();
+}
+
+}  // namespace
+
+void PaintScreens(Canvas& c) {
+    PaintTitle(c);
+    PaintLogo(c);
+    c.ClearClip();
+}
+
+}  // namespace q::assets

@@ -1,0 +1,313 @@
+// The 32 terrain tiles and the back wall behind them. The tower is dusky
+// stone: a dark violet back wall, warm grey blocks, wooden ladders and
+// platforms, and the exit as an arch full of golden light.
+#include <string>
+
+#include "assets/art.hpp"
+#include "assets/atlas.hpp"
+#include "assets/noise.hpp"
+
+namespace q::assets {
+namespace {
+
+constexpr Colour kInk = Rgb(24, 16, 32);
+constexpr Colour kWood = Rgb(172, 112, 58);
+constexpr Colour kWoodLight = Rgb(214, 150, 82);
+constexpr Colour kWoodDark = Rgb(110, 66, 34);
+constexpr Colour kStone = Rgb(150, 138, 128);
+constexpr Colour kStoneLight = Rgb(196, 184, 168);
+constexpr Colour kStoneDark = Rgb(92, 82, 84);
+constexpr Colour kGlowIn = Rgb(255, 246, 190);
+constexpr Colour kGlowOut = Rgb(250, 180, 60);
+constexpr Colour kWall = Rgb(58, 50, 82);
+constexpr Colour kMortar = Rgb(36, 30, 54);
+
+Rect TileRect(int t) { return RegionRect(std::string("tile.") + (t < 10 ? "0" : "") + std::to_string(t)); }
+
+// Paints tile t with coordinates relative to its top-left corner.
+struct Tile {
+    Canvas& c;
+    int x0, y0;
+    Tile(Canvas& canvas, int t) : c(canvas) {
+        Rect r = TileRect(t);
+        x0 = r.left;
+        y0 = r.top;
+        c.SetClip(r);
+    }
+    void P(int x, int y, Colour k) { c.Put(x0 + x, y0 + y, k); }
+    void B(int x, int y, Colour k) { c.Blend(x0 + x, y0 + y, k); }
+    void R(int x, int y, int w, int h, Colour k) { c.FillRect(Rect{x0 + x, y0 + y, x0 + x + w, y0 + y + h}, k); }
+    void L(int xa, int ya, int xb, int yb, Colour k) { c.Line(x0 + xa, y0 + ya, x0 + xb, y0 + yb, k); }
+};
+
+// The arch of a doorway spanning `width` pixels, drawn from its top rows;
+// `offset` is the arch column where this tile starts.
+void ArchTop(Tile& t, int width, int offset) {
+    int rx2 = width - 4;  // radius in half pixels of the opening
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            int ax = offset + x;
+            // Distance from the arch centre at (width/2, 16) in half pixels.
+            long long dx = 2LL * ax + 1 - width, dy = 2LL * y + 1 - 32;
+            long long d2 = dx * dx + dy * dy;
+            long long inner = (long long)rx2 * rx2, outer = (long long)(rx2 + 8) * (rx2 + 8);
+            if (dy > 0) continue;
+            if (d2 <= inner) {
+                int glow = int(d2 * 256 / std::max(1LL, inner));
+                t.P(x, y, Mix(kGlowIn, kGlowOut, glow));
+            } else if (d2 <= outer) {
+                bool joint = (ax * 7 + y * 3) % 11 == 0;
+                t.P(x, y, joint ? kStoneDark : (d2 < (inner + outer) / 2 ? kStoneLight : kStone));
+            }
+        }
+}
+
+void DoorLower(Tile& t, int width, int offset) {
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            int ax = offset + x;
+            bool jamb = ax < 4 || ax >= width - 4;
+            if (y >= 14) {
+                t.P(x, y, y == 14 ? kStoneLight : kStone);  // threshold
+            } else if (jamb) {
+                bool joint = (y % 6 == 5) || ((ax == 0 || ax == width - 1));
+                t.P(x, y, joint ? kStoneDark : ((ax == 3 || ax == width - 4) ? kStoneDark : kStone));
+            } else {
+                int depth = std::min(ax - 4, width - 5 - ax);
+                t.P(x, y, Mix(kGlowOut, kGlowIn, std::min(256, depth * 64 + y * 6)));
+            }
+        }
+}
+
+void LadderRails(Tile& t, int top, int bottom, bool rope) {
+    Colour rail = rope ? Rgb(196, 170, 120) : kWood, railDark = rope ? Rgb(130, 104, 70) : kWoodDark;
+    for (int y = top; y < bottom; ++y) {
+        t.P(2, y, railDark);
+        t.P(3, y, rail);
+        t.P(12, y, railDark);
+        t.P(13, y, rail);
+        if (rope && (y % 4) == 1) t.P(3, y, railDark), t.P(13, y, railDark);
+    }
+}
+
+void LadderRungs(Tile& t, int top, int bottom, bool rope) {
+    for (int y = top; y < bottom; ++y) {
+        if (y % 8 != 3) continue;
+        Colour rung = rope ? Rgb(150, 98, 52) : kWoodLight;
+        t.R(4, y, 8, 1, rung);
+        t.R(4, y + 1, 8, 1, rope ? Rgb(96, 62, 34) : kWoodDark);
+    }
+}
+
+void Plank(Tile& t, int y, int h) {
+    t.R(0, y, 16, h, kWood);
+    t.R(0, y, 16, 1, kWoodLight);
+    t.R(0, y + h - 1, 16, 1, kWoodDark);
+    t.P(2, y + 1, kWoodDark);  // nails
+    t.P(13, y + 1, kWoodDark);
+    t.P(7, y + h - 2, Shade(kWood, 210));
+}
+
+void PaintTile(Canvas& c, int n) {
+    Tile t(c, n);
+    switch (n) {
+        case 0:  // empty: one faint speck so even an empty cell is a picture
+            t.B(5, 9, Argb(28, 255, 255, 255));
+            t.B(12, 3, Argb(20, 255, 255, 255));
+            break;
+        case 3: ArchTop(t, 16, 0); break;
+        case 4: ArchTop(t, 32, 0); break;
+        case 5: ArchTop(t, 32, 16); break;
+        case 11: DoorLower(t, 16, 0); break;
+        case 12: DoorLower(t, 32, 0); break;
+        case 13: DoorLower(t, 32, 16); break;
+        case 6:  // window top: a pointed arch of night sky
+        case 14:
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    int ay = n == 6 ? y : y + 16;
+                    int half = n == 6 ? std::min(6, y / 2 + 1) : 6;
+                    int d = x < 8 ? 8 - x : x - 7;
+                    if (ay > 28) continue;
+                    if (d <= half - 1 && ay > 1)
+                        t.P(x, y, Mix(Rgb(30, 36, 92), Rgb(90, 70, 140), ay * 256 / 28));
+                    else if (d <= half + 1 && ay > 0)
+                        t.P(x, y, (ay % 5 == 0) ? kStoneDark : kStone);
+                }
+            if (n == 6) t.P(6, 7, Rgb(255, 255, 220)), t.P(10, 11, Rgb(220, 220, 255));  // stars
+            else t.R(1, 13, 14, 2, kStoneLight), t.R(1, 15, 14, 1, kStoneDark);  // sill
+            if (n == 14) t.R(7, 0, 2, 13, kStoneDark);  // mullion
+            else t.R(7, 8, 2, 8, kStoneDark);
+            break;
+        case 7:  // torch: a bracket, a stick and a flame
+            t.R(6, 10, 4, 2, Rgb(80, 80, 96));
+            t.R(7, 6, 2, 8, kWoodDark);
+            c.FillEllipse(2 * (t.x0 + 8), 2 * (t.y0 + 4), 7, 9, Argb(120, 255, 160, 40));
+            c.FillEllipse(2 * (t.x0 + 8), 2 * (t.y0 + 4), 4, 7, Rgb(255, 200, 60));
+            c.FillEllipse(2 * (t.x0 + 8), 2 * (t.y0 + 5), 2, 4, Rgb(255, 250, 200));
+            break;
+        case 8:  // cracks in the wall
+            t.L(3, 0, 6, 5, Argb(200, 20, 16, 30));
+            t.L(6, 5, 5, 10, Argb(200, 20, 16, 30));
+            t.L(6, 5, 11, 8, Argb(200, 20, 16, 30));
+            t.L(11, 8, 13, 15, Argb(200, 20, 16, 30));
+            t.L(4, 1, 7, 6, Argb(80, 255, 255, 255));
+            break;
+        case 9:  // ivy
+            for (int y = 0; y < 16; ++y) {
+                int x = 7 + ((y / 3) % 2 ? 1 : -1);
+                t.P(x, y, Rgb(40, 90, 40));
+                if (y % 4 == 1) {
+                    int lx = (y / 4) % 2 ? x + 2 : x - 3;
+                    t.R(lx, y, 2, 2, Rgb(70, 160, 70));
+                    t.P(lx, y, Rgb(120, 200, 100));
+                }
+            }
+            break;
+        case 10:  // banner on a rod
+            t.R(1, 0, 14, 1, kWoodDark);
+            t.R(3, 1, 10, 12, Rgb(170, 40, 60));
+            t.R(3, 1, 1, 12, Rgb(120, 24, 44));
+            for (int x = 3; x < 13; ++x) t.P(x, 13 + (x % 2 ? 1 : 0), Rgb(170, 40, 60));
+            t.R(7, 4, 2, 5, Rgb(250, 204, 40));
+            t.R(6, 5, 4, 2, Rgb(250, 204, 40));
+            break;
+        case 15:  // chain
+            for (int y = 0; y < 16; y += 4) {
+                t.R(7, y, 2, 3, Rgb(120, 120, 140));
+                t.P(7, y + 1, Rgb(200, 200, 220));
+                t.P(8, y + 3, Rgb(70, 70, 86));
+            }
+            break;
+        case 16:
+        case 19:
+        case 20:  // pillar, its capital and base
+            for (int y = 0; y < 16; ++y) {
+                t.R(4, y, 8, 1, kStone);
+                t.P(4, y, kStoneLight);
+                t.P(5, y, kStoneLight);
+                t.P(11, y, kStoneDark);
+                t.P(10, y, Shade(kStone, 220));
+            }
+            if (n == 19) t.R(1, 0, 14, 3, kStoneLight), t.R(1, 3, 14, 1, kStoneDark), t.R(2, 4, 12, 2, kStone);
+            if (n == 20) t.R(2, 11, 12, 3, kStone), t.R(1, 14, 14, 2, kStoneLight), t.R(2, 11, 12, 1, kStoneLight);
+            break;
+        case 21:  // moss
+            for (int i = 0; i < 14; ++i) {
+                int x = (i * 5 + 3) % 15, y = 9 + (i * 7) % 7;
+                t.R(x, y, 2, 16 - y, (i % 3) ? Rgb(60, 120, 56) : Rgb(96, 160, 80));
+            }
+            break;
+        case 22:  // cobweb in a top-left corner
+            for (int k = 0; k < 4; ++k) t.L(0, 0, k == 0 ? 15 : (k == 3 ? 0 : 15 - k * 5), k == 3 ? 15 : k * 5, Argb(150, 230, 230, 240));
+            for (int r = 4; r <= 12; r += 4) {
+                t.L(r, 0, r * 7 / 10, r * 7 / 10, Argb(120, 230, 230, 240));
+                t.L(r * 7 / 10, r * 7 / 10, 0, r, Argb(120, 230, 230, 240));
+            }
+            break;
+        case 23:  // crate in the background, dimmer than a block
+            t.R(1, 2, 14, 14, Rgb(104, 74, 48));
+            t.R(1, 2, 14, 1, Rgb(140, 100, 62));
+            t.R(1, 2, 1, 14, Rgb(84, 58, 38));
+            t.R(14, 2, 1, 14, Rgb(84, 58, 38));
+            t.R(1, 15, 14, 1, Rgb(70, 48, 30));
+            t.L(2, 3, 13, 14, Rgb(84, 58, 38));
+            break;
+        case 24: LadderRails(t, 0, 16, false); LadderRungs(t, 0, 16, false); break;
+        case 25:
+            LadderRails(t, 4, 16, false);
+            LadderRungs(t, 4, 16, false);
+            t.R(1, 2, 3, 2, Rgb(130, 130, 150));  // hooks over the ledge
+            t.R(12, 2, 3, 2, Rgb(130, 130, 150));
+            t.P(1, 4, Rgb(130, 130, 150));
+            t.P(14, 4, Rgb(130, 130, 150));
+            break;
+        case 26:
+            LadderRails(t, 0, 15, false);
+            LadderRungs(t, 0, 12, false);
+            t.R(1, 14, 4, 2, kWoodDark);  // feet
+            t.R(11, 14, 4, 2, kWoodDark);
+            break;
+        case 27: LadderRails(t, 0, 16, true); LadderRungs(t, 0, 16, true); break;
+        case 28:
+            LadderRails(t, 0, 16, false);
+            LadderRungs(t, 6, 16, false);
+            Plank(t, 0, 5);
+            break;
+        case 29:
+            LadderRails(t, 0, 16, true);
+            LadderRungs(t, 6, 16, true);
+            Plank(t, 0, 5);
+            break;
+        case 30:  // platform: a plank on two brackets
+            Plank(t, 0, 5);
+            t.L(2, 5, 5, 10, kWoodDark);
+            t.L(13, 5, 10, 10, kWoodDark);
+            t.L(3, 5, 6, 10, kWood);
+            t.L(12, 5, 9, 10, kWood);
+            break;
+        case 31: {  // solid dressed stone with a bevel
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    int h = Hash2(x + 31 * 16, y, 7) % 24;
+                    Colour k = Shade(kStone, 244 + h);
+                    if (x == 0 || y == 0) k = kStoneLight;
+                    if (x == 15 || y == 15) k = kStoneDark;
+                    if ((x == 1 && y > 0) || (y == 1 && x > 0)) k = Mix(kStone, kStoneLight, 128);
+                    t.P(x, y, k);
+                }
+            t.P(5, 6, kStoneDark);
+            t.P(6, 6, kStoneDark);
+            t.P(10, 10, kStoneDark);
+            break;
+        }
+        default: break;
+    }
+}
+
+}  // namespace
+
+void PaintTiles(Canvas& c) {
+    for (int n = 0; n < 32; ++n) {
+        if (n == 1 || n == 2 || n == 17 || n == 18) continue;
+        PaintTile(c, n);
+    }
+    c.ClearClip();
+}
+
+// The back wall: brick courses 16 rows high, staggered every other course,
+// so everything repeats every 32 rows as the view scrolls.
+void PaintBackground(Canvas& c) {
+    Rect r = RegionRect("background");
+    c.SetClip(r);
+    for (int y = 0; y < r.Height(); ++y)
+        for (int x = 0; x < r.Width(); ++x) {
+            int py = y % 32;
+            int course = py / 16, row = py % 16;
+            int bx = (x + course * 16) % 32;
+            int brick = (x + course * 16) / 32;
+            Colour k;
+            if (row == 15 || bx == 31) {
+                k = kMortar;
+            } else {
+                int tone = Hash2(brick, course, 3) % 20;
+                k = Shade(kWall, 236 + tone);
+                if (row == 0 || bx == 0) k = Shade(k, 300);
+                if (row == 14 || bx == 30) k = Shade(k, 200);
+                if (Hash2(x, py, 11) % 23 == 0) k = Shade(k, 220);
+            }
+            // Pilasters break the wall every 160 pixels; the sides fall into shade.
+            int px = x % 160;
+            if (px >= 150) {
+                int s = px - 150;
+                k = s == 0 ? Rgb(30, 26, 44) : (s < 3 ? Rgb(96, 88, 120) : (s == 9 ? Rgb(30, 26, 44) : Rgb(74, 66, 98)));
+                if (row == 15) k = Shade(k, 200);
+            }
+            int edge = std::min(x, r.Width() - 1 - x);
+            if (edge < 48) k = Shade(k, 176 + edge * 80 / 48);
+            c.Put(r.left + x, r.top + y, k);
+        }
+    c.ClearClip();
+}
+
+}  // namespace q::assets
