@@ -139,7 +139,7 @@ inline std::string TempPath(const std::string& name) {
 inline std::string WriteTemp(const std::string& name, const Bytes& bytes) {
     const std::string path = TempPath(name);
     if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
     return path;
