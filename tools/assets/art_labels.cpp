@@ -102,20 +102,21 @@ TextStyle StyleFor(Kind k) {
             s.top = Rgb(255, 240, 160);
             s.bottom = Rgb(246, 150, 40);
             s.outlineWidth = 2;
+            s.maxPixelHeight = 18;
             break;
         case Kind::Row:
             s.top = Rgb(255, 255, 255);
             s.bottom = Rgb(190, 206, 240);
             s.outlineWidth = 2;
             s.align = Align::Left;
-            s.maxPixelHeight = 15;
+            s.maxPixelHeight = 14;
             break;
         case Kind::Choice:
             s.top = Rgb(255, 255, 255);
             s.bottom = Rgb(170, 240, 190);
             s.outlineWidth = 2;
             s.align = Align::Left;
-            s.maxPixelHeight = 15;
+            s.maxPixelHeight = 14;
             break;
         case Kind::Instruction:
             s.top = Rgb(236, 240, 255);
@@ -127,14 +128,17 @@ TextStyle StyleFor(Kind k) {
         case Kind::Name0:
             s.top = Rgb(255, 236, 120);
             s.bottom = Rgb(240, 110, 50);
+            s.maxPixelHeight = 16;
             break;
         case Kind::Name1:
             s.top = Rgb(190, 255, 180);
             s.bottom = Rgb(60, 180, 90);
+            s.maxPixelHeight = 16;
             break;
         case Kind::Name2:
             s.top = Rgb(255, 200, 240);
             s.bottom = Rgb(170, 110, 250);
+            s.maxPixelHeight = 16;
             break;
         case Kind::Caption:
             s.top = Rgb(255, 255, 255);
@@ -244,7 +248,7 @@ void PaintBigDigits(Canvas& c) {
         // Every digit is fitted to the height of the 20-pixel boxes so the
         // row is even; a narrow box is simply a narrow digit.
         Rect box{r.left - 3, r.top, r.right + 3, r.top + 20};
-        s.maxPixelHeight = 15;
+        s.maxPixelHeight = 16;
         DrawText(c, box, {std::string(1, char('0' + d))}, s);
         c.ClearClip();
     }

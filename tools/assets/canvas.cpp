@@ -157,7 +157,6 @@ void Canvas::CopyScaled(const Canvas& from, const Rect& src, const Rect& dest, b
 }
 
 void Canvas::Outline(const Rect& r, Colour c) {
-    std::vector<Rect> marks;
     std::vector<std::pair<int, int>> todo;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) {

@@ -66,35 +66,65 @@ void FallbackPixelText(Canvas& c, const Rect& r, const std::vector<std::string>&
 
 }  // namespace
 
-void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
-    const Font& f = LoadFont(st.condensed);
-    if (!f.ok || lines.empty()) {
-        FallbackPixelText(c, r, lines, st);
-        return;
-    }
+namespace {
+
+struct Fit {
+    int cap = 0;
+    bool descender = false;
+};
+
+// Largest cap height (in whole pixels) at which every line fits the box.
+Fit FitLines(const Font& f, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
     int capUnits, dropUnits;
     CapMetrics(f, capUnits, dropUnits);
-    bool hasDescender = false;
+    Fit fit;
     for (const std::string& l : lines)
         for (char ch : l)
-            if (std::strchr("gjpqy", ch)) hasDescender = true;
-
+            if (std::strchr("gjpqy", ch)) fit.descender = true;
     const int pad = st.outlineWidth + (st.shadow ? 1 : 0);
     const int availW = r.Width() - 2 * pad, availH = r.Height() - 2 * pad;
     const int n = int(lines.size());
-    // Largest cap height (in whole pixels) at which every line fits.
-    int best = 4;
+    fit.cap = 4;
     for (int cap = 4; cap <= 120; ++cap) {
         if (st.maxPixelHeight && cap > st.maxPixelHeight) break;
         float scale = float(cap) / float(capUnits);
-        int drop = hasDescender ? int(std::ceil(dropUnits * scale)) : 0;
+        int drop = fit.descender ? int(std::ceil(dropUnits * scale)) : 0;
         int gap = std::max(2, cap / 3);
         int height = n * cap + (n - 1) * gap + drop;
         float widest = 0;
         for (const std::string& l : lines) widest = std::max(widest, LineWidth(f, l, scale));
         if (height > availH || widest > float(availW)) break;
-        best = cap;
+        fit.cap = cap;
     }
+    return fit;
+}
+
+}  // namespace
+
+void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
+    const Font* fp = &LoadFont(st.condensed);
+    if (!fp->ok || lines.empty()) {
+        FallbackPixelText(c, r, lines, st);
+        return;
+    }
+    Fit fit = FitLines(*fp, r, lines, st);
+    // A label squeezed by its width gets the condensed face when that lets
+    // it stand as tall as its neighbours.
+    if (!st.condensed && st.maxPixelHeight && fit.cap < st.maxPixelHeight) {
+        const Font& narrow = LoadFont(true);
+        Fit other = FitLines(narrow, r, lines, st);
+        if (narrow.ok && other.cap > fit.cap) {
+            fp = &narrow;
+            fit = other;
+        }
+    }
+    const Font& f = *fp;
+    int capUnits, dropUnits;
+    CapMetrics(f, capUnits, dropUnits);
+    const bool hasDescender = fit.descender;
+    const int pad = st.outlineWidth + (st.shadow ? 1 : 0);
+    const int n = int(lines.size());
+    const int best = fit.cap;
     float scale = float(best) / float(capUnits);
     int drop = hasDescender ? int(std::ceil(dropUnits * scale)) : 0;
     int gap = std::max(2, best / 3);
