@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+#include <stb_image.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "assets/game_data.hpp"
+#include "platform/archive.hpp"
+#include "platform/wave.hpp"
+
+namespace q::assets {
+namespace {
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(ArchiveWriter, TheBuiltDataFileIsTheSameEveryTimeAndTheGameReadsEveryEntry) {
+    const auto base = std::filesystem::temp_directory_path() / ("quorrel-data-" + std::to_string(getpid()));
+    const auto first = base / "first", second = base / "second";
+    std::string error;
+    ASSERT_TRUE(WriteGameData(first.string(), &error, nullptr)) << error;
+    ASSERT_TRUE(WriteGameData(second.string(), &error, nullptr)) << error;
+    const auto bytes = ReadBytes(first / "data.dat");
+    EXPECT_EQ(bytes, ReadBytes(second / "data.dat"));
+    EXPECT_EQ(ReadBytes(first / "atlas-preview.png"), ReadBytes(second / "atlas-preview.png"));
+    EXPECT_FALSE(ReadBytes(first / "atlas-preview.png").empty());
+
+    ASSERT_TRUE(LoadArchive((first / "data.dat").string().c_str()));
+    uint32_t size = 0;
+    const uint8_t* atlas = ArchiveEntry(0, &size);
+    ASSERT_NE(atlas, nullptr);
+    int w = 0, h = 0, channels = 0;
+    ASSERT_TRUE(stbi_info_from_memory(atlas, static_cast<int>(size), &w, &h, &channels));
+    EXPECT_EQ(w, 2048);
+    EXPECT_EQ(h, 2048);
+    EXPECT_EQ(channels, 4) << "the atlas keeps its alpha";
+    for (int entry = 1; entry <= 12; ++entry) {
+        const uint8_t* wave = ArchiveEntry(entry, &size);
+        ASSERT_NE(wave, nullptr) << "entry " << entry;
+        WaveData data;
+        ASSERT_TRUE(ParseWave(wave, size, &data)) << "entry " << entry;
+        EXPECT_EQ(data.bitsPerSample, 16) << "entry " << entry;
+        EXPECT_GT(data.dataBytes, 0u) << "entry " << entry;
+    }
+    // The atlas comes first, right after the table and its size field, and
+    // the music last, ending the file.
+    const uint8_t* music = ArchiveEntry(12, &size);
+    const uint8_t* fileStart = atlas - 52 - 4;
+    EXPECT_EQ(static_cast<size_t>(music + size - fileStart), bytes.size());
+    FreeArchive();
+    std::error_code ignored;
+    std::filesystem::remove_all(base, ignored);
+}
+
+}  // namespace
+}  // namespace q::assets

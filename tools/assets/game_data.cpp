@@ -1,0 +1,75 @@
+#include "assets/game_data.hpp"
+
+#include <exception>
+#include <filesystem>
+
+#include "assets/archive_writer.hpp"
+#include "assets/atlas.hpp"
+#include "assets/audio.hpp"
+#include "platform/archive.hpp"
+
+namespace q::assets {
+namespace {
+
+constexpr int kMusicEntry = kArchiveEntries - 1;
+
+// A WAVE payload's length in seconds, read from the header this tool writes.
+double WaveSeconds(const std::vector<uint8_t>& wave) {
+    if (wave.size() < 44) return 0;
+    auto get32 = [&](size_t at) {
+        return static_cast<uint32_t>(wave[at]) | static_cast<uint32_t>(wave[at + 1]) << 8 |
+               static_cast<uint32_t>(wave[at + 2]) << 16 | static_cast<uint32_t>(wave[at + 3]) << 24;
+    };
+    uint32_t bytesPerSecond = get32(28);
+    return bytesPerSecond ? static_cast<double>(get32(40)) / bytesPerSecond : 0;
+}
+
+}  // namespace
+
+std::vector<std::vector<uint8_t>> BuildArchiveEntries() {
+    std::vector<std::vector<uint8_t>> entries(kArchiveEntries);
+    entries[0] = BuildAtlasPng();
+    for (int n = 0; n < kEffectCount; ++n) entries[static_cast<size_t>(n + 1)] = BuildEffectWave(n);
+    entries[kMusicEntry] = BuildMusicWave();
+    return entries;
+}
+
+bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log) {
+    std::vector<std::vector<uint8_t>> entries;
+    try {
+        entries = BuildArchiveEntries();
+    } catch (const std::exception& e) {
+        *error = e.what();
+        return false;
+    }
+    if (entries[0].empty()) {
+        *error = "the atlas could not be encoded";
+        return false;
+    }
+    std::vector<uint8_t> archive = PackArchive(entries);
+    std::error_code made;
+    std::filesystem::create_directories(outDir, made);
+    const std::string dataPath = outDir + "/data.dat";
+    if (!WriteFileBytes(dataPath, archive)) {
+        *error = "cannot write " + dataPath;
+        return false;
+    }
+    const std::string previewPath = outDir + "/atlas-preview.png";
+    if (!WriteAtlasPreview(previewPath.c_str())) {
+        *error = "cannot write " + previewPath;
+        return false;
+    }
+    if (log) {
+        std::fprintf(log, "entry  0  atlas   %9zu bytes\n", entries[0].size());
+        for (int n = 0; n < kEffectCount; ++n) {
+            const auto& e = entries[static_cast<size_t>(n + 1)];
+            std::fprintf(log, "entry %2d  effect %2d %8zu bytes %6.2f s\n", n + 1, n, e.size(), WaveSeconds(e));
+        }
+        const auto& m = entries[kMusicEntry];
+        std::fprintf(log, "entry %2d  music   %9zu bytes %6.2f s\n", kMusicEntry, m.size(), WaveSeconds(m));
+        std::fprintf(log, "wrote %s (%zu bytes) and %s\n", dataPath.c_str(), archive.size(), previewPath.c_str());
+    }
+    return true;
+}
+
+}  // namespace q::assets

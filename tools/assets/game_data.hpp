@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace q::assets {
+
+// The thirteen archive entries: 0 the atlas PNG, 1..11 effects 0..10, 12 the
+// music.
+std::vector<std::vector<uint8_t>> BuildArchiveEntries();
+
+// Writes DIR/data.dat and DIR/atlas-preview.png (making DIR if needed), printing one line per entry
+// to `log` (when not null). On failure returns false with a reason.
+bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log);
+
+}  // namespace q::assets
