@@ -94,6 +94,8 @@ TEST(AudioScore, MistakesAreReportedWithTheirLine) {
     EXPECT_NE(ErrorOf("instrument x\n").find("no notes"), std::string::npos);
     EXPECT_NE(ErrorOf("loop 2\ninstrument x\nx: C4/1 |\n").find("lasts"), std::string::npos)
         << "a track shorter than its loop";
+    EXPECT_NE(ErrorOf("tempo 20\ninstrument x\nx: C4/1*64 C4/1*64 C4/1*64 C4/1*64\n").find("ten minutes"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "assets/score.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,11 @@ namespace {
 constexpr int kTicksPerQuarter = kTicksPerWhole / 4;
 // Patterns may play patterns; this bounds a pattern that plays itself.
 constexpr int kMaxPatternDepth = 16;
+// No sound of ours comes near ten minutes; a score that does is a mistake,
+// and rendering it would only eat memory. The tick bound keeps the
+// tick-to-sample arithmetic far from overflow while a track is read.
+constexpr int64_t kMaxSeconds = 600;
+constexpr int64_t kMaxTicks = 10'000'000;
 
 struct SourceToken {
     std::string text;
@@ -315,6 +321,7 @@ private:
             }
         }
         track.tick += track.duration;
+        if (track.tick > kMaxTicks) Fail("the score runs far too long");
     }
 
     int64_t TicksToSamples(int64_t ticks) const {
@@ -338,6 +345,12 @@ private:
             Fail("no notes");
         }
         score_.loopSamples = score_.loopBars ? TicksToSamples(loopTicks) : 0;
+        int64_t lastTick = 0;
+        for (const auto& t : tracks_) lastTick = std::max(lastTick, t.tick);
+        if (TicksToSamples(std::max(lastTick, loopTicks)) > kMaxSeconds * score_.sampleRate) {
+            line_ = 0;
+            Fail("the score runs longer than ten minutes");
+        }
         for (const auto& n : notes_) {
             int64_t s = TicksToSamples(n.start);
             int64_t e = TicksToSamples(n.start + n.length);
