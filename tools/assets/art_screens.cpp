@@ -59,9 +59,12 @@ void PaintHills(Canvas& c, const Rect& r) {
     }
 }
 
+// The tower and the climbers keep to the right edge: the middle of the
+// picture lies behind the selection screen's portrait and the option rows,
+// where it is seen dimmed through the see-through parts.
 void PaintTower(Canvas& c, const Rect& r) {
     // The tower, built of the game's own stone tiles at twice their size.
-    const int tx0 = 504, tw = 5, top = 150;  // in screen pixels, 32-pixel cells
+    const int tx0 = 560, tw = 3, top = 150;  // in screen pixels, 32-pixel cells
     auto at = [&](int x, int y, int w, int h) { return Rect{r.left + x, r.top + y, r.left + x + w, r.top + y + h}; };
     for (int row = 0; top + row * 32 < 440; ++row)
         for (int col = 0; col < tw; ++col) {
@@ -71,37 +74,34 @@ void PaintTower(Canvas& c, const Rect& r) {
             c.BlendRect(at(x, y, 32, 32), Argb(std::max(0, 110 - row * 10), 40, 20, 70));
         }
     for (int col = 0; col < tw; col += 2) Stamp(c, "tile.31", at(tx0 + col * 32, top - 32, 32, 32));
-    Stamp(c, "tile.06", at(584, 180, 32, 32));
-    Stamp(c, "tile.14", at(584, 212, 32, 32));
-    Stamp(c, "tile.07", at(552, 250, 32, 32));
-    Stamp(c, "tile.04", at(560, 310, 32, 32));
-    Stamp(c, "tile.05", at(592, 310, 32, 32));
-    Stamp(c, "tile.12", at(560, 342, 32, 32));
-    Stamp(c, "tile.13", at(592, 342, 32, 32));
-    for (int y = 374; y < 440; ++y)
-        for (int x = 560; x < 624; ++x) {
-            bool jamb = x < 568 || x >= 616;
+    Stamp(c, "tile.06", at(600, 176, 32, 32));
+    Stamp(c, "tile.14", at(600, 208, 32, 32));
+    Stamp(c, "tile.07", at(608, 262, 32, 32));
+    Stamp(c, "tile.03", at(600, 312, 32, 32));
+    Stamp(c, "tile.11", at(600, 344, 32, 32));
+    for (int y = 376; y < 440; ++y)
+        for (int x = 600; x < 632; ++x) {
+            bool jamb = x < 604 || x >= 628;
             c.Put(r.left + x, r.top + y, jamb ? Rgb(120, 110, 104) : Mix(Rgb(250, 180, 60), Rgb(255, 246, 190), 160));
         }
-    for (int y = 180; y < 440; y += 32) Stamp(c, "tile.24", at(508, y, 32, 32));
+    for (int y = 180; y < 440; y += 32) Stamp(c, "tile.24", at(564, y, 32, 32));
     // Light from the door spills over the ground.
     for (int y = 428; y < 480; ++y)
-        for (int x = 500; x < 640; ++x) {
-            int d = std::abs(x - 592) + (y - 428) * 2;
-            if (d < 80) c.Blend(r.left + x, r.top + y, Argb((80 - d) * 2, 255, 200, 90));
+        for (int x = 540; x < 640; ++x) {
+            int d = std::abs(x - 616) + (y - 428) * 2;
+            if (d < 70) c.Blend(r.left + x, r.top + y, Argb((70 - d) * 2, 255, 200, 90));
         }
 }
 
 void PaintClimbers(Canvas& c, const Rect& r) {
     auto at = [&](int x, int y, int w, int h) { return Rect{r.left + x, r.top + y, r.left + x + w, r.top + y + h}; };
-    // A little stair of blocks by the tower with the climbers on it.
-    Stamp(c, "block.heavy.1", at(400, 364, 64, 64));
-    Stamp(c, "block.light.1", at(440, 300, 64, 64));
-    DrawCharacterInto(c, 0, 2, 0, at(400, 332, 32, 64));
-    DrawCharacterInto(c, 1, 2, 0, at(472, 236, 32, 64));
-    DrawCharacterInto(c, 2, 3, 1, at(508, 250, 32, 64));
+    // A block at the foot of the tower with the climbers on and around it.
+    Stamp(c, "block.heavy.1", at(512, 364, 64, 64));
+    DrawCharacterInto(c, 0, 2, 0, at(512, 332, 32, 64));
+    DrawCharacterInto(c, 1, 2, 0, at(544, 300, 32, 64));
+    DrawCharacterInto(c, 2, 3, 1, at(564, 226, 32, 64));
     Stamp(c, "prop.48x80", at(150, 348, 48, 80));
-    Stamp(c, "pickup", at(408, 300, 16, 16));
+    Stamp(c, "pickup", at(520, 298, 16, 16));
 }
 
 void PaintTitle(Canvas& c) {

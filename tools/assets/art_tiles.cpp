@@ -239,12 +239,11 @@ void PaintTile(Canvas& c, int n) {
             LadderRungs(t, 6, 16, true);
             Plank(t, 0, 5);
             break;
-        case 30:  // platform: a plank on two brackets
+        case 30:  // platform: a ledge plank with a shadow under it and a peg
             Plank(t, 0, 5);
-            t.L(2, 5, 5, 10, kWoodDark);
-            t.L(13, 5, 10, 10, kWoodDark);
-            t.L(3, 5, 6, 10, kWood);
-            t.L(12, 5, 9, 10, kWood);
+            t.R(0, 5, 16, 1, Argb(110, 10, 6, 20));
+            t.R(0, 6, 16, 1, Argb(50, 10, 6, 20));
+            t.R(7, 5, 2, 3, kWoodDark);
             break;
         case 31: {  // solid dressed stone with a bevel
             for (int y = 0; y < 16; ++y)
