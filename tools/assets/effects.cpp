@@ -10,9 +10,11 @@ namespace {
 
 // Every effect is brought to the same loudness at its loudest 50 ms, so a
 // short tick and a long jingle sit at one level; a score may ask for less.
-constexpr double kEffectLevelDb = -13.0;
+constexpr double kEffectLevelDb = -14.0;
 constexpr double kEffectWindowMs = 50.0;
-constexpr double kEffectPeakLimit = 0.89;
+// With the music's own peak limit this leaves one effect over the music
+// without clipping in the mixer.
+constexpr double kEffectPeakLimit = 0.63;
 
 }  // namespace
 

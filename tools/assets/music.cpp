@@ -8,10 +8,11 @@
 namespace q::assets {
 namespace {
 
-// The music sits below the effects so they read clearly over it.
-constexpr double kMusicLevelDb = -17.0;
+// The music sits below the effects so they read clearly over it, and its
+// peaks leave room for one effect on top.
+constexpr double kMusicLevelDb = -18.0;
 constexpr double kMusicWindowMs = 50.0;
-constexpr double kMusicPeakLimit = 0.7;
+constexpr double kMusicPeakLimit = 0.36;
 
 }  // namespace
 
