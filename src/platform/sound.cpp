@@ -183,6 +183,10 @@ bool VoicePlaying(int slot) {
     return playing;
 }
 
+void SimulateAudioDeviceLoss() {
+    if (ready && !headlessSound) mixer::Close();
+}
+
 namespace headless {
 
 std::vector<int> TakePlayedSounds() {

@@ -24,4 +24,8 @@ bool SoundRequested(int n);
 // not stopped since).
 bool VoicePlaying(int slot);
 
+// Takes the audio device away as if it had been unplugged; the next play
+// notices and opens it again (SDL back end).
+void SimulateAudioDeviceLoss();
+
 }  // namespace q

@@ -228,5 +228,25 @@ TEST_F(SoundTest, TheSdlDeviceOpensMixesAndReleases) {
     EXPECT_FALSE(InitSound());
 }
 
+TEST_F(SoundTest, ALostSdlDeviceIsReopenedByTheNextPlayWhichItselfStaysSilent) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SelectBackend(BackendKind::Sdl);
+    std::vector<Bytes> entries = SoundEntries();
+    entries[4] = SimpleWave(22050, 22050 * 4);  // long enough to be still sounding when asked
+    ASSERT_TRUE(LoadEntries(entries));
+    ASSERT_TRUE(InitSound());
+    StartBgm();
+    SimulateAudioDeviceLoss();
+    EXPECT_FALSE(VoicePlaying(kMusicSlot));
+    PlaySe(3);
+    EXPECT_FALSE(VoicePlaying(3));
+    PlaySe(3);
+    EXPECT_TRUE(VoicePlaying(3));
+    // Music started after a loss brings the device back and plays at once.
+    SimulateAudioDeviceLoss();
+    StartBgm();
+    EXPECT_TRUE(VoicePlaying(kMusicSlot));
+}
+
 }  // namespace
 }  // namespace q
