@@ -25,6 +25,9 @@ void AppendBefore(World& w, int tail, int index) {
     t.prev = index;
 }
 
+// Kinds outside 0..14 never have a pass; they share no bit with real kinds.
+uint32_t KindBit(int kind) { return (kind >= 0 && kind < kKindCount) ? (1u << kind) : 0; }
+
 // Every field but the links, as a freshly taken record has them.
 void ClearFields(Actor& a) {
     const int prev = a.prev;
@@ -69,26 +72,6 @@ Actor* SpawnActor(World& w, int x, int y, int kind, int cell, ActorInit init, in
     if (cell >= 0 && cell < kTileMapBytes) w.objectMap[cell] = 0;
     AppendBefore(w, kActiveTail, index);
     return &a;
-}
-
-Actor* FirstActive(World& w) {
-    const int i = w[kActiveHead].next;
-    return i == kActiveTail ? nullptr : &w[i];
-}
-
-Actor* NextActive(World& w, const Actor& a) {
-    const int i = a.next;
-    return (i == kActiveTail || i == kNoActor) ? nullptr : &w[i];
-}
-
-Actor* LastActive(World& w) {
-    const int i = w[kActiveTail].prev;
-    return i == kActiveHead ? nullptr : &w[i];
-}
-
-Actor* PrevActive(World& w, const Actor& a) {
-    const int i = a.prev;
-    return (i == kActiveHead || i == kNoActor) ? nullptr : &w[i];
 }
 
 Actor* FindActor(World& w, Actor* start, int kind) {
@@ -155,7 +138,20 @@ void UpdateActors(World& w) {
         a = next;
     }
 
+    // Kinds on the list, so passes of absent kinds need not walk it. Actors
+    // are only ever appended during the passes, so the kinds seen so far plus
+    // those appended after the last record seen are all there is.
+    uint32_t present = 0;
+    int seenTail = kActiveHead;
+    auto noteAppended = [&] {
+        for (int i = w[seenTail].next; i != kActiveTail; i = w[i].next) {
+            present |= KindBit(w[i].kind);
+            seenTail = i;
+        }
+    };
     for (int kind : KIND_UPDATE_ORDER) {
+        noteAppended();
+        if (!(present & KindBit(kind))) continue;
         // The successor is read after the handler, so actors appended during
         // the pass are visited in it.
         for (Actor* b = FirstActive(w); b; b = NextActive(w, *b))

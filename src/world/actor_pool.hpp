@@ -5,10 +5,24 @@ namespace q {
 
 int InitActorPool(World& w);  // links the sentinels, 400 records on the free list
 Actor* SpawnActor(World& w, int x, int y, int kind, int cell, ActorInit init, int arg = 0);
-Actor* FirstActive(World& w);                 // nullptr when the active list is empty
-Actor* NextActive(World& w, const Actor& a);  // nullptr after the last active record
-Actor* LastActive(World& w);
-Actor* PrevActive(World& w, const Actor& a);
+// Walking the active list; inline because every pass and many handlers walk
+// it every step.
+inline Actor* FirstActive(World& w) {  // nullptr when the active list is empty
+    const int i = w[kActiveHead].next;
+    return i == kActiveTail ? nullptr : &w[i];
+}
+inline Actor* NextActive(World& w, const Actor& a) {  // nullptr after the last active record
+    const int i = a.next;
+    return (i == kActiveTail || i == kNoActor) ? nullptr : &w[i];
+}
+inline Actor* LastActive(World& w) {
+    const int i = w[kActiveTail].prev;
+    return i == kActiveHead ? nullptr : &w[i];
+}
+inline Actor* PrevActive(World& w, const Actor& a) {
+    const int i = a.prev;
+    return (i == kActiveHead || i == kNoActor) ? nullptr : &w[i];
+}
 Actor* FindActor(World& w, Actor* start, int kind);
 Actor* FindPlayer(World& w);  // FindActor(first active, KIND_PLAYER)
 void ReleaseActor(World& w, Actor& a);

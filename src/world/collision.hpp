@@ -6,14 +6,35 @@ namespace q {
 enum class Layer { Tiles, Objects };
 
 // Reads outside the floor (x outside 0..639, world y outside
-// 0..floorRows*16-1) see 0; writes there are dropped.
-int TileIndex(const World& w, int x, int y);
-int OccupancyIndex(const World& w, int x, int y);
-int TileAt(const World& w, int x, int y, Layer layer = Layer::Tiles);
-int OccupiedAt(const World& w, int x, int y);
+// 0..floorRows*16-1) see 0; writes there are dropped. A point is judged
+// before any index is formed, so scans never wrap into a neighbouring row.
+// Inline: every collision test reads through these.
+inline bool InsideFloor(const World& w, int x, int y) {
+    const int worldY = y + w.scrollY;
+    return x >= 0 && x < kFloorColumns * 16 && worldY >= 0 && worldY < w.floorRows * 16;
+}
+// Index into a 40-column layer, or -1 outside the floor.
+inline int TileIndex(const World& w, int x, int y) {
+    if (!InsideFloor(w, x, y)) return -1;
+    return (x >> 4) + ((y + w.scrollY) >> 4) * kFloorColumns;
+}
+// Index into the occupancy map, or -1 outside the floor.
+inline int OccupancyIndex(const World& w, int x, int y) {
+    if (!InsideFloor(w, x, y)) return -1;
+    return (x >> 2) + ((y + w.scrollY) >> 2) * kOccupancyColumns;
+}
+inline int TileAt(const World& w, int x, int y, Layer layer = Layer::Tiles) {
+    const int i = TileIndex(w, x, y);
+    if (i < 0) return 0;
+    return layer == Layer::Tiles ? w.tileMap[i] : w.objectMap[i];
+}
+inline int OccupiedAt(const World& w, int x, int y) {
+    const int i = OccupancyIndex(w, x, y);
+    return i < 0 ? 0 : w.occupancyMap[i];
+}
 void SetObjectCell(World& w, int x, int y, int value);
-bool OnColumn(const Actor& a);               // x & 15 == 0
-bool OnRow(const World& w, const Actor& a);  // (y + scrollY) & 15 == 0
+inline bool OnColumn(const Actor& a) { return (a.x & 15) == 0; }
+inline bool OnRow(const World& w, const Actor& a) { return ((a.y + w.scrollY) & 15) == 0; }
 
 using SideTest = int (*)(World&, Actor&);
 using TileVerticalTest = int (*)(World&, Actor&, int threshold);

@@ -44,6 +44,14 @@ int ShapeIndex(int dir) { return dir == 0 ? 0 : 1; }
 
 void StampShape(World& w, int x, int y, int dir, uint8_t value) {
     const auto& shape = LBlockShapeFine[ShapeIndex(dir)];
+    // Whole shape on the floor (the usual case): one index, then plain rows.
+    if (InsideFloor(w, x, y) && InsideFloor(w, x + 28, y + 28)) {
+        uint8_t* base = w.occupancyMap.data() + OccupancyIndex(w, x, y);
+        for (int i = 0; i < 8; ++i)
+            for (int j = 0; j < 8; ++j)
+                if (shape[i][j]) base[i * kOccupancyColumns + j] = value;
+        return;
+    }
     for (int i = 0; i < 8; ++i) {
         for (int j = 0; j < 8; ++j) {
             if (!shape[i][j]) continue;
