@@ -206,13 +206,18 @@ void Stairs(Canvas& c) {
 
 void StaircaseHold(Canvas& c) {
     Page p(c, 7);
-    p.Tiles({"........", "........", "........", "........", "........", "##......", "##......", "########"});
-    // Two same-shape blocks resting corner on corner over empty space.
-    p.Block(0, 1, 32, 64);
-    p.Block(0, 1, 16, 48 - 0);
-    p.Block(0, 1, 64, 80);
-    p.Char(1, 2, 0, 100, 80);
-    p.Text(44, 8, "HOLDS!", Rgb(170, 255, 170));
+    p.Tiles(kFlat);
+    // Blocks of the same shape, each resting by its corner on the top of the
+    // one diagonally below on its notch side: a staircase in the air.
+    p.Block(0, 1, 8, 80);
+    p.Block(0, 1, 40, 48);
+    p.Block(0, 1, 72, 16);
+    p.Char(1, 0, 0, 24, 48);
+    for (int k : {0, 1}) {
+        int x = 40 + 32 * k, y = 80 - 32 * k;
+        p.C().FillRect(p.At(x - 2, y - 1, 4, 2), Rgb(255, 220, 60));
+    }
+    p.Text(10, 8, "HOLDS!", Rgb(170, 255, 170));
 }
 
 void Heavy(Canvas& c) {
