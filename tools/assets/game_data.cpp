@@ -72,4 +72,27 @@ bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log
     return true;
 }
 
+bool WriteSoundFiles(const std::string& dir, std::string* error) {
+    std::error_code made;
+    std::filesystem::create_directories(dir, made);
+    try {
+        for (int n = 0; n < kEffectCount; ++n) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/effect-%02d.wav", n);
+            if (!WriteFileBytes(dir + name, BuildEffectWave(n))) {
+                *error = "cannot write " + dir + name;
+                return false;
+            }
+        }
+        if (!WriteFileBytes(dir + "/music.wav", BuildMusicWave())) {
+            *error = "cannot write " + dir + "/music.wav";
+            return false;
+        }
+    } catch (const std::exception& e) {
+        *error = e.what();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace q::assets

@@ -14,4 +14,8 @@ std::vector<std::vector<uint8_t>> BuildArchiveEntries();
 // to `log` (when not null). On failure returns false with a reason.
 bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log);
 
+// Writes every sound as its own file, DIR/effect-00.wav .. effect-10.wav and
+// DIR/music.wav, to listen to them outside the game.
+bool WriteSoundFiles(const std::string& dir, std::string* error);
+
 }  // namespace q::assets

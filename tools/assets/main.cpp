@@ -1,5 +1,8 @@
-// quorrel-assets --out DIR [--assets DIR]: builds DIR/data.dat (the atlas,
-// the eleven effects and the music) and DIR/atlas-preview.png.
+// quorrel-assets --out DIR [--assets DIR] [--sounds DIR]: builds DIR/data.dat
+// (the atlas, the eleven effects and the music) and DIR/atlas-preview.png.
+// --assets names the folder holding the scores (sounds/, music/) when it is
+// not the repository's assets/; --sounds also writes each sound as its own
+// WAVE file there, to be listened to.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,26 +10,40 @@
 #include "assets/audio.hpp"
 #include "assets/game_data.hpp"
 
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: quorrel-assets --out DIR [--assets DIR] [--sounds DIR]\n");
+    return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::string out;
+    std::string out, sounds;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
             out = argv[++i];
         } else if (std::strcmp(argv[i], "--assets") == 0 && i + 1 < argc) {
             q::assets::SetAudioSourceDir(argv[++i]);
+        } else if (std::strcmp(argv[i], "--sounds") == 0 && i + 1 < argc) {
+            sounds = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: quorrel-assets --out DIR [--assets DIR]\n");
-            return 2;
+            return Usage();
         }
     }
-    if (out.empty()) {
-        std::fprintf(stderr, "usage: quorrel-assets --out DIR [--assets DIR]\n");
-        return 2;
-    }
+    if (out.empty()) return Usage();
     std::string error;
     if (!q::assets::WriteGameData(out, &error, stdout)) {
         std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
         return 1;
+    }
+    if (!sounds.empty()) {
+        if (!q::assets::WriteSoundFiles(sounds, &error)) {
+            std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
+            return 1;
+        }
+        std::printf("wrote the sounds to %s\n", sounds.c_str());
     }
     return 0;
 }
