@@ -29,8 +29,9 @@ constexpr float kPixelCentreShift = 0.5f;
 // rounding; moving the picture this little to the left and up makes every
 // pixel sample just inside the texel it is meant to show.
 constexpr float kPointSampleNudge = 1.0f / 64.0f;
-// Room for a full play field (1240 tiles, 400 actors, HUD) without growing.
-constexpr size_t kQuadReserve = 2048;
+// Room for several full play fields (1240 tiles, 400 actors, HUD each) in one
+// frame, so that drawing never allocates after start-up.
+constexpr size_t kQuadReserve = 8192;
 
 struct Device {
     SDL_Renderer* renderer = nullptr;
