@@ -47,9 +47,11 @@ void StampShape(World& w, int x, int y, int dir, uint8_t value) {
     // Whole shape on the floor (the usual case): one index, then plain rows.
     if (InsideFloor(w, x, y) && InsideFloor(w, x + 28, y + 28)) {
         uint8_t* base = w.occupancyMap.data() + OccupancyIndex(w, x, y);
-        for (int i = 0; i < 8; ++i)
-            for (int j = 0; j < 8; ++j)
-                if (shape[i][j]) base[i * kOccupancyColumns + j] = value;
+        // Each row of the shape is one run of cells: the top rows hold the
+        // raised quarter's four, the lower rows all eight.
+        const int raisedStart = ShapeIndex(dir) == 0 ? 0 : 4;
+        for (int i = 0; i < 4; ++i) std::memset(base + i * kOccupancyColumns + raisedStart, value, 4);
+        for (int i = 4; i < 8; ++i) std::memset(base + i * kOccupancyColumns, value, 8);
         return;
     }
     for (int i = 0; i < 8; ++i) {
