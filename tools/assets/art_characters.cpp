@@ -186,20 +186,24 @@ public:
             Box(tx0 - flare / 2, y, tx1 + flare / 2, y, l_.top);
         }
         TorsoDetailFront(back, tx0, tx1, hipY);
-        // Seen from behind the raised arms cross in front of the head.
-        if (back) HeadFrontal(true);
         // Arms.
         const Colour sleeve = Shade(l_.top, 215);
         int ax0 = tx0 - 2, ax1 = tx1 + 1;
         if (back) {
-            // Climbing: hands reach up beside the head to the rungs.
-            int leftTop = phase == 1 ? 0 : (phase == 0 ? 1 : 4);
-            int rightTop = phase == 1 ? 4 : 1;
-            int lx = std::max(0, ax0 - 1), rx = std::min(cw_ - 2, ax1 + 1);
-            Limb(ax0, l_.headH + 1, lx, leftTop + 1, 2, sleeve);
-            Box(lx, leftTop, lx + 1, leftTop, l_.skin);
-            Limb(ax1, l_.headH + 1, rx, rightTop + 1, 2, sleeve);
-            Box(rx, rightTop, rx + 1, rightTop, l_.skin);
+            // Climbing, seen from behind: a narrower head with both arms
+            // raised beside it to the rungs, one hand higher in a stride.
+            const int hw = std::max(6, l_.headWF - 2);
+            HeadFrontal(true, hw);
+            const int hx0 = (cw_ - hw) / 2, hx1 = hx0 + hw - 1;
+            const int lx = std::max(0, hx0 - 2), rx = std::min(cw_ - 2, hx1 + 1);
+            const int leftTop = phase == 1 ? 0 : 1, rightTop = phase == 1 ? 3 : 1;
+            const Colour dark = Shade(l_.top, 165);
+            Box(lx, leftTop + 2, lx + 1, l_.headH + 1, dark);
+            Box(rx, rightTop + 2, rx + 1, l_.headH + 1, dark);
+            Box(lx, l_.headH, tx0, l_.headH + 1, dark);
+            Box(tx1, l_.headH, rx + 1, l_.headH + 1, dark);
+            Box(lx, leftTop, lx + 1, leftTop + 1, l_.skin);
+            Box(rx, rightTop, rx + 1, rightTop + 1, l_.skin);
         } else {
             int handL = hipY - (phase == 1 ? 0 : 0), handR = hipY - (phase == 1 ? 3 : 0);
             int lx = phase == 1 ? std::max(0, ax0 - 1) : ax0;
@@ -237,8 +241,8 @@ public:
         }
     }
 
-    void HeadFrontal(bool back) {
-        const int hw = l_.headWF, hh = l_.headH;
+    void HeadFrontal(bool back, int width = 0) {
+        const int hw = width ? width : l_.headWF, hh = l_.headH;
         int hx0 = (cw_ - hw) / 2, hx1 = hx0 + hw - 1;
         Box(hx0, 0, hx1, hh - 1, l_.skin);
         Px(hx0, 0, 0);

@@ -192,11 +192,14 @@ void PaintTile(Canvas& c, int n) {
             if (n == 19) t.R(1, 0, 14, 3, kStoneLight), t.R(1, 3, 14, 1, kStoneDark), t.R(2, 4, 12, 2, kStone);
             if (n == 20) t.R(2, 11, 12, 3, kStone), t.R(1, 14, 14, 2, kStoneLight), t.R(2, 11, 12, 1, kStoneLight);
             break;
-        case 21:  // moss
-            for (int i = 0; i < 14; ++i) {
-                int x = (i * 5 + 3) % 15, y = 9 + (i * 7) % 7;
-                t.R(x, y, 2, 16 - y, (i % 3) ? Rgb(60, 120, 56) : Rgb(96, 160, 80));
+        case 21:  // moss and grass tufts growing up from the floor below
+            for (int x = 0; x < 16; ++x) {
+                int h = 2 + int(Hash2(x, 21, 3) % 4) + ((x / 3) % 2 ? 2 : 0);
+                for (int y = 16 - h; y < 16; ++y)
+                    t.P(x, y, y == 16 - h ? Rgb(130, 200, 96) : (y < 14 ? Rgb(72, 146, 66) : Rgb(46, 104, 52)));
             }
+            t.P(4, 9, Rgb(250, 230, 120));  // a small flower
+            t.P(11, 10, Rgb(240, 140, 200));
             break;
         case 22:  // cobweb in a top-left corner
             for (int k = 0; k < 4; ++k) t.L(0, 0, k == 0 ? 15 : (k == 3 ? 0 : 15 - k * 5), k == 3 ? 15 : k * 5, Argb(150, 230, 230, 240));
