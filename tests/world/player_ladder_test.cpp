@@ -157,5 +157,39 @@ TEST(PlayerLadder, ASolidTileEndsTheClimbUpward) {
     EXPECT_EQ(p->update, PlayerClimb);
 }
 
+TEST(PlayerLadder, ActionOnALadderLiftsOnlyWithFootingUnderTheFeet) {
+    const std::vector<std::string> rows = {
+        "..........",
+        "..........",
+        "...H......",
+        "...P......",
+        "...HL.....",
+        "###h######",
+    };
+    auto w = test::MakeWorld(rows);
+    test::SetTile(*w, 3, 3, 24);  // the ladder goes on behind the player
+    test::Populate(*w);
+    // Land and take the ladder, turn to face the block (bumping it), act.
+    test::UseCommands(*w, ".RA");
+    test::Steps(*w, 2);
+    Actor* p = test::Player(*w);
+    ASSERT_EQ(p->update, PlayerClimb);
+    EXPECT_EQ(p->x, 48);
+    EXPECT_EQ(p->dir, 0);  // on footing the player shows its facing
+    w->soundRequests = 0;
+    test::Steps(*w);
+    EXPECT_EQ(p->update, PlayerFrozen);
+    EXPECT_TRUE(w->soundRequests & (1u << 5));
+
+    // Hanging higher up, with only ladder under the feet, nothing happens.
+    auto high = test::MakeWorld(rows);
+    test::SetTile(*high, 3, 3, 24);
+    test::SetTile(*high, 3, 5, 24);
+    test::Populate(*high);
+    test::UseCommands(*high, ".RA");
+    test::Steps(*high, 3);
+    EXPECT_NE(test::Player(*high)->update, PlayerFrozen);
+}
+
 }  // namespace
 }  // namespace q
