@@ -265,6 +265,37 @@ TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDeviceAndNotWhileIdle) {
     SetScene(SCENE_IDLE);
     ApplyGraphicsSettings();
     EXPECT_EQ(DevicesCreated(), before + 2);
+
+    // With no device there is nothing to rebuild.
+    SetScene(SCENE_OPTIONS);
+    ReleaseGraphics();
+    ApplyGraphicsSettings();
+    EXPECT_FALSE(HasDevice());
+    SetScene(SCENE_IDLE);
+}
+
+TEST_F(GraphicsTest, SwitchingOnlyTheFilterSmoothsEnlargedSpritesOnTheSameDevice) {
+    settings.linearFilter = 0;
+    Picture atlas{2, 1, {0, 0, 0, 255, 255, 255, 255, 255}};  // black, white
+    ASSERT_TRUE(UseAtlas(atlas));
+    SetScene(SCENE_OPTIONS);
+    auto drawEnlarged = [] { DrawSprite(Rect{0, 0, 16, 8}, Rect{0, 0, 2, 1}, kWhite); };
+    auto greys = [&](const std::vector<uint32_t>& frame) {
+        int n = 0;
+        for (int x = 0; x < 16; ++x) {
+            const uint32_t c = At(frame, x, 4) & 0xFFFFFF;
+            if (c != 0 && c != 0xFFFFFF) ++n;
+        }
+        return n;
+    };
+    EXPECT_EQ(greys(Frame(drawEnlarged)), 0);
+    const uint32_t before = DevicesCreated();
+    appliedSettings = settings;
+    settings.linearFilter = 1;
+    ApplyGraphicsSettings();
+    EXPECT_GT(greys(Frame(drawEnlarged)), 0);
+    EXPECT_EQ(DevicesCreated(), before);
+    SetScene(SCENE_IDLE);
 }
 
 TEST_F(GraphicsTest, TheLastFrameCanBeWrittenAsPng) {
