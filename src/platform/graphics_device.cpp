@@ -23,7 +23,8 @@ namespace {
 
 // Atlas coordinates are always given in this space, whatever the texture size.
 constexpr float kAtlasSpace = 2048.0f;
-// Direct3D 9 puts pixel centres on integer coordinates, SDL on half-integers.
+// Sprite vertices place pixel centres on whole coordinates; SDL places them
+// on half-integers.
 constexpr float kPixelCentreShift = 0.5f;
 // Point sampling at an exact texel edge can land on either texel depending on
 // rounding; moving the picture this little to the left and up makes every
