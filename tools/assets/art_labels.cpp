@@ -162,7 +162,7 @@ void PaintLabel(Canvas& c, const Label& l) {
     c.SetClip(r);
     // Lines too short for the vector font get the pixel font.
     int perLine = r.Height() / int(l.lines.size());
-    if (l.kind == Kind::Pixel || perLine < 13) {
+    if (l.kind == Kind::Pixel || perLine < 12) {
         DrawPixelLabel(c, r, l.lines, Rgb(255, 255, 255), kInk,
                        l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left : Align::Centre);
     } else {

@@ -111,9 +111,9 @@ void Plank(Tile& t, int y, int h) {
 void PaintTile(Canvas& c, int n) {
     Tile t(c, n);
     switch (n) {
-        case 0:  // empty: one faint speck so even an empty cell is a picture
-            t.B(5, 9, Argb(28, 255, 255, 255));
-            t.B(12, 3, Argb(20, 255, 255, 255));
+        case 0:  // empty: a single speck too faint to make a pattern, so the
+                 // back wall shows through and the cell is still a picture
+            t.B(5, 9, Argb(12, 255, 255, 255));
             break;
         case 3: ArchTop(t, 16, 0); break;
         case 4: ArchTop(t, 32, 0); break;
