@@ -25,8 +25,9 @@ namespace sdl {
 bool CreateWindow() {
     if (mainWindow) return true;
     if (!videoStarted) {
-        // SDL reads the X11 window class from this variable when video starts.
+        // SDL reads the window class from these variables when video starts.
         SDL_setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
+        SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 1);
         SDL_SetHint(SDL_HINT_APP_NAME, kWindowTitle);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
