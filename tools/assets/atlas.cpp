@@ -55,16 +55,46 @@ bool WriteAtlasPreview(const char* path) {
         Colour edge = kEdge[i++ % 4];
         p.FrameRect(Rect{r.rect.left - 1, r.rect.top - 1, r.rect.right + 1, r.rect.bottom + 1}, edge);
     }
-    // Names after all frames, so a frame never cuts through a name.
+    // Names after all frames, so a frame never cuts through a name. Each
+    // name goes where it covers the fewest pictures: above or below its
+    // region when there is room, inside its top-left corner otherwise.
+    std::vector<Rect> placed;
+    auto crowding = [&](const Rect& box, const AtlasRegion& own) {
+        if (box.left < 0 || box.top < 0 || box.right > kAtlasSize || box.bottom > kAtlasSize) return 1 << 30;
+        int n = 0;
+        for (const AtlasRegion& o : AtlasRegions()) {
+            if (&o == &own) continue;
+            const Rect& q = o.rect;
+            if (box.left < q.right && q.left < box.right && box.top < q.bottom && q.top < box.bottom) n += 4;
+        }
+        for (const Rect& q : placed)
+            if (box.left < q.right && q.left < box.right && box.top < q.bottom && q.top < box.bottom) n += 8;
+        return n;
+    };
     for (const AtlasRegion& r : AtlasRegions()) {
         std::string name = r.name;
-        if (PixelTextWidth(name) > r.rect.Width() + 40) {
+        if (PixelTextWidth(name) > r.rect.Width() + 8) {
             size_t dot = name.rfind('.');
             if (dot != std::string::npos) name = name.substr(dot + 1);
         }
-        int w = PixelTextWidth(name);
-        Rect box{r.rect.left, r.rect.top, r.rect.left + w + 4, r.rect.top + 11};
-        p.BlendRect(box, Argb(170, 0, 0, 0));
+        int w = PixelTextWidth(name) + 4;
+        const Rect candidates[] = {
+            {r.rect.left, r.rect.top - 12, r.rect.left + w, r.rect.top - 1},
+            {r.rect.left, r.rect.bottom + 1, r.rect.left + w, r.rect.bottom + 12},
+            {r.rect.right + 1, r.rect.top, r.rect.right + 1 + w, r.rect.top + 11},
+            {r.rect.left, r.rect.top, r.rect.left + w, r.rect.top + 11},
+        };
+        Rect box = candidates[3];
+        int best = crowding(box, r) + 1;  // inside is the last resort
+        for (const Rect& cand : candidates) {
+            int score = crowding(cand, r) + (&cand == &candidates[3] ? 1 : 0);
+            if (score < best) {
+                best = score;
+                box = cand;
+            }
+        }
+        placed.push_back(box);
+        p.BlendRect(box, Argb(190, 0, 0, 0));
         DrawPixelText(p, box.left + 2, box.top + 2, name, Rgb(255, 255, 255));
     }
     std::vector<uint8_t> png = EncodePng(p);
