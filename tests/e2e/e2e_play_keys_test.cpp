@@ -66,7 +66,7 @@ TEST(E2EPlayKeys, EscInTheStepThatNoticesTheExitPausesAndResumingShowsTheResult)
     Script s = StartOnFloor55();
     s.Down(100, "Right");
     s.Down(kNoticingFrame, "Escape").Up(kNoticingFrame + 2, "Escape");
-    s.Shot(240, "pause.png");
+    s.Shot(240, "pause.png").Shot(249, "pause_settled.png");
     s.Tap(250, "Enter");  // resume, once the item has slid in
     const HeadlessRun run = dir.Run(s.Text(), 260);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
@@ -87,6 +87,9 @@ TEST(E2EPlayKeys, EscInTheStepThatNoticesTheExitPausesAndResumingShowsTheResult)
     ASSERT_TRUE(pause.Loaded());
     EXPECT_TRUE(pause.Shows(100, 29 * 16 + 3, 916, 335));
     EXPECT_TRUE(pause.ShowsFrom(30, 410, 248, 0, 280, 32)) << "the cleared bubble is already up";
+    const Screenshot settled = dir.Shot("pause_settled.png");
+    ASSERT_TRUE(settled.Loaded());
+    EXPECT_TRUE(settled.Shows(250, 255, 365, 699)) << "the resume item, slid in and fully opaque";
 }
 
 TEST(E2EPlayKeys, RetryPlaysTheSameFloorAgainFromItsStart) {
@@ -159,6 +162,7 @@ TEST(E2EPlayKeys, TheMapViewScrollsWithDownWinningAndReturnsExactlyToPlay) {
     EXPECT_FALSE(up == bottom);
     EXPECT_TRUE(up.Shows(100, 12 * 16 - 124 + 3, 916, 335)) << "five frames of Up alone drawn so far";
     EXPECT_FALSE(returning.Shows(500, 10, 854, 216)) << "no hint while the view goes back";
+    EXPECT_TRUE(returning.Shows(10, 6, 334, 237)) << "the floor label over the floor";
     EXPECT_TRUE(after == before) << "the view is back where play left it";
 }
 
