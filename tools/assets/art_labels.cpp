@@ -69,7 +69,6 @@ const std::vector<Label>& Labels() {
         {"label.mapkeys", Kind::Pixel, {"UP/DOWN: SCROLL", "CTRL: BACK TO PLAY"}},
         {"title.corner", Kind::Pixel, {"VERSION 1.0  2026"}},
         {"ending.top", Kind::Ending, {"CONGRATULATIONS!"}},
-        {"ending.bottom", Kind::Caption, {"YOU CLIMBED ALL 56 FLOORS", "AND REACHED THE TOP OF THE TOWER"}},
         {"help.caption.00", Kind::Caption, {"LEFT / RIGHT", "TO WALK"}},
         {"help.caption.01", Kind::Caption, {"A ONE-TILE STEP:", "JUST WALK UP"}},
         {"help.caption.02", Kind::Caption, {"UP / DOWN ON A LADDER", "TO CLIMB"}},

@@ -127,11 +127,30 @@ void PaintLogo(Canvas& c) {
     c.ClearClip();
 }
 
+// The line under the ending's congratulations, with two climbers cheering
+// at either end of it.
+void PaintEndingLine(Canvas& c) {
+    Rect r = RegionRect("ending.bottom");
+    c.SetClip(r);
+    DrawCharacterInto(c, 0, 2, 1, Rect{r.left + 4, r.top + 9, r.left + 20, r.top + 41});
+    DrawCharacterInto(c, 2, 2, 2, Rect{r.right - 20, r.top + 9, r.right - 4, r.top + 41});
+    Stamp(c, "pickup", Rect{r.left + 22, r.top + 4, r.left + 38, r.top + 20});
+    Stamp(c, "pickup", Rect{r.right - 38, r.top + 4, r.right - 22, r.top + 20});
+    TextStyle s;
+    s.top = Rgb(255, 255, 255);
+    s.bottom = Rgb(210, 220, 250);
+    s.outlineWidth = 1;
+    s.condensed = true;
+    DrawText(c, Rect{r.left + 40, r.top, r.right - 40, r.bottom}, {"YOU CLIMBED ALL 56 FLOORS", "TO THE TOP OF THE TOWER"}, s);
+    c.ClearClip();
+}
+
 }  // namespace
 
 void PaintScreens(Canvas& c) {
     PaintTitle(c);
     PaintLogo(c);
+    PaintEndingLine(c);
     c.ClearClip();
 }
 

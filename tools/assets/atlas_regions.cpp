@@ -126,7 +126,7 @@ void AddDigitsAndHud(std::vector<AtlasRegion>& t) {
     t.push_back({"label.mapview", {834, 109, 877, 119}, "MAP, drawn at twice size half transparent in the map view"});
     t.push_back({"label.mapkeys", {834, 208, 978, 232}, "map view, top right: keys to scroll and to go back"});
     t.push_back({"ending.top", {660, 1154, 995, 1211}, "ending picture: CONGRATULATIONS"});
-    t.push_back({"ending.bottom", {643, 1228, 1019, 1278}, "ending picture: you reached the top of the tower"});
+    t.push_back({"ending.bottom", {643, 1228, 1019, 1278}, "ending picture: you climbed all 56 floors, with Bram and Mirabel cheering"});
 }
 
 void AddMenus(std::vector<AtlasRegion>& t) {
