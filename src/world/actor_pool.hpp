@@ -42,7 +42,7 @@ void DrawActors(World& w);
 // Terrain, actors, HUD.
 void DrawWorld(World& w, int sceneId, int floorNumber);
 
-// Design name of a handler, for traces and logs ("PlayerWalk"); nullptr for
+// Name of a handler as traces and logs print it ("PlayerWalk"); nullptr for
 // no handler, "?" for one not in the table.
 const char* HandlerName(ActorHandler h);
 
