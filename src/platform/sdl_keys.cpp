@@ -7,42 +7,47 @@
 
 namespace q::sdl {
 
-static bool ScancodeDown(SDL_Scancode code) {
-    int count = 0;
-    const Uint8* state = SDL_GetKeyboardState(&count);
-    return code > SDL_SCANCODE_UNKNOWN && code < count && state[code] != 0;
-}
-
 // Letters and digits follow the layout, as virtual keys do: the key that
 // types 'z' is VK 'Z' wherever it sits.
-static bool LayoutKeyDown(SDL_Keycode key, SDL_Scancode usPosition) {
-    SDL_Scancode code = SDL_GetScancodeFromKey(key);
-    if (code == SDL_SCANCODE_UNKNOWN) code = usPosition;
-    return ScancodeDown(code);
+static int LayoutKey(SDL_Keycode key, SDL_Scancode usPosition) {
+    const SDL_Scancode code = SDL_GetScancodeFromKey(key);
+    return code == SDL_SCANCODE_UNKNOWN ? usPosition : code;
 }
 
-bool VirtualKeyDown(int32_t vk) {
+int ScancodesForVirtualKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     switch (vk) {
-    case VK_RETURN: return ScancodeDown(SDL_SCANCODE_RETURN) || ScancodeDown(SDL_SCANCODE_KP_ENTER);
-    case VK_SHIFT: return ScancodeDown(SDL_SCANCODE_LSHIFT) || ScancodeDown(SDL_SCANCODE_RSHIFT);
-    case VK_CONTROL: return ScancodeDown(SDL_SCANCODE_LCTRL) || ScancodeDown(SDL_SCANCODE_RCTRL);
-    case VK_ESCAPE: return ScancodeDown(SDL_SCANCODE_ESCAPE);
-    case VK_SPACE: return ScancodeDown(SDL_SCANCODE_SPACE);
-    case VK_LEFT: return ScancodeDown(SDL_SCANCODE_LEFT);
-    case VK_UP: return ScancodeDown(SDL_SCANCODE_UP);
-    case VK_RIGHT: return ScancodeDown(SDL_SCANCODE_RIGHT);
-    case VK_DOWN: return ScancodeDown(SDL_SCANCODE_DOWN);
+    case VK_RETURN: out[0] = SDL_SCANCODE_RETURN; out[1] = SDL_SCANCODE_KP_ENTER; return 2;
+    case VK_SHIFT: out[0] = SDL_SCANCODE_LSHIFT; out[1] = SDL_SCANCODE_RSHIFT; return 2;
+    case VK_CONTROL: out[0] = SDL_SCANCODE_LCTRL; out[1] = SDL_SCANCODE_RCTRL; return 2;
+    case VK_ESCAPE: out[0] = SDL_SCANCODE_ESCAPE; return 1;
+    case VK_SPACE: out[0] = SDL_SCANCODE_SPACE; return 1;
+    case VK_LEFT: out[0] = SDL_SCANCODE_LEFT; return 1;
+    case VK_UP: out[0] = SDL_SCANCODE_UP; return 1;
+    case VK_RIGHT: out[0] = SDL_SCANCODE_RIGHT; return 1;
+    case VK_DOWN: out[0] = SDL_SCANCODE_DOWN; return 1;
     default: break;
     }
     if (vk >= VK_A && vk <= VK_Z) {
         const int i = vk - VK_A;
-        return LayoutKeyDown(SDLK_a + i, static_cast<SDL_Scancode>(SDL_SCANCODE_A + i));
+        out[0] = LayoutKey(SDLK_a + i, static_cast<SDL_Scancode>(SDL_SCANCODE_A + i));
+        return 1;
     }
     if (vk >= '0' && vk <= '9') {
         // SDL lists 1..9 then 0.
         const int i = vk - '0';
-        const auto usPosition = static_cast<SDL_Scancode>(i == 0 ? SDL_SCANCODE_0 : SDL_SCANCODE_1 + i - 1);
-        return LayoutKeyDown(SDLK_0 + i, usPosition);
+        out[0] = LayoutKey(SDLK_0 + i, static_cast<SDL_Scancode>(i == 0 ? SDL_SCANCODE_0 : SDL_SCANCODE_1 + i - 1));
+        return 1;
+    }
+    return 0;
+}
+
+bool VirtualKeyDown(int32_t vk) {
+    int codes[kMaxScancodesPerKey];
+    const int n = ScancodesForVirtualKey(vk, codes);
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    for (int i = 0; i < n; ++i) {
+        if (codes[i] > SDL_SCANCODE_UNKNOWN && codes[i] < count && state[codes[i]] != 0) return true;
     }
     return false;
 }

@@ -16,6 +16,10 @@ void ShowErrorBox(const char* text);
 // Drains SDL's queue; calls onClose for a close request while the window exists.
 void PumpEvents(void (*onClose)());
 bool VirtualKeyDown(int32_t virtualKey);
+// The SDL scancodes that make a virtual key down (either Ctrl, either Shift,
+// both Enter keys, the letter keys by layout); returns how many, 0 for none.
+constexpr int kMaxScancodesPerKey = 2;
+int ScancodesForVirtualKey(int32_t virtualKey, int out[kMaxScancodesPerKey]);
 }  // namespace q::sdl
 
 namespace q::headless {
