@@ -98,8 +98,10 @@ void LBlockRest(World& w, Actor& a) {
     const int tiles = TileAt(w, a.x, below) | TileAt(w, a.x + kLBlockSize - 1, below);
     const int onTile = tiles >= kBlockFloorTile;
     const int onBlock = (OccupiedAt(w, a.x, below) | OccupiedAt(w, a.x + kLBlockSize - 1, below)) == 1;
-    const int onStair = LBlockNeighbourBelow(w, a, -kLBlockSize);
-    if (onTile || onBlock || onStair) {
+    // A resting block has not moved this step, so the staircase search (the
+    // costly part of a step) only needs to run when nothing else holds it.
+    const bool supported = onTile || onBlock || LBlockNeighbourBelow(w, a, -kLBlockSize);
+    if (supported) {
         a.timer = kLBlockRestSteps;
         return;
     }
