@@ -9,7 +9,7 @@ void BeginTimerPeriod();
 void EndTimerPeriod();
 
 // Waits until at least 16.666666 ms (so 17 whole ms) have passed since t0:
-// sleeps until about 2 ms before the deadline, spins the rest. A late frame
+// sleeps until about 1 ms before the deadline, spins the rest. A late frame
 // returns at once.
 void WaitForFrameEnd(uint32_t t0);
 

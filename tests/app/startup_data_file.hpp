@@ -23,10 +23,8 @@ inline void PutTag(Bytes& b, const char* tag) { b.insert(b.end(), tag, tag + 4);
 
 // 2 x 2, 24-bit, bottom-up rows padded to 4 bytes.
 inline Bytes TinyBmp() {
-    Bytes b;
     const uint32_t rowBytes = 8, pixelBytes = rowBytes * 2;
-    PutTag(b, "BM\0\0");
-    b.resize(2);
+    Bytes b{'B', 'M'};
     Put32(b, 54 + pixelBytes);
     Put32(b, 0);
     Put32(b, 54);
