@@ -118,7 +118,8 @@ int StepWheel() {
     int restCount = 0;
     for (WheelEntry& e : wheelEntries) {
         if (e.angle == kFrontAngle) character = e.characterId;
-        if (e.handler(&e) == 1) ++restCount;
+        // Before the first set-up an entry has no handler yet: it simply stays put.
+        if (e.handler && e.handler(&e) == 1) ++restCount;
     }
     // While the wheel turns no key is looked at, and nothing is queued.
     if (restCount != kWheelEntries) return 0;

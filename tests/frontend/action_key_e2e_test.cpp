@@ -42,7 +42,9 @@ protected:
         EXPECT_EQ(run.frames.size(), static_cast<size_t>(frame)) << run.stderrText;
         if (run.frames.size() == static_cast<size_t>(frame)) {
             EXPECT_EQ(run.frames[kPlayBegun - 1].scene, SCENE_PLAY) << "play has begun";
-            if (rebindToShift) EXPECT_EQ(run.frames[60].scene, SCENE_KEY_CONFIG);
+            if (rebindToShift) {
+                EXPECT_EQ(run.frames[60].scene, SCENE_KEY_CONFIG);
+            }
         }
         return run;
     }
