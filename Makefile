@@ -25,11 +25,10 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 
-# The game's working folder: data.dat (and, once floors exist, floor.dat).
+# The game's working folder with its data.dat.
 game-dir: build
 	mkdir -p $(GAME_DIR)
-	@if [ -x build/release/quorrel-assets ]; then build/release/quorrel-assets --out $(GAME_DIR); fi
-	@if [ -x build/release/quorrel-floors ] && [ -d assets/floors ]; then build/release/quorrel-floors compile assets/floors $(GAME_DIR)/floor.dat; fi
+	build/release/quorrel-assets --out $(GAME_DIR)
 
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel
