@@ -2,32 +2,15 @@
 
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
+#include "support/headless_keys.hpp"
 
 namespace q {
 namespace {
 
-class KeysTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_ = ActiveBackend();
-        SelectBackend(BackendKind::Headless);
-        headless::ReleaseAllKeys();
-        InitKeyBindings();
-    }
-    void TearDown() override {
-        headless::ReleaseAllKeys();
-        InitKeyBindings();
-        SelectBackend(saved_);
-    }
-    static void Press(int32_t vk) { headless::SetKey(vk, true); }
-    static void Release(int32_t vk) { headless::SetKey(vk, false); }
-
-private:
-    BackendKind saved_ = BackendKind::Sdl;
-};
+class KeysTest : public q::test::HeadlessKeysTest {};
 
 TEST_F(KeysTest, NothingIsPressedOrHeldBeforeTheFirstPoll) {
-    Press(VK_RETURN);
+    Down(VK_RETURN);
     for (int b = 0; b < kButtonCount; ++b) {
         EXPECT_EQ(IsPressed(b), 0) << "button " << b;
         EXPECT_FALSE(IsHeld(b)) << "button " << b;
@@ -36,7 +19,7 @@ TEST_F(KeysTest, NothingIsPressedOrHeldBeforeTheFirstPoll) {
 
 TEST_F(KeysTest, KeyHeldForThreePollsIsPressedOnceAndHeldThrice) {
     PollKeys();  // key still up
-    Press(VK_RIGHT);
+    Down(VK_RIGHT);
     int presses = 0, holds = 0;
     for (int poll = 0; poll < 3; ++poll) {
         PollKeys();
@@ -46,14 +29,14 @@ TEST_F(KeysTest, KeyHeldForThreePollsIsPressedOnceAndHeldThrice) {
     }
     EXPECT_EQ(presses, 1);
     EXPECT_EQ(holds, 3);
-    Release(VK_RIGHT);
+    Up(VK_RIGHT);
     PollKeys();
     EXPECT_FALSE(IsHeld(ButtonRight));
     EXPECT_EQ(IsPressed(ButtonRight), 0);
 }
 
 TEST_F(KeysTest, KeyAlreadyDownAtTheFirstPollCountsAsPressed) {
-    Press(VK_ESCAPE);
+    Down(VK_ESCAPE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonEscape), 1);
     EXPECT_TRUE(IsHeld(ButtonEscape));
@@ -61,20 +44,20 @@ TEST_F(KeysTest, KeyAlreadyDownAtTheFirstPollCountsAsPressed) {
 
 TEST_F(KeysTest, ReleasedAndPressedAgainIsASecondPress) {
     PollKeys();
-    Press(VK_SPACE);
+    Down(VK_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
-    Release(VK_SPACE);
+    Up(VK_SPACE);
     PollKeys();
-    Press(VK_SPACE);
+    Down(VK_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
 }
 
 TEST_F(KeysTest, KeyTappedBetweenTwoPollsIsNotSeen) {
     PollKeys();
-    Press(VK_UP);
-    Release(VK_UP);
+    Down(VK_UP);
+    Up(VK_UP);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonUp), 0);
     EXPECT_FALSE(IsHeld(ButtonUp));
@@ -82,9 +65,9 @@ TEST_F(KeysTest, KeyTappedBetweenTwoPollsIsNotSeen) {
 
 TEST_F(KeysTest, WithoutAPollTheEdgeStaysAsItWas) {
     PollKeys();
-    Press(VK_DOWN);
+    Down(VK_DOWN);
     PollKeys();
-    Release(VK_DOWN);
+    Up(VK_DOWN);
     // A scene that does not poll still sees the press of the last poll.
     EXPECT_EQ(IsPressed(ButtonDown), 1);
     EXPECT_TRUE(IsHeld(ButtonDown));
@@ -101,7 +84,7 @@ TEST_F(KeysTest, EachDefaultKeyDrivesItsOwnButtonOnly) {
     for (const auto& d : defaults) {
         headless::ReleaseAllKeys();
         PollKeys();
-        Press(d.vk);
+        Down(d.vk);
         PollKeys();
         for (int b = 0; b < kButtonCount; ++b) {
             EXPECT_EQ(IsPressed(b), b == d.button ? 1 : 0) << "key " << d.vk << " button " << b;
@@ -114,7 +97,7 @@ TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
     actionKeyChoice = 25;
     keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(actionKeyChoice);
     PollKeys();
-    Press('Z');
+    Down('Z');
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonZ), 1);
     EXPECT_EQ(IsPressed(ButtonAction), 1);
@@ -123,10 +106,10 @@ TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
 TEST_F(KeysTest, ActionReboundToShiftIgnoresSpace) {
     keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(27);
     PollKeys();
-    Press(VK_SPACE);
+    Down(VK_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 0);
-    Press(VK_SHIFT);
+    Down(VK_SHIFT);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
 }
@@ -145,13 +128,13 @@ TEST_F(KeysTest, InitRestoresTheDefaultsAfterARebind) {
     InitKeyBindings();
     EXPECT_EQ(actionKeyChoice, 26);
     PollKeys();
-    Press(VK_SPACE);
+    Down(VK_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
 }
 
 TEST_F(KeysTest, UnknownButtonsAndKeysReadAsUp) {
-    Press(VK_RETURN);
+    Down(VK_RETURN);
     PollKeys();
     EXPECT_EQ(IsPressed(-1), 0);
     EXPECT_EQ(IsPressed(kButtonCount), 0);

@@ -5,29 +5,17 @@
 #include "world/commands.hpp"
 #include "world/floor_file.hpp"
 #include "world/world_builder.hpp"
+#include "support/headless_keys.hpp"
 
 namespace q {
 namespace {
 
-class CommandsKeys : public ::testing::Test {
+class CommandsKeys : public q::test::HeadlessKeysTest {
 protected:
     void SetUp() override {
-        saved_ = ActiveBackend();
-        SelectBackend(BackendKind::Headless);
-        headless::ReleaseAllKeys();
-        InitKeyBindings();
+        HeadlessKeysTest::SetUp();
         PollKeys();
     }
-    void TearDown() override {
-        headless::ReleaseAllKeys();
-        InitKeyBindings();
-        SelectBackend(saved_);
-    }
-    static void Down(int32_t vk) { headless::SetKey(vk, true); }
-    static void Up(int32_t vk) { headless::SetKey(vk, false); }
-
-private:
-    BackendKind saved_ = BackendKind::Sdl;
 };
 
 TEST_F(CommandsKeys, ActionGoingDownBeatsEveryDirection) {
