@@ -3,6 +3,7 @@
 
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
+#include "block_trace.hpp"
 #include "world_builder.hpp"
 
 namespace q {
@@ -66,25 +67,8 @@ TEST(LBlockCarry, TurningAroundMirrorsTheBlockToTheOtherSide) {
     EXPECT_EQ(c.block->x, c.player->x - 16);
 }
 
-struct BlockAt {
-    int x, y;
-    ActorHandler update;
-    friend bool operator==(const BlockAt&, const BlockAt&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const BlockAt& b) {
-    const char* name = HandlerName(b.update);
-    return os << "(" << b.x << ", " << b.y << ", " << (name ? name : "null") << ")";
-}
-
-std::vector<BlockAt> Trace(World& w, const Actor& block, int steps) {
-    std::vector<BlockAt> out;
-    for (int i = 0; i < steps; ++i) {
-        Steps(w);
-        out.push_back({block.x, block.y, block.update});
-    }
-    return out;
-}
+using test::BlockAt;
+using test::Trace;
 
 TEST(LBlockPutDown, SixteenPixelsOutSixteenDownThenItFallsAndThePlayerWalks) {
     Carry c = LiftAndHold({});

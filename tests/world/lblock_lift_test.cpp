@@ -4,6 +4,7 @@
 
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
+#include "block_trace.hpp"
 #include "world_builder.hpp"
 
 namespace q {
@@ -14,26 +15,8 @@ using test::PlaceBlock;
 using test::PlacePlayer;
 using test::Steps;
 
-struct BlockAt {
-    int x, y;
-    ActorHandler update;
-    friend bool operator==(const BlockAt&, const BlockAt&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const BlockAt& b) {
-    const char* name = HandlerName(b.update);
-    return os << "(" << b.x << ", " << b.y << ", " << (name ? name : "null") << ")";
-}
-
-// Steps the world and records where the block is after each step.
-std::vector<BlockAt> Trace(World& w, const Actor& block, int steps) {
-    std::vector<BlockAt> out;
-    for (int i = 0; i < steps; ++i) {
-        Steps(w);
-        out.push_back({block.x, block.y, block.update});
-    }
-    return out;
-}
+using test::BlockAt;
+using test::Trace;
 
 // The player stands at (64, 128) on a floor at row 10, facing right; the rows
 // given add the terrain around the block.
