@@ -1,6 +1,6 @@
 // Logic steps per second of the world on a busy floor: 120 rows, 40 L-blocks,
 // a builder, ten chasers and the player walking back and forth. One step is
-// UpdateActors plus the scroll steps, as the play scene runs it.
+// StepWorld, as the play scene and every tool run it.
 //
 //   bench_world_steps [benchmark flags]
 #include <benchmark/benchmark.h>
@@ -11,6 +11,7 @@
 #include "world/floor.hpp"
 #include "world/play_step.hpp"
 #include "world/world.hpp"
+#include "world/world_step.hpp"
 
 namespace {
 
@@ -64,15 +65,6 @@ std::unique_ptr<q::World> BusyFloor() {
     return w;
 }
 
-void Step(q::World& w) {
-    w.scrollRequest = 0;
-    q::UpdateActors(w);
-    q::ApplyScroll(w);
-    q::ShiftActorsForScroll(w);
-    q::CheckPlayResult(w);
-    w.soundRequests = 0;
-}
-
 void BM_WorldSteps(benchmark::State& state) {
     const auto start = BusyFloor();
     auto w = std::make_unique<q::World>(*start);
@@ -85,7 +77,7 @@ void BM_WorldSteps(benchmark::State& state) {
             inRun = 0;
             state.ResumeTiming();
         }
-        Step(*w);
+        q::StepWorld(*w);
         ++inRun;
         ++steps;
     }
@@ -94,28 +86,6 @@ void BM_WorldSteps(benchmark::State& state) {
 }
 BENCHMARK(BM_WorldSteps);
 
-// The same with the play scene's draw pass before each step (the exit test
-// lives there), drawing nothing.
-void BM_WorldStepsWithDrawPass(benchmark::State& state) {
-    const auto start = BusyFloor();
-    auto w = std::make_unique<q::World>(*start);
-    int inRun = 0;
-    int64_t steps = 0;
-    for (auto _ : state) {
-        if (inRun == kStepsPerRun) {
-            state.PauseTiming();
-            *w = *start;
-            inRun = 0;
-            state.ResumeTiming();
-        }
-        q::DrawActors(*w);
-        Step(*w);
-        ++inRun;
-        ++steps;
-    }
-    state.SetItemsProcessed(steps);
-}
-BENCHMARK(BM_WorldStepsWithDrawPass);
 
 }  // namespace
 

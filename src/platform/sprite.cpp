@@ -17,9 +17,12 @@ constexpr uint32_t kDimmed = 0xFF323232u;
 // The title picture, which also serves as the backdrop of most menus.
 constexpr Rect kTitlePicture{0, 1024, 640, 1504};
 
-
+int muteDepth = 0;
 
 }  // namespace
+
+MuteDrawing::MuteDrawing() { ++muteDepth; }
+MuteDrawing::~MuteDrawing() { --muteDepth; }
 
 void BuildSpriteVertices(const Rect& dest, const Rect& src, uint32_t colour, SpriteVertex out[4]) {
     const float offset = settings.linearFilter ? kLinearPixelOffset : 0.0f;
@@ -41,6 +44,7 @@ void BuildSpriteVertices(const Rect& dest, const Rect& src, uint32_t colour, Spr
 }
 
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour) {
+    if (muteDepth > 0) return;
     RecordDraw(dest, src, colour);
     SpriteVertex v[4];
     BuildSpriteVertices(dest, src, colour, v);

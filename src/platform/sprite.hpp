@@ -15,6 +15,16 @@ struct SpriteVertex {
 void BuildSpriteVertices(const Rect& dest, const Rect& src, uint32_t colour, SpriteVertex out[4]);
 
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour);
+
+// While one of these lives, DrawSprite does nothing: the world's draw pass
+// runs outside a frame for its side effects alone.
+class MuteDrawing {
+public:
+    MuteDrawing();
+    ~MuteDrawing();
+    MuteDrawing(const MuteDrawing&) = delete;
+    MuteDrawing& operator=(const MuteDrawing&) = delete;
+};
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src);
 void DrawSpriteCentered(int y, int scale, const Rect& src, uint32_t colour);
 void DrawSpriteBox(int x, int y, int w, int h, const Rect& src);

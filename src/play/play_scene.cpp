@@ -2,10 +2,11 @@
 #include "frontend/frontend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
+#include "play/key_command.hpp"
 #include "play/play_field.hpp"
 #include "play/play_state.hpp"
 #include "world/actor_pool.hpp"
-#include "world/play_step.hpp"
+#include "world/world_step.hpp"
 
 namespace q {
 
@@ -21,10 +22,8 @@ void ClearScrollRequest() {
 // One step of the world; the scene runs it on every other frame.
 void PlayLogicStep(World& w) {
     PollKeys();
-    UpdateActors(w);
-    ApplyScroll(w);
-    ShiftActorsForScroll(w);
-    if (CheckPlayResult(w)) {
+    // The world never reads the keyboard: the keys become the step's command.
+    if (StepWorld(w, KeysToCommand())) {
         sceneTimer = kResultFrames;
         StopBgm();
         SetScene(SCENE_RESULT);

@@ -1,26 +1,12 @@
-// Where the player's command of a step comes from: the keyboard in normal
-// play, the floor's demo bytes in a replay.
+// Where the player's command of a step comes from: the command handed in
+// with the step in normal play, the floor's demo bytes in a replay.
 #include "world/commands.hpp"
-
-#include "platform/keyboard.hpp"
 
 namespace q {
 
-int KeysToCommand() {
-    // Each later test that holds overrides the earlier ones: action beats up,
-    // up beats down, down beats left, left beats right.
-    int command = CMD_NONE;
-    if (IsHeld(ButtonRight)) command = CMD_RIGHT;
-    if (IsHeld(ButtonLeft)) command = CMD_LEFT;
-    if (IsHeld(ButtonDown)) command = CMD_DOWN;
-    if (IsHeld(ButtonUp)) command = CMD_UP;
-    if (IsPressed(ButtonAction)) command = CMD_ACTION;
-    return command;
-}
-
 void ReadCommand(World& w, Actor& a) {
     if (w.playMode == PLAY_MODE_NORMAL) {
-        a.command = KeysToCommand();
+        a.command = w.liveCommand;
         return;
     }
     // A cursor that never had a demo to point into (no floor loaded) reads 0.

@@ -3,7 +3,6 @@
 
 namespace q {
 
-int KeysToCommand();
 void ReadCommand(World& w, Actor& a);
 
 }  // namespace q

@@ -112,6 +112,10 @@ struct World {
     int32_t liftOriginX = 0;
     int32_t liftOriginY = 0;
 
+    // The player's command of the current step in normal play, handed in by
+    // whoever steps the world (keys, a solver); never read in demo replay.
+    int32_t liveCommand = CMD_NONE;
+
     // Inputs chosen before the floor starts.
     int32_t playMode = PLAY_MODE_NORMAL;
     int32_t character = 0;

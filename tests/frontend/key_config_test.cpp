@@ -3,7 +3,7 @@
 #include "app/scenes.hpp"
 #include "frontend/key_config.hpp"
 #include "frontend_harness.hpp"
-#include "world/commands.hpp"
+#include "play/key_command.hpp"
 
 namespace q {
 namespace {

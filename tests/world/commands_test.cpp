@@ -2,6 +2,7 @@
 
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
+#include "play/key_command.hpp"
 #include "world/commands.hpp"
 #include "world/floor_file.hpp"
 #include "world/world_builder.hpp"
@@ -45,15 +46,18 @@ TEST_F(CommandsKeys, LaterDirectionsWin) {
     EXPECT_EQ(KeysToCommand(), CMD_NONE);
 }
 
-TEST_F(CommandsKeys, NormalPlayReadsTheKeyboardAndIgnoresTheDemo) {
-    auto w = test::MakeEmptyWorld(4);
-    test::UseCommands(*w, "LLLL");
+TEST(CommandsNormalPlay, ThePlayerTakesTheStepsCommandAndIgnoresTheDemo) {
+    auto w = test::MakeWorld({
+        "..........",
+        "P.........",
+        "..........",
+        "##########",
+    });
+    test::Populate(*w);
+    test::UseCommands(*w, "LLLLLLLL");
     w->playMode = PLAY_MODE_NORMAL;
-    Actor a{};
-    Down(VK_RIGHT);
-    PollKeys();
-    ReadCommand(*w, a);
-    EXPECT_EQ(a.command, CMD_RIGHT);
+    for (int i = 0; i < 8; ++i) StepWorld(*w, CMD_RIGHT);
+    EXPECT_EQ(test::Player(*w)->x, 32) << "two tiles right, the demo's Left never read";
 }
 
 TEST(CommandsReplay, ByteIBelongsToStepIEvenWhenNotRead) {

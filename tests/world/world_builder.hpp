@@ -30,6 +30,7 @@
 #include "world/floor.hpp"
 #include "world/handlers.hpp"
 #include "world/play_step.hpp"
+#include "world/world_step.hpp"
 #include "world/world.hpp"
 
 namespace q::test {
@@ -179,14 +180,8 @@ inline void Steps(World& w, int n = 1) {
 // check. Stops early after a step that produced a result; returns the steps
 // run.
 inline int PlaySteps(World& w, int n = 1) {
-    for (int i = 0; i < n; ++i) {
-        DrawActors(w);
-        w.scrollRequest = 0;
-        UpdateActors(w);
-        ApplyScroll(w);
-        ShiftActorsForScroll(w);
-        if (CheckPlayResult(w)) return i + 1;
-    }
+    for (int i = 0; i < n; ++i)
+        if (StepWorld(w)) return i + 1;
     return n;
 }
 

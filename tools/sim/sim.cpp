@@ -11,6 +11,7 @@
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 #include "world/play_step.hpp"
+#include "world/world_step.hpp"
 
 namespace q::sim {
 
@@ -207,15 +208,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
 
     int64_t step = 0;
     while (step < limit) {
-        w.soundRequests = 0;
-        // The draw pass runs the player's exit test and the figure's drawing;
-        // nothing reaches a screen.
-        DrawActors(w);
-        w.scrollRequest = 0;
-        UpdateActors(w);
-        ApplyScroll(w);
-        ShiftActorsForScroll(w);
-        const bool result = CheckPlayResult(w);
+        const bool result = StepWorld(w);
         ++step;
         if (options.trace) out << TraceLine(w, step, w.soundRequests) << '\n';
         if (result) break;

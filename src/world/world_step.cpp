@@ -1,0 +1,25 @@
+#include "world/world_step.hpp"
+
+#include "platform/sprite.hpp"
+#include "world/actor_pool.hpp"
+#include "world/play_step.hpp"
+
+namespace q {
+
+void RunSilentDrawPass(World& w) {
+    const MuteDrawing muted;
+    DrawActors(w);
+}
+
+bool StepWorld(World& w, int32_t command) {
+    w.soundRequests = 0;
+    w.liveCommand = command;
+    RunSilentDrawPass(w);
+    w.scrollRequest = 0;
+    UpdateActors(w);
+    ApplyScroll(w);
+    ShiftActorsForScroll(w);
+    return CheckPlayResult(w);
+}
+
+}  // namespace q
