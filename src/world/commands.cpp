@@ -5,6 +5,7 @@
 namespace q {
 
 void ReadCommand(World& w, Actor& a) {
+    ++w.commandsRead;
     if (w.playMode == PLAY_MODE_NORMAL) {
         a.command = w.liveCommand;
         return;

@@ -76,6 +76,21 @@ int LoadFloor(World& w, int n, const char* path) {
     return 1;
 }
 
+void InstallFloor(World& w, int32_t rows, int32_t startRow, const int8_t* tiles, const int8_t* objects,
+                  const uint8_t* demo, int32_t demoLength) {
+    w.tileMap.fill(0);
+    w.objectMap.fill(0);
+    w.occupancyMap.fill(0);
+    w.replayBuffer.fill(0);
+    const std::size_t layerBytes = static_cast<std::size_t>(rows) * kFloorColumns;
+    std::memcpy(w.tileMap.data(), tiles, layerBytes);
+    std::memcpy(w.objectMap.data(), objects, layerBytes);
+    if (demoLength > 0) std::memcpy(w.replayBuffer.data(), demo, static_cast<std::size_t>(demoLength));
+    w.floorRows = rows;
+    w.scrollY = startRow * 16;
+    w.replayLength = demoLength + 10;
+}
+
 void PopulateFloor(World& w) {
     // The player first, so it leads the active list and every kind that looks
     // it up finds it.

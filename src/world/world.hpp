@@ -115,6 +115,9 @@ struct World {
     // The player's command of the current step in normal play, handed in by
     // whoever steps the world (keys, a solver); never read in demo replay.
     int32_t liveCommand = CMD_NONE;
+    // How many commands the player has taken so far: lets a tool see on which
+    // steps the player listened.
+    int32_t commandsRead = 0;
 
     // Inputs chosen before the floor starts.
     int32_t playMode = PLAY_MODE_NORMAL;

@@ -1,0 +1,287 @@
+#include "floors/commands.hpp"
+
+#include <filesystem>
+#include <ostream>
+#include <sstream>
+
+#include "floors/floor_set.hpp"
+#include "floors/floor_world.hpp"
+#include "floors/lint.hpp"
+#include "floors/solver.hpp"
+
+namespace q::floors {
+
+namespace {
+
+constexpr int kEndingFloor = 57;
+constexpr int kPlayableFloors = 56;
+
+const Command kCommands[] = {
+    {"compile", RunCompile}, {"decompile", RunDecompile}, {"lint", RunLint},   {"render", RunRender},
+    {"solve", RunSolve},     {"verify", RunVerify},       {"table", RunTable},
+};
+
+bool ParseNumber(const std::string& s, long long& out) {
+    if (s.empty() || s.size() > 12) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    out = std::stoll(s);
+    return true;
+}
+
+std::vector<int> NumbersOrAll(const Arguments& a, int last) {
+    if (!a.numbers.empty()) return a.numbers;
+    std::vector<int> all;
+    for (int n = 1; n <= last; ++n) all.push_back(n);
+    return all;
+}
+
+std::string StatsText(const Solution& s) {
+    std::ostringstream o;
+    o << "lifts " << s.lifts << ", put-downs " << s.putDowns << ", steps " << s.steps << ", searched "
+      << s.statesSearched << ", blocks moved " << s.blocksMoved << "/" << s.blockCount;
+    return o.str();
+}
+
+// The source text with its stats line and demo replaced; every other line
+// (comments included) stays as written.
+std::string WithDemo(const std::string& text, const std::string& stats, const std::vector<uint8_t>& demo) {
+    std::istringstream in(text);
+    std::string out;
+    bool statsWritten = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("stats:", 0) == 0) {
+            out += "stats: " + stats + "\n";
+            statsWritten = true;
+            continue;
+        }
+        if (!statsWritten && (line.rfind("rows:", 0) == 0)) {
+            out += "stats: " + stats + "\n";
+            statsWritten = true;
+        }
+        if (line == "demo:") break;
+        out += line + "\n";
+    }
+    return out + "demo:\n" + DemoText(demo);
+}
+
+}  // namespace
+
+std::string DefaultSourceDir() { return std::string(QUORREL_ASSET_DIR) + "/floors"; }
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& c : kCommands)
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::string& error) {
+    out = Arguments{};
+    out.sources = DefaultSourceDir();
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& v) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            v = args[++i];
+            return true;
+        };
+        long long n = 0;
+        if (a == "--sources") {
+            if (!value(out.sources)) return false;
+        } else if (a == "--out") {
+            if (!value(out.out)) return false;
+        } else if (a == "--floors") {
+            if (!value(out.floors)) return false;
+        } else if (a == "--write") {
+            out.writeBack = true;
+            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 && !ParseNumber(args[i + 1], n))
+                out.write = args[++i];
+        } else if (a == "--no-chasers") {
+            out.noChasers = true;
+        } else if (a == "--no-action") {
+            out.noAction = true;
+        } else if (a == "--max-states") {
+            std::string v;
+            if (!value(v)) return false;
+            if (!ParseNumber(v, out.maxStates) || out.maxStates < 1) {
+                error = "--max-states needs a count";
+                return false;
+            }
+        } else if (ParseNumber(a, n) && n >= 1 && n <= kEndingFloor) {
+            out.numbers.push_back(static_cast<int>(n));
+        } else {
+            error = "unknown argument " + a;
+            return false;
+        }
+    }
+    return true;
+}
+
+int RunCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!ReadArguments(args, a, error) || a.out.empty()) {
+        err << "quorrel-floors compile: " << (error.empty() ? "--out FLOOR.DAT is required" : error) << "\n";
+        return 1;
+    }
+    FloorSet set;
+    if (!LoadFloorSet(a.sources, set, error)) {
+        err << error << "\n";
+        return 1;
+    }
+    const std::vector<uint8_t> dat = BuildFloorDat(set.floors);
+    if (!WriteWholeFile(a.out, dat.data(), dat.size(), error)) {
+        err << error << "\n";
+        return 1;
+    }
+    out << a.out << ": " << set.floors.size() << " floors, " << dat.size() << " bytes\n";
+    return 0;
+}
+
+int RunDecompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!ReadArguments(args, a, error) || a.floors.empty() || a.out.empty()) {
+        err << "quorrel-floors decompile: " << (error.empty() ? "--floors FLOOR.DAT and --out DIR are required" : error)
+            << "\n";
+        return 1;
+    }
+    std::vector<uint8_t> bytes;
+    std::vector<Floor> floors;
+    if (!ReadWholeFile(a.floors, bytes, error) || !ReadFloorDat(bytes, floors, error)) {
+        err << a.floors << ": " << error << "\n";
+        return 1;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(a.out, ec);
+    for (size_t i = 0; i < floors.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const std::string path = (std::filesystem::path(a.out) / SourceFileName(n)).string();
+        if (!WriteWholeFile(path, WriteFloorSource(floors[i], n), error)) {
+            err << error << "\n";
+            return 1;
+        }
+    }
+    if (BuildFloorDat(floors) != bytes)
+        err << a.floors << ": records are not in the compiler's order; compiling the sources gives a file that loads "
+               "the same floors laid out in order\n";
+    out << a.out << ": " << floors.size() << " floor sources\n";
+    return 0;
+}
+
+int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!ReadArguments(args, a, error)) {
+        err << "quorrel-floors lint: " << error << "\n";
+        return 1;
+    }
+    int faults = 0;
+    for (int n : NumbersOrAll(a, kEndingFloor)) {
+        const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
+        Floor f;
+        if (!LoadFloorFile(path, f, error)) {
+            err << error << "\n";
+            ++faults;
+            continue;
+        }
+        for (const LintFinding& finding : LintFloor(f, n)) {
+            err << path << ":" << finding.line << ": " << finding.message << "\n";
+            ++faults;
+        }
+    }
+    out << (faults ? std::to_string(faults) + " faults\n" : "no faults\n");
+    return faults ? 1 : 0;
+}
+
+int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!ReadArguments(args, a, error) || a.numbers.empty()) {
+        err << "quorrel-floors solve: " << (error.empty() ? "name the floors to solve" : error) << "\n";
+        return 1;
+    }
+    int unsolved = 0;
+    for (int n : a.numbers) {
+        const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
+        Floor f;
+        if (!LoadFloorFile(path, f, error)) {
+            err << error << "\n";
+            return 1;
+        }
+        SolveOptions options;
+        options.chasers = !a.noChasers;
+        options.allowAction = !a.noAction;
+        options.maxStates = a.maxStates;
+        const Solution s = Solve(f, options);
+        if (!s.found) {
+            out << "floor " << n << ": no way found (" << (s.exhausted ? "every world searched" : "search limit")
+                << ", " << s.statesSearched << " worlds)\n";
+            ++unsolved;
+            continue;
+        }
+        out << "floor " << n << ": " << StatsText(s) << "\n";
+        if (a.writeBack) {
+            std::vector<uint8_t> text;
+            if (!ReadWholeFile(path, text, error) ||
+                !WriteWholeFile(path, WithDemo(std::string(text.begin(), text.end()), StatsText(s), s.demo), error)) {
+                err << error << "\n";
+                return 1;
+            }
+        }
+    }
+    return unsolved ? 1 : 0;
+}
+
+int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!ReadArguments(args, a, error)) {
+        err << "quorrel-floors verify: " << error << "\n";
+        return 1;
+    }
+    FloorSet set;
+    if (!LoadFloorSet(a.sources, set, error)) {
+        err << error << "\n";
+        return 1;
+    }
+    int faults = 0;
+    for (int n : NumbersOrAll(a, kPlayableFloors)) {
+        if (n == kEndingFloor) continue;
+        const Floor& f = set.floors[static_cast<size_t>(n - 1)];
+        const std::string& path = set.paths[static_cast<size_t>(n - 1)];
+        const ReplayOutcome withChasers = ReplayDemo(f, true);
+        if (withChasers.result != PLAY_RESULT_CLEARED) {
+            err << path << ": the demo does not clear the floor (result " << withChasers.result << " after "
+                << withChasers.steps << " steps)\n";
+            ++faults;
+        }
+        if (ReplayDemo(f, false).result != PLAY_RESULT_CLEARED) {
+            SolveOptions calm;
+            calm.chasers = false;
+            if (!Solve(f, calm).found) {
+                err << path << ": no way to the exit with chasers off\n";
+                ++faults;
+            }
+        }
+        if (!f.teaching) {
+            SolveOptions noAction;
+            noAction.chasers = false;
+            noAction.allowAction = false;
+            const Solution s = Solve(f, noAction);
+            if (s.found || !s.exhausted) {
+                err << path << ": " << (s.found ? "can be cleared without moving a block" : "undecided without the action key")
+                    << "\n";
+                ++faults;
+            }
+        }
+        out << "floor " << n << ": demo " << withChasers.steps << " steps\n";
+    }
+    out << (faults ? std::to_string(faults) + " faults\n" : "every floor verified\n");
+    return faults ? 1 : 0;
+}
+
+}  // namespace q::floors

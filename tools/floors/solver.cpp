@@ -1,0 +1,287 @@
+#include "floors/solver.hpp"
+
+#include <queue>
+#include <set>
+#include <tuple>
+#include <unordered_set>
+
+#include "floors/floor_world.hpp"
+#include "floors/world_store.hpp"
+#include "world/actor_pool.hpp"
+#include "world/collision.hpp"
+#include "world/handlers.hpp"
+#include "world/player.hpp"
+#include "world/world_step.hpp"
+
+namespace q::floors {
+
+namespace {
+
+enum Move { kRight, kLeft, kUp, kDown, kAction, kWait, kMoveCount };
+constexpr int kMoveCommand[kMoveCount] = {CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN, CMD_ACTION, CMD_NONE};
+
+// A fall from the top of the tallest floor to its bottom takes 480 steps.
+constexpr int kMaxMoveSteps = 600;
+// Waiting lets wobbling blocks fall and creatures walk on.
+constexpr int kWaitSteps = 8;
+constexpr int kLadderLow = 24;
+constexpr int kLadderHigh = 29;
+constexpr int kRestTimer = 40;
+
+bool IsLadder(int tile) { return tile >= kLadderLow && tile <= kLadderHigh; }
+
+// Whether the player will take a command in the coming step: it does on a
+// grid column when it climbs, or when it walks or carries on firm ground.
+bool WillRead(World& w) {
+    Actor* p = FindPlayer(w);
+    if (!p || !OnColumn(*p)) return false;
+    if (p->update == PlayerClimb) return true;
+    if (p->update != PlayerWalk && p->update != PlayerCarry) return false;
+    const int fallStep = p->fallStep < 0 ? 0 : (p->fallStep > 11 ? 11 : p->fallStep);
+    Actor probe = *p;
+    probe.vy = VerticalSpeedTable[fallStep];
+    if (probe.vy <= 0) return false;  // rising in a hop
+    probe.oldX = probe.x;
+    probe.oldY = probe.y;
+    probe.y += probe.vy;
+    const int threshold = p->update == PlayerCarry ? 28 : 24;
+    return (TileFloorBelow(w, probe, threshold) | BlockFloorBelow(w, probe)) != 0;
+}
+
+struct PlayerKey {
+    int x, worldY, dir, rightHold, leftHold;
+    ActorHandler update;
+    bool operator==(const PlayerKey&) const = default;
+};
+
+PlayerKey KeyOf(World& w) {
+    Actor* p = FindPlayer(w);
+    if (!p) return {};
+    return {p->x, p->y + w.scrollY, p->dir, w.rightHold, w.leftHold, p->update};
+}
+
+uint64_t Mix(uint64_t h, uint64_t v) {
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+    return h * 0xBF58476D1CE4E5B9ull;
+}
+
+// What decides the floor's future: every actor but its animation frame, in
+// floor coordinates (the world moves the same whatever the view shows).
+uint64_t HashWorld(World& w) {
+    uint64_t h = 1469598103934665603ull;
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
+        h = Mix(h, static_cast<uint64_t>(w.IndexOf(*a)));
+        h = Mix(h, static_cast<uint64_t>(a->kind) | static_cast<uint64_t>(a->alive) << 8 |
+                       static_cast<uint64_t>(static_cast<uint32_t>(a->dir)) << 16);
+        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->x)) |
+                       static_cast<uint64_t>(static_cast<uint32_t>(a->y + w.scrollY)) << 32);
+        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->vx)) |
+                       static_cast<uint64_t>(static_cast<uint32_t>(a->vy)) << 32);
+        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->fallStep)) |
+                       static_cast<uint64_t>(static_cast<uint32_t>(a->timer)) << 32);
+        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->width)) |
+                       static_cast<uint64_t>(static_cast<uint32_t>(a->height)) << 32);
+        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->substep)) |
+                       static_cast<uint64_t>(static_cast<uint32_t>(a->kind == KIND_PLAYER ? 0 : a->command)) << 32);
+        h = Mix(h, reinterpret_cast<uintptr_t>(a->update));
+    }
+    h = Mix(h, static_cast<uint64_t>(w.rightHold) | static_cast<uint64_t>(w.leftHold) << 8);
+    Actor* p = FindPlayer(w);
+    if (p && p->update == PlayerCarry) h = Mix(h, static_cast<uint64_t>(w.heldActor) + 1);
+    return h;
+}
+
+// Anything on the floor that moves without the player.
+bool FloorMovesByItself(World& w) {
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
+        if (a->kind == KIND_BUILDER || a->kind == KIND_CHASER || a->kind == KIND_CHASER_SPAWNER) return true;
+        if (IsLBlockKind(a->kind) && (a->update != LBlockRest || a->timer != kRestTimer)) return true;
+    }
+    return false;
+}
+
+enum class Outcome { Noop, Moved, Cleared, Failed };
+
+struct MoveResult {
+    Outcome outcome = Outcome::Noop;
+    bool acted = false;  // a lift or put-down started
+};
+
+// Plays one move from a point where the player takes a command, to the next
+// such point; appends the step's commands and whether the player read each.
+MoveResult PlayMove(World& w, Move move, std::vector<uint8_t>& bytes, std::vector<uint8_t>& reads) {
+    MoveResult result;
+    Actor* p = FindPlayer(w);
+    if (!p) return result;
+    const PlayerKey start = KeyOf(w);
+    const ActorHandler startHandler = p->update;
+    const bool vertical = move == kUp || move == kDown;
+    int waitLeft = move == kWait ? kWaitSteps : 0;
+    bool arrived = move == kWait;
+    for (int steps = 0;; ++steps) {
+        if (steps > 0 && arrived && waitLeft <= 0 && WillRead(w)) break;
+        if (steps >= kMaxMoveSteps) return {Outcome::Failed, false};
+        const int give = arrived ? CMD_NONE : kMoveCommand[move];
+        const int readsBefore = w.commandsRead;
+        const int xBefore = p->x, yBefore = p->y + w.scrollY;
+        const bool done = StepWorld(w, give);
+        bytes.push_back(static_cast<uint8_t>(give));
+        const bool read = w.commandsRead > readsBefore;
+        reads.push_back(read ? 1 : 0);
+        if (waitLeft > 0) --waitLeft;
+        p = FindPlayer(w);
+        if (p->update == PlayerFrozen) result.acted = true;
+        if (done) {
+            result.outcome = w.playResult == PLAY_RESULT_CLEARED ? Outcome::Cleared : Outcome::Failed;
+            return result;
+        }
+        if (!read || arrived) continue;
+        if (!vertical) {
+            arrived = true;
+        } else {
+            // A climb goes on to the next whole tile, until the player stops or
+            // leaves the ladder.
+            const int worldY = p->y + w.scrollY;
+            if (startHandler == PlayerClimb && p->update != PlayerClimb) arrived = true;
+            else if (p->x == xBefore && worldY == yBefore) arrived = true;
+            else if ((worldY & 15) == 0 && worldY != start.worldY) arrived = true;
+        }
+    }
+    if (move == kAction) result.outcome = result.acted ? Outcome::Moved : Outcome::Noop;
+    else if (move == kWait || !(KeyOf(w) == start)) result.outcome = Outcome::Moved;
+    return result;
+}
+
+struct Node {
+    uint32_t world;
+    int32_t parent;
+    uint32_t bytesAt;
+    uint32_t bytesCount;
+    int32_t lifts;
+    int32_t putDowns;
+    int32_t steps;
+};
+
+// Steps that were not read carry on the command read before them, so a demo
+// reads as held keys (R12) rather than taps; replay never reads them.
+std::vector<uint8_t> Smooth(const std::vector<uint8_t>& bytes, const std::vector<uint8_t>& reads) {
+    std::vector<uint8_t> out(bytes);
+    uint8_t held = CMD_NONE;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (reads[i]) held = out[i] == CMD_ACTION ? uint8_t{CMD_NONE} : out[i];
+        else out[i] = held;
+    }
+    return out;
+}
+
+}  // namespace
+
+int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool chasers) {
+    Floor f = floor;
+    f.demo = demo;
+    auto w = EnterFloor(f, {PLAY_MODE_REPLAY, chasers, 0});
+    std::set<int> lifted;
+    for (size_t i = 0; i < demo.size() + 10; ++i) {
+        const bool done = StepWorld(*w);
+        for (Actor* a = FirstActive(*w); a; a = NextActive(*w, *a))
+            if (IsLBlockKind(a->kind) && a->update == LBlockLift) lifted.insert(w->IndexOf(*a));
+        if (done) break;
+    }
+    return static_cast<int>(lifted.size());
+}
+
+Solution Solve(const Floor& floor, const SolveOptions& options) {
+    Solution solution;
+    auto root = EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0});
+    for (Actor* a = FirstActive(*root); a; a = NextActive(*root, *a))
+        if (IsLBlockKind(a->kind)) ++solution.blockCount;
+
+    // Up to the player's first command (it may start in the air).
+    std::vector<uint8_t> bytes, reads;
+    for (int i = 0; i < kMaxMoveSteps && !WillRead(*root); ++i) {
+        if (StepWorld(*root)) break;
+        bytes.push_back(CMD_NONE);
+        reads.push_back(0);
+    }
+    if (root->playResult != PLAY_RESULT_PLAYING || !FindPlayer(*root)) {
+        solution.exhausted = true;
+        return solution;
+    }
+
+    WorldStore store(*root);
+    std::vector<Node> nodes;
+    nodes.push_back({store.Save(*root), -1, 0, static_cast<uint32_t>(bytes.size()), 0, 0,
+                     static_cast<int32_t>(bytes.size())});
+    using Entry = std::tuple<int, int, int>;  // lifts + put-downs, steps, node
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
+    open.emplace(0, nodes[0].steps, 0);
+    std::unordered_set<uint64_t> seen{HashWorld(*root)};
+    std::vector<int> goals;  // nodes that cleared the floor
+
+    auto base = std::make_unique<World>();
+    auto scratch = std::make_unique<World>();
+    while (!open.empty()) {
+        const auto [cost, steps, id] = open.top();
+        open.pop();
+        const Node node = nodes[static_cast<size_t>(id)];
+        if (node.world == UINT32_MAX) {  // a way to the exit
+            std::vector<int> chain;
+            for (int n = id; n >= 0; n = nodes[static_cast<size_t>(n)].parent) chain.push_back(n);
+            std::vector<uint8_t> demo, demoReads;
+            for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+                const Node& c = nodes[static_cast<size_t>(*it)];
+                demo.insert(demo.end(), bytes.begin() + c.bytesAt, bytes.begin() + c.bytesAt + c.bytesCount);
+                demoReads.insert(demoReads.end(), reads.begin() + c.bytesAt, reads.begin() + c.bytesAt + c.bytesCount);
+            }
+            solution.found = true;
+            solution.demo = Smooth(demo, demoReads);
+            solution.lifts = node.lifts;
+            solution.putDowns = node.putDowns;
+            solution.steps = static_cast<int>(demo.size());
+            solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
+            return solution;
+        }
+        if (++solution.statesSearched > options.maxStates) return solution;
+        store.Load(node.world, *base);
+        Actor* p = FindPlayer(*base);
+        const bool moving = FloorMovesByItself(*base);
+        for (int m = 0; m < kMoveCount; ++m) {
+            const Move move = static_cast<Move>(m);
+            if (move == kAction && !options.allowAction) continue;
+            if (move == kWait && !moving) continue;
+            if (p->update == PlayerWalk) {
+                if (move == kUp) continue;
+                if (move == kDown && !IsLadder(TileAt(*base, p->x, p->y + p->height))) continue;
+            } else if (p->update == PlayerCarry) {
+                if (move == kUp || move == kDown) continue;
+            }
+            *scratch = *base;
+            const uint32_t at = static_cast<uint32_t>(bytes.size());
+            const MoveResult r = PlayMove(*scratch, move, bytes, reads);
+            const uint32_t count = static_cast<uint32_t>(bytes.size()) - at;
+            if (r.outcome == Outcome::Noop || r.outcome == Outcome::Failed) {
+                bytes.resize(at);
+                reads.resize(at);
+                continue;
+            }
+            Node child{0, id, at, count, node.lifts, node.putDowns, node.steps + static_cast<int32_t>(count)};
+            if (move == kAction) (p->update == PlayerCarry ? child.putDowns : child.lifts) += 1;
+            if (r.outcome == Outcome::Cleared) {
+                child.world = UINT32_MAX;
+            } else {
+                if (!seen.insert(HashWorld(*scratch)).second) {
+                    bytes.resize(at);
+                    reads.resize(at);
+                    continue;
+                }
+                child.world = store.Save(*scratch);
+            }
+            nodes.push_back(child);
+            open.emplace(child.lifts + child.putDowns, child.steps, static_cast<int>(nodes.size() - 1));
+        }
+    }
+    solution.exhausted = true;
+    return solution;
+}
+
+}  // namespace q::floors
