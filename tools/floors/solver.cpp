@@ -1,9 +1,11 @@
 #include "floors/solver.hpp"
 
+#include <cstdio>
+#include <cstdlib>
 #include <queue>
 #include <set>
 #include <tuple>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "floors/floor_world.hpp"
 #include "floors/world_store.hpp"
@@ -91,14 +93,21 @@ uint64_t HashWorld(World& w) {
     return h;
 }
 
-// Anything on the floor that moves without the player.
-bool FloorMovesByItself(World& w) {
-    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
+bool HasCreatures(World& w) {
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
         if (a->kind == KIND_BUILDER || a->kind == KIND_CHASER || a->kind == KIND_CHASER_SPAWNER) return true;
-        if (IsLBlockKind(a->kind) && (a->update != LBlockRest || a->timer != kRestTimer)) return true;
-    }
     return false;
 }
+
+// Every block standing still on its support.
+bool BlocksSettled(World& w) {
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+        if (IsLBlockKind(a->kind) && (a->update != LBlockRest || a->timer != kRestTimer)) return false;
+    return true;
+}
+
+// Anything on the floor that moves without the player.
+bool FloorMovesByItself(World& w) { return HasCreatures(w) || !BlocksSettled(w); }
 
 enum class Outcome { Noop, Moved, Cleared, Failed };
 
@@ -116,10 +125,14 @@ MoveResult PlayMove(World& w, Move move, std::vector<uint8_t>& bytes, std::vecto
     const PlayerKey start = KeyOf(w);
     const ActorHandler startHandler = p->update;
     const bool vertical = move == kUp || move == kDown;
-    int waitLeft = move == kWait ? kWaitSteps : 0;
+    // A wait lasts until the blocks have settled, or a while when creatures
+    // keep the floor moving.
+    const bool creatures = move == kWait && HasCreatures(w);
+    int waitLeft = creatures ? kWaitSteps : 0;
     bool arrived = move == kWait;
     for (int steps = 0;; ++steps) {
-        if (steps > 0 && arrived && waitLeft <= 0 && WillRead(w)) break;
+        if (steps > 0 && arrived && waitLeft <= 0 && WillRead(w) && (move != kWait || creatures || BlocksSettled(w)))
+            break;
         if (steps >= kMaxMoveSteps) return {Outcome::Failed, false};
         const int give = arrived ? CMD_NONE : kMoveCommand[move];
         const int readsBefore = w.commandsRead;
@@ -160,6 +173,7 @@ struct Node {
     int32_t lifts;
     int32_t putDowns;
     int32_t steps;
+    uint64_t hash;
 };
 
 // Steps that were not read carry on the command read before them, so a demo
@@ -210,12 +224,15 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
 
     WorldStore store(*root);
     std::vector<Node> nodes;
+    const uint64_t rootHash = HashWorld(*root);
     nodes.push_back({store.Save(*root), -1, 0, static_cast<uint32_t>(bytes.size()), 0, 0,
-                     static_cast<int32_t>(bytes.size())});
+                     static_cast<int32_t>(bytes.size()), rootHash});
     using Entry = std::tuple<int, int, int>;  // lifts + put-downs, steps, node
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
     open.emplace(0, nodes[0].steps, 0);
-    std::unordered_set<uint64_t> seen{HashWorld(*root)};
+    // The cheapest way to each world found so far; a cheaper one found later
+    // takes its place.
+    std::unordered_map<uint64_t, std::pair<int, int>> best{{rootHash, {0, nodes[0].steps}}};
     std::vector<int> goals;  // nodes that cleared the floor
 
     auto base = std::make_unique<World>();
@@ -241,9 +258,12 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
             return solution;
         }
+        const auto known = best.find(node.hash);
+        if (known != best.end() && known->second < std::make_pair(cost, steps)) continue;
         if (++solution.statesSearched > options.maxStates) return solution;
         store.Load(node.world, *base);
         Actor* p = FindPlayer(*base);
+        if (getenv("QDEBUG")) fprintf(stderr, "pop %d a=%d s=%d x=%d y=%d h=%s rh=%d lh=%d dir=%d\n", id, cost, steps, p->x, p->y + base->scrollY, HandlerName(p->update), base->rightHold, base->leftHold, p->dir);
         const bool moving = FloorMovesByItself(*base);
         for (int m = 0; m < kMoveCount; ++m) {
             const Move move = static_cast<Move>(m);
@@ -259,21 +279,26 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             const uint32_t at = static_cast<uint32_t>(bytes.size());
             const MoveResult r = PlayMove(*scratch, move, bytes, reads);
             const uint32_t count = static_cast<uint32_t>(bytes.size()) - at;
+            if (getenv("QDEBUG") && id == atoi(getenv("QDEBUG"))) fprintf(stderr, "  move %d outcome %d count %u\n", m, int(r.outcome), count);
             if (r.outcome == Outcome::Noop || r.outcome == Outcome::Failed) {
                 bytes.resize(at);
                 reads.resize(at);
                 continue;
             }
-            Node child{0, id, at, count, node.lifts, node.putDowns, node.steps + static_cast<int32_t>(count)};
+            Node child{0, id, at, count, node.lifts, node.putDowns, node.steps + static_cast<int32_t>(count), 0};
             if (move == kAction) (p->update == PlayerCarry ? child.putDowns : child.lifts) += 1;
             if (r.outcome == Outcome::Cleared) {
                 child.world = UINT32_MAX;
             } else {
-                if (!seen.insert(HashWorld(*scratch)).second) {
+                child.hash = HashWorld(*scratch);
+                const std::pair<int, int> childCost{child.lifts + child.putDowns, child.steps};
+                const auto [it, added] = best.emplace(child.hash, childCost);
+                if (!added && it->second <= childCost) {
                     bytes.resize(at);
                     reads.resize(at);
                     continue;
                 }
+                it->second = childCost;
                 child.world = store.Save(*scratch);
             }
             nodes.push_back(child);
