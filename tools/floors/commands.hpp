@@ -31,6 +31,7 @@ struct Arguments {
     std::string out;
     std::string floors;   // a floor.dat
     std::string write;    // table --write
+    std::string data;     // render: the data.dat whose atlas draws the floors
     bool writeBack = false;
     bool noChasers = false;
     bool noAction = false;

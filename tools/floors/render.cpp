@@ -1,17 +1,99 @@
+// `render`: each floor's map as a PNG, and a contact sheet of the whole set.
+#include <cstdio>
+#include <filesystem>
 #include <ostream>
 
 #include "floors/commands.hpp"
+#include "floors/floor_set.hpp"
+#include "floors/render_map.hpp"
 
 namespace q::floors {
 
-int RunRender(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "quorrel-floors render: not built yet\n";
-    return 1;
+namespace {
+
+constexpr int kLastFloor = 57;
+// The sheet shows each floor at a quarter of its size, ten floors a row.
+constexpr int kSheetScale = 4;
+constexpr int kSheetColumns = 10;
+
+// data.dat of the working folder, as the game itself reads it; otherwise the
+// one `make` builds into the game's folder.
+std::string DefaultDataPath() {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file("data.dat", ec)) return "data.dat";
+    return std::string(QUORREL_ASSET_DIR) + "/../build/game/data.dat";
 }
 
-int RunTable(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "quorrel-floors table: not built yet\n";
-    return 1;
+std::string MapFileName(int n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "floor-%02d.png", n);
+    return name;
+}
+
+bool WritePicture(const std::string& path, const Picture& picture, std::string& error) {
+    const std::vector<uint8_t> png = EncodePng(picture);
+    if (png.empty()) {
+        error = path + ": nothing to write";
+        return false;
+    }
+    return WriteWholeFile(path, png.data(), png.size(), error);
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!ReadArguments(args, a, error) || a.out.empty()) {
+        err << "quorrel-floors render: " << (error.empty() ? "--out DIR is required" : error) << "\n";
+        return 1;
+    }
+    const std::string data = a.data.empty() ? DefaultDataPath() : a.data;
+    MapPainter painter;
+    if (!painter.Open(data, error)) {
+        err << "quorrel-floors render: " << error << " (build it with `make game-dir` or name one with --data)\n";
+        return 1;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(a.out, ec);
+
+    const bool wholeSet = a.numbers.empty();
+    std::vector<int> numbers = a.numbers;
+    for (int n = 1; wholeSet && n <= kLastFloor; ++n) numbers.push_back(n);
+
+    int faults = 0;
+    std::vector<SheetEntry> sheet;
+    for (int n : numbers) {
+        const std::string source = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
+        Floor floor;
+        if (!LoadFloorFile(source, floor, error)) {
+            err << error << "\n";
+            ++faults;
+            continue;
+        }
+        Picture map = painter.PaintFloor(floor);
+        SheetEntry entry{ScaleDown(map, kSheetScale), painter.PaintNumber(n)};
+        MarkStartAndExits(entry.map, floor, kSheetScale);
+        MarkStartAndExits(map, floor, 1);
+        const std::string path = (std::filesystem::path(a.out) / MapFileName(n)).string();
+        if (!WritePicture(path, map, error)) {
+            err << error << "\n";
+            return 1;
+        }
+        sheet.push_back(std::move(entry));
+    }
+    // A sheet of some floors would stand in for the set's: it is drawn only
+    // when every floor was.
+    if (wholeSet && faults == 0) {
+        const std::string path = (std::filesystem::path(a.out) / "contact-sheet.png").string();
+        if (!WritePicture(path, ContactSheet(sheet, kSheetColumns), error)) {
+            err << error << "\n";
+            return 1;
+        }
+    }
+    out << a.out << ": " << sheet.size() << " floor maps" << (wholeSet && faults == 0 ? " and the contact sheet" : "")
+        << "\n";
+    return faults ? 1 : 0;
 }
 
 }  // namespace q::floors
