@@ -5,8 +5,9 @@ PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libstb-dev fonts-dejavu
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
+FLOORS_DIR := build/floors
 
-.PHONY: run test deps build build-asan game-dir bench clean
+.PHONY: run test deps build build-asan game-dir floors bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -25,15 +26,24 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 
-# The game's working folder with its data.dat.
+# The game's working folder with its data.dat and floor.dat (from assets/floors).
 game-dir: build
 	mkdir -p $(GAME_DIR)
 	build/release/quorrel-assets --out $(GAME_DIR)
+	build/release/quorrel-floors compile --out $(GAME_DIR)/floor.dat
+
+# Every floor's map, the contact sheet of the set and the difficulty table,
+# drawn with the game's own atlas, to look at.
+floors: game-dir
+	mkdir -p $(FLOORS_DIR)
+	build/release/quorrel-floors render --data $(GAME_DIR)/data.dat --out $(FLOORS_DIR)
+	build/release/quorrel-floors table > $(FLOORS_DIR)/difficulty.md.part
+	mv $(FLOORS_DIR)/difficulty.md.part $(FLOORS_DIR)/difficulty.md
 
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel
 
-test: game-dir build-asan
+test: floors build-asan
 	ctest --preset release
 	ctest --preset asan
 
