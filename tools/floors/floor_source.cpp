@@ -57,8 +57,9 @@ bool ParseLayerRow(const std::string& line, bool tiles, std::vector<int8_t>& lay
         error = "a row must be 40 cells between two bars, |....|";
         return false;
     }
-    const size_t end = t.find('|', 1);
-    if (end == std::string::npos || end != 1 + kColumns) {
+    // The closing bar is found by its place: a pillar is drawn with a bar too.
+    const size_t end = 1 + kColumns;
+    if (t.size() <= end || t[end] != '|') {
         error = "a row must be exactly 40 cells between its bars";
         return false;
     }

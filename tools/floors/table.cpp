@@ -125,7 +125,8 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 1;
     }
     std::vector<int> numbers = a.numbers;
-    for (int n = 1; numbers.empty() && n <= kLastFloor; ++n) numbers.push_back(n);
+    if (numbers.empty())
+        for (int n = 1; n <= kLastFloor; ++n) numbers.push_back(n);
     std::vector<Floor> floors(numbers.size());
     std::vector<TableRow> rows;
     int faults = 0;
