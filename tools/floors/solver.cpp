@@ -19,13 +19,16 @@ namespace q::floors {
 
 namespace {
 
-enum Move { kRight, kLeft, kUp, kDown, kAction, kWait, kMoveCount };
-constexpr int kMoveCommand[kMoveCount] = {CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN, CMD_ACTION, CMD_NONE};
+// Walks go on through a turn until the player has moved a tile; a face move
+// is the one step that turns the player (and a carried block) on the spot.
+enum Move { kRight, kLeft, kFaceRight, kFaceLeft, kUp, kDown, kAction, kWait, kMoveCount };
+constexpr int kMoveCommand[kMoveCount] = {CMD_RIGHT, CMD_LEFT, CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN, CMD_ACTION, CMD_NONE};
 
 // A fall from the top of the tallest floor to its bottom takes 480 steps.
 constexpr int kMaxMoveSteps = 600;
 // Waiting lets wobbling blocks fall and creatures walk on.
 constexpr int kWaitSteps = 8;
+constexpr int kMaxWaySteps = 4000;
 constexpr int kLadderLow = 24;
 constexpr int kLadderHigh = 29;
 constexpr int kRestTimer = 40;
@@ -68,26 +71,35 @@ uint64_t Mix(uint64_t h, uint64_t v) {
 }
 
 // What decides the floor's future: every actor but its animation frame, in
-// floor coordinates (the world moves the same whatever the view shows).
+// floor coordinates (the world moves the same whatever the view shows). The
+// turn counters are left out: they only delay a walk, and walks finish turns.
 uint64_t HashWorld(World& w) {
     uint64_t h = 1469598103934665603ull;
     for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
+        const int32_t worldY = a->y + w.scrollY;
         h = Mix(h, static_cast<uint64_t>(w.IndexOf(*a)));
         h = Mix(h, static_cast<uint64_t>(a->kind) | static_cast<uint64_t>(a->alive) << 8 |
                        static_cast<uint64_t>(static_cast<uint32_t>(a->dir)) << 16);
+        h = Mix(h, reinterpret_cast<uintptr_t>(a->update));
+        if (a->kind == KIND_BUILDER || a->kind == KIND_CHASER || a->kind == KIND_CHASER_SPAWNER) {
+            // Creatures by the tile they are on: worlds that differ only by a
+            // few pixels of a creature's walk count as one, which keeps a
+            // floor with creatures searchable (the way found is still played
+            // exactly).
+            h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->x >> 4)) |
+                           static_cast<uint64_t>(static_cast<uint32_t>(worldY >> 4)) << 32);
+            continue;
+        }
         h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->x)) |
-                       static_cast<uint64_t>(static_cast<uint32_t>(a->y + w.scrollY)) << 32);
+                       static_cast<uint64_t>(static_cast<uint32_t>(worldY)) << 32);
         h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->vx)) |
                        static_cast<uint64_t>(static_cast<uint32_t>(a->vy)) << 32);
         h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->fallStep)) |
                        static_cast<uint64_t>(static_cast<uint32_t>(a->timer)) << 32);
         h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->width)) |
                        static_cast<uint64_t>(static_cast<uint32_t>(a->height)) << 32);
-        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->substep)) |
-                       static_cast<uint64_t>(static_cast<uint32_t>(a->kind == KIND_PLAYER ? 0 : a->command)) << 32);
-        h = Mix(h, reinterpret_cast<uintptr_t>(a->update));
+        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->substep)));
     }
-    h = Mix(h, static_cast<uint64_t>(w.rightHold) | static_cast<uint64_t>(w.leftHold) << 8);
     Actor* p = FindPlayer(w);
     if (p && p->update == PlayerCarry) h = Mix(h, static_cast<uint64_t>(w.heldActor) + 1);
     return h;
@@ -149,7 +161,12 @@ MoveResult PlayMove(World& w, Move move, std::vector<uint8_t>& bytes, std::vecto
             return result;
         }
         if (!read || arrived) continue;
-        if (!vertical) {
+        if (move == kRight || move == kLeft) {
+            // Through a turn on the spot, until the player has left its column
+            // or cannot.
+            const bool turning = (move == kRight ? w.rightHold : w.leftHold) < 4 && p->x == xBefore;
+            if (!turning) arrived = true;
+        } else if (!vertical) {
             arrived = true;
         } else {
             // A climb goes on to the next whole tile, until the player stops or
@@ -235,8 +252,9 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     std::unordered_map<uint64_t, std::pair<int, int>> best{{rootHash, {0, nodes[0].steps}}};
     std::vector<int> goals;  // nodes that cleared the floor
 
-    auto base = std::make_unique<World>();
-    auto scratch = std::make_unique<World>();
+    // Forks share the root's terrain and demo; only the live parts are copied.
+    auto base = std::make_unique<World>(*root);
+    auto scratch = std::make_unique<World>(*root);
     while (!open.empty()) {
         const auto [cost, steps, id] = open.top();
         open.pop();
@@ -268,6 +286,8 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
         for (int m = 0; m < kMoveCount; ++m) {
             const Move move = static_cast<Move>(m);
             if (move == kAction && !options.allowAction) continue;
+            if (move == kFaceRight && (p->dir == 0 || p->update == PlayerClimb)) continue;
+            if (move == kFaceLeft && (p->dir == 1 || p->update == PlayerClimb)) continue;
             if (move == kWait && !moving) continue;
             if (p->update == PlayerWalk) {
                 if (move == kUp) continue;
@@ -275,7 +295,7 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             } else if (p->update == PlayerCarry) {
                 if (move == kUp || move == kDown) continue;
             }
-            *scratch = *base;
+            CopyLiveParts(*scratch, *base);
             const uint32_t at = static_cast<uint32_t>(bytes.size());
             const MoveResult r = PlayMove(*scratch, move, bytes, reads);
             const uint32_t count = static_cast<uint32_t>(bytes.size()) - at;
@@ -287,6 +307,13 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             }
             Node child{0, id, at, count, node.lifts, node.putDowns, node.steps + static_cast<int32_t>(count), 0};
             if (move == kAction) (p->update == PlayerCarry ? child.putDowns : child.lifts) += 1;
+            // Creatures keep a floor changing for ever; a way longer than this
+            // is no way a player would take.
+            if (child.steps > kMaxWaySteps && r.outcome != Outcome::Cleared) {
+                bytes.resize(at);
+                reads.resize(at);
+                continue;
+            }
             if (r.outcome == Outcome::Cleared) {
                 child.world = UINT32_MAX;
             } else {

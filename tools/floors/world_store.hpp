@@ -10,6 +10,11 @@
 
 namespace q::floors {
 
+// Copies what can change while a floor is played (object layer, the used
+// rows of the occupancy map, actors and the play state) from src, a fork of
+// the same floor; the terrain and the demo stay as dst has them.
+void CopyLiveParts(World& dst, const World& src);
+
 class WorldStore {
 public:
     explicit WorldStore(const World& root);
