@@ -281,7 +281,6 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
         if (++solution.statesSearched > options.maxStates) return solution;
         store.Load(node.world, *base);
         Actor* p = FindPlayer(*base);
-        if (getenv("QDEBUG")) fprintf(stderr, "pop %d a=%d s=%d x=%d y=%d h=%s rh=%d lh=%d dir=%d\n", id, cost, steps, p->x, p->y + base->scrollY, HandlerName(p->update), base->rightHold, base->leftHold, p->dir);
         const bool moving = FloorMovesByItself(*base);
         for (int m = 0; m < kMoveCount; ++m) {
             const Move move = static_cast<Move>(m);
@@ -299,7 +298,6 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             const uint32_t at = static_cast<uint32_t>(bytes.size());
             const MoveResult r = PlayMove(*scratch, move, bytes, reads);
             const uint32_t count = static_cast<uint32_t>(bytes.size()) - at;
-            if (getenv("QDEBUG") && id == atoi(getenv("QDEBUG"))) fprintf(stderr, "  move %d outcome %d count %u\n", m, int(r.outcome), count);
             if (r.outcome == Outcome::Noop || r.outcome == Outcome::Failed) {
                 bytes.resize(at);
                 reads.resize(at);
