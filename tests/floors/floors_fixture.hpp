@@ -49,8 +49,7 @@ public:
         return text.str();
     }
     bool Has(const std::string& name) const { return std::filesystem::exists(File(name)); }
-    // Names of the files in the folder, sorted.
-    std::vector<std::string> Files() const { return ListOf(path_); }
+    // Names of the files in a folder, sorted.
     static std::vector<std::string> ListOf(const std::string& dir) {
         std::vector<std::string> names;
         std::error_code ec;
@@ -86,7 +85,6 @@ public:
     // Header lines put after the name: "ideas: ...", "stats: ...".
     SourceFloor& Header(const std::string& lines) { header_ = lines; return *this; }
     SourceFloor& Demo(const std::string& demo) { demo_ = demo; return *this; }
-    SourceFloor& Cells(const std::string& lines) { cells_ = lines; return *this; }
     // Replaces a line of the text as written (1-based), to damage it.
     SourceFloor& ReplaceLine(int line, const std::string& text) {
         replaced_.emplace_back(line, text);
@@ -99,7 +97,7 @@ public:
     int TerrainLine(int row) const { return TerrainHeadingLine() + 1 + row; }
     int ObjectsHeadingLine() const { return TerrainHeadingLine() + rows_ + 1; }
     int ObjectLine(int row) const { return ObjectsHeadingLine() + 1 + row; }
-    int DemoLine() const { return ObjectsHeadingLine() + rows_ + 2 + CellLines(); }
+    int DemoLine() const { return ObjectsHeadingLine() + rows_ + 2; }
 
     std::string Text() const {
         std::vector<std::string> lines{"name: " + name_};
@@ -111,11 +109,6 @@ public:
         for (int r = 0; r < rows_; ++r) lines.push_back("|" + terrain_[static_cast<size_t>(r)] + "| " + std::to_string(r));
         lines.push_back("objects:");
         for (int r = 0; r < rows_; ++r) lines.push_back("|" + objects_[static_cast<size_t>(r)] + "| " + std::to_string(r));
-        if (!cells_.empty()) {
-            lines.push_back("cells:");
-            std::istringstream cells(cells_);
-            for (std::string l; std::getline(cells, l);) lines.push_back(l);
-        }
         lines.push_back("demo:");
         lines.push_back(demo_);
         for (const auto& [line, text] : replaced_) lines.at(static_cast<size_t>(line - 1)) = text;
@@ -131,20 +124,12 @@ private:
         for (std::string l; std::getline(header, l);) ++n;
         return n;
     }
-    int CellLines() const {
-        if (cells_.empty()) return 0;
-        int n = 1;
-        std::istringstream cells(cells_);
-        for (std::string l; std::getline(cells, l);) ++n;
-        return n;
-    }
 
     int rows_;
     int start_;
     std::string name_ = "Test floor";
     std::string header_;
     std::string demo_;
-    std::string cells_;
     std::vector<std::string> terrain_, objects_;
     std::vector<std::pair<int, std::string>> replaced_;
 };

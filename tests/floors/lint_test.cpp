@@ -117,20 +117,5 @@ TEST_F(FloorLint, TheEndingFloorNeedsNeitherPlayerNorExit) {
     EXPECT_EQ(Lint(SourceFloor(40, 10), 56).code, 1);
 }
 
-TEST_F(FloorLint, EveryFloorOfASetIsLintedWhenNoneIsNamed) {
-    WriteStandInSet(dir);
-    SourceFloor broken = WalkRightFloor();
-    broken.Objects(26, 6, ".");
-    dir.Write(floors::SourceFileName(41), broken.Text());
-    dir.Write(floors::SourceFileName(12), "name: cut short\n");
-    const ToolRun run = RunTool(floors::RunLint, {"--sources", dir.Path()});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find(floors::SourceFileName(41) + ":" + std::to_string(broken.ObjectsHeadingLine())),
-              std::string::npos)
-        << run.err;
-    EXPECT_NE(run.err.find(floors::SourceFileName(12) + ":"), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "2 faults\n");
-}
-
 }  // namespace
 }  // namespace q::test

@@ -8,9 +8,12 @@
 
 #include "floors/render_map.hpp"
 #include "floors_fixture.hpp"
-#include "support/data_dat.hpp"
-#include "support/floor_dat.hpp"
+// GCC 12 sees an overflow in the test WAVE builder's four-byte inserts once
+// they are inlined here; there is none (vector::insert grows the vector).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
 #include "support/headless_run.hpp"
+#pragma GCC diagnostic pop
 
 namespace q::test {
 namespace {
@@ -113,35 +116,12 @@ TEST_F(FloorRender, TheWholeSetGetsAContactSheetLabelledInTheGamesDigits) {
     EXPECT_GT(viewPixels, 57 * 2 * (160 + 120) - 57 * 8) << "every start view framed";
 }
 
-TEST_F(FloorRender, SomeFloorsGetTheirMapsButNoSheet) {
-    const ToolRun run = Render({"3", "12"});
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(TempFolder::ListOf(out.File("maps")), (std::vector<std::string>{"floor-03.png", "floor-12.png"}));
-}
-
 TEST_F(FloorRender, WithoutAUsableDataDatNothingIsDrawn) {
-    WriteFile(data.File("data.dat"), {1, 2, 3});
-    ToolRun run = Render({"3"});
+    WriteFile(data.File("data.dat"), BuildDataDat({'n', 'o', 'p', 'e'}));  // no picture for an atlas
+    const ToolRun run = Render({"3"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find(data.File("data.dat")), std::string::npos) << run.err;
-    EXPECT_FALSE(out.Has("maps/floor-03.png"));
-
-    // An archive whose atlas entry is no picture.
-    std::vector<uint8_t> noAtlas = BuildDataDat({'n', 'o', 'p', 'e'});
-    WriteFile(data.File("data.dat"), noAtlas);
-    run = Render({"3"});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("atlas"), std::string::npos) << run.err;
-}
-
-TEST_F(FloorRender, ADamagedSourceIsNamedAndTheOthersAreStillDrawn) {
-    sources.Write(floors::SourceFileName(9), "name: nothing more\n");
-    const ToolRun run = Render({});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find(floors::SourceFileName(9) + ":"), std::string::npos) << run.err;
-    EXPECT_TRUE(out.Has("maps/floor-08.png"));
-    EXPECT_TRUE(out.Has("maps/floor-10.png"));
-    EXPECT_FALSE(out.Has("maps/contact-sheet.png")) << "a sheet without floor 9 is not the set's";
+    EXPECT_NE(run.err.find(data.File("data.dat") + ": its atlas"), std::string::npos) << run.err;
+    EXPECT_FALSE(out.Has("maps"));
 }
 
 }  // namespace
