@@ -9,7 +9,6 @@
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
-#include "platform/settings.hpp"
 #include "platform/sprite.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
@@ -25,9 +24,6 @@ constexpr int8_t kExitCell = 31;
 constexpr int8_t kExitLock = 6;
 constexpr int kSheetGap = 12;
 constexpr int kLabelGap = 4;
-
-// Keeps a painter's frame off the settings and back end it found.
-GameSettings savedSettings;
 
 void FillRect(Picture& p, int x, int y, int w, int h, uint32_t c) {
     for (int j = std::max(0, y); j < std::min(p.height, y + h); ++j)
@@ -62,14 +58,14 @@ MapPainter::~MapPainter() {
     if (!open_) return;
     ReleaseGraphics();
     FreeArchive();
-    settings = savedSettings;
+    settings = savedSettings_;
     SelectBackend(static_cast<BackendKind>(savedBackend_));
 }
 
 bool MapPainter::Open(const std::string& dataPath, std::string& error) {
     if (open_) return true;
     savedBackend_ = static_cast<int>(ActiveBackend());
-    savedSettings = settings;
+    savedSettings_ = settings;
     SelectBackend(BackendKind::Headless);
     // Point filtering: each atlas texel lands on exactly one pixel.
     settings = GameSettings{};
@@ -83,7 +79,7 @@ bool MapPainter::Open(const std::string& dataPath, std::string& error) {
         return true;
     }
     FreeArchive();
-    settings = savedSettings;
+    settings = savedSettings_;
     SelectBackend(static_cast<BackendKind>(savedBackend_));
     return false;
 }

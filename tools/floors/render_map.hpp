@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "floors/floor_source.hpp"
+#include "platform/settings.hpp"
 
 namespace q::floors {
 
@@ -50,7 +51,9 @@ public:
 
 private:
     bool open_ = false;
+    // What the painter found, given back when it is done.
     int savedBackend_ = 0;
+    GameSettings savedSettings_;
 };
 
 // Outlines the start view (the 640 x 480 window at the start row) and every
