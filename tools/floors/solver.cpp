@@ -1,7 +1,5 @@
 #include "floors/solver.hpp"
 
-#include <cstdio>
-#include <cstdlib>
 #include <queue>
 #include <set>
 #include <tuple>
@@ -137,14 +135,14 @@ MoveResult PlayMove(World& w, Move move, std::vector<uint8_t>& bytes, std::vecto
     const PlayerKey start = KeyOf(w);
     const ActorHandler startHandler = p->update;
     const bool vertical = move == kUp || move == kDown;
-    // A wait lasts until the blocks have settled, or a while when creatures
-    // keep the floor moving.
-    const bool creatures = move == kWait && HasCreatures(w);
-    int waitLeft = creatures ? kWaitSteps : 0;
+    // A wait lasts until falling or wobbling blocks have settled, or a while
+    // when only creatures move.
+    const bool settleFirst = move == kWait && !BlocksSettled(w);
+    int waitLeft = move == kWait ? kWaitSteps : 0;
     bool arrived = move == kWait;
     for (int steps = 0;; ++steps) {
-        if (steps > 0 && arrived && waitLeft <= 0 && WillRead(w) && (move != kWait || creatures || BlocksSettled(w)))
-            break;
+        const bool waited = waitLeft <= 0 || (settleFirst && BlocksSettled(w));
+        if (steps > 0 && arrived && waited && WillRead(w)) break;
         if (steps >= kMaxMoveSteps) return {Outcome::Failed, false};
         const int give = arrived ? CMD_NONE : kMoveCommand[move];
         const int readsBefore = w.commandsRead;
@@ -221,64 +219,76 @@ int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool
     return static_cast<int>(lifted.size());
 }
 
-Solution Solve(const Floor& floor, const SolveOptions& options) {
-    Solution solution;
-    auto root = EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0});
-    for (Actor* a = FirstActive(*root); a; a = NextActive(*root, *a))
-        if (IsLBlockKind(a->kind)) ++solution.blockCount;
+namespace {
 
-    // Up to the player's first command (it may start in the air).
+constexpr uint32_t kGoal = UINT32_MAX;
+// A climb of this much counts as a landing: from there on the search forgets
+// the floor below.
+constexpr int kLandingRise = 6 * 16;
+constexpr int kLandingDrop = 4 * 16;
+
+bool StandsStill(World& w) {
+    Actor* p = FindPlayer(w);
+    return p && p->update == PlayerWalk && WillRead(w) && BlocksSettled(w);
+}
+
+// One search from a world where the player takes a command, to the exit or,
+// when landingY is given, to the first world where the player stands at or
+// above it with everything settled.
+struct Phase {
+    bool found = false;    // the exit
+    bool landed = false;   // a landing
+    bool exhausted = false;
     std::vector<uint8_t> bytes, reads;
-    for (int i = 0; i < kMaxMoveSteps && !WillRead(*root); ++i) {
-        if (StepWorld(*root)) break;
-        bytes.push_back(CMD_NONE);
-        reads.push_back(0);
-    }
-    if (root->playResult != PLAY_RESULT_PLAYING || !FindPlayer(*root)) {
-        solution.exhausted = true;
-        return solution;
-    }
+    int lifts = 0, putDowns = 0;
+    int64_t searched = 0;
+    std::unique_ptr<World> end;
+};
 
-    WorldStore store(*root);
+Phase SearchPhase(const World& start, int stepsBefore, const SolveOptions& options, int64_t budget, bool useLanding,
+                  int landingY) {
+    Phase phase;
+    WorldStore store(start);
+    std::vector<uint8_t> bytes, reads;
     std::vector<Node> nodes;
-    const uint64_t rootHash = HashWorld(*root);
-    nodes.push_back({store.Save(*root), -1, 0, static_cast<uint32_t>(bytes.size()), 0, 0,
-                     static_cast<int32_t>(bytes.size()), rootHash});
+    auto base = std::make_unique<World>(start);
+    auto scratch = std::make_unique<World>(start);
+    const uint64_t rootHash = HashWorld(*base);
+    nodes.push_back({store.Save(start), -1, 0, 0, 0, 0, 0, rootHash});
     using Entry = std::tuple<int, int, int>;  // lifts + put-downs, steps, node
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    open.emplace(0, nodes[0].steps, 0);
+    open.emplace(0, 0, 0);
     // The cheapest way to each world found so far; a cheaper one found later
     // takes its place.
-    std::unordered_map<uint64_t, std::pair<int, int>> best{{rootHash, {0, nodes[0].steps}}};
-    std::vector<int> goals;  // nodes that cleared the floor
+    std::unordered_map<uint64_t, std::pair<int, int>> best{{rootHash, {0, 0}}};
+    std::vector<char> landing{0};
 
-    // Forks share the root's terrain and demo; only the live parts are copied.
-    auto base = std::make_unique<World>(*root);
-    auto scratch = std::make_unique<World>(*root);
     while (!open.empty()) {
         const auto [cost, steps, id] = open.top();
         open.pop();
         const Node node = nodes[static_cast<size_t>(id)];
-        if (node.world == UINT32_MAX) {  // a way to the exit
+        if (node.world == kGoal || landing[static_cast<size_t>(id)]) {
             std::vector<int> chain;
             for (int n = id; n >= 0; n = nodes[static_cast<size_t>(n)].parent) chain.push_back(n);
-            std::vector<uint8_t> demo, demoReads;
             for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
                 const Node& c = nodes[static_cast<size_t>(*it)];
-                demo.insert(demo.end(), bytes.begin() + c.bytesAt, bytes.begin() + c.bytesAt + c.bytesCount);
-                demoReads.insert(demoReads.end(), reads.begin() + c.bytesAt, reads.begin() + c.bytesAt + c.bytesCount);
+                phase.bytes.insert(phase.bytes.end(), bytes.begin() + c.bytesAt, bytes.begin() + c.bytesAt + c.bytesCount);
+                phase.reads.insert(phase.reads.end(), reads.begin() + c.bytesAt, reads.begin() + c.bytesAt + c.bytesCount);
             }
-            solution.found = true;
-            solution.demo = Smooth(demo, demoReads);
-            solution.lifts = node.lifts;
-            solution.putDowns = node.putDowns;
-            solution.steps = static_cast<int>(demo.size());
-            solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
-            return solution;
+            phase.lifts = node.lifts;
+            phase.putDowns = node.putDowns;
+            if (node.world == kGoal) {
+                phase.found = true;
+            } else {
+                phase.landed = true;
+                phase.end = std::make_unique<World>(start);
+                store.Load(node.world, *phase.end);
+            }
+            return phase;
         }
         const auto known = best.find(node.hash);
         if (known != best.end() && known->second < std::make_pair(cost, steps)) continue;
-        if (++solution.statesSearched > options.maxStates) return solution;
+        if (++phase.searched > budget) return phase;
         store.Load(node.world, *base);
         Actor* p = FindPlayer(*base);
         const bool moving = FloorMovesByItself(*base);
@@ -298,39 +308,114 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             const uint32_t at = static_cast<uint32_t>(bytes.size());
             const MoveResult r = PlayMove(*scratch, move, bytes, reads);
             const uint32_t count = static_cast<uint32_t>(bytes.size()) - at;
-            if (r.outcome == Outcome::Noop || r.outcome == Outcome::Failed) {
+            auto drop = [&] {
                 bytes.resize(at);
                 reads.resize(at);
+            };
+            if (r.outcome == Outcome::Noop || r.outcome == Outcome::Failed) {
+                drop();
                 continue;
             }
             Node child{0, id, at, count, node.lifts, node.putDowns, node.steps + static_cast<int32_t>(count), 0};
             if (move == kAction) (p->update == PlayerCarry ? child.putDowns : child.lifts) += 1;
             // Creatures keep a floor changing for ever; a way longer than this
             // is no way a player would take.
-            if (child.steps > kMaxWaySteps && r.outcome != Outcome::Cleared) {
-                bytes.resize(at);
-                reads.resize(at);
+            if (stepsBefore + child.steps > kMaxWaySteps && r.outcome != Outcome::Cleared) {
+                drop();
                 continue;
             }
+            bool landed = false;
             if (r.outcome == Outcome::Cleared) {
-                child.world = UINT32_MAX;
+                child.world = kGoal;
             } else {
                 child.hash = HashWorld(*scratch);
                 const std::pair<int, int> childCost{child.lifts + child.putDowns, child.steps};
                 const auto [it, added] = best.emplace(child.hash, childCost);
                 if (!added && it->second <= childCost) {
-                    bytes.resize(at);
-                    reads.resize(at);
+                    drop();
                     continue;
                 }
                 it->second = childCost;
                 child.world = store.Save(*scratch);
+                if (useLanding) {
+                    Actor* cp = FindPlayer(*scratch);
+                    const int y = cp->y + scratch->scrollY;
+                    landed = y <= landingY && StandsStill(*scratch);
+                    // Climbing is the point: going back down below the
+                    // landing the search began on is not searched.
+                    if (y > landingY + kLandingRise + kLandingDrop) {
+                        drop();
+                        continue;
+                    }
+                }
             }
             nodes.push_back(child);
+            landing.push_back(landed ? 1 : 0);
             open.emplace(child.lifts + child.putDowns, child.steps, static_cast<int>(nodes.size() - 1));
         }
     }
-    solution.exhausted = true;
+    phase.exhausted = true;
+    return phase;
+}
+
+}  // namespace
+
+Solution Solve(const Floor& floor, const SolveOptions& options) {
+    Solution solution;
+    auto root = EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0});
+    for (Actor* a = FirstActive(*root); a; a = NextActive(*root, *a))
+        if (IsLBlockKind(a->kind)) ++solution.blockCount;
+
+    // Up to the player's first command (it may start in the air).
+    std::vector<uint8_t> prefix, prefixReads;
+    for (int i = 0; i < kMaxMoveSteps && !WillRead(*root); ++i) {
+        if (StepWorld(*root)) break;
+        prefix.push_back(CMD_NONE);
+        prefixReads.push_back(0);
+    }
+    if (root->playResult != PLAY_RESULT_PLAYING || !FindPlayer(*root)) {
+        solution.exhausted = true;
+        return solution;
+    }
+
+    // A tall floor is climbed landing by landing: once the player stands well
+    // above where the search began, the floor below no longer matters, so a
+    // new search starts there. If that leads nowhere, the floor is searched
+    // whole.
+    for (const bool byLandings : {true, false}) {
+        if (byLandings && !options.allowAction) continue;  // without the key, one search says all
+        std::vector<uint8_t> demo(prefix), reads(prefixReads);
+        int lifts = 0, putDowns = 0;
+        int64_t searched = 0;
+        auto world = std::make_unique<World>(*root);
+        for (;;) {
+            Actor* p = FindPlayer(*world);
+            const int landingY = p->y + world->scrollY - kLandingRise;
+            Phase phase = SearchPhase(*world, static_cast<int>(demo.size()), options, options.maxStates - searched,
+                                      byLandings, landingY);
+            searched += phase.searched;
+            demo.insert(demo.end(), phase.bytes.begin(), phase.bytes.end());
+            reads.insert(reads.end(), phase.reads.begin(), phase.reads.end());
+            lifts += phase.lifts;
+            putDowns += phase.putDowns;
+            if (phase.landed) {
+                world = std::move(phase.end);
+                continue;
+            }
+            solution.statesSearched += searched;
+            if (phase.found) {
+                solution.found = true;
+                solution.demo = Smooth(demo, reads);
+                solution.lifts = lifts;
+                solution.putDowns = putDowns;
+                solution.steps = static_cast<int>(demo.size());
+                solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
+                return solution;
+            }
+            solution.exhausted = phase.exhausted && !byLandings;
+            break;
+        }
+    }
     return solution;
 }
 
