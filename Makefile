@@ -52,7 +52,7 @@ test: floors build-asan
 bench: build
 	@for b in build/release/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; \
-	  if [ -n "$$DISPLAY" ]; then "$$b"; else xvfb-run -a "$$b"; fi; \
+	  if [ -n "$$DISPLAY" ]; then "$$b"; else xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$$b"; fi; \
 	done
 
 clean:
