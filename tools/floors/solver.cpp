@@ -26,7 +26,7 @@ constexpr int kMoveCommand[kMoveCount] = {CMD_RIGHT, CMD_LEFT, CMD_RIGHT, CMD_LE
 constexpr int kMaxMoveSteps = 600;
 // Waiting lets wobbling blocks fall and creatures walk on.
 constexpr int kWaitSteps = 8;
-constexpr int kMaxWaySteps = 4000;
+constexpr int kMaxWaySteps = 2500;
 constexpr int kLadderLow = 24;
 constexpr int kLadderHigh = 29;
 constexpr int kRestTimer = 40;
