@@ -54,6 +54,7 @@ bench: build
 	  [ -x "$$b" ] || continue; echo "== $$b"; \
 	  if [ -n "$$DISPLAY" ]; then "$$b"; else xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$$b"; fi; \
 	done
+	@echo "== floors"; sh bench/floors.sh build/release/quorrel-floors
 
 clean:
 	rm -rf build
