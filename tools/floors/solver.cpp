@@ -227,9 +227,14 @@ constexpr uint32_t kGoal = UINT32_MAX;
 constexpr int kLandingRise = 6 * 16;
 constexpr int kLandingDrop = 4 * 16;
 
-bool StandsStill(World& w) {
+// The player stands still, nothing falls, and no pickup is left below it
+// (the floor below is about to be forgotten).
+bool Landed(World& w) {
     Actor* p = FindPlayer(w);
-    return p && p->update == PlayerWalk && WillRead(w) && BlocksSettled(w);
+    if (!p || p->update != PlayerWalk || !WillRead(w) || !BlocksSettled(w)) return false;
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+        if (a->kind == KIND_PICKUP && a->alive && a->y > p->y) return false;
+    return true;
 }
 
 // One search from a world where the player takes a command, to the exit or,
@@ -340,7 +345,7 @@ Phase SearchPhase(const World& start, int stepsBefore, const SolveOptions& optio
                 if (useLanding) {
                     Actor* cp = FindPlayer(*scratch);
                     const int y = cp->y + scratch->scrollY;
-                    landed = y <= landingY && StandsStill(*scratch);
+                    landed = y <= landingY && Landed(*scratch);
                     // Climbing is the point: going back down below the
                     // landing the search began on is not searched.
                     if (y > landingY + kLandingRise + kLandingDrop) {
