@@ -16,10 +16,10 @@ void Usage() {
                  "  compile   [--sources DIR] --out FLOOR.DAT\n"
                  "  decompile --floors FLOOR.DAT --out DIR\n"
                  "  lint      [--sources DIR] [N...]\n"
-                 "  render    [--sources DIR] --out DIR [N...]\n"
+                 "  render    [--sources DIR] [--data DATA.DAT] --out DIR [N...]\n"
                  "  solve     [--sources DIR] [--write] [--no-chasers] [--no-action] [--max-states K] N...\n"
                  "  verify    [--sources DIR] [N...]\n"
-                 "  table     [--sources DIR] [--write README.md]\n"
+                 "  table     [--sources DIR] [--write [README.md]]\n"
                  "DIR defaults to the project's assets/floors.\n";
 }
 
