@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/scenes.hpp"
 #include "bench_data.hpp"
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
@@ -17,6 +16,8 @@
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
 #include "platform/window.hpp"
+#include "play/play_field.hpp"
+#include "scene/scene.hpp"
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include <ctime>
 #include <vector>
 
-#include "app/scenes.hpp"
 #include "bench_data.hpp"
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
@@ -23,6 +22,7 @@
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
 #include "platform/window.hpp"
+#include "scene/scene.hpp"
 
 namespace {
 

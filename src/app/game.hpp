@@ -11,6 +11,9 @@ bool StartGame();
 // Shutdown); when the quit message is taken, stores its code and returns true;
 // otherwise runs one frame and returns false.
 bool GameLoopStep(int* exitCode);
+// What Shutdown does once StartGame has installed it: scene 0, then every
+// resource released and the window destroyed.
+void ShutdownGame();
 // StartGame, then GameLoopStep until quit; the process exit code.
 int RunGame();
 // One frame: draw, update, wait.

@@ -1,5 +1,4 @@
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "platform/window.hpp"
 
 namespace q {
@@ -8,7 +7,7 @@ namespace q {
 constexpr int kQuitCode = 0;
 
 bool GameLoopStep(int* exitCode) {
-    if (PumpWindowEvents(&Shutdown)) {
+    if (PumpWindowEvents(&ShutdownGame)) {
         *exitCode = kQuitCode;
         return true;
     }

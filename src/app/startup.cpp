@@ -1,5 +1,4 @@
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "app/world_storage.hpp"
 #include "frontend/frontend.hpp"
 #include "platform/archive.hpp"
@@ -11,6 +10,7 @@
 #include "platform/sound.hpp"
 #include "platform/window.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
 namespace q {
@@ -71,6 +71,8 @@ static bool StartResources() {
 }
 
 bool StartGame() {
+    // From here on a quit chosen anywhere in the game ends the program.
+    SetShutdownHandler(ShutdownGame);
     if (!CreateMainWindow()) return false;
     InitGameState();
     // The window is shown only when everything started; after a failure it is

@@ -1,10 +1,10 @@
 // The character selection scene: the wheel, the name of the character in
 // front and its portrait.
-#include "app/scenes.hpp"
 #include "frontend/character_wheel.hpp"
-#include "play/play_state.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 

@@ -1,9 +1,9 @@
 // The floor selection scene: picks the floor the next game starts on.
-#include "app/scenes.hpp"
-#include "play/play_state.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 

@@ -1,10 +1,10 @@
 // The help scene: fifteen illustrated pages paged with the arrows.
 #include "frontend/help.hpp"
 
-#include "app/scenes.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 

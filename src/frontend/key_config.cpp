@@ -1,10 +1,10 @@
 // The key configuration scene: chooses the key of the action button.
 #include "frontend/key_config.hpp"
 
-#include "app/scenes.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 

@@ -1,9 +1,9 @@
 // What each entry of the title, quit and pause menus does when chosen.
-#include "app/scenes.hpp"
 #include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
-#include "play/play_state.hpp"
 #include "platform/sound.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/world.hpp"
 
 namespace q {

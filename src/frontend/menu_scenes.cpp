@@ -1,10 +1,11 @@
 // The three scenes that are a menu over a background: the title, the quit
 // prompt and the pause menu.
-#include "app/scenes.hpp"
 #include "frontend/menu.hpp"
-#include "play/play_state.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_field.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
 namespace q {
@@ -52,7 +53,7 @@ void PauseUpdate() {
 
 void PauseDraw() {
     // The play field stays exactly as it was left, undimmed, under the menu.
-    if (HasGameWorld()) DrawWorld(GameWorld(), CurrentScene(), floorNumber);
+    DrawPlayField(SCENE_PAUSE);
     DrawMenu(PauseMenu);
 }
 

@@ -2,13 +2,13 @@
 // together when the player leaves.
 #include "frontend/options.hpp"
 
-#include "app/scenes.hpp"
 #include "frontend/menu.hpp"
 #include "platform/graphics.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
@@ -104,7 +104,8 @@ void OptionsUpdate() {
         SetScene(SCENE_TITLE);
         optionsCursor = 0;
         for (OptionRow& row : optionRows) *row.target = row.value;
-        ApplyGraphicsSettings();
+        // Without a device the game cannot go on.
+        if (!ApplyGraphicsSettings()) Shutdown();
     }
 }
 

@@ -6,8 +6,14 @@ namespace q {
 bool CreateGraphics();
 void ReleaseGraphics();
 void ApplyTextureFilter();
-void RecreateDevice();
-void ApplyGraphicsSettings();
+// Rebuilds the device from scratch (window placed anew when windowed); false
+// when the new one could not be made, and then there is no device. Without a
+// device there is nothing to rebuild.
+bool RecreateDevice();
+// Brings the device in line with `settings` after the options screen: a new
+// filter is set on the same device, any other display change rebuilds it.
+// false when a rebuild failed.
+bool ApplyGraphicsSettings();
 bool HasDevice();
 
 // One drawn frame, used by the frame loop: clear to opaque black, begin the

@@ -6,16 +6,15 @@
 #include <atomic>
 #include <vector>
 
-#include "app/scenes.hpp"
 #include "platform/archive.hpp"
 #include "platform/atlas_image.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
+#include "platform/headless_frame.hpp"
 #include "platform/render_queue.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/settings.hpp"
 #include "platform/window.hpp"
-#include "platform/headless_frame.hpp"
 
 namespace q {
 
@@ -230,9 +229,8 @@ void ApplyTextureFilter() {
     if (device.target565) SDL_SetTextureScaleMode(device.target565, mode);
 }
 
-void RecreateDevice() {
-    // Scene 0 means the program is on its way out: nothing to rebuild for.
-    if (!HasDevice() || CurrentScene() == SCENE_IDLE) return;
+bool RecreateDevice() {
+    if (!HasDevice()) return true;
     ReleaseGraphics();
     if (SDL_Window* window = MainSdlWindow(); window && settings.windowed == 1) {
         SDL_SetWindowFullscreen(window, 0);
@@ -242,14 +240,15 @@ void RecreateDevice() {
         SDL_SetWindowPosition(window, x, y);
         SDL_ShowWindow(window);
     }
-    if (!CreateGraphics()) Shutdown();
+    return CreateGraphics();
 }
 
-void ApplyGraphicsSettings() {
+bool ApplyGraphicsSettings() {
     if ((settings.linearFilter != 0) != (appliedSettings.linearFilter != 0)) ApplyTextureFilter();
     if (settings.windowed != appliedSettings.windowed || settings.colorDepth32 != appliedSettings.colorDepth32 ||
         settings.vsync != appliedSettings.vsync)
-        RecreateDevice();
+        return RecreateDevice();
+    return true;
 }
 
 uint32_t DevicesCreated() { return devicesCreated; }

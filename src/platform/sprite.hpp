@@ -33,9 +33,6 @@ void DrawDimBackdrop();
 void DrawDigits(int x, int y, int value, int digits, int divisor, const Rect glyphs[10]);
 void DrawNumber(int x, int y, int value, int digits, int divisor);
 void DrawBigNumber(int x, int y, int value, int digits, int divisor);
-// The floor indicator drawn last over the play field; sceneId and floorNumber
-// decide what it shows.
-void DrawPlayHud(int sceneId, int floorNumber);
 
 // Recording of draw calls, for tests and tools. While recording is on, every
 // DrawSprite is appended (whether or not a device exists).

@@ -1,10 +1,10 @@
-#include "app/scenes.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/rect.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
 #include "play/play_field.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
 namespace q {

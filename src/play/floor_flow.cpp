@@ -1,6 +1,7 @@
-#include "app/scenes.hpp"
-#include "frontend/frontend.hpp"
+#include "platform/sound.hpp"
 #include "play/play_state.hpp"
+#include "play/shutter.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 
@@ -14,6 +15,13 @@ constexpr int32_t kReadyFrames = 80;
 
 int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber); }
 }  // namespace
+
+void ReturnToTitle() {
+    SetScene(SCENE_TITLE);
+    StopBgm();
+    StopAllSe();
+    if (HasGameWorld()) ReleaseAllActors(GameWorld());
+}
 
 int StartPlay() {
     if (!HasGameWorld()) return 0;

@@ -18,7 +18,8 @@ constexpr uint32_t kUntinted = 0xFFFFFFFF;
 
 void DrawPlayField(int sceneId) {
     if (!HasGameWorld()) return;
-    DrawWorld(GameWorld(), sceneId, floorNumber);
+    DrawWorld(GameWorld());
+    DrawPlayHud(sceneId, floorNumber);
 }
 
 void DrawReadyCountdown() {

@@ -1,10 +1,11 @@
-#include "app/scenes.hpp"
-#include "frontend/frontend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "play/key_command.hpp"
 #include "play/play_field.hpp"
+#include "play/play_scenes.hpp"
 #include "play/play_state.hpp"
+#include "play/shutter.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 #include "world/world_step.hpp"
 

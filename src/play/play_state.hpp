@@ -24,6 +24,8 @@ void ResetPlayState();
 // Start-up values of the play-flow and floor globals.
 void InitPlayGlobals();
 
+// SetScene(title), StopBgm, StopAllSe, ReleaseAllActors.
+void ReturnToTitle();
 int StartPlay();
 void NextFloor();
 void StartEnding();

@@ -170,10 +170,9 @@ void DrawActors(World& w) {
             if (a->kind == kind && a->draw) a->draw(w, *a);
 }
 
-void DrawWorld(World& w, int sceneId, int floorNumber) {
+void DrawWorld(World& w) {
     DrawTerrain(w);
     DrawActors(w);
-    DrawPlayHud(sceneId, floorNumber);
 }
 
 }  // namespace q

@@ -39,8 +39,8 @@ extern const KindSpawner KindSpawnTable[kKindCount];
 void UpdateActors(World& w);
 // Calls every draw handler in draw order (no terrain, no HUD).
 void DrawActors(World& w);
-// Terrain, actors, HUD.
-void DrawWorld(World& w, int sceneId, int floorNumber);
+// Terrain, then actors.
+void DrawWorld(World& w);
 
 // Name of a handler as traces and logs print it ("PlayerWalk"); nullptr for
 // no handler, "?" for one not in the table.

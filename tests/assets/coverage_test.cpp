@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "assets/atlas.hpp"
 #include "assets/game_data.hpp"
 #include "frontend/menu.hpp"
@@ -22,6 +21,7 @@
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "support/data_dat.hpp"
 #include "support/floor_dat.hpp"
 

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {

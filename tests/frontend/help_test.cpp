@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/help.hpp"
 #include "frontend_harness.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/key_config.hpp"
 #include "frontend_harness.hpp"
 #include "play/key_command.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {

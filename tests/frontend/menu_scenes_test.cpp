@@ -2,11 +2,12 @@
 
 #include <memory>
 
-#include "app/scenes.hpp"
 #include "frontend/character_wheel.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 #include "world/world.hpp"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
 #include "frontend/options.hpp"
 #include "frontend_harness.hpp"
@@ -13,6 +13,7 @@
 #include "platform/graphics.hpp"
 #include "platform/platform_fixtures.hpp"
 #include "platform/settings.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {
@@ -85,6 +86,28 @@ TEST_F(OptionsDeviceTest, LeavingWithoutChangesKeepsTheDevice) {
     Frame(OptionsUpdate, {VK_Z});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(DevicesCreated(), before);
+}
+
+int shutdowns = 0;
+
+TEST_F(OptionsDeviceTest, ADeviceThatCannotBeRebuiltEndsTheProgram) {
+    shutdowns = 0;
+    SetShutdownHandler([] { ++shutdowns; });
+    FreeArchive();  // no atlas for a new device
+    DevicesMadeByToggling(4);
+    SetShutdownHandler(nullptr);
+    EXPECT_EQ(shutdowns, 1);
+    EXPECT_FALSE(HasDevice());
+}
+
+TEST_F(OptionsDeviceTest, AFilterChangeNeedsNoRebuildSoCannotFail) {
+    shutdowns = 0;
+    SetShutdownHandler([] { ++shutdowns; });
+    FreeArchive();
+    DevicesMadeByToggling(5);
+    SetShutdownHandler(nullptr);
+    EXPECT_EQ(shutdowns, 0);
+    EXPECT_TRUE(HasDevice());
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
 #include "frontend/options.hpp"
 #include "frontend_harness.hpp"
 #include "platform/settings.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
 #include "frontend/character_wheel.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {

@@ -6,7 +6,6 @@
 
 #include <stb_image.h>
 
-#include "app/scenes.hpp"
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
@@ -238,47 +237,49 @@ TEST_F(GraphicsTest, ReleasingTwiceIsHarmlessAndALostDeviceIsReported) {
     Frame([] {});  // reported once only
 }
 
-TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDeviceAndNotWhileIdle) {
+TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDevice) {
     ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
-    SetScene(SCENE_OPTIONS);
     appliedSettings = settings;
     const uint32_t before = DevicesCreated();
 
     settings.linearFilter = !settings.linearFilter;
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyGraphicsSettings());
     EXPECT_EQ(DevicesCreated(), before);
     EXPECT_TRUE(HasDevice());
 
     appliedSettings = settings;
     settings.vsync = !settings.vsync;
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyGraphicsSettings());
     EXPECT_EQ(DevicesCreated(), before + 1);
     EXPECT_TRUE(HasDevice());
 
     appliedSettings = settings;
     settings.windowed = 0;
-    ApplyGraphicsSettings();
-    EXPECT_EQ(DevicesCreated(), before + 2);
-
-    appliedSettings = settings;
-    settings.colorDepth32 = 0;
-    SetScene(SCENE_IDLE);
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyGraphicsSettings());
     EXPECT_EQ(DevicesCreated(), before + 2);
 
     // With no device there is nothing to rebuild.
-    SetScene(SCENE_OPTIONS);
+    appliedSettings = settings;
+    settings.colorDepth32 = 0;
     ReleaseGraphics();
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyGraphicsSettings());
     EXPECT_FALSE(HasDevice());
-    SetScene(SCENE_IDLE);
+    EXPECT_EQ(DevicesCreated(), before + 2);
+}
+
+TEST_F(GraphicsTest, ARebuildThatFailsIsReportedAndLeavesNoDevice) {
+    ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
+    appliedSettings = settings;
+    settings.vsync = !settings.vsync;
+    FreeArchive();  // the atlas cannot be made again
+    EXPECT_FALSE(ApplyGraphicsSettings());
+    EXPECT_FALSE(HasDevice());
 }
 
 TEST_F(GraphicsTest, SwitchingOnlyTheFilterSmoothsEnlargedSpritesOnTheSameDevice) {
     settings.linearFilter = 0;
     Picture atlas{2, 1, {0, 0, 0, 255, 255, 255, 255, 255}};  // black, white
     ASSERT_TRUE(UseAtlas(atlas));
-    SetScene(SCENE_OPTIONS);
     auto drawEnlarged = [] { DrawSprite(Rect{0, 0, 16, 8}, Rect{0, 0, 2, 1}, kWhite); };
     auto greys = [&](const std::vector<uint32_t>& frame) {
         int n = 0;
@@ -295,7 +296,6 @@ TEST_F(GraphicsTest, SwitchingOnlyTheFilterSmoothsEnlargedSpritesOnTheSameDevice
     ApplyGraphicsSettings();
     EXPECT_GT(greys(Frame(drawEnlarged)), 0);
     EXPECT_EQ(DevicesCreated(), before);
-    SetScene(SCENE_IDLE);
 }
 
 TEST_F(GraphicsTest, TheLastFrameCanBeWrittenAsPng) {

@@ -119,31 +119,5 @@ TEST_F(SpriteTest, RecordingStopsAndStartsAfresh) {
     EXPECT_EQ(Recorded().size(), 0u);
 }
 
-// The floor indicator over the play field.
-TEST_F(SpriteTest, HudInPlayShowsThePlayLabelTheFloorLabelAndTheFloorNumber) {
-    DrawPlayHud(5, 12);
-    const auto d = Recorded();
-    ASSERT_EQ(d.size(), 4u);
-    EXPECT_EQ(d[0].dest, (Rect{500, 1, 620, 23}));
-    EXPECT_EQ(d[0].src, (Rect{834, 1, 954, 23}));
-    EXPECT_EQ(d[1].dest, (Rect{2, 2, 55, 12}));
-    EXPECT_EQ(d[1].src, (Rect{326, 233, 379, 243}));
-    EXPECT_EQ(d[2].src, (Rect{335, 210, 343, 220}));  // 1
-    EXPECT_EQ(d[2].dest.left, 72);
-    EXPECT_EQ(d[3].src, (Rect{345, 210, 353, 220}));  // 2
-    EXPECT_EQ(d[3].dest.left, 72 + 9);
-}
-
-TEST_F(SpriteTest, HudInOtherScenesHasNoPlayLabelAndTheEndingShowsNothing) {
-    DrawPlayHud(6, 3);
-    auto d = Recorded();
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[0].src, (Rect{326, 233, 379, 243}));
-    EXPECT_EQ(d[1].dest.left, 72 + 9);  // a single digit sits in the second position
-    StartDrawRecording();
-    DrawPlayHud(11, 57);
-    EXPECT_EQ(Recorded().size(), 0u);
-}
-
 }  // namespace
 }  // namespace q

@@ -1,5 +1,6 @@
 // The map view, its return, and the ending floor's scroll to the top.
 #include "play/play_fixture.hpp"
+#include "play/shutter.hpp"
 
 #include "platform/sprite.hpp"
 

@@ -11,13 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "app/scenes.hpp"
+#include "app/scene_table.hpp"
 #include "frontend/frontend.hpp"
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "support/floor_dat.hpp"
 #include "world/actor_pool.hpp"
 #include "world/world.hpp"

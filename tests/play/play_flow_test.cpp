@@ -1,7 +1,7 @@
 // The road through a floor: start, shutter, countdown, play, result, next floor.
 #include "play/play_fixture.hpp"
 
-#include "frontend/frontend.hpp"
+#include "play/shutter.hpp"
 
 namespace q::test {
 namespace {

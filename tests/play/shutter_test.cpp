@@ -1,8 +1,8 @@
 // The ten-band shutter between floors.
 #include <gtest/gtest.h>
 
-#include "frontend/frontend.hpp"
 #include "platform/sprite.hpp"
+#include "play/shutter.hpp"
 
 namespace q {
 namespace {

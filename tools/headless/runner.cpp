@@ -1,10 +1,10 @@
 #include "headless/runner.hpp"
 
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "platform/backend.hpp"
 #include "platform/window.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q::headless_tool {
 

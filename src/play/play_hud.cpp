@@ -1,5 +1,6 @@
-#include "app/scenes.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_field.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 

@@ -1,7 +1,16 @@
 #pragma once
-#include "app/scenes.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
+
+using SceneHandler = void (*)();
+
+// Every scene's update and draw handler, indexed by SceneId.
+struct SceneTable {
+    SceneHandler update[kSceneCount];
+    SceneHandler draw[kSceneCount];
+};
+extern const SceneTable sceneTable;
 
 // The table the frame loop dispatches through: sceneTable, unless a test
 // puts its own recording table in its place (nullptr puts sceneTable back).
