@@ -10,7 +10,6 @@ namespace q {
 
 namespace {
 constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr Rect kHeading{1213, 98, 1399, 125};
 constexpr int kHeadingY = 50;
 constexpr int kFigureWidth = 32;
 constexpr int kFigureHeight = 64;
@@ -40,7 +39,7 @@ void CharacterSelectUpdate() {
 
 void CharacterSelectDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, kHeading, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kCharacterHeading, kOpaque);
     for (const WheelEntry& e : wheelEntries) {
         const Rect dest{e.x, e.y, e.x + kFigureWidth, e.y + kFigureHeight};
         DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kOpaque);

@@ -3,9 +3,10 @@
 
 #include <cmath>
 
-#include "play/play_state.hpp"
+#include "platform/atlas_layout.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
+#include "play/play_state.hpp"
 
 namespace q {
 
@@ -29,20 +30,9 @@ constexpr int kPortraitY = 150;
 constexpr int kPortraitSlide = 10;
 constexpr int kPortraitFade = 10;
 
-struct EntryLayout {
-    int angle;
-    Rect name;
-    Rect poseA, poseB, poseC;
-};
-
-const EntryLayout kEntryLayouts[kWheelEntries] = {
-    {kFrontAngle, {1032, 427, 1093, 453}, {28, 73, 44, 95}, {3, 72, 21, 94}, {51, 72, 69, 94}},
-    {kBackLeftAngle, {1254, 427, 1340, 453}, {101, 69, 115, 96}, {77, 68, 91, 94}, {125, 69, 139, 95}},
-    {kBackRightAngle, {1116, 427, 1230, 453}, {172, 70, 188, 95}, {149, 71, 163, 96}, {197, 71, 211, 96}},
-};
-
-const Rect kPortraitPictures[kWheelEntries] = {
-    {0, 4, 70, 132}, {72, 4, 142, 132}, {144, 4, 214, 132}};
+constexpr int kWheelAngles[kWheelEntries] = {kFrontAngle, kBackLeftAngle, kBackRightAngle};
+// The characters walk on the wheel facing the viewer.
+constexpr int kFacingViewer = 2;
 
 void StartTurn(int step) {
     for (WheelEntry& e : wheelEntries) {
@@ -84,16 +74,15 @@ int WheelTurn(WheelEntry* e) {
 void InitCharacterWheel() {
     for (int i = 0; i < kWheelEntries; ++i) {
         WheelEntry& e = wheelEntries[i];
-        const EntryLayout& s = kEntryLayouts[i];
-        e.angle = s.angle;
+        e.angle = kWheelAngles[i];
         e.angleStep = 0;
         e.characterId = i;
         e.animFrame = 0;
-        e.nameRect = s.name;
+        e.nameRect = atlas::kCharacterNames[i];
         // The walking loop: A, B, A, C, four frames each.
         for (int f = 0; f < kWheelFrames; ++f) {
-            const int pose = f / 4;
-            e.frames[f] = pose == 1 ? s.poseB : pose == 3 ? s.poseC : s.poseA;
+            const int step = f / 4;
+            e.frames[f] = atlas::Pose(i, kFacingViewer, step == 1 ? 1 : step == 3 ? 2 : 0);
         }
         e.handler = WheelRest;
         PlaceOnWheel(&e);
@@ -110,7 +99,7 @@ void InitPortraits() {
         p.alpha = 0;
         p.dalpha = kPortraitFade;
         // Only the three playable characters have a picture; the rest stay empty.
-        p.src = i < kWheelEntries ? kPortraitPictures[i] : Rect{};
+        p.src = i < kWheelEntries ? atlas::kPortraits[i] : Rect{};
     }
 }
 

@@ -13,12 +13,10 @@ constexpr int kLastFloor = 56;
 constexpr int kRowOfFloors = 10;
 constexpr int kCursorSound = 0;
 constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr Rect kLabel{1223, 621, 1318, 642};
 constexpr int kLabelX = 200;
 constexpr int kLabelY = 200;
 constexpr int kNumberX = 410;
 constexpr int kNumberY = 200;
-constexpr Rect kInstructions{1032, 677, 1656, 699};
 constexpr int kInstructionsY = 460;
 }  // namespace
 
@@ -46,9 +44,9 @@ void FloorSelectUpdate() {
 
 void FloorSelectDraw() {
     DrawDimBackdrop();
-    DrawSpriteAt(kLabelX, kLabelY, 1, kOpaque, kLabel);
+    DrawSpriteAt(kLabelX, kLabelY, 1, kOpaque, atlas::kFloorSelectLabel);
     DrawBigNumber(kNumberX, kNumberY, floorNumber, 2, 10);
-    DrawSpriteCentered(kInstructionsY, 1, kInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kFloorSelectHelp, kOpaque);
 }
 
 }  // namespace q

@@ -11,37 +11,16 @@ namespace q {
 namespace {
 constexpr int kCursorSound = 0;
 constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr int kLettersPerRow = 9;
-constexpr int kKeyPitch = 33;
-constexpr int kKeyWidth = 32;
-constexpr int kKeyHeight = 34;
-constexpr int kFirstKeyX = 1032;
-constexpr int kFirstKeyTop = 490;
-constexpr int kKeyRowPitch = 35;
-constexpr int kSpaceChoice = 26;
-constexpr int kShiftChoice = 27;
-constexpr Rect kSpacePicture{1032, 455, 1128, 489};
-constexpr Rect kShiftPicture{1226, 455, 1322, 489};
-constexpr Rect kHeading{1155, 337, 1358, 365};
 constexpr int kHeadingY = 100;
-constexpr Rect kLabel{1032, 647, 1375, 675};
 constexpr int kLabelX = 0;
 constexpr int kRowY = 300;
 constexpr int kKeyX = 500;
-constexpr Rect kInstructions{1032, 700, 1468, 721};
 constexpr int kInstructionsY = 458;
 }  // namespace
 
 Rect KeyChoicePicture(int choice) {
-    if (choice == kSpaceChoice) return kSpacePicture;
-    if (choice == kShiftChoice) return kShiftPicture;
-    if (choice < 0 || choice > kShiftChoice) return Rect{};
-    // The letters are laid out nine to a row: A..I, J..R, S..Z.
-    const int row = choice / kLettersPerRow;
-    const int col = choice % kLettersPerRow;
-    const int left = kFirstKeyX + kKeyPitch * col;
-    const int top = kFirstKeyTop + kKeyRowPitch * row;
-    return Rect{left, top, left + kKeyWidth, top + kKeyHeight};
+    if (choice < 0 || choice >= kKeyChoiceCount) return Rect{};
+    return atlas::kKeys[choice];
 }
 
 void KeyConfigUpdate() {
@@ -66,10 +45,10 @@ void KeyConfigUpdate() {
 
 void KeyConfigDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, kHeading, kOpaque);
-    DrawSpriteAt(kLabelX, kRowY, 1, kOpaque, kLabel);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kKeyConfigHeading, kOpaque);
+    DrawSpriteAt(kLabelX, kRowY, 1, kOpaque, atlas::kKeyConfigLabel);
     DrawSpriteAt(kKeyX, kRowY, 1, kOpaque, KeyChoicePicture(actionKeyChoice));
-    DrawSpriteCentered(kInstructionsY, 1, kInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kOpaque);
 }
 
 }  // namespace q

@@ -23,19 +23,19 @@ struct ItemLayout {
 };
 
 const ItemLayout kMainLayout[kMainMenuItems] = {
-    {{280, 0, 430, 25}, ActStartGame},   {{280, 25, 430, 50}, ActFloorSelect},
-    {{280, 50, 430, 75}, ActQuitPrompt}, {{0, 453, 150, 478}, ActOptions},
-    {{280, 75, 430, 100}, ActWatchReplay}, {{155, 453, 305, 478}, ActKeyConfig},
-    {{0, 482, 150, 507}, ActHelp},
+    {atlas::kMenuStart, ActStartGame},     {atlas::kMenuFloorSelect, ActFloorSelect},
+    {atlas::kMenuQuit, ActQuitPrompt},     {atlas::kMenuOptions, ActOptions},
+    {atlas::kMenuDemo, ActWatchReplay},    {atlas::kMenuKeyConfig, ActKeyConfig},
+    {atlas::kMenuHelp, ActHelp},
 };
 const ItemLayout kQuitLayout[kQuitMenuItems] = {
-    {{280, 125, 430, 150}, ActBackToTitle},
-    {{280, 100, 430, 125}, ActQuit},
+    {atlas::kMenuBackToTitle, ActBackToTitle},
+    {atlas::kMenuQuitGame, ActQuit},
 };
 const ItemLayout kPauseLayout[kPauseMenuItems] = {
-    {{360, 694, 510, 719}, ActResume},
-    {{360, 721, 510, 746}, ActRetryFloor},
-    {{360, 748, 510, 773}, ActQuitToTitle},
+    {atlas::kMenuResume, ActResume},
+    {atlas::kMenuRetry, ActRetryFloor},
+    {atlas::kMenuQuitToTitle, ActQuitToTitle},
 };
 
 MenuItem mainItems[kMainMenuItems];

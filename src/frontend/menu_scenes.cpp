@@ -12,13 +12,9 @@ namespace q {
 
 namespace {
 constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr Rect kTitlePicture{0, 1024, 640, 1504};
-constexpr Rect kLogo{0, 1509, 613, 1599};
 constexpr int kLogoY = 40;
-constexpr Rect kCornerLabel{1, 1007, 132, 1020};
 constexpr int kCornerLabelX = 2;
 constexpr int kCornerLabelY = 465;
-constexpr Rect kQuitHeading{1032, 367, 1261, 395};
 constexpr int kQuitHeadingY = 50;
 }  // namespace
 
@@ -28,11 +24,10 @@ void TitleUpdate() {
 }
 
 void TitleDraw() {
-    DrawScreenImage(kTitlePicture.left, kTitlePicture.top, kTitlePicture.right,
-                    kTitlePicture.bottom, kOpaque);
-    DrawSpriteCentered(kLogoY, 1, kLogo, kOpaque);
+    DrawScreenImage(atlas::kTitle, kOpaque);
+    DrawSpriteCentered(kLogoY, 1, atlas::kLogo, kOpaque);
     DrawMenu(MainMenu);
-    DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kOpaque, kCornerLabel);
+    DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kOpaque, atlas::kTitleCorner);
 }
 
 void QuitPromptUpdate() {
@@ -42,7 +37,7 @@ void QuitPromptUpdate() {
 
 void QuitPromptDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kQuitHeadingY, 1, kQuitHeading, kOpaque);
+    DrawSpriteCentered(kQuitHeadingY, 1, atlas::kQuitHeading, kOpaque);
     DrawMenu(QuitMenu);
 }
 

@@ -22,13 +22,9 @@ constexpr int kRowSpacing = 40;
 constexpr int kLabelX = 0;
 constexpr int kChoiceX = 250;
 constexpr int kChoiceSpacing = 200;
-constexpr Rect kHeading{1032, 397, 1180, 425};
 constexpr int kHeadingY = 50;
-constexpr Rect kInstructions{1032, 595, 1335, 616};
 constexpr int kInstructionsY = 458;
 
-constexpr Rect kOff{1072, 307, 1124, 335};
-constexpr Rect kOn{1032, 307, 1070, 335};
 
 struct RowPictures {
     Rect label;
@@ -36,13 +32,13 @@ struct RowPictures {
 };
 
 const RowPictures kRowPictures[kOptionRowCount] = {
-    {{1155, 277, 1292, 305}, {kOff, kOn}},
-    {{1032, 277, 1153, 305}, {kOff, kOn}},
-    {{1032, 98, 1211, 125}, {{1130, 127, 1281, 155}, {1032, 127, 1128, 155}}},
-    {{1032, 157, 1196, 185}, {{1032, 187, 1222, 215}, {1032, 217, 1222, 245}}},
-    {{1032, 247, 1232, 275}, {kOff, kOn}},
-    {{1126, 307, 1192, 335}, {{1032, 337, 1153, 365}, {1194, 307, 1312, 335}}},
-    {{1234, 247, 1355, 275}, {kOff, kOn}},
+    {atlas::kOptionSound, {atlas::kChoiceOff, atlas::kChoiceOn}},
+    {atlas::kOptionMusic, {atlas::kChoiceOff, atlas::kChoiceOn}},
+    {atlas::kOptionDisplay, {atlas::kChoiceFullScreen, atlas::kChoiceWindow}},
+    {atlas::kOptionColour, {atlas::kChoice16Bit, atlas::kChoice32Bit}},
+    {atlas::kOptionVsync, {atlas::kChoiceOff, atlas::kChoiceOn}},
+    {atlas::kOptionFilter, {atlas::kChoicePoint, atlas::kChoiceLinear}},
+    {atlas::kOptionChasers, {atlas::kChoiceOff, atlas::kChoiceOn}},
 };
 
 int32_t* RowTarget(int row) {
@@ -124,9 +120,9 @@ void DrawOptionRows(int selected, const OptionRow* rows) {
 
 void OptionsDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, kHeading, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kOptionsHeading, kOpaque);
     DrawOptionRows(optionsCursor, optionRows);
-    DrawSpriteCentered(kInstructionsY, 1, kInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kOptionsHelp, kOpaque);
 }
 
 }  // namespace q

@@ -8,6 +8,7 @@
 
 #include "platform/archive.hpp"
 #include "platform/atlas_image.hpp"
+#include "platform/atlas_layout.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
 #include "platform/headless_frame.hpp"
@@ -20,8 +21,7 @@ namespace q {
 
 namespace {
 
-// Atlas coordinates are always given in this space, whatever the texture size.
-constexpr float kAtlasSpace = 2048.0f;
+constexpr float kAtlasSpace = float(atlas::kSide);
 // Sprite vertices place pixel centres on whole coordinates; SDL places them
 // on half-integers.
 constexpr float kPixelCentreShift = 0.5f;

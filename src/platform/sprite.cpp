@@ -8,14 +8,12 @@ namespace q {
 
 namespace {
 
-constexpr float kAtlasSpace = 2048.0f;
+constexpr float kAtlasSpace = float(atlas::kSide);
 // With linear filtering every sprite moves up and left by half a pixel so
 // that pixel centres fall on texel centres.
 constexpr float kLinearPixelOffset = 0.5f;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 constexpr uint32_t kDimmed = 0xFF323232u;
-// The title picture, which also serves as the backdrop of most menus.
-constexpr Rect kTitlePicture{0, 1024, 640, 1504};
 
 int muteDepth = 0;
 
@@ -66,13 +64,14 @@ void DrawSpriteBox(int x, int y, int w, int h, const Rect& src) {
     DrawSprite(Rect{x, y, x + w, y + h}, src, kOpaqueWhite);
 }
 
-void DrawScreenImage(int srcLeft, int srcTop, int srcRight, int srcBottom, uint32_t colour) {
+void DrawScreenImage(const Rect& src, uint32_t colour) {
     render::ClearTarget();
-    DrawSprite(Rect{0, 0, kScreenWidth, kScreenHeight}, Rect{srcLeft, srcTop, srcRight, srcBottom}, colour);
+    DrawSprite(Rect{0, 0, kScreenWidth, kScreenHeight}, src, colour);
 }
 
 void DrawDimBackdrop() {
-    DrawScreenImage(kTitlePicture.left, kTitlePicture.top, kTitlePicture.right, kTitlePicture.bottom, kDimmed);
+    // The title picture, dimmed, is the backdrop of most menus.
+    DrawScreenImage(atlas::kTitle, kDimmed);
 }
 
 }  // namespace q

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/rect.hpp"
 
 namespace q {
@@ -28,9 +29,11 @@ public:
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src);
 void DrawSpriteCentered(int y, int scale, const Rect& src, uint32_t colour);
 void DrawSpriteBox(int x, int y, int w, int h, const Rect& src);
-void DrawScreenImage(int srcLeft, int srcTop, int srcRight, int srcBottom, uint32_t colour);
+// Clears the frame, then draws the picture over the whole screen.
+void DrawScreenImage(const Rect& src, uint32_t colour);
 void DrawDimBackdrop();
-void DrawDigits(int x, int y, int value, int digits, int divisor, const Rect glyphs[10]);
+// One digit picture per position; leading zeros are left out.
+void DrawDigits(int x, int y, int value, int digits, int divisor, const atlas::Picture glyphs[10]);
 void DrawNumber(int x, int y, int value, int digits, int divisor);
 void DrawBigNumber(int x, int y, int value, int digits, int divisor);
 

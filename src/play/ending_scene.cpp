@@ -10,9 +10,7 @@
 namespace q {
 
 namespace {
-constexpr Rect kEndingTop{660, 1154, 995, 1211};
 constexpr int kEndingTopY = 100;
-constexpr Rect kEndingBottom{643, 1228, 1019, 1278};
 constexpr int kEndingBottomY = 180;
 constexpr uint32_t kUntinted = 0xFFFFFFFF;
 }  // namespace
@@ -39,8 +37,8 @@ void EndingUpdate() {
 void EndingDraw() {
     DrawPlayField(SCENE_ENDING);
     if (!HasGameWorld() || GameWorld().scrollY > 0) return;
-    DrawSpriteCentered(kEndingTopY, 1, kEndingTop, kUntinted);
-    DrawSpriteCentered(kEndingBottomY, 1, kEndingBottom, kUntinted);
+    DrawSpriteCentered(kEndingTopY, 1, atlas::kEndingTop, kUntinted);
+    DrawSpriteCentered(kEndingBottomY, 1, atlas::kEndingBottom, kUntinted);
 }
 
 }  // namespace q

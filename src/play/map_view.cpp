@@ -17,10 +17,8 @@ constexpr int kScrollNone = 0;
 constexpr int kScrollDown = 1;
 constexpr int kScrollUp = 2;
 
-constexpr Rect kMapLabel{834, 109, 877, 119};
 constexpr int kMapLabelY = 150;
 constexpr uint32_t kHalfTransparent = 0x80FFFFFF;
-constexpr Rect kMapHint{834, 208, 978, 232};
 constexpr int kMapHintX = 480;
 constexpr int kMapHintY = 2;
 constexpr uint32_t kUntinted = 0xFFFFFFFF;
@@ -58,8 +56,8 @@ void MapViewUpdate() {
 
 void MapViewDraw() {
     DrawPlayField(SCENE_MAP_VIEW);
-    DrawSpriteCentered(kMapLabelY, 2, kMapLabel, kHalfTransparent);
-    DrawSpriteAt(kMapHintX, kMapHintY, 1, kUntinted, kMapHint);
+    DrawSpriteCentered(kMapLabelY, 2, atlas::kMapLabel, kHalfTransparent);
+    DrawSpriteAt(kMapHintX, kMapHintY, 1, kUntinted, atlas::kMapKeysLabel);
 }
 
 void MapReturnUpdate() {

@@ -8,7 +8,6 @@
 namespace q {
 
 namespace {
-constexpr Rect kReadyLabel{834, 97, 878, 107};
 constexpr int kReadyLabelY = 150;
 constexpr int kReadyLabelScale = 2;
 constexpr int kCountdownX = 310;
@@ -23,7 +22,7 @@ void DrawPlayField(int sceneId) {
 }
 
 void DrawReadyCountdown() {
-    DrawSpriteCentered(kReadyLabelY, kReadyLabelScale, kReadyLabel, kUntinted);
+    DrawSpriteCentered(kReadyLabelY, kReadyLabelScale, atlas::kReadyLabel, kUntinted);
     DrawNumber(kCountdownX, kCountdownY, sceneTimer, 2, 10);
 }
 

@@ -17,7 +17,6 @@ constexpr int kBandWidth = 64;
 constexpr int kBandHeight = 480;
 // Pixels a band grows or shrinks per frame: a full move takes 32 frames.
 constexpr int kShutterSpeed = 2;
-constexpr int kStripLeft = 512;
 constexpr uint32_t kUntinted = 0xFFFFFFFF;
 constexpr int32_t kReadyFrames = 80;
 
@@ -50,7 +49,8 @@ void DrawShutter() {
     if (ShutterOpen()) return;
     // The strip is cut to the band's width, never squeezed into it.
     const int width = ShutterBand[0].right - ShutterBand[0].left;
-    const Rect strip{kStripLeft, 0, kStripLeft + width, kBandHeight};
+    const Rect whole = atlas::kShutterStrip;
+    const Rect strip{whole.left, whole.top, whole.left + width, whole.bottom};
     for (const Rect& band : ShutterBand) DrawSprite(band, strip, kUntinted);
 }
 

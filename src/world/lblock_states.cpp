@@ -20,11 +20,6 @@ constexpr int kBlockFloorTile = 28;
 constexpr int kWobbleDrop = 4;  // pixels a wobbling block is drawn lower
 constexpr uint32_t kOpaque = 0xFFFFFFFF;
 
-// Atlas pictures by look (first, heavy) and dir.
-constexpr Rect kLBlockPictures[2][2] = {
-    {{216, 0, 248, 32}, {216, 32, 248, 64}},
-    {{322, 246, 354, 278}, {322, 278, 354, 310}},
-};
 
 void BeginStep(Actor& a) {
     a.oldX = a.x;
@@ -213,7 +208,8 @@ void LBlockDraw(World&, Actor& a) {
     // A block about to fall shakes: lower on every odd count of its wobble.
     const bool wobbleDown = a.update == LBlockRest && a.timer < kLBlockRestSteps && (a.timer & 1) != 0;
     const int top = wobbleDown ? a.y + kWobbleDrop : a.y;
-    DrawSprite(Rect{a.x, top, a.x + kLBlockSize, top + kLBlockSize}, kLBlockPictures[heavy ? 1 : 0][dir], kOpaque);
+    const Rect picture = heavy ? atlas::kHeavyBlocks[dir] : atlas::kLightBlocks[dir];
+    DrawSprite(Rect{a.x, top, a.x + kLBlockSize, top + kLBlockSize}, picture, kOpaque);
 }
 
 }  // namespace q

@@ -9,9 +9,6 @@ namespace q {
 
 namespace {
 
-constexpr Rect kClearedBubble{248, 0, 280, 32};
-constexpr Rect kFailedBubble{248, 32, 280, 64};
-constexpr Rect kSleepingBubble{248, 64, 280, 96};
 constexpr int kBubbleSize = 32;
 
 // Ladder tops and anything firmer hold a player standing in the exit.
@@ -44,9 +41,9 @@ void PlayerDraw(World& w, Actor& a) {
     const int off = (kBubbleSize - a.width) >> 1;
     const int bx = a.x - off;
     const int by = a.y - kBubbleSize;
-    if (w.idleFrames == kIdleCap) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, kSleepingBubble);
-    if (w.playResult == PLAY_RESULT_CLEARED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, kClearedBubble);
-    if (w.playResult == PLAY_RESULT_FAILED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, kFailedBubble);
+    if (w.idleFrames == kIdleCap) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, atlas::kSleepingBubble);
+    if (w.playResult == PLAY_RESULT_CLEARED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, atlas::kClearedBubble);
+    if (w.playResult == PLAY_RESULT_FAILED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, atlas::kFailedBubble);
 }
 
 void TrackIdle(World& w, Actor& a) {

@@ -21,9 +21,9 @@ struct PropPicture {
     Rect source;
 };
 constexpr PropPicture kPropPictures[] = {
-    {KIND_EXIT_LOCK, {216, 64, 248, 96}},   {KIND_PICKUP, {232, 96, 248, 112}},
-    {KIND_PROP_32x64, {472, 87, 505, 152}}, {KIND_PROP_48x80, {463, 1, 511, 81}},
-    {KIND_PROP_96x176, {928, 334, 1024, 510}},
+    {KIND_EXIT_LOCK, atlas::kExitLock},   {KIND_PICKUP, atlas::kPickup},
+    {KIND_PROP_32x64, atlas::kProp32x64}, {KIND_PROP_48x80, atlas::kProp48x80},
+    {KIND_PROP_96x176, atlas::kProp96x176},
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The whole game, run in this process on the headless back end with the real
 // data.dat, goes through every scene while every atlas rectangle it draws is
-// recorded; each one must lie inside a painted region of the atlas table and
-// show something, and every region of the table must be drawn somewhere.
+// recorded. The game draws only pictures of its atlas layout; this checks the
+// painting: everything drawn shows painted pixels, and every picture of the
+// layout turns up somewhere on the tour.
 #include <gtest/gtest.h>
 #include <stb_image.h>
 #include <unistd.h>

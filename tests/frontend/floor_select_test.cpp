@@ -2,6 +2,7 @@
 
 #include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 
@@ -83,10 +84,10 @@ TEST_F(FloorSelectTest, ConfirmKeepsTheNumberAndEscapeDoesNothing) {
 TEST_F(FloorSelectTest, ScreenShowsLabelNumberAndInstructions) {
     floorNumber = 7;
     auto draws = Draws(FloorSelectDraw);
-    EXPECT_TRUE(Drew(draws, Rect{1223, 621, 1318, 642}));
-    EXPECT_TRUE(Drew(draws, Rect{1159, 621, 1176, 641})) << "the big 7";
-    EXPECT_FALSE(Drew(draws, Rect{1033, 621, 1050, 642})) << "no leading zero";
-    EXPECT_TRUE(Drew(draws, Rect{1032, 677, 1656, 699}));
+    EXPECT_TRUE(Drew(draws, Rect(atlas::kFloorSelectLabel)));
+    EXPECT_TRUE(Drew(draws, Rect(atlas::kBigDigits[7]))) << "the big 7";
+    EXPECT_FALSE(Drew(draws, Rect(atlas::kBigDigits[0]))) << "no leading zero";
+    EXPECT_TRUE(Drew(draws, Rect(atlas::kFloorSelectHelp)));
 }
 
 }  // namespace

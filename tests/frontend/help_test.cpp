@@ -3,6 +3,7 @@
 #include "frontend/frontend.hpp"
 #include "frontend/help.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
 #include "scene/scene.hpp"
 
 namespace q {
@@ -83,9 +84,9 @@ TEST_F(HelpTest, ShownPageIsDrawnLastOverTheOthers) {
     ASSERT_EQ(draws.size(), 1u + 2u * kHelpPageCount + 1u);
     const DrawCall& picture = draws[draws.size() - 3];
     const DrawCall& caption = draws[draws.size() - 2];
-    EXPECT_EQ(picture.src, (Rect{512, 512, 640, 640}));
+    EXPECT_EQ(picture.src, Rect(atlas::kHelpPictures[1]));
     EXPECT_EQ(picture.dest, (Rect{256, -112, 384, 16})) << "centred, coming down";
-    EXPECT_EQ(caption.src, (Rect{9, 546, 139, 571}));
+    EXPECT_EQ(caption.src, Rect(atlas::kHelpCaptions[1]));
     EXPECT_EQ(draws.back().dest.top, 459);
 }
 

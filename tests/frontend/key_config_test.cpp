@@ -3,6 +3,7 @@
 #include "frontend/frontend.hpp"
 #include "frontend/key_config.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
 #include "play/key_command.hpp"
 #include "scene/scene.hpp"
 
@@ -92,12 +93,12 @@ TEST_F(KeyConfigTest, EscapeAndOtherKeysDoNothing) {
 }
 
 TEST_F(KeyConfigTest, KeyPicturesAreLaidOutNineLettersToARow) {
-    EXPECT_EQ(KeyChoicePicture(0), (Rect{1032, 490, 1064, 524}));
-    EXPECT_EQ(KeyChoicePicture(8), (Rect{1296, 490, 1328, 524}));
-    EXPECT_EQ(KeyChoicePicture(9), (Rect{1032, 525, 1064, 559}));
-    EXPECT_EQ(KeyChoicePicture(25), (Rect{1263, 560, 1295, 594}));
-    EXPECT_EQ(KeyChoicePicture(26), (Rect{1032, 455, 1128, 489}));
-    EXPECT_EQ(KeyChoicePicture(27), (Rect{1226, 455, 1322, 489}));
+    EXPECT_EQ(KeyChoicePicture(0), Rect(atlas::kKeys[0]));
+    EXPECT_EQ(KeyChoicePicture(8), Rect(atlas::kKeys[8]));
+    EXPECT_EQ(KeyChoicePicture(9), Rect(atlas::kKeys[9]));
+    EXPECT_EQ(KeyChoicePicture(25), Rect(atlas::kKeys[25]));
+    EXPECT_EQ(KeyChoicePicture(26), Rect(atlas::kKeys[26]));
+    EXPECT_EQ(KeyChoicePicture(27), Rect(atlas::kKeys[27]));
 }
 
 TEST_F(KeyConfigTest, ScreenShowsTheChosenKeyBesideTheLabel) {

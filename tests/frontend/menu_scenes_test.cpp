@@ -6,6 +6,7 @@
 #include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
@@ -89,7 +90,7 @@ TEST_F(TitleTest, TitleShowsPictureLogoMenuAndCornerLabel) {
     auto draws = Draws(TitleDraw);
     ASSERT_EQ(draws.size(), 1u + 1u + kMainMenuItems + 1u);
     EXPECT_EQ(draws[0].dest, (Rect{0, 0, 640, 480}));
-    EXPECT_EQ(draws[0].src, (Rect{0, 1024, 640, 1504}));
+    EXPECT_EQ(draws[0].src, Rect(atlas::kTitle));
     EXPECT_EQ(draws[0].colour, 0xFFFFFFFFu);
     EXPECT_EQ(draws[1].dest, (Rect{13, 40, 626, 130})) << "the logo is centred";
     EXPECT_EQ(draws.back().dest, (Rect{2, 465, 133, 478}));

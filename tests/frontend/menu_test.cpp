@@ -2,6 +2,7 @@
 
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
 
 namespace q {
 namespace {
@@ -135,7 +136,7 @@ TEST_F(MenuTest, EntriesAreDrawnAtTheirPlaceAndOpacity) {
     auto later = Draws([] { DrawMenu(*drawn); });
     ASSERT_EQ(later.size(), static_cast<size_t>(kMainMenuItems));
     EXPECT_EQ(later[0].dest, (Rect{245, 250, 395, 275}));
-    EXPECT_EQ(later[0].src, (Rect{280, 0, 430, 25}));
+    EXPECT_EQ(later[0].src, Rect(atlas::kMenuStart));
     EXPECT_EQ(later[0].colour, 0xFFFFFFFFu);
     EXPECT_EQ(later[6].dest, (Rect{0, 400, 150, 425}));
     EXPECT_EQ(later[6].colour, 0x80FFFFFFu);

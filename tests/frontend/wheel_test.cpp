@@ -3,6 +3,7 @@
 #include "frontend/character_wheel.hpp"
 #include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 
@@ -140,14 +141,14 @@ TEST_F(WheelTest, EscapeLeavesForTheTitleEvenMidTurn) {
 
 TEST_F(WheelTest, ScreenShowsWheelNameAndOnlyVisiblePortraits) {
     auto first = Draws(CharacterSelectDraw);
-    EXPECT_TRUE(Drew(first, Rect{1213, 98, 1399, 125})) << "heading";
-    EXPECT_TRUE(Drew(first, Rect{1032, 427, 1093, 453})) << "name of character 0";
-    EXPECT_FALSE(Drew(first, Rect{1254, 427, 1340, 453})) << "names of the back entries";
-    EXPECT_FALSE(Drew(first, Rect{0, 4, 70, 132})) << "portraits start transparent";
+    EXPECT_TRUE(Drew(first, Rect(atlas::kCharacterHeading))) << "heading";
+    EXPECT_TRUE(Drew(first, Rect(atlas::kCharacterNames[0]))) << "name of character 0";
+    EXPECT_FALSE(Drew(first, Rect(atlas::kCharacterNames[1]))) << "names of the back entries";
+    EXPECT_FALSE(Drew(first, Rect(atlas::kPortraits[0]))) << "portraits start transparent";
     Idle(Step, 3);
     auto later = Draws(CharacterSelectDraw);
     ASSERT_FALSE(later.empty());
-    EXPECT_EQ(later.back().src, (Rect{0, 4, 70, 132}));
+    EXPECT_EQ(later.back().src, Rect(atlas::kPortraits[0]));
     EXPECT_EQ(later.back().dest, (Rect{460, 150, 600, 406})) << "drawn at twice its size";
     EXPECT_EQ(later.back().colour, 0x1EFFFFFFu);
 }

@@ -158,7 +158,7 @@ TEST_F(GraphicsTest, LaterSpritesCoverEarlierOnesAndAScreenImageClearsFirst) {
     // leaves black where an earlier sprite was.
     frame = Frame([&] {
         DrawSprite(Rect{0, 0, 50, 50}, Rect{0, 0, 1, 1}, kWhite);
-        DrawScreenImage(4, 4, 8, 8, kWhite);
+        DrawScreenImage(Rect{4, 4, 8, 8}, kWhite);
         DrawSprite(Rect{100, 100, 110, 110}, Rect{1, 0, 2, 1}, kWhite);
     });
     EXPECT_EQ(At(frame, 10, 10), kBlack);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
 
@@ -99,14 +100,14 @@ TEST_F(SpriteTest, BoxesAreDrawnUntinted) {
 }
 
 TEST_F(SpriteTest, ScreenPicturesFillTheScreenAndTheBackdropIsTheDimmedTitle) {
-    DrawScreenImage(0, 0, 320, 240, 0xFFFFFFFFu);
+    DrawScreenImage(Rect{0, 0, 320, 240}, 0xFFFFFFFFu);
     DrawDimBackdrop();
     const auto d = Recorded();
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(d[0].dest, (Rect{0, 0, 640, 480}));
     EXPECT_EQ(d[0].src, (Rect{0, 0, 320, 240}));
     EXPECT_EQ(d[1].dest, (Rect{0, 0, 640, 480}));
-    EXPECT_EQ(d[1].src, (Rect{0, 1024, 640, 1504}));
+    EXPECT_EQ(d[1].src, Rect(atlas::kTitle));
     EXPECT_EQ(d[1].colour, 0xFF323232u);
 }
 

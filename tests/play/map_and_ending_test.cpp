@@ -1,4 +1,5 @@
 // The map view, its return, and the ending floor's scroll to the top.
+#include "platform/atlas_layout.hpp"
 #include "play/play_fixture.hpp"
 #include "play/shutter.hpp"
 
@@ -108,8 +109,8 @@ protected:
         const DrawCall* calls = RecordedDraws(&count);
         bool top = false, bottom = false;
         for (int i = 0; i < count; ++i) {
-            if (calls[i].src == Rect{660, 1154, 995, 1211}) top = true;
-            if (calls[i].src == Rect{643, 1228, 1019, 1278}) bottom = true;
+            if (calls[i].src == Rect(atlas::kEndingTop)) top = true;
+            if (calls[i].src == Rect(atlas::kEndingBottom)) bottom = true;
         }
         StopDrawRecording();
         ClearRecordedDraws();

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
 #include "play/play_field.hpp"
 #include "scene/scene.hpp"
@@ -30,12 +31,12 @@ TEST_F(PlayHud, HudInPlayShowsThePlayLabelTheFloorLabelAndTheFloorNumber) {
     const auto d = Recorded();
     ASSERT_EQ(d.size(), 4u);
     EXPECT_EQ(d[0].dest, (Rect{500, 1, 620, 23}));
-    EXPECT_EQ(d[0].src, (Rect{834, 1, 954, 23}));
+    EXPECT_EQ(d[0].src, Rect(atlas::kPlayKeysLabel));
     EXPECT_EQ(d[1].dest, (Rect{2, 2, 55, 12}));
-    EXPECT_EQ(d[1].src, (Rect{326, 233, 379, 243}));
-    EXPECT_EQ(d[2].src, (Rect{335, 210, 343, 220}));  // 1
+    EXPECT_EQ(d[1].src, Rect(atlas::kFloorLabel));
+    EXPECT_EQ(d[2].src, Rect(atlas::kSmallDigits[1]));  // 1
     EXPECT_EQ(d[2].dest.left, 72);
-    EXPECT_EQ(d[3].src, (Rect{345, 210, 353, 220}));  // 2
+    EXPECT_EQ(d[3].src, Rect(atlas::kSmallDigits[2]));  // 2
     EXPECT_EQ(d[3].dest.left, 72 + 9);
 }
 
@@ -43,7 +44,7 @@ TEST_F(PlayHud, HudInOtherScenesHasNoPlayLabelAndTheEndingShowsNothing) {
     DrawPlayHud(SCENE_RESULT, 3);
     auto d = Recorded();
     ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[0].src, (Rect{326, 233, 379, 243}));
+    EXPECT_EQ(d[0].src, Rect(atlas::kFloorLabel));
     EXPECT_EQ(d[1].dest.left, 72 + 9);  // a single digit sits in the second position
     StartDrawRecording();
     DrawPlayHud(SCENE_ENDING, 57);

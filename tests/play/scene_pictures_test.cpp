@@ -1,4 +1,5 @@
 // What the play scenes draw over the floor, seen through the draw recorder.
+#include "platform/atlas_layout.hpp"
 #include "play/play_fixture.hpp"
 
 #include "platform/sprite.hpp"
@@ -33,7 +34,7 @@ protected:
     }
 };
 
-constexpr Rect kReadyLabel{834, 97, 878, 107};
+constexpr Rect kReadyLabel = atlas::kReadyLabel;
 
 TEST_F(PlayPictures, TheCountdownLabelIsDrawnAtTwiceItsSizeCentredAt150) {
     StartFloor();
@@ -61,14 +62,14 @@ TEST_F(PlayPictures, TheIntroDrawsTheCountdownUnderTheShutter) {
 TEST_F(PlayPictures, TheMapViewShowsItsLabelHalfTransparentAndItsHintAtTheTopRight) {
     StartFloor();
     const std::vector<DrawCall> calls = Record(SCENE_MAP_VIEW);
-    const int label = Find(calls, Rect{834, 109, 877, 119});
-    const int hint = Find(calls, Rect{834, 208, 978, 232});
+    const int label = Find(calls, Rect(atlas::kMapLabel));
+    const int hint = Find(calls, Rect(atlas::kMapKeysLabel));
     ASSERT_GE(label, 0);
     ASSERT_GE(hint, 0);
     EXPECT_EQ(calls[label].colour, 0x80FFFFFFu);
     EXPECT_EQ(calls[label].dest, (Rect{277, 150, 363, 170}));
     EXPECT_EQ(calls[hint].dest, (Rect{480, 2, 624, 26}));
-    EXPECT_EQ(Find(Record(SCENE_MAP_RETURN), Rect{834, 208, 978, 232}), -1) << "nothing over the floor on the way back";
+    EXPECT_EQ(Find(Record(SCENE_MAP_RETURN), Rect(atlas::kMapKeysLabel)), -1) << "nothing over the floor on the way back";
 }
 
 TEST_F(PlayPictures, ThePlayScenesRunWithoutAWorldAndDrawNoFloor) {

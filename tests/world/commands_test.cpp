@@ -3,10 +3,10 @@
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "play/key_command.hpp"
+#include "support/headless_keys.hpp"
 #include "world/commands.hpp"
 #include "world/floor_file.hpp"
 #include "world/world_builder.hpp"
-#include "support/headless_keys.hpp"
 
 namespace q {
 namespace {
