@@ -9,12 +9,10 @@
 namespace q {
 
 namespace {
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr int kHeadingY = 50;
 constexpr int kFigureWidth = 32;
 constexpr int kFigureHeight = 64;
 constexpr int kNameY = 400;
-constexpr int kFrontAngle = 90;
 constexpr int kPortraitWidth = 140;
 constexpr int kPortraitHeight = 256;
 
@@ -39,11 +37,11 @@ void CharacterSelectUpdate() {
 
 void CharacterSelectDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, atlas::kCharacterHeading, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kCharacterHeading, kUntinted);
     for (const WheelEntry& e : wheelEntries) {
         const Rect dest{e.x, e.y, e.x + kFigureWidth, e.y + kFigureHeight};
-        DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kOpaque);
-        if (e.angle == kFrontAngle) DrawSpriteCentered(kNameY, 1, e.nameRect, kOpaque);
+        DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kUntinted);
+        if (e.angle == kFrontAngle) DrawSpriteCentered(kNameY, 1, e.nameRect, kUntinted);
     }
     // The chosen character's portrait goes last so that it lies on top.
     for (int i = 0; i < kPortraitSlots; ++i)

@@ -18,11 +18,9 @@ constexpr double kWheelPi = 3.14159;
 constexpr int kWheelCentreX = 213;
 constexpr int kWheelCentreY = 240;
 constexpr int kWheelRadius = 80;
-constexpr int kFrontAngle = 90;
 constexpr int kBackLeftAngle = 210;
 constexpr int kBackRightAngle = 330;
 constexpr int kTurnStep = 10;
-constexpr int kCursorSound = 0;
 
 constexpr int kPortraitStartX = 490;
 constexpr int kPortraitShownX = 370;
@@ -31,15 +29,13 @@ constexpr int kPortraitSlide = 10;
 constexpr int kPortraitFade = 10;
 
 constexpr int kWheelAngles[kWheelEntries] = {kFrontAngle, kBackLeftAngle, kBackRightAngle};
-// The characters walk on the wheel facing the viewer.
-constexpr int kFacingViewer = 2;
 
 void StartTurn(int step) {
     for (WheelEntry& e : wheelEntries) {
         e.handler = WheelTurn;
         e.angleStep = step;
     }
-    RequestSe(kCursorSound);
+    RequestSe(SE_CURSOR);
 }
 
 }  // namespace
@@ -79,10 +75,10 @@ void InitCharacterWheel() {
         e.characterId = i;
         e.animFrame = 0;
         e.nameRect = atlas::kCharacterNames[i];
-        // The walking loop: A, B, A, C, four frames each.
+        // Walking on the spot facing the viewer: A, B, A, C, four frames each.
         for (int f = 0; f < kWheelFrames; ++f) {
             const int step = f / 4;
-            e.frames[f] = atlas::Pose(i, kFacingViewer, step == 1 ? 1 : step == 3 ? 2 : 0);
+            e.frames[f] = atlas::Pose(i, FACING_VIEWER, step == 1 ? 1 : step == 3 ? 2 : 0);
         }
         e.handler = WheelRest;
         PlaceOnWheel(&e);

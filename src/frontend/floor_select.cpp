@@ -4,15 +4,13 @@
 #include "platform/sprite.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
+#include "world/floor.hpp"
 
 namespace q {
 
 namespace {
 constexpr int kFirstFloor = 1;
-constexpr int kLastFloor = 56;
 constexpr int kRowOfFloors = 10;
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr int kLabelX = 200;
 constexpr int kLabelY = 200;
 constexpr int kNumberX = 410;
@@ -39,14 +37,14 @@ void FloorSelectUpdate() {
         if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) SetScene(SCENE_TITLE);
         return;
     }
-    RequestSe(kCursorSound);
+    RequestSe(SE_CURSOR);
 }
 
 void FloorSelectDraw() {
     DrawDimBackdrop();
-    DrawSpriteAt(kLabelX, kLabelY, 1, kOpaque, atlas::kFloorSelectLabel);
+    DrawSpriteAt(kLabelX, kLabelY, 1, kUntinted, atlas::kFloorSelectLabel);
     DrawBigNumber(kNumberX, kNumberY, floorNumber, 2, 10);
-    DrawSpriteCentered(kInstructionsY, 1, atlas::kFloorSelectHelp, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kFloorSelectHelp, kUntinted);
 }
 
 }  // namespace q

@@ -10,8 +10,6 @@ namespace q {
 
 namespace {
 
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr int kSlideStep = 8;
 constexpr int kPictureHiddenY = -128;  // just above the screen
 constexpr int kPictureShownY = 90;
@@ -20,8 +18,8 @@ constexpr int kCaptionShownY = 262;
 constexpr int kInstructionsY = 459;
 
 void DrawPage(const HelpPage& p) {
-    DrawSpriteCentered(p.pictureY, 1, p.pictureRect, kOpaque);
-    DrawSpriteCentered(p.captionY, 1, p.captionRect, kOpaque);
+    DrawSpriteCentered(p.pictureY, 1, p.pictureRect, kUntinted);
+    DrawSpriteCentered(p.captionY, 1, p.captionRect, kUntinted);
 }
 
 }  // namespace
@@ -53,12 +51,12 @@ void HelpUpdate() {
     if (IsPressed(ButtonRight)) {
         helpCursor += 1;
         if (helpCursor > kHelpPageCount - 1) helpCursor = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
         helpCursor -= 1;
         if (helpCursor < 0) helpCursor = kHelpPageCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     for (HelpPage& p : helpPages) {
         p.pictureStep = -kSlideStep;
@@ -91,7 +89,7 @@ void HelpDraw() {
     for (int i = 0; i < kHelpPageCount; ++i)
         if (i != helpCursor) DrawPage(helpPages[i]);
     DrawPage(helpPages[helpCursor]);
-    DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kUntinted);
 }
 
 }  // namespace q

@@ -9,8 +9,6 @@
 namespace q {
 
 namespace {
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr int kHeadingY = 100;
 constexpr int kLabelX = 0;
 constexpr int kRowY = 300;
@@ -32,12 +30,12 @@ void KeyConfigUpdate() {
     if (IsPressed(ButtonRight)) {
         actionKeyChoice += 1;
         if (actionKeyChoice > kKeyChoiceCount - 1) actionKeyChoice = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
         actionKeyChoice -= 1;
         if (actionKeyChoice < 0) actionKeyChoice = kKeyChoiceCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     // The key shown is bound at once; the next poll already reads it.
     keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(actionKeyChoice);
@@ -45,10 +43,10 @@ void KeyConfigUpdate() {
 
 void KeyConfigDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, atlas::kKeyConfigHeading, kOpaque);
-    DrawSpriteAt(kLabelX, kRowY, 1, kOpaque, atlas::kKeyConfigLabel);
-    DrawSpriteAt(kKeyX, kRowY, 1, kOpaque, KeyChoicePicture(actionKeyChoice));
-    DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kKeyConfigHeading, kUntinted);
+    DrawSpriteAt(kLabelX, kRowY, 1, kUntinted, atlas::kKeyConfigLabel);
+    DrawSpriteAt(kKeyX, kRowY, 1, kUntinted, KeyChoicePicture(actionKeyChoice));
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kUntinted);
 }
 
 }  // namespace q

@@ -15,7 +15,6 @@ constexpr int kSlideStep = 10;
 constexpr int kFadeStep = 5;
 constexpr int kDimmestAlpha = 128;
 constexpr int kBrightestAlpha = 255;
-constexpr int kCursorSound = 0;
 
 struct ItemLayout {
     Rect src;
@@ -82,12 +81,12 @@ int StepMenu(MenuItem* items, int itemCount, Menu& menu) {
     if (IsPressed(ButtonUp)) {
         c = c - 1;
         if (c < 0) c = itemCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonDown)) {
         c = c + 1;
         if (c > itemCount - 1) c = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     for (int i = 0; i < itemCount; ++i) {
         items[i].dx = -kSlideStep;

@@ -8,10 +8,6 @@
 
 namespace q {
 
-namespace {
-constexpr int kResumeSound = 10;
-}
-
 void ActStartGame() {
     InitCharacterWheel();
     InitPortraits();
@@ -39,7 +35,7 @@ void ActBackToTitle() { SetScene(SCENE_TITLE); }
 void ActQuit() { Shutdown(); }
 
 void ActResume() {
-    RequestSe(kResumeSound);
+    RequestSe(SE_PAUSE);
     SetScene(SCENE_PLAY);
 }
 

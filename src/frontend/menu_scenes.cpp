@@ -11,7 +11,6 @@
 namespace q {
 
 namespace {
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr int kLogoY = 40;
 constexpr int kCornerLabelX = 2;
 constexpr int kCornerLabelY = 465;
@@ -24,10 +23,10 @@ void TitleUpdate() {
 }
 
 void TitleDraw() {
-    DrawScreenImage(atlas::kTitle, kOpaque);
-    DrawSpriteCentered(kLogoY, 1, atlas::kLogo, kOpaque);
+    DrawScreenImage(atlas::kTitle, kUntinted);
+    DrawSpriteCentered(kLogoY, 1, atlas::kLogo, kUntinted);
     DrawMenu(MainMenu);
-    DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kOpaque, atlas::kTitleCorner);
+    DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kUntinted, atlas::kTitleCorner);
 }
 
 void QuitPromptUpdate() {
@@ -37,7 +36,7 @@ void QuitPromptUpdate() {
 
 void QuitPromptDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kQuitHeadingY, 1, atlas::kQuitHeading, kOpaque);
+    DrawSpriteCentered(kQuitHeadingY, 1, atlas::kQuitHeading, kUntinted);
     DrawMenu(QuitMenu);
 }
 

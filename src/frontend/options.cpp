@@ -14,8 +14,6 @@ namespace q {
 
 namespace {
 
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr uint32_t kFaint = 0x32FFFFFFu;
 constexpr int kFirstRowY = 150;
 constexpr int kRowSpacing = 40;
@@ -78,22 +76,22 @@ void OptionsUpdate() {
     if (IsPressed(ButtonUp)) {
         optionsCursor -= 1;
         if (optionsCursor < 0) optionsCursor = kOptionRowCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonDown)) {
         optionsCursor += 1;
         if (optionsCursor > kOptionRowCount - 1) optionsCursor = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     // Either arrow toggles, so both together cancel out.
     int32_t v = optionRows[optionsCursor].value;
     if (IsPressed(ButtonRight)) {
         v = 1 - v;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
         v = 1 - v;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     optionRows[optionsCursor].value = v;
     if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) {
@@ -107,22 +105,22 @@ void OptionsUpdate() {
 
 void DrawOptionRows(int selected, const OptionRow* rows) {
     for (int r = 0; r < kOptionRowCount; ++r) {
-        DrawSpriteAt(kLabelX, kFirstRowY + kRowSpacing * r, 1, r == selected ? kOpaque : kFaint,
+        DrawSpriteAt(kLabelX, kFirstRowY + kRowSpacing * r, 1, r == selected ? kUntinted : kFaint,
                      kRowPictures[r].label);
     }
     for (int r = 0; r < kOptionRowCount; ++r) {
         for (int c = 0; c < 2; ++c) {
             DrawSpriteAt(kChoiceX + kChoiceSpacing * c, kFirstRowY + kRowSpacing * r, 1,
-                         c == rows[r].value ? kOpaque : kFaint, kRowPictures[r].choice[c]);
+                         c == rows[r].value ? kUntinted : kFaint, kRowPictures[r].choice[c]);
         }
     }
 }
 
 void OptionsDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, atlas::kOptionsHeading, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kOptionsHeading, kUntinted);
     DrawOptionRows(optionsCursor, optionRows);
-    DrawSpriteCentered(kInstructionsY, 1, atlas::kOptionsHelp, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kOptionsHelp, kUntinted);
 }
 
 }  // namespace q

@@ -8,7 +8,6 @@ namespace q {
 namespace {
 
 constexpr int kMaxDigitPositions = 10;
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 
 }  // namespace
 
@@ -34,7 +33,7 @@ void DrawDigits(int x, int y, int value, int digits, int divisor, const atlas::P
         if (digit > 0) significant = true;
         const Rect glyph = glyphs[(digit < 0 || digit > 9) ? 0 : digit];
         if (digit != 0 || significant || i == digits - 1)
-            DrawSprite(Rect{pen, y, pen + glyph.Width(), y + glyph.Height()}, glyph, kOpaqueWhite);
+            DrawSprite(Rect{pen, y, pen + glyph.Width(), y + glyph.Height()}, glyph, kUntinted);
         pen += glyph.Width() + 1;
     }
 }

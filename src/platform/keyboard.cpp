@@ -6,18 +6,17 @@
 namespace q {
 
 constexpr uint16_t kKeyDown = 0x80;
-constexpr int32_t kDefaultActionChoice = 26;  // Space
 
 static constexpr int32_t kDefaultKeys[kButtonCount] = {
     VK_RETURN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_UP, VK_CONTROL, VK_ESCAPE, VK_Z, VK_SPACE,
 };
 
 KeyBinding keyBindings[kButtonCount];
-int32_t actionKeyChoice = kDefaultActionChoice;
+int32_t actionKeyChoice = kSpaceChoice;
 
 int32_t KeyChoiceVirtualKey(int choice) {
-    if (choice >= 0 && choice < 26) return VK_A + choice;
-    if (choice == 27) return VK_SHIFT;
+    if (choice >= 0 && choice < kSpaceChoice) return VK_A + choice;
+    if (choice == kShiftChoice) return VK_SHIFT;
     return VK_SPACE;
 }
 
@@ -28,7 +27,7 @@ void InitKeyBindings() {
         keyBindings[i].previous = kKeyDown;
         keyBindings[i].virtualKey = kDefaultKeys[i];
     }
-    actionKeyChoice = kDefaultActionChoice;
+    actionKeyChoice = kSpaceChoice;
 }
 
 void PollKeys() {

@@ -38,10 +38,13 @@ struct KeyBinding {
 };
 
 extern KeyBinding keyBindings[kButtonCount];
-extern int32_t actionKeyChoice;  // 0..25 letters A..Z, 26 Space, 27 Shift
-
-// The 28 keys the action button can take, in the order the key screen offers them.
+// The 28 keys the action button can take, in the order the key screen offers
+// them: the letters A..Z, then Space and Shift.
+constexpr int kSpaceChoice = 26;
+constexpr int kShiftChoice = 27;
 constexpr int kKeyChoiceCount = 28;
+
+extern int32_t actionKeyChoice;  // one of the key choices
 int32_t KeyChoiceVirtualKey(int choice);
 
 void InitKeyBindings();

@@ -1,10 +1,13 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/sound_effects.hpp"
+
 namespace q {
 
-constexpr int kSoundSlots = 12;  // 0..10 effects, 11 the music
-constexpr int kMusicSlot = 11;
+// Slots 0..10 hold the effects, the last one the music.
+constexpr int kMusicSlot = kEffectCount;
+constexpr int kSoundSlots = kMusicSlot + 1;
 
 bool InitSound();
 void ReleaseSound();

@@ -12,7 +12,6 @@ constexpr float kAtlasSpace = float(atlas::kSide);
 // With linear filtering every sprite moves up and left by half a pixel so
 // that pixel centres fall on texel centres.
 constexpr float kLinearPixelOffset = 0.5f;
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 constexpr uint32_t kDimmed = 0xFF323232u;
 
 int muteDepth = 0;
@@ -61,7 +60,7 @@ void DrawSpriteCentered(int y, int scale, const Rect& src, uint32_t colour) {
 }
 
 void DrawSpriteBox(int x, int y, int w, int h, const Rect& src) {
-    DrawSprite(Rect{x, y, x + w, y + h}, src, kOpaqueWhite);
+    DrawSprite(Rect{x, y, x + w, y + h}, src, kUntinted);
 }
 
 void DrawScreenImage(const Rect& src, uint32_t colour) {

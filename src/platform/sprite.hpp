@@ -6,6 +6,9 @@
 
 namespace q {
 
+// The colour that draws a picture as it is, fully opaque.
+constexpr uint32_t kUntinted = 0xFFFFFFFFu;
+
 struct SpriteVertex {
     float x, y, z, rhw;
     uint32_t diffuse;

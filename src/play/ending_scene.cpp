@@ -12,14 +12,13 @@ namespace q {
 namespace {
 constexpr int kEndingTopY = 100;
 constexpr int kEndingBottomY = 180;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
 }  // namespace
 
 void EndingUpdate() {
     PollKeys();
     if (!HasGameWorld()) return;
     World& w = GameWorld();
-    w.scrollRequest = 0;
+    w.scrollRequest = SCROLL_NONE;
     // The view rises a pixel a frame to the top; nothing on the floor moves.
     if (w.scrollY > 0) {
         w.scrollY -= 1;

@@ -8,10 +8,6 @@
 namespace q {
 
 namespace {
-constexpr int32_t kLastFloor = 56;
-constexpr int32_t kEndingFloor = 57;
-// Frames the ready countdown shows once the shutter is open.
-constexpr int32_t kReadyFrames = 80;
 
 int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber); }
 }  // namespace

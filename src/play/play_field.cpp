@@ -12,7 +12,6 @@ constexpr int kReadyLabelY = 150;
 constexpr int kReadyLabelScale = 2;
 constexpr int kCountdownX = 310;
 constexpr int kCountdownY = 260;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
 }  // namespace
 
 void DrawPlayField(int sceneId) {

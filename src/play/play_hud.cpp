@@ -5,17 +5,16 @@
 namespace q {
 
 namespace {
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 constexpr Rect kFloorLabelAt{2, 2, 55, 12};
 constexpr int kFloorNumberX = 72, kFloorNumberY = 2;
 }  // namespace
 
 void DrawPlayHud(int sceneId, int floorNumber) {
     // Top right, only while playing.
-    if (sceneId == SCENE_PLAY) DrawSpriteAt(500, 1, 1, kOpaqueWhite, atlas::kPlayKeysLabel);
+    if (sceneId == SCENE_PLAY) DrawSpriteAt(500, 1, 1, kUntinted, atlas::kPlayKeysLabel);
     // The ending shows no floor number.
     if (sceneId == SCENE_ENDING) return;
-    DrawSprite(kFloorLabelAt, atlas::kFloorLabel, kOpaqueWhite);
+    DrawSprite(kFloorLabelAt, atlas::kFloorLabel, kUntinted);
     DrawNumber(kFloorNumberX, kFloorNumberY, floorNumber, 2, 10);
 }
 

@@ -10,6 +10,9 @@ World& GameWorld();
 bool HasGameWorld();
 void SetGameWorld(World* w);
 
+// Frames the ready countdown shows once the shutter is open.
+constexpr int32_t kReadyFrames = 80;
+
 // Play-flow globals.
 extern int32_t floorNumber;   // 1..56
 extern int32_t sceneTimer;    // frames left in the ready and result scenes

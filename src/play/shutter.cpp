@@ -17,8 +17,6 @@ constexpr int kBandWidth = 64;
 constexpr int kBandHeight = 480;
 // Pixels a band grows or shrinks per frame: a full move takes 32 frames.
 constexpr int kShutterSpeed = 2;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
-constexpr int32_t kReadyFrames = 80;
 
 // All bands move together; band 0 stands for the whole shutter. Left zeroed
 // (open) until the first floor closes it.

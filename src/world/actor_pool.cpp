@@ -5,6 +5,7 @@
 #include "platform/sprite.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"
+#include "world/player.hpp"
 
 namespace q {
 
@@ -115,10 +116,10 @@ int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler upd
     a.height = height;
     a.update = update;
     a.draw = draw;
-    a.dir = 2;
+    a.dir = FACING_VIEWER;
     a.vy = 0;
     a.vx = 0;
-    a.fallStep = 6;
+    a.fallStep = kRestFallStep;
     a.command = 0;
     a.frame = 0;
     a.substep = 0;

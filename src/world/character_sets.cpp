@@ -25,8 +25,8 @@ const CharacterSet CharacterSets[3] = {MakeSet(0), MakeSet(1), MakeSet(2)};
 void DrawCharacter(const Actor& a, const CharacterSet& set) {
     // No actor sets a facing or frame outside the table; if one did, it would
     // simply not be drawn.
-    if (a.dir < 0 || a.dir > 3 || a.frame < 0 || a.frame > 7) return;
-    DrawSprite({a.x, a.y, a.x + a.width, a.y + a.height}, set.frames[a.dir][a.frame], 0xFFFFFFFF);
+    if (a.dir < FACING_RIGHT || a.dir > FACING_CLIMBING || a.frame < 0 || a.frame > 7) return;
+    DrawSprite({a.x, a.y, a.x + a.width, a.y + a.height}, set.frames[a.dir][a.frame], kUntinted);
 }
 
 }  // namespace q

@@ -12,7 +12,7 @@ void ShiftActorsForScroll(World& w);
 // Requests the result sound (clear jingle of the character, or effect 2) and
 // returns true when the floor has a result.
 bool CheckPlayResult(World& w);
-// Clear jingle of a character: 4, 8, 9.
-int ClearJingle(int character);
+// Clear jingle of character 0..2 (of the first for any other number).
+SoundEffect ClearJingle(int character);
 
 }  // namespace q

@@ -11,8 +11,6 @@ namespace q {
 
 namespace {
 
-constexpr int kPickupSound = 1;
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
 
 // Atlas picture of each picture kind, drawn stretched into the actor's box;
 // kinds without one draw nothing here.
@@ -40,20 +38,20 @@ void ExitLockTick(World& w, Actor& a) {
 void PickupTick(World& w, Actor& a) {
     if (!TouchesPlayer(w, a)) return;
     a.alive = 0;
-    w.RequestSe(kPickupSound);
+    w.RequestSe(SE_PICKUP);
 }
 
 void PropDraw(World&, Actor& a) {
     for (const PropPicture& p : kPropPictures) {
         if (p.kind != a.kind) continue;
-        DrawSprite(Rect{a.x, a.y, a.x + a.width, a.y + a.height}, p.source, kOpaque);
+        DrawSprite(Rect{a.x, a.y, a.x + a.width, a.y + a.height}, p.source, kUntinted);
         return;
     }
 }
 
 void FigureDraw(World& w, Actor& a) {
     // Always the standing picture facing the viewer.
-    a.dir = 2;
+    a.dir = FACING_VIEWER;
     a.frame = 0;
     DrawCharacter(a, CharacterSetFor(w, 0));
 }

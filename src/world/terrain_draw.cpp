@@ -6,10 +6,8 @@ namespace q {
 
 namespace {
 
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
 // The background picture repeats every 32 pixels of scrolling.
 constexpr int kBackgroundPeriod = 32;
-constexpr int kVisibleTileRows = 31;
 
 }  // namespace
 
@@ -26,7 +24,7 @@ void DrawTerrain(const World& w) {
     const int top = w.scrollY >> 4;
     const int f = w.scrollY & 15;
     const int lastCell = w.floorRows * kFloorColumns - 1;
-    for (int r = 0; r < kVisibleTileRows; ++r) {
+    for (int r = 0; r < kScreenRows; ++r) {
         for (int c = 0; c < kFloorColumns; ++c) {
             const int cell = (top + r) * kFloorColumns + c;
             if (cell < 0 || cell > lastCell) return;
