@@ -2,7 +2,8 @@
 
 #include <SDL.h>
 
-#include "platform/backend.hpp"
+#include "platform/backend_table.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 
@@ -38,7 +39,7 @@ void BeginTimerPeriod() {}
 void EndTimerPeriod() {}
 
 void WaitForFrameEnd(uint32_t t0) {
-    if (!replacedClock && ActiveBackend() == BackendKind::Headless) return;
+    if (!replacedClock && !Backend().waitsForFrames) return;
     for (;;) {
         // Unsigned difference: a clock that wrapped since t0 still counts forward.
         const uint32_t elapsed = frameClock.now() - t0;

@@ -13,12 +13,4 @@ void EndTimerPeriod();
 // returns at once.
 void WaitForFrameEnd(uint32_t t0);
 
-// The clock the frame wait uses; tests and the headless back end replace it.
-struct FrameClock {
-    uint32_t (*now)() = nullptr;
-    void (*sleepMs)(uint32_t ms) = nullptr;
-};
-void SetFrameClock(const FrameClock& clock);
-void ResetFrameClock();
-
 }  // namespace q

@@ -9,12 +9,13 @@
 #include "platform/archive.hpp"
 #include "platform/atlas_image.hpp"
 #include "platform/atlas_layout.hpp"
-#include "platform/backend.hpp"
+#include "platform/backend_table.hpp"
 #include "platform/graphics.hpp"
 #include "platform/headless_frame.hpp"
 #include "platform/render_queue.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
 
 namespace q {
@@ -79,8 +80,6 @@ bool ClipToTexture(float& p0, float& p1, float& t0, float& t1) {
 // drawn the same by a renderer that truncates toward zero.
 float SnapToPixel(float p) { return SDL_ceilf(p - 0.5f); }
 
-bool Headless() { return ActiveBackend() == BackendKind::Headless; }
-
 bool SixteenBitFrame() { return settings.windowed != 1 && settings.colorDepth32 == 0; }
 
 bool CreateAtlasTexture() {
@@ -124,36 +123,9 @@ bool CreateAtlasTexture() {
     return true;
 }
 
-bool CreateSdlRenderer() {
-    SDL_Window* window = MainSdlWindow();
-    if (!window) return false;
-    // Full screen is the desktop's own mode: the 640 x 480 picture is scaled
-    // onto it with its aspect kept (the logical size below).
-    SDL_SetWindowFullscreen(window, settings.windowed == 1 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
-    const Uint32 attempts[] = {SDL_RENDERER_ACCELERATED | vsync, SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
-    for (Uint32 flags : attempts) {
-        device.renderer = SDL_CreateRenderer(window, -1, flags);
-        if (device.renderer) break;
-    }
-    if (!device.renderer) return false;
-    if (!device.watching) {
-        SDL_AddEventWatch(WatchForDeviceReset, nullptr);
-        device.watching = true;
-    }
-    return true;
-}
-
-bool CreateHeadlessRenderer() {
-    device.offscreen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!device.offscreen) return false;
-    device.renderer = SDL_CreateSoftwareRenderer(device.offscreen);
-    return device.renderer != nullptr;
-}
-
 bool CreateAttempt() {
     deviceLost = false;
-    if (!(Headless() ? CreateHeadlessRenderer() : CreateSdlRenderer())) return false;
+    if (!Backend().createRenderer()) return false;
     if (!CreateAtlasTexture()) return false;
     SDL_RendererInfo rendererInfo;
     device.snapToPixels =
@@ -192,6 +164,33 @@ void CaptureOffscreenFrame() {
 }
 
 }  // namespace
+
+bool sdl::CreateRenderer() {
+    SDL_Window* window = MainSdlWindow();
+    if (!window) return false;
+    // Full screen is the desktop's own mode: the 640 x 480 picture is scaled
+    // onto it with its aspect kept (the logical size below).
+    SDL_SetWindowFullscreen(window, settings.windowed == 1 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+    const Uint32 attempts[] = {SDL_RENDERER_ACCELERATED | vsync, SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
+    for (Uint32 flags : attempts) {
+        device.renderer = SDL_CreateRenderer(window, -1, flags);
+        if (device.renderer) break;
+    }
+    if (!device.renderer) return false;
+    if (!device.watching) {
+        SDL_AddEventWatch(WatchForDeviceReset, nullptr);
+        device.watching = true;
+    }
+    return true;
+}
+
+bool headless::CreateRenderer() {
+    device.offscreen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!device.offscreen) return false;
+    device.renderer = SDL_CreateSoftwareRenderer(device.offscreen);
+    return device.renderer != nullptr;
+}
 
 bool CreateGraphics() {
     headless::ForgetFrame();

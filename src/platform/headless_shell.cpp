@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "platform/backend.hpp"
-#include "platform/shell_backends.hpp"
+#include "platform/backend_table.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q::headless {
 
@@ -31,9 +32,12 @@ bool CreateWindow() {
 void DestroyWindow() { windowOpen = false; }
 bool HasWindow() { return windowOpen; }
 
-void DesktopSize(int* width, int* height) {
+bool DesktopBounds(int* x, int* y, int* width, int* height) {
+    *x = 0;
+    *y = 0;
     *width = desktopWidth;
     *height = desktopHeight;
+    return true;
 }
 
 void SetDesktopSize(int width, int height) {
@@ -66,7 +70,7 @@ void SetKey(int32_t virtualKey, bool down) {
 
 void ReleaseAllKeys() { keysDown.fill(false); }
 
-bool VirtualKeyDown(int32_t virtualKey) {
+bool KeyDown(int32_t virtualKey) {
     if (virtualKey < 0 || virtualKey >= kVirtualKeys) return false;
     return keysDown[static_cast<std::size_t>(virtualKey)];
 }

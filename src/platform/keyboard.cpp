@@ -1,7 +1,6 @@
 #include "platform/keyboard.hpp"
 
-#include "platform/backend.hpp"
-#include "platform/shell_backends.hpp"
+#include "platform/backend_table.hpp"
 
 namespace q {
 
@@ -48,9 +47,6 @@ bool IsHeld(int button) {
     return (keyBindings[button].current & kKeyDown) != 0;
 }
 
-bool VirtualKeyDown(int32_t virtualKey) {
-    if (ActiveBackend() == BackendKind::Headless) return headless::VirtualKeyDown(virtualKey);
-    return sdl::VirtualKeyDown(virtualKey);
-}
+bool VirtualKeyDown(int32_t virtualKey) { return Backend().keyDown(virtualKey); }
 
 }  // namespace q

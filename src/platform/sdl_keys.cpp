@@ -2,8 +2,8 @@
 // SDL keeps from the events drained before the frame.
 #include <SDL.h>
 
+#include "platform/backend_table.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/shell_backends.hpp"
 
 namespace q::sdl {
 
@@ -14,7 +14,7 @@ static int LayoutKey(SDL_Keycode key, SDL_Scancode usPosition) {
     return code == SDL_SCANCODE_UNKNOWN ? usPosition : code;
 }
 
-int ScancodesForVirtualKey(int32_t vk, int out[kMaxScancodesPerKey]) {
+int ScancodesForKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     switch (vk) {
     case VK_RETURN: out[0] = SDL_SCANCODE_RETURN; out[1] = SDL_SCANCODE_KP_ENTER; return 2;
     case VK_SHIFT: out[0] = SDL_SCANCODE_LSHIFT; out[1] = SDL_SCANCODE_RSHIFT; return 2;
@@ -41,9 +41,9 @@ int ScancodesForVirtualKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     return 0;
 }
 
-bool VirtualKeyDown(int32_t vk) {
+bool KeyDown(int32_t vk) {
     int codes[kMaxScancodesPerKey];
-    const int n = ScancodesForVirtualKey(vk, codes);
+    const int n = ScancodesForKey(vk, codes);
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     for (int i = 0; i < n; ++i) {

@@ -21,14 +21,5 @@ void StopBgm();
 // requested slots in ascending order after it.
 void ClearSoundRequests();
 void PlayRequestedSounds();
-bool SoundRequested(int n);
-
-// Whether slot 0..11 is sounding now (the headless back end: started and
-// not stopped since).
-bool VoicePlaying(int slot);
-
-// Takes the audio device away as if it had been unplugged; the next play
-// notices and opens it again (SDL back end).
-void SimulateAudioDeviceLoss();
 
 }  // namespace q

@@ -40,16 +40,4 @@ void DrawDigits(int x, int y, int value, int digits, int divisor, const atlas::P
 void DrawNumber(int x, int y, int value, int digits, int divisor);
 void DrawBigNumber(int x, int y, int value, int digits, int divisor);
 
-// Recording of draw calls, for tests and tools. While recording is on, every
-// DrawSprite is appended (whether or not a device exists).
-struct DrawCall {
-    Rect dest;
-    Rect src;
-    uint32_t colour;
-};
-void StartDrawRecording();
-void StopDrawRecording();
-const DrawCall* RecordedDraws(int* count);
-void ClearRecordedDraws();
-
 }  // namespace q

@@ -4,6 +4,7 @@
 
 #include "app/startup_harness.hpp"
 #include "app/world_storage.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "world/actor_pool.hpp"
 

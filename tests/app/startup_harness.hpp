@@ -16,6 +16,7 @@
 #include "platform/keyboard.hpp"
 #include "platform/memory.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
 #include "scene/scene.hpp"
 

@@ -5,6 +5,7 @@
 
 #include "app/startup_harness.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 
 namespace q::shell_test {

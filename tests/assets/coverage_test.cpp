@@ -21,6 +21,7 @@
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 #include "support/data_dat.hpp"

@@ -4,6 +4,7 @@
 #include "frontend/help.hpp"
 #include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "scene/scene.hpp"
 
 namespace q {

@@ -4,6 +4,7 @@
 #include "frontend/key_config.hpp"
 #include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/key_command.hpp"
 #include "scene/scene.hpp"
 

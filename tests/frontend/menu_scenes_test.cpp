@@ -7,6 +7,7 @@
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 #include "world/actor_pool.hpp"

@@ -3,6 +3,7 @@
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {

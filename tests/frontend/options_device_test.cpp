@@ -13,6 +13,7 @@
 #include "platform/graphics.hpp"
 #include "platform/platform_fixtures.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "scene/scene.hpp"
 
 namespace q {

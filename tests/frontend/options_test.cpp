@@ -5,6 +5,7 @@
 #include "frontend/options.hpp"
 #include "frontend_harness.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "scene/scene.hpp"
 
 namespace q {

@@ -4,6 +4,7 @@
 #include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/clock.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {

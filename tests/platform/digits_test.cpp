@@ -5,6 +5,7 @@
 
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {

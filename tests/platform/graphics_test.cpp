@@ -11,6 +11,7 @@
 #include "platform/graphics.hpp"
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform_fixtures.hpp"
 
 namespace q {

@@ -6,15 +6,15 @@
 
 #include <set>
 
+#include "platform/backend_table.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/shell_backends.hpp"
 
 namespace q {
 namespace {
 
 std::set<int> Keys(int32_t vk) {
     int codes[sdl::kMaxScancodesPerKey] = {};
-    const int n = sdl::ScancodesForVirtualKey(vk, codes);
+    const int n = sdl::ScancodesForKey(vk, codes);
     return std::set<int>(codes, codes + n);
 }
 
@@ -57,7 +57,7 @@ TEST_F(KeysSdlTest, CodesTheGameNeverUsesAreNoKey) {
 }
 
 TEST_F(KeysSdlTest, NothingIsDownWithoutKeyEvents) {
-    for (int32_t vk : {int32_t{VK_RETURN}, int32_t{VK_SPACE}, int32_t{VK_CONTROL}, int32_t{'Z'}}) EXPECT_FALSE(sdl::VirtualKeyDown(vk)) << vk;
+    for (int32_t vk : {int32_t{VK_RETURN}, int32_t{VK_SPACE}, int32_t{VK_CONTROL}, int32_t{'Z'}}) EXPECT_FALSE(sdl::KeyDown(vk)) << vk;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sound_mixer.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform_fixtures.hpp"
 
 namespace q {
@@ -27,13 +28,13 @@ protected:
         SelectBackend(BackendKind::Headless);
         SeEnabled = 1;
         BgmEnabled = 1;
-        headless::FailAudioDevice(false);
+        FailAudioDevice(false);
         headless::TakePlayedSounds();
     }
     void TearDown() override {
         ReleaseSound();
         FreeArchive();
-        headless::FailAudioDevice(false);
+        FailAudioDevice(false);
         ClearSoundRequests();
         SeEnabled = 1;
         BgmEnabled = 1;
@@ -153,10 +154,10 @@ TEST_F(SoundTest, AFormatNoPlayerTakesIsASoundError) {
 
 TEST_F(SoundTest, NoAudioDeviceIsASoundError) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
-    headless::FailAudioDevice(true);
+    FailAudioDevice(true);
     EXPECT_FALSE(InitSound());
     EXPECT_EQ(Frame([] { RequestSe(1); }), std::vector<int>{});
-    headless::FailAudioDevice(false);
+    FailAudioDevice(false);
     EXPECT_TRUE(InitSound());
 }
 
@@ -224,7 +225,7 @@ TEST_F(SoundTest, TheSdlDeviceOpensMixesAndReleases) {
     EXPECT_FALSE(VoicePlaying(4));
     ReleaseSound();
     EXPECT_FALSE(VoicePlaying(4));
-    headless::FailAudioDevice(true);
+    FailAudioDevice(true);
     EXPECT_FALSE(InitSound());
 }
 

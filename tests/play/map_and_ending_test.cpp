@@ -1,5 +1,6 @@
 // The map view, its return, and the ending floor's scroll to the top.
 #include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_fixture.hpp"
 #include "play/shutter.hpp"
 

@@ -17,6 +17,7 @@
 #include "platform/keyboard.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 #include "support/floor_dat.hpp"

@@ -5,6 +5,7 @@
 
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_field.hpp"
 #include "scene/scene.hpp"
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/shutter.hpp"
 
 namespace q {

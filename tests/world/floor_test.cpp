@@ -5,6 +5,7 @@
 
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/floor_file.hpp"
 #include "world/world_builder.hpp"
 

@@ -3,6 +3,7 @@
 
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
 #include "world_builder.hpp"

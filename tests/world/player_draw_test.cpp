@@ -2,6 +2,7 @@
 
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 #include "world/world_builder.hpp"
 
