@@ -9,7 +9,7 @@ namespace q {
 static void IdleUpdate() {}
 static void IdleDraw() {}
 
-const SceneTable sceneTable = {
+const SceneTable GameScenes = {
     {
         IdleUpdate,
         TitleUpdate,
@@ -52,9 +52,9 @@ const SceneTable sceneTable = {
     },
 };
 
-static const SceneTable* dispatchTable = &sceneTable;
+static const SceneTable* dispatchTable = &GameScenes;
 
 const SceneTable& DispatchTable() { return *dispatchTable; }
-void SetDispatchTable(const SceneTable* table) { dispatchTable = table ? table : &sceneTable; }
+void SetDispatchTable(const SceneTable* table) { dispatchTable = table ? table : &GameScenes; }
 
 }  // namespace q

@@ -10,10 +10,10 @@ struct SceneTable {
     SceneHandler update[kSceneCount];
     SceneHandler draw[kSceneCount];
 };
-extern const SceneTable sceneTable;
+extern const SceneTable GameScenes;
 
-// The table the frame loop dispatches through: sceneTable, unless a test
-// puts its own recording table in its place (nullptr puts sceneTable back).
+// The table the frame loop dispatches through: GameScenes, unless a test
+// puts its own recording table in its place (nullptr puts GameScenes back).
 const SceneTable& DispatchTable();
 void SetDispatchTable(const SceneTable* table);
 

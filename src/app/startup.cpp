@@ -25,6 +25,10 @@ static void InitGameState() {
     InitMenus();
     InitKeyBindings();
     character = 0;
+    // The option switches are not saved: every run starts with them on.
+    SetEffectsEnabled(true);
+    SetMusicEnabled(true);
+    SetChasersEnabled(true);
     LoadSettings();
     InitOptionRows();
     InitHelpPages();

@@ -83,7 +83,7 @@ void InitCharacterWheel() {
         e.handler = WheelRest;
         PlaceOnWheel(&e);
     }
-    character = 0;
+    SetCharacter(0);
 }
 
 void InitPortraits() {
@@ -102,7 +102,7 @@ void InitPortraits() {
 int StepWheel() {
     int restCount = 0;
     for (WheelEntry& e : wheelEntries) {
-        if (e.angle == kFrontAngle) character = e.characterId;
+        if (e.angle == kFrontAngle) SetCharacter(e.characterId);
         // Before the first set-up an entry has no handler yet: it simply stays put.
         if (e.handler && e.handler(&e) == 1) ++restCount;
     }

@@ -20,23 +20,25 @@ constexpr int kInstructionsY = 460;
 
 void FloorSelectUpdate() {
     PollKeys();
+    int n = floorNumber;
     // One arrow per frame, the first in this order wins.
     if (IsPressed(ButtonLeft)) {
-        floorNumber -= 1;
-        if (floorNumber < kFirstFloor) floorNumber = kLastFloor;
+        n -= 1;
+        if (n < kFirstFloor) n = kLastFloor;
     } else if (IsPressed(ButtonRight)) {
-        floorNumber += 1;
-        if (floorNumber > kLastFloor) floorNumber = kFirstFloor;
+        n += 1;
+        if (n > kLastFloor) n = kFirstFloor;
     } else if (IsPressed(ButtonDown)) {
-        floorNumber += kRowOfFloors;
-        if (floorNumber > kLastFloor) floorNumber -= kLastFloor;
+        n += kRowOfFloors;
+        if (n > kLastFloor) n -= kLastFloor;
     } else if (IsPressed(ButtonUp)) {
-        floorNumber -= kRowOfFloors;
-        if (floorNumber < kFirstFloor) floorNumber += kLastFloor;
+        n -= kRowOfFloors;
+        if (n < kFirstFloor) n += kLastFloor;
     } else {
         if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) SetScene(SCENE_TITLE);
         return;
     }
+    SetFloorNumber(n);
     RequestSe(SE_CURSOR);
 }
 

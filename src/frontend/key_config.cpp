@@ -27,18 +27,19 @@ void KeyConfigUpdate() {
         SetScene(SCENE_TITLE);
         return;
     }
+    int choice = actionKeyChoice;
     if (IsPressed(ButtonRight)) {
-        actionKeyChoice += 1;
-        if (actionKeyChoice > kKeyChoiceCount - 1) actionKeyChoice = 0;
+        choice += 1;
+        if (choice > kKeyChoiceCount - 1) choice = 0;
         RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
-        actionKeyChoice -= 1;
-        if (actionKeyChoice < 0) actionKeyChoice = kKeyChoiceCount - 1;
+        choice -= 1;
+        if (choice < 0) choice = kKeyChoiceCount - 1;
         RequestSe(SE_CURSOR);
     }
     // The key shown is bound at once; the next poll already reads it.
-    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(actionKeyChoice);
+    ChooseActionKey(choice);
 }
 
 void KeyConfigDraw() {

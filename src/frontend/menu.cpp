@@ -59,9 +59,9 @@ void FillItems(MenuItem* items, const ItemLayout* layout, int count) {
 
 }  // namespace
 
-Menu MainMenu;
-Menu QuitMenu;
-Menu PauseMenu;
+Menu mainMenu;
+Menu quitMenu;
+Menu pauseMenu;
 
 void InitMenuItems() {
     FillItems(mainItems, kMainLayout, kMainMenuItems);
@@ -70,9 +70,9 @@ void InitMenuItems() {
 }
 
 void InitMenus() {
-    MainMenu = {0, kMainMenuItems, mainItems};
-    QuitMenu = {0, kQuitMenuItems, quitItems};
-    PauseMenu = {0, kPauseMenuItems, pauseItems};
+    mainMenu = {0, kMainMenuItems, mainItems};
+    quitMenu = {0, kQuitMenuItems, quitItems};
+    pauseMenu = {0, kPauseMenuItems, pauseItems};
 }
 
 int StepMenu(MenuItem* items, int itemCount, Menu& menu) {

@@ -11,7 +11,7 @@ namespace q {
 void ActStartGame() {
     InitCharacterWheel();
     InitPortraits();
-    PlayMode = PLAY_MODE_NORMAL;
+    SetPlayMode(PLAY_MODE_NORMAL);
     SetScene(SCENE_CHARACTER_SELECT);
 }
 
@@ -22,7 +22,7 @@ void ActQuitPrompt() { SetScene(SCENE_QUIT_PROMPT); }
 void ActWatchReplay() {
     InitCharacterWheel();
     InitPortraits();
-    PlayMode = PLAY_MODE_REPLAY;
+    SetPlayMode(PLAY_MODE_REPLAY);
     SetScene(SCENE_CHARACTER_SELECT);
 }
 
@@ -41,9 +41,7 @@ void ActResume() {
 
 void ActRetryFloor() {
     SetScene(SCENE_PLAY);
-    // The next play step then ends the floor exactly as a failure does, so the
-    // same floor is loaded again.
-    if (HasGameWorld()) GameWorld().playResult = PLAY_RESULT_FAILED;
+    GiveUpFloor();
 }
 
 void ActQuitToTitle() { ReturnToTitle(); }

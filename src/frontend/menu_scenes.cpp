@@ -19,36 +19,36 @@ constexpr int kQuitHeadingY = 50;
 
 void TitleUpdate() {
     PollKeys();
-    UpdateMenu(MainMenu);
+    UpdateMenu(mainMenu);
 }
 
 void TitleDraw() {
     DrawScreenImage(atlas::kTitle, kUntinted);
     DrawSpriteCentered(kLogoY, 1, atlas::kLogo, kUntinted);
-    DrawMenu(MainMenu);
+    DrawMenu(mainMenu);
     DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kUntinted, atlas::kTitleCorner);
 }
 
 void QuitPromptUpdate() {
     PollKeys();
-    UpdateMenu(QuitMenu);
+    UpdateMenu(quitMenu);
 }
 
 void QuitPromptDraw() {
     DrawDimBackdrop();
     DrawSpriteCentered(kQuitHeadingY, 1, atlas::kQuitHeading, kUntinted);
-    DrawMenu(QuitMenu);
+    DrawMenu(quitMenu);
 }
 
 void PauseUpdate() {
     PollKeys();
-    UpdateMenu(PauseMenu);
+    UpdateMenu(pauseMenu);
 }
 
 void PauseDraw() {
     // The play field stays exactly as it was left, undimmed, under the menu.
     DrawPlayField(SCENE_PAUSE);
-    DrawMenu(PauseMenu);
+    DrawMenu(pauseMenu);
 }
 
 }  // namespace q

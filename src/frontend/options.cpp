@@ -8,6 +8,7 @@
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_state.hpp"
 #include "scene/scene.hpp"
 
 namespace q {
@@ -39,16 +40,40 @@ const RowPictures kRowPictures[kOptionRowCount] = {
     {atlas::kOptionChasers, {atlas::kChoiceOff, atlas::kChoiceOn}},
 };
 
-int32_t* RowTarget(int row) {
+// The rows in screen order.
+enum OptionRowId { ROW_EFFECTS, ROW_MUSIC, ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER, ROW_CHASERS };
+
+// A display row's field of the settings, which holds whatever config.dat
+// gave it.
+template <typename Settings>
+auto& DisplayField(Settings& s, int row) {
     switch (row) {
-        case 0: return &SeEnabled;
-        case 1: return &BgmEnabled;
-        case 2: return &settings.windowed;
-        case 3: return &settings.colorDepth32;
-        case 4: return &settings.vsync;
-        case 5: return &settings.linearFilter;
-        default: return &ExtraSpawnsEnabled;
+        case ROW_WINDOWED: return s.windowed;
+        case ROW_COLOUR_DEPTH: return s.colorDepth32;
+        case ROW_VSYNC: return s.vsync;
+        default: return s.linearFilter;
     }
+}
+
+int32_t CurrentValue(int row) {
+    switch (row) {
+        case ROW_EFFECTS: return EffectsEnabled() ? 1 : 0;
+        case ROW_MUSIC: return MusicEnabled() ? 1 : 0;
+        case ROW_CHASERS: return ChasersEnabled() ? 1 : 0;
+        default: return DisplayField(settings, row);
+    }
+}
+
+// Leaving the screen sets every row at once; false when the display could
+// not be made with the new settings.
+bool ApplyRows() {
+    SetEffectsEnabled(optionRows[ROW_EFFECTS].value != 0);
+    SetMusicEnabled(optionRows[ROW_MUSIC].value != 0);
+    SetChasersEnabled(optionRows[ROW_CHASERS].value != 0);
+    GameSettings wanted = settings;
+    for (int row : {ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER})
+        DisplayField(wanted, row) = optionRows[row].value;
+    return ApplyDisplaySettings(wanted);
 }
 
 }  // namespace
@@ -58,17 +83,12 @@ int32_t optionsCursor = 0;
 
 void InitOptionRows() {
     optionsCursor = 0;
-    for (int r = 0; r < kOptionRowCount; ++r) {
-        optionRows[r].target = RowTarget(r);
-        optionRows[r].value = *optionRows[r].target;
-    }
+    for (int r = 0; r < kOptionRowCount; ++r) optionRows[r].value = CurrentValue(r);
 }
 
 void ActOptions() {
     optionsCursor = 0;
     SetScene(SCENE_OPTIONS);
-    // The values the device was made with, so that leaving applies only what changed.
-    appliedSettings = settings;
 }
 
 void OptionsUpdate() {
@@ -97,9 +117,8 @@ void OptionsUpdate() {
     if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) {
         SetScene(SCENE_TITLE);
         optionsCursor = 0;
-        for (OptionRow& row : optionRows) *row.target = row.value;
         // Without a device the game cannot go on.
-        if (!ApplyGraphicsSettings()) Shutdown();
+        if (!ApplyRows()) Shutdown();
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/settings.hpp"
+
 namespace q {
 
 bool CreateGraphics();
@@ -10,10 +12,9 @@ void ApplyTextureFilter();
 // when the new one could not be made, and then there is no device. Without a
 // device there is nothing to rebuild.
 bool RecreateDevice();
-// Brings the device in line with `settings` after the options screen: a new
-// filter is set on the same device, any other display change rebuilds it.
-// false when a rebuild failed.
-bool ApplyGraphicsSettings();
+// Makes `wanted` the display settings: a new filter is set on the same
+// device, any other display change rebuilds it. false when a rebuild failed.
+bool ApplyDisplaySettings(const GameSettings& wanted);
 bool HasDevice();
 
 // One drawn frame, used by the frame loop: clear to opaque black, begin the

@@ -242,10 +242,12 @@ bool RecreateDevice() {
     return CreateGraphics();
 }
 
-bool ApplyGraphicsSettings() {
-    if ((settings.linearFilter != 0) != (appliedSettings.linearFilter != 0)) ApplyTextureFilter();
-    if (settings.windowed != appliedSettings.windowed || settings.colorDepth32 != appliedSettings.colorDepth32 ||
-        settings.vsync != appliedSettings.vsync)
+bool ApplyDisplaySettings(const GameSettings& wanted) {
+    const GameSettings before = settings;
+    settings = wanted;
+    if ((settings.linearFilter != 0) != (before.linearFilter != 0)) ApplyTextureFilter();
+    if (settings.windowed != before.windowed || settings.colorDepth32 != before.colorDepth32 ||
+        settings.vsync != before.vsync)
         return RecreateDevice();
     return true;
 }

@@ -29,6 +29,11 @@ void InitKeyBindings() {
     actionKeyChoice = kSpaceChoice;
 }
 
+void ChooseActionKey(int choice) {
+    actionKeyChoice = choice;
+    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(choice);
+}
+
 void PollKeys() {
     for (KeyBinding& key : keyBindings) {
         key.previous = key.current;

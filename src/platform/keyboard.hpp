@@ -48,6 +48,8 @@ extern int32_t actionKeyChoice;  // one of the key choices
 int32_t KeyChoiceVirtualKey(int choice);
 
 void InitKeyBindings();
+// Makes key choice 0..27 the action key, bound from the next poll on.
+void ChooseActionKey(int choice);
 void PollKeys();
 int IsPressed(int button);
 bool IsHeld(int button);

@@ -8,17 +8,9 @@ namespace q {
 constexpr int64_t kSettingsFileSize = 16;
 
 GameSettings settings;
-GameSettings appliedSettings;
-int32_t SeEnabled = 1;
-int32_t BgmEnabled = 1;
-int32_t ExtraSpawnsEnabled = 1;
 
 void LoadSettings(const char* path) {
     settings = GameSettings{};
-    appliedSettings = GameSettings{};
-    SeEnabled = 1;
-    BgmEnabled = 1;
-    ExtraSpawnsEnabled = 1;
 
     InputFile file(path);
     if (!file.IsOpen() || file.Size() != kSettingsFileSize) return;

@@ -10,11 +10,9 @@ struct GameSettings {
     int32_t linearFilter = 1;  // nonzero: linear filtering and the half-pixel offset
 };
 
-extern GameSettings settings;         // the live values
-extern GameSettings appliedSettings;  // copy taken when the options screen opens
-extern int32_t SeEnabled;
-extern int32_t BgmEnabled;
-extern int32_t ExtraSpawnsEnabled;
+// The display settings the device is made with; the options screen changes
+// them through ApplyDisplaySettings.
+extern GameSettings settings;
 
 // Defaults, then config.dat from the working folder (exactly 16 bytes or ignored).
 void LoadSettings(const char* path = "config.dat");

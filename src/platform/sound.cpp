@@ -6,7 +6,6 @@
 
 #include "platform/archive.hpp"
 #include "platform/backend_table.hpp"
-#include "platform/settings.hpp"
 #include "platform/sound_convert.hpp"
 #include "platform/test_hooks.hpp"
 #include "platform/wave.hpp"
@@ -20,6 +19,8 @@ constexpr int kFirstSoundEntry = 1;
 
 // The back end the sound was started on; it keeps it until released.
 const BackendTable* audio = nullptr;
+bool effectsEnabled = true;
+bool musicEnabled = true;
 bool ready = false;       // InitSound succeeded; until then every operation is harmless
 bool failDevice = false;
 int deviceRate = 0;
@@ -63,6 +64,11 @@ void ReopenLostDevice() {
 
 }  // namespace
 
+void SetEffectsEnabled(bool on) { effectsEnabled = on; }
+bool EffectsEnabled() { return effectsEnabled; }
+void SetMusicEnabled(bool on) { musicEnabled = on; }
+bool MusicEnabled() { return musicEnabled; }
+
 bool InitSound() {
     ReleaseSound();
     audio = &Backend();
@@ -105,7 +111,7 @@ void PlayRequestedSounds() {
 }
 
 void PlaySe(int n) {
-    if (!ValidSlot(n) || SeEnabled == 0 || !ready || !loaded[n]) return;
+    if (!ValidSlot(n) || !effectsEnabled || !ready || !loaded[n]) return;
     // The request that finds the device gone only brings it back.
     if (audio->audioLost()) {
         ReopenLostDevice();
@@ -117,7 +123,7 @@ void PlaySe(int n) {
 
 void StopAllSe() {
     // With effects switched off the requests stay; nothing plays them anyway.
-    if (SeEnabled == 0) return;
+    if (!effectsEnabled) return;
     ClearSoundRequests();
     if (!ready) return;
     for (int n = 0; n < kMusicSlot; ++n)
@@ -125,7 +131,7 @@ void StopAllSe() {
 }
 
 void StartBgm() {
-    if (BgmEnabled == 0) return;
+    if (!musicEnabled) return;
     StopBgm();
     if (!ready || !loaded[kMusicSlot]) return;
     if (audio->audioLost()) {
@@ -136,7 +142,7 @@ void StartBgm() {
 }
 
 void StopBgm() {
-    // Deliberately ignores BgmEnabled: switching music off must still stop it.
+    // Deliberately ignores the music switch: switching music off must still stop it.
     if (!ready || !loaded[kMusicSlot]) return;
     audio->stopVoice(kMusicSlot);
 }

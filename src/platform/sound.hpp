@@ -9,6 +9,13 @@ namespace q {
 constexpr int kMusicSlot = kEffectCount;
 constexpr int kSoundSlots = kMusicSlot + 1;
 
+// The options' two sound switches, on at start-up: effects play only while
+// effects are on, music starts only while music is on.
+void SetEffectsEnabled(bool on);
+bool EffectsEnabled();
+void SetMusicEnabled(bool on);
+bool MusicEnabled();
+
 bool InitSound();
 void ReleaseSound();
 void RequestSe(int n);

@@ -44,7 +44,7 @@ void NextFloor() {
         if (floorNumber > kLastFloor) {
             floorNumber = 1;
             // Demo replay runs the floors round again without the ending.
-            if (PlayMode == PLAY_MODE_NORMAL) {
+            if (playMode == PLAY_MODE_NORMAL) {
                 StartEnding();
                 return;
             }

@@ -40,8 +40,8 @@ void ClearFields(Actor& a) {
 
 }  // namespace
 
-const int KIND_UPDATE_ORDER[kKindCount] = {1, 10, 2, 3, 12, 13, 4, 5, 14, 7, 6, 8, 9, 11, 0};
-const int KIND_DRAW_ORDER[kKindCount] = {14, 8, 9, 11, 6, 7, 2, 3, 12, 13, 4, 5, 1, 10, 0};
+const int KindUpdateOrder[kKindCount] = {1, 10, 2, 3, 12, 13, 4, 5, 14, 7, 6, 8, 9, 11, 0};
+const int KindDrawOrder[kKindCount] = {14, 8, 9, 11, 6, 7, 2, 3, 12, 13, 4, 5, 1, 10, 0};
 
 int InitActorPool(World& w) {
     for (int s = kFreeHead; s <= kActiveTail; ++s) {
@@ -150,7 +150,7 @@ void UpdateActors(World& w) {
             seenTail = i;
         }
     };
-    for (int kind : KIND_UPDATE_ORDER) {
+    for (int kind : KindUpdateOrder) {
         noteAppended();
         if (!(present & KindBit(kind))) continue;
         // The successor is read after the handler, so actors appended during
@@ -166,7 +166,7 @@ void UpdateActors(World& w) {
 }
 
 void DrawActors(World& w) {
-    for (int kind : KIND_DRAW_ORDER)
+    for (int kind : KindDrawOrder)
         for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
             if (a->kind == kind && a->draw) a->draw(w, *a);
 }

@@ -32,8 +32,8 @@ int FreeCount(const World& w);
 
 int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorHandler draw);
 
-extern const int KIND_UPDATE_ORDER[kKindCount];
-extern const int KIND_DRAW_ORDER[kKindCount];
+extern const int KindUpdateOrder[kKindCount];
+extern const int KindDrawOrder[kKindCount];
 extern const KindSpawner KindSpawnTable[kKindCount];
 
 void UpdateActors(World& w);

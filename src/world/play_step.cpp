@@ -13,7 +13,7 @@ constexpr int kScrollUpSpeed = 4;
 
 }  // namespace
 
-void ResetPlayState(World& w) {
+void ResetAttempt(World& w) {
     w.playResult = PLAY_RESULT_PLAYING;
     w.scrollRequest = SCROLL_NONE;
     w.replayPos = 0;

@@ -5,7 +5,7 @@ namespace q {
 
 // The world's share of resetting the play state before an attempt at a floor:
 // PlayResult, ScrollRequest, replay cursor, turn counters, idle counter.
-void ResetPlayState(World& w);
+void ResetAttempt(World& w);
 int PlayerFallSpeed(World& w);
 void ApplyScroll(World& w);
 void ShiftActorsForScroll(World& w);

@@ -194,28 +194,28 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     EXPECT_TRUE(headless::MessageBoxes().empty()) << "start-up with the built data.dat: " << headless::MessageBoxes()[0];
 
     // The screens reached from the title, each shown in all its states.
-    ASSERT_TRUE(tour.Choose(MainMenu, 3, SCENE_OPTIONS)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 3, SCENE_OPTIONS)) << tour.Trace();
     for (int row = 0; row < 7; ++row) {
         tour.Tap(VK_RIGHT, 2, 4);
         tour.Tap(VK_DOWN, 1, 4);
     }
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 5, SCENE_KEY_CONFIG)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 5, SCENE_KEY_CONFIG)) << tour.Trace();
     tour.Tap(VK_RIGHT, 28, 3);
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 6, SCENE_HELP)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 6, SCENE_HELP)) << tour.Trace();
     tour.Tap(VK_RIGHT, 15, 30);
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(QuitMenu, 0, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(quitMenu, 0, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // A game on the showcase floor: sleep, the map view, pause, a lift, a retry.
-    ASSERT_TRUE(tour.Choose(MainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
@@ -228,7 +228,7 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(PauseMenu, 0, SCENE_PLAY)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(pauseMenu, 0, SCENE_PLAY)) << tour.Trace();
     tour.Hold(VK_RIGHT, 20);
     tour.Tap(VK_SPACE, 1, 40);
     tour.Hold(VK_RIGHT, 20);
@@ -236,20 +236,20 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(PauseMenu, 1, SCENE_RESULT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(pauseMenu, 1, SCENE_RESULT)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(PauseMenu, 2, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(pauseMenu, 2, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // Floors 55 and 56 walked through with the third character, then the ending.
-    ASSERT_TRUE(tour.Choose(MainMenu, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
     tour.Tap(VK_RIGHT, 12, 3);
     tour.Tap(VK_LEFT, 14, 3);
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
     tour.Tap(VK_LEFT, 1, 40);
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
@@ -261,7 +261,7 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     tour.Frames(40);
 
     // The demo of the showcase floor.
-    ASSERT_TRUE(tour.Choose(MainMenu, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
     tour.Tap(VK_RIGHT, 1, 40);
     ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();

@@ -37,13 +37,13 @@ protected:
 };
 
 TEST_F(TitleTest, StartGameOpensAResetWheelForNormalPlay) {
-    PlayMode = PLAY_MODE_REPLAY;
+    playMode = PLAY_MODE_REPLAY;
     character = 2;
     wheelEntries[0].angle = 330;
     SelectAndWait(TitleUpdate, 0);
     Frame(TitleUpdate, {VK_RETURN});
     EXPECT_EQ(CurrentScene(), SCENE_CHARACTER_SELECT);
-    EXPECT_EQ(PlayMode, PLAY_MODE_NORMAL);
+    EXPECT_EQ(playMode, PLAY_MODE_NORMAL);
     EXPECT_EQ(character, 0);
     EXPECT_EQ(wheelEntries[0].angle, 90) << "character 0 stands in front again";
 }
@@ -52,8 +52,8 @@ TEST_F(TitleTest, WatchReplayOpensTheWheelInDemoReplay) {
     SelectAndWait(TitleUpdate, 4);
     Frame(TitleUpdate, {VK_RETURN});
     EXPECT_EQ(CurrentScene(), SCENE_CHARACTER_SELECT);
-    EXPECT_EQ(PlayMode, PLAY_MODE_REPLAY);
-    PlayMode = PLAY_MODE_NORMAL;
+    EXPECT_EQ(playMode, PLAY_MODE_REPLAY);
+    playMode = PLAY_MODE_NORMAL;
 }
 
 TEST_F(TitleTest, EachEntryOpensItsScreen) {
@@ -66,7 +66,7 @@ TEST_F(TitleTest, EachEntryOpensItsScreen) {
         EXPECT_EQ(CurrentScene(), expected[item]) << "entry " << item;
         Frame(TitleUpdate);
     }
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
 }
 
 TEST_F(TitleTest, EscapeDoesNothingOnTheTitle) {
@@ -79,7 +79,7 @@ TEST_F(TitleTest, QuitEntryOnlyAsksAndTheQuestionStartsOnGoingBack) {
     SelectAndWait(TitleUpdate, 2);
     Frame(TitleUpdate, {VK_RETURN});
     ASSERT_EQ(CurrentScene(), SCENE_QUIT_PROMPT);
-    EXPECT_EQ(QuitMenu.cursor, 0);
+    EXPECT_EQ(quitMenu.cursor, 0);
     Frame(QuitPromptUpdate, {VK_RETURN});  // held from the title: not a new press
     EXPECT_EQ(CurrentScene(), SCENE_QUIT_PROMPT);
     Idle(QuitPromptUpdate, 25);

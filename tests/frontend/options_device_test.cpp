@@ -13,6 +13,7 @@
 #include "platform/graphics.hpp"
 #include "platform/platform_fixtures.hpp"
 #include "platform/settings.hpp"
+#include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"
 #include "scene/scene.hpp"
 
@@ -26,9 +27,9 @@ protected:
     void SetUp() override {
         FrontendTest::SetUp();
         savedSettings = settings;
-        savedBgm = BgmEnabled;
+        savedMusic = MusicEnabled();
         settings = GameSettings{};
-        BgmEnabled = 1;
+        SetMusicEnabled(true);
         archivePath = testdata::WriteTemp("options-device.dat",
                                           testdata::ArchiveWithAtlas(testdata::EncodePng(testdata::PatternPicture(16, 16))));
         ASSERT_TRUE(LoadArchive(archivePath.c_str()));
@@ -40,7 +41,7 @@ protected:
         FreeArchive();
         std::remove(archivePath.c_str());
         settings = savedSettings;
-        BgmEnabled = savedBgm;
+        SetMusicEnabled(savedMusic);
         InitOptionRows();
         SetScene(SCENE_TITLE);
         FrontendTest::TearDown();
@@ -60,7 +61,7 @@ protected:
         return DevicesCreated() - before;
     }
     GameSettings savedSettings;
-    int32_t savedBgm = 1;
+    bool savedMusic = true;
     std::string archivePath;
 };
 
@@ -72,7 +73,7 @@ TEST_F(OptionsDeviceTest, FilterAloneKeepsTheDevice) {
 
 TEST_F(OptionsDeviceTest, MusicAloneKeepsTheDevice) {
     EXPECT_EQ(DevicesMadeByToggling(1), 0u);
-    EXPECT_EQ(BgmEnabled, 0);
+    EXPECT_FALSE(MusicEnabled());
 }
 
 TEST_F(OptionsDeviceTest, VsyncMakesANewDevice) {

@@ -27,7 +27,6 @@ class GraphicsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         saved = settings;
-        savedApplied = appliedSettings;
         SelectBackend(BackendKind::Headless);
         settings = GameSettings{};
     }
@@ -35,7 +34,6 @@ protected:
         ReleaseGraphics();
         FreeArchive();
         settings = saved;
-        appliedSettings = savedApplied;
         SelectBackend(BackendKind::Sdl);
         for (const std::string& p : paths) std::remove(p.c_str());
     }
@@ -58,7 +56,7 @@ protected:
     }
     static uint32_t At(const std::vector<uint32_t>& frame, int x, int y) { return frame[size_t(y) * 640 + x]; }
 
-    GameSettings saved, savedApplied;
+    GameSettings saved;
     std::vector<std::string> paths;
 };
 
@@ -238,42 +236,44 @@ TEST_F(GraphicsTest, ReleasingTwiceIsHarmlessAndALostDeviceIsReported) {
     Frame([] {});  // reported once only
 }
 
+// The display settings with one field changed.
+GameSettings With(int32_t GameSettings::*field, int32_t value) {
+    GameSettings wanted = settings;
+    wanted.*field = value;
+    return wanted;
+}
+
 TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDevice) {
     ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
-    appliedSettings = settings;
     const uint32_t before = DevicesCreated();
 
-    settings.linearFilter = !settings.linearFilter;
-    EXPECT_TRUE(ApplyGraphicsSettings());
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::linearFilter, !settings.linearFilter)));
     EXPECT_EQ(DevicesCreated(), before);
     EXPECT_TRUE(HasDevice());
 
-    appliedSettings = settings;
-    settings.vsync = !settings.vsync;
-    EXPECT_TRUE(ApplyGraphicsSettings());
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::vsync, !settings.vsync)));
     EXPECT_EQ(DevicesCreated(), before + 1);
     EXPECT_TRUE(HasDevice());
 
-    appliedSettings = settings;
-    settings.windowed = 0;
-    EXPECT_TRUE(ApplyGraphicsSettings());
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::windowed, 0)));
     EXPECT_EQ(DevicesCreated(), before + 2);
+    EXPECT_EQ(settings.windowed, 0);
+
+    EXPECT_TRUE(ApplyDisplaySettings(settings));
+    EXPECT_EQ(DevicesCreated(), before + 2) << "no change, no rebuild";
 
     // With no device there is nothing to rebuild.
-    appliedSettings = settings;
-    settings.colorDepth32 = 0;
     ReleaseGraphics();
-    EXPECT_TRUE(ApplyGraphicsSettings());
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::colorDepth32, 0)));
     EXPECT_FALSE(HasDevice());
     EXPECT_EQ(DevicesCreated(), before + 2);
+    EXPECT_EQ(settings.colorDepth32, 0);
 }
 
 TEST_F(GraphicsTest, ARebuildThatFailsIsReportedAndLeavesNoDevice) {
     ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
-    appliedSettings = settings;
-    settings.vsync = !settings.vsync;
     FreeArchive();  // the atlas cannot be made again
-    EXPECT_FALSE(ApplyGraphicsSettings());
+    EXPECT_FALSE(ApplyDisplaySettings(With(&GameSettings::vsync, !settings.vsync)));
     EXPECT_FALSE(HasDevice());
 }
 
@@ -292,9 +292,7 @@ TEST_F(GraphicsTest, SwitchingOnlyTheFilterSmoothsEnlargedSpritesOnTheSameDevice
     };
     EXPECT_EQ(greys(Frame(drawEnlarged)), 0);
     const uint32_t before = DevicesCreated();
-    appliedSettings = settings;
-    settings.linearFilter = 1;
-    ApplyGraphicsSettings();
+    ApplyDisplaySettings(With(&GameSettings::linearFilter, 1));
     EXPECT_GT(greys(Frame(drawEnlarged)), 0);
     EXPECT_EQ(DevicesCreated(), before);
 }

@@ -5,7 +5,6 @@
 
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
-#include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sound_mixer.hpp"
 #include "platform/test_hooks.hpp"
@@ -26,8 +25,8 @@ class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SelectBackend(BackendKind::Headless);
-        SeEnabled = 1;
-        BgmEnabled = 1;
+        SetEffectsEnabled(true);
+        SetMusicEnabled(true);
         FailAudioDevice(false);
         headless::TakePlayedSounds();
     }
@@ -36,8 +35,8 @@ protected:
         FreeArchive();
         FailAudioDevice(false);
         ClearSoundRequests();
-        SeEnabled = 1;
-        BgmEnabled = 1;
+        SetEffectsEnabled(true);
+        SetMusicEnabled(true);
         SelectBackend(BackendKind::Sdl);
         std::remove(path.c_str());
     }
@@ -84,14 +83,14 @@ TEST_F(SoundTest, RequestedSoundsPlayInAscendingOrderAndOnlyInTheirFrame) {
 TEST_F(SoundTest, EffectsSwitchedOffPlayNothingAndStopAllLeavesRequests) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
     ASSERT_TRUE(InitSound());
-    SeEnabled = 0;
+    SetEffectsEnabled(false);
     EXPECT_EQ(Frame([] {
                   RequestSe(2);
                   StopAllSe();
                   EXPECT_TRUE(SoundRequested(2));
               }),
               std::vector<int>{});
-    SeEnabled = 1;
+    SetEffectsEnabled(true);
     EXPECT_EQ(Frame([] {
                   RequestSe(2);
                   StopAllSe();
@@ -118,7 +117,7 @@ TEST_F(SoundTest, MusicSwitchedOffDoesNotStartButStopBgmStillStops) {
     ASSERT_TRUE(InitSound());
     StartBgm();
     ASSERT_TRUE(VoicePlaying(kMusicSlot));
-    BgmEnabled = 0;
+    SetMusicEnabled(false);
     StopBgm();
     EXPECT_FALSE(VoicePlaying(kMusicSlot));
     StartBgm();
@@ -217,7 +216,7 @@ TEST_F(SoundTest, TheSdlDeviceOpensMixesAndReleases) {
     ASSERT_TRUE(InitSound());
     StartBgm();
     EXPECT_TRUE(VoicePlaying(kMusicSlot));
-    BgmEnabled = 0;
+    SetMusicEnabled(false);
     StopBgm();
     EXPECT_FALSE(VoicePlaying(kMusicSlot));
     PlaySe(4);

@@ -92,7 +92,7 @@ protected:
         dat.Set(57, StandingFloor(40, startRow));
         WriteFloors(dat);
         floorNumber = 56;
-        PlayMode = PLAY_MODE_NORMAL;
+        playMode = PLAY_MODE_NORMAL;
         ASSERT_EQ(StartPlay(), 1);
         W().playResult = PLAY_RESULT_CLEARED;
         NextFloor();
@@ -105,7 +105,7 @@ protected:
     bool EndingPicturesDrawn() {
         StartDrawRecording();
         ClearRecordedDraws();
-        sceneTable.draw[CurrentScene()]();
+        GameScenes.draw[CurrentScene()]();
         int count = 0;
         const DrawCall* calls = RecordedDraws(&count);
         bool top = false, bottom = false;

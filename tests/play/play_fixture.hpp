@@ -32,7 +32,7 @@ protected:
         SelectBackend(BackendKind::Headless);
         headless::ReleaseAllKeys();
         InitKeyBindings();
-        ExtraSpawnsEnabled = 1;
+        SetChasersEnabled(true);
         world_ = std::make_unique<World>();
         InitActorPool(*world_);
         SetGameWorld(world_.get());
@@ -73,9 +73,9 @@ public:
     // requests. Returns the sounds the update requested.
     std::set<int> Frame() {
         const int scene = CurrentScene();
-        sceneTable.draw[scene]();
+        GameScenes.draw[scene]();
         ClearSoundRequests();
-        sceneTable.update[CurrentScene()]();
+        GameScenes.update[CurrentScene()]();
         std::set<int> sounds;
         for (int n = 0; n < kSoundSlots; ++n) {
             if (SoundRequested(n)) sounds.insert(n);

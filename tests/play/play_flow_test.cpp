@@ -182,7 +182,7 @@ TEST_F(FloorFlow, ClearingFloor56InNormalPlayLoadsTheEndingAndLeavesFloorOne) {
     dat.SetAll(1, 56, WalkRightFloor());
     dat.Set(57, FloorFromRows(std::vector<std::string>(33), 2));
     WriteFloors(dat);
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_ENDING_INTRO);
     EXPECT_EQ(floorNumber, 1);
@@ -195,7 +195,7 @@ TEST_F(FloorFlow, ClearingFloor56InDemoReplayGoesOnWithFloorOne) {
     dat.SetAll(1, 56, WalkRightFloor());
     dat.Set(1, StandingFloor());
     WriteFloors(dat);
-    PlayMode = PLAY_MODE_REPLAY;
+    playMode = PLAY_MODE_REPLAY;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
     EXPECT_EQ(floorNumber, 1);
@@ -217,7 +217,7 @@ TEST_F(FloorFlow, AnUnreadableEndingFloorReturnsToTheTitle) {
     FloorDat dat;
     dat.Set(56, WalkRightFloor());
     WriteFloors(dat);
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(ActiveCount(W()), 0);
@@ -225,8 +225,8 @@ TEST_F(FloorFlow, AnUnreadableEndingFloorReturnsToTheTitle) {
 
 TEST_F(FloorFlow, ResettingThePlayStateHandsTheChoicesToTheWorld) {
     character = 2;
-    PlayMode = PLAY_MODE_REPLAY;
-    ExtraSpawnsEnabled = 0;
+    playMode = PLAY_MODE_REPLAY;
+    SetChasersEnabled(false);
     W().playResult = PLAY_RESULT_FAILED;
     logicPhase = 1;
     ResetPlayState();

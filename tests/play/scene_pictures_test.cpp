@@ -13,7 +13,7 @@ protected:
     std::vector<DrawCall> Record(int scene) {
         StartDrawRecording();
         ClearRecordedDraws();
-        sceneTable.draw[scene]();
+        GameScenes.draw[scene]();
         int count = 0;
         const DrawCall* calls = RecordedDraws(&count);
         std::vector<DrawCall> out(calls, calls + count);
@@ -81,7 +81,7 @@ TEST_F(PlayPictures, ThePlayScenesRunWithoutAWorldAndDrawNoFloor) {
     for (int scene : {SCENE_FLOOR_INTRO, SCENE_READY, SCENE_PLAY, SCENE_RESULT, SCENE_FLOOR_OUTRO, SCENE_MAP_VIEW,
                       SCENE_MAP_RETURN, SCENE_ENDING_INTRO, SCENE_ENDING}) {
         Record(scene);
-        sceneTable.update[scene]();
+        GameScenes.update[scene]();
     }
     EXPECT_EQ(StartPlay(), 0);
     SetGameWorld(w);

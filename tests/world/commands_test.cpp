@@ -80,7 +80,7 @@ TEST(CommandsReplay, AnEmptyDemoGivesNothingForEver) {
     auto w = test::MakeEmptyWorld(4);
     ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
     EXPECT_EQ(w->replayLength, 10);
-    ResetPlayState(*w);
+    ResetAttempt(*w);
     PopulateFloor(*w);
     w->playMode = PLAY_MODE_REPLAY;
     for (int i = 0; i < 30; ++i) {

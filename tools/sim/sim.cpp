@@ -176,7 +176,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     w.character = options.character;
     w.extraSpawnsEnabled = options.extraSpawns ? 1 : 0;
 
-    ResetPlayState(w);
+    ResetAttempt(w);
     if (!LoadFloor(w, options.floor, options.floorsPath.c_str())) {
         err << "quorrel-sim: cannot load floor " << options.floor << " from " << options.floorsPath << "\n";
         return kExitRefused;
