@@ -7,7 +7,7 @@
 namespace q {
 
 void RunFrame() {
-    const uint32_t t0 = TimeGetTime();
+    const uint32_t t0 = NowMs();
     DrawFrame();
     UpdateFrame();
     WaitForFrameEnd(t0);

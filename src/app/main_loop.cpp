@@ -3,7 +3,7 @@
 
 namespace q {
 
-// Our quit message always carries 0.
+// However the game ends, it exits with 0.
 constexpr int kQuitCode = 0;
 
 bool GameLoopStep(int* exitCode) {

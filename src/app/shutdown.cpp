@@ -1,7 +1,6 @@
 #include "app/game.hpp"
 #include "app/world_storage.hpp"
 #include "platform/archive.hpp"
-#include "platform/clock.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/window.hpp"
@@ -14,7 +13,6 @@ namespace q {
 // finds scene 0, no device and no sound, and does nothing).
 void ShutdownGame() {
     SetScene(SCENE_IDLE);
-    EndTimerPeriod();
     DestroyGameWorld();  // the stage buffers and the actor pool
     FreeArchive();
     ReleaseSound();

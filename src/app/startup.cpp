@@ -2,7 +2,6 @@
 #include "app/world_storage.hpp"
 #include "frontend/frontend.hpp"
 #include "platform/archive.hpp"
-#include "platform/clock.hpp"
 #include "platform/graphics.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/memory.hpp"
@@ -37,7 +36,7 @@ static void InitGameState() {
 }
 
 // A fatal failure: message box, release what the earlier steps made, destroy
-// the window (which queues the quit message, so the loop ends with code 0).
+// the window (so the loop ends at once, with code 0).
 static void FailStartup(const char* message) {
     ShowErrorBox(message);
     DestroyGameWorld();
@@ -70,7 +69,6 @@ static bool StartResources() {
         return false;
     }
     SetScene(SCENE_TITLE);
-    BeginTimerPeriod();
     return true;
 }
 
@@ -80,7 +78,7 @@ bool StartGame() {
     if (!CreateMainWindow()) return false;
     InitGameState();
     // The window is shown only when everything started; after a failure it is
-    // already gone and only the quit message is left.
+    // already gone and the loop ends without a frame.
     if (StartResources()) ShowMainWindow();
     return true;
 }

@@ -31,12 +31,7 @@ static const FrameClock kRealClock{&SdlNow, &SdlSleep};
 static FrameClock frameClock = kRealClock;
 static bool replacedClock = false;
 
-uint32_t TimeGetTime() { return frameClock.now(); }
-
-// SDL's clock already counts whole milliseconds at full resolution, so there
-// is no timer period to raise or restore.
-void BeginTimerPeriod() {}
-void EndTimerPeriod() {}
+uint32_t NowMs() { return frameClock.now(); }
 
 void WaitForFrameEnd(uint32_t t0) {
     if (!replacedClock && !Backend().waitsForFrames) return;

@@ -4,9 +4,7 @@
 namespace q {
 
 // Milliseconds from an unsigned 32-bit clock; differences wrap harmlessly.
-uint32_t TimeGetTime();
-void BeginTimerPeriod();
-void EndTimerPeriod();
+uint32_t NowMs();
 
 // Waits until at least 16.666666 ms (so 17 whole ms) have passed since t0:
 // sleeps until about 1 ms before the deadline, spins the rest. A late frame

@@ -23,13 +23,12 @@ namespace q {
 namespace {
 
 constexpr float kAtlasSpace = float(atlas::kSide);
-// Sprite vertices place pixel centres on whole coordinates; SDL places them
-// on half-integers.
-constexpr float kPixelCentreShift = 0.5f;
-// Point sampling at an exact texel edge can land on either texel depending on
-// rounding; moving the picture this little to the left and up makes every
-// pixel sample just inside the texel it is meant to show.
-constexpr float kPointSampleNudge = 1.0f / 64.0f;
+// Where in the picture a pixel takes its colour from: with linear filtering,
+// around the pixel's centre; with point sampling, the texel under the pixel's
+// top-left corner, nudged a 64th of a pixel inside it so that rounding never
+// picks the neighbour. The renderer samples at pixel centres, so a
+// point-sampled sprite is moved right and down by just under half a pixel.
+constexpr float kPointSampleShift = 0.5f - 1.0f / 64.0f;
 // Room for several full play fields (1240 tiles, 400 actors, HUD each) in one
 // frame, so that drawing never allocates after start-up.
 constexpr size_t kQuadReserve = 8192;
@@ -288,14 +287,13 @@ PresentResult PresentFrame() {
 
 namespace render {
 
-void QueueQuad(const SpriteVertex v[4]) {
+void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     if (!device.inFrame) return;
-    // Sprites are axis-aligned: corner 0 is the top-left, corner 2 the bottom-right.
-    const float shift = kPixelCentreShift - (settings.linearFilter ? 0.0f : kPointSampleNudge);
-    float x0 = v[0].x + shift, x1 = v[2].x + shift;
-    float y0 = v[0].y + shift, y1 = v[2].y + shift;
-    float u0 = v[0].u * device.uScale, u1 = v[2].u * device.uScale;
-    float t0 = v[0].v * device.vScale, t1 = v[2].v * device.vScale;
+    const float shift = settings.linearFilter ? 0.0f : kPointSampleShift;
+    float x0 = float(dest.left) + shift, x1 = float(dest.right) + shift;
+    float y0 = float(dest.top) + shift, y1 = float(dest.bottom) + shift;
+    float u0 = float(src.left) / kAtlasSpace * device.uScale, u1 = float(src.right) / kAtlasSpace * device.uScale;
+    float t0 = float(src.top) / kAtlasSpace * device.vScale, t1 = float(src.bottom) / kAtlasSpace * device.vScale;
     if (!ClipToTexture(x0, x1, u0, u1) || !ClipToTexture(y0, y1, t0, t1)) return;
     if (device.snapToPixels) {
         x0 = SnapToPixel(x0);
@@ -303,13 +301,12 @@ void QueueQuad(const SpriteVertex v[4]) {
         y0 = SnapToPixel(y0);
         y1 = SnapToPixel(y1);
     }
-    const uint32_t c = v[0].diffuse;
-    const SDL_Color colour{Uint8(c >> 16), Uint8(c >> 8), Uint8(c), Uint8(c >> 24)};
+    const SDL_Color tint{Uint8(colour >> 16), Uint8(colour >> 8), Uint8(colour), Uint8(colour >> 24)};
     const int base = int(vertices.size());
-    vertices.push_back(SDL_Vertex{{x0, y0}, colour, {u0, t0}});
-    vertices.push_back(SDL_Vertex{{x1, y0}, colour, {u1, t0}});
-    vertices.push_back(SDL_Vertex{{x1, y1}, colour, {u1, t1}});
-    vertices.push_back(SDL_Vertex{{x0, y1}, colour, {u0, t1}});
+    vertices.push_back(SDL_Vertex{{x0, y0}, tint, {u0, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y0}, tint, {u1, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y1}, tint, {u1, t1}});
+    vertices.push_back(SDL_Vertex{{x0, y1}, tint, {u0, t1}});
     const int fan[6] = {0, 1, 2, 0, 2, 3};
     for (int i : fan) indices.push_back(base + i);
 }

@@ -9,14 +9,14 @@
 
 namespace q::headless {
 
-constexpr int kVirtualKeys = 256;
+constexpr int kKeyCodes = 256;
 
 static bool windowOpen = false;
 static bool failNextWindow = false;
 static bool closeRequested = false;
 static int desktopWidth = 1920;
 static int desktopHeight = 1080;
-static std::array<bool, kVirtualKeys> keysDown{};
+static std::array<bool, kKeyCodes> keysDown{};
 static std::vector<std::string> messageBoxes;
 
 bool CreateWindow() {
@@ -63,16 +63,16 @@ void ShowErrorBox(const char* text) {
 const std::vector<std::string>& MessageBoxes() { return messageBoxes; }
 void ClearMessageBoxes() { messageBoxes.clear(); }
 
-void SetKey(int32_t virtualKey, bool down) {
-    if (virtualKey < 0 || virtualKey >= kVirtualKeys) return;
-    keysDown[static_cast<std::size_t>(virtualKey)] = down;
+void SetKey(int32_t key, bool down) {
+    if (key < 0 || key >= kKeyCodes) return;
+    keysDown[static_cast<std::size_t>(key)] = down;
 }
 
 void ReleaseAllKeys() { keysDown.fill(false); }
 
-bool KeyDown(int32_t virtualKey) {
-    if (virtualKey < 0 || virtualKey >= kVirtualKeys) return false;
-    return keysDown[static_cast<std::size_t>(virtualKey)];
+bool KeyDown(int32_t key) {
+    if (key < 0 || key >= kKeyCodes) return false;
+    return keysDown[static_cast<std::size_t>(key)];
 }
 
 }  // namespace q::headless

@@ -7,16 +7,16 @@ namespace q {
 constexpr uint16_t kKeyDown = 0x80;
 
 static constexpr int32_t kDefaultKeys[kButtonCount] = {
-    VK_RETURN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_UP, VK_CONTROL, VK_ESCAPE, VK_Z, VK_SPACE,
+    KEY_ENTER, KEY_RIGHT, KEY_LEFT, KEY_DOWN, KEY_UP, KEY_CTRL, KEY_ESCAPE, KEY_Z, KEY_SPACE,
 };
 
 KeyBinding keyBindings[kButtonCount];
 int32_t actionKeyChoice = kSpaceChoice;
 
-int32_t KeyChoiceVirtualKey(int choice) {
-    if (choice >= 0 && choice < kSpaceChoice) return VK_A + choice;
-    if (choice == kShiftChoice) return VK_SHIFT;
-    return VK_SPACE;
+int32_t KeyOfChoice(int choice) {
+    if (choice >= 0 && choice < kSpaceChoice) return KEY_A + choice;
+    if (choice == kShiftChoice) return KEY_SHIFT;
+    return KEY_SPACE;
 }
 
 void InitKeyBindings() {
@@ -24,20 +24,20 @@ void InitKeyBindings() {
     for (int i = 0; i < kButtonCount; ++i) {
         keyBindings[i].current = 0;
         keyBindings[i].previous = kKeyDown;
-        keyBindings[i].virtualKey = kDefaultKeys[i];
+        keyBindings[i].key = kDefaultKeys[i];
     }
     actionKeyChoice = kSpaceChoice;
 }
 
 void ChooseActionKey(int choice) {
     actionKeyChoice = choice;
-    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(choice);
+    keyBindings[ButtonAction].key = KeyOfChoice(choice);
 }
 
 void PollKeys() {
     for (KeyBinding& key : keyBindings) {
         key.previous = key.current;
-        key.current = VirtualKeyDown(key.virtualKey) ? kKeyDown : 0;
+        key.current = KeyDown(key.key) ? kKeyDown : 0;
     }
 }
 
@@ -52,6 +52,6 @@ bool IsHeld(int button) {
     return (keyBindings[button].current & kKeyDown) != 0;
 }
 
-bool VirtualKeyDown(int32_t virtualKey) { return Backend().keyDown(virtualKey); }
+bool KeyDown(int32_t key) { return Backend().keyDown(key); }
 
 }  // namespace q

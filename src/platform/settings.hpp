@@ -7,7 +7,7 @@ struct GameSettings {
     int32_t windowed = 1;      // exactly 1: window; anything else: full screen
     int32_t colorDepth32 = 1;  // full screen only: nonzero 32-bit, 0 16-bit (RGB565)
     int32_t vsync = 1;
-    int32_t linearFilter = 1;  // nonzero: linear filtering and the half-pixel offset
+    int32_t linearFilter = 1;  // nonzero: linear filtering, else point sampling
 };
 
 // The display settings the device is made with; the options screen changes

@@ -9,15 +9,8 @@ namespace q {
 // The colour that draws a picture as it is, fully opaque.
 constexpr uint32_t kUntinted = 0xFFFFFFFFu;
 
-struct SpriteVertex {
-    float x, y, z, rhw;
-    uint32_t diffuse;
-    float u, v;
-};
-
-// The four vertices DrawSprite submits (fan order, pixel offset applied).
-void BuildSpriteVertices(const Rect& dest, const Rect& src, uint32_t colour, SpriteVertex out[4]);
-
+// Draws the atlas rectangle src stretched over the screen rectangle dest,
+// each texel multiplied by colour (ARGB).
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour);
 
 // While one of these lives, DrawSprite does nothing: the world's draw pass

@@ -4,12 +4,12 @@
 
 namespace q {
 
-// Destroying the window queues the quit message; the message loop takes it
-// on its next pass. Its code (the quit's wParam) is always 0.
-static bool quitQueued = false;
+// Destroying the window ends the game loop: the next PumpWindowEvents
+// reports it, once.
+static bool quitPending = false;
 
 bool CreateMainWindow() {
-    quitQueued = false;
+    quitPending = false;
     return Backend().createWindow();
 }
 
@@ -19,7 +19,7 @@ void DestroyMainWindow() {
     // Only a window that exists is destroyed, so a second Shutdown queues nothing.
     if (!HasMainWindow()) return;
     Backend().destroyWindow();
-    quitQueued = true;
+    quitPending = true;
 }
 
 bool HasMainWindow() { return Backend().hasWindow(); }
@@ -40,8 +40,8 @@ void ShowErrorBox(const char* text) { Backend().showErrorBox(text); }
 
 bool PumpWindowEvents(void (*onClose)()) {
     Backend().pumpEvents(onClose);
-    if (!quitQueued) return false;
-    quitQueued = false;
+    if (!quitPending) return false;
+    quitPending = false;
     return true;
 }
 

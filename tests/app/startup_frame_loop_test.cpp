@@ -78,7 +78,7 @@ TEST_F(ShellFrameTest, TheFrameLoopItselfNeverPollsKeys) {
     };
     InitKeyBindings();
     SetScene(SCENE_TITLE);  // a scene that does not poll
-    headless::SetKey(VK_ESCAPE, true);
+    headless::SetKey(KEY_ESCAPE, true);
     int exitCode = -1;
     for (int i = 0; i < 3; ++i) GameLoopStep(&exitCode);
     EXPECT_FALSE(IsHeld(ButtonEscape));

@@ -121,8 +121,8 @@ public:
     }
     // Moves a menu's cursor to `item`, then confirms until `scene` shows.
     bool Choose(Menu& menu, int item, int scene) {
-        for (int i = 0; i < 2 * menu.itemCount && menu.cursor != item; ++i) Tap(VK_DOWN, 1, 3);
-        return menu.cursor == item && PressUntil(VK_RETURN, scene);
+        for (int i = 0; i < 2 * menu.itemCount && menu.cursor != item; ++i) Tap(KEY_DOWN, 1, 3);
+        return menu.cursor == item && PressUntil(KEY_ENTER, scene);
     }
 
     const std::map<RectKey, int>& Drawn() const { return drawn_; }
@@ -196,18 +196,18 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     // The screens reached from the title, each shown in all its states.
     ASSERT_TRUE(tour.Choose(mainMenu, 3, SCENE_OPTIONS)) << tour.Trace();
     for (int row = 0; row < 7; ++row) {
-        tour.Tap(VK_RIGHT, 2, 4);
-        tour.Tap(VK_DOWN, 1, 4);
+        tour.Tap(KEY_RIGHT, 2, 4);
+        tour.Tap(KEY_DOWN, 1, 4);
     }
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(mainMenu, 5, SCENE_KEY_CONFIG)) << tour.Trace();
-    tour.Tap(VK_RIGHT, 28, 3);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 28, 3);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(mainMenu, 6, SCENE_HELP)) << tour.Trace();
-    tour.Tap(VK_RIGHT, 15, 30);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 15, 30);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(mainMenu, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
     tour.Frames(40);
@@ -217,54 +217,54 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     // A game on the showcase floor: sleep, the map view, pause, a lift, a retry.
     ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     tour.Frames(2 * 400 + 40);
-    tour.Tap(VK_CONTROL);
+    tour.Tap(KEY_CTRL);
     ASSERT_EQ(CurrentScene(), SCENE_MAP_VIEW);
-    tour.Hold(VK_UP, 90);
-    tour.Hold(VK_DOWN, 90);
-    ASSERT_TRUE(tour.PressUntil(VK_CONTROL, SCENE_MAP_RETURN)) << tour.Trace();
+    tour.Hold(KEY_UP, 90);
+    tour.Hold(KEY_DOWN, 90);
+    ASSERT_TRUE(tour.PressUntil(KEY_CTRL, SCENE_MAP_RETURN)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(pauseMenu, 0, SCENE_PLAY)) << tour.Trace();
-    tour.Hold(VK_RIGHT, 20);
-    tour.Tap(VK_SPACE, 1, 40);
-    tour.Hold(VK_RIGHT, 20);
-    tour.Tap(VK_SPACE, 1, 40);
+    tour.Hold(KEY_RIGHT, 20);
+    tour.Tap(KEY_SPACE, 1, 40);
+    tour.Hold(KEY_RIGHT, 20);
+    tour.Tap(KEY_SPACE, 1, 40);
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(pauseMenu, 1, SCENE_RESULT)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(pauseMenu, 2, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // Floors 55 and 56 walked through with the third character, then the ending.
     ASSERT_TRUE(tour.Choose(mainMenu, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
-    tour.Tap(VK_RIGHT, 12, 3);
-    tour.Tap(VK_LEFT, 14, 3);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 12, 3);
+    tour.Tap(KEY_LEFT, 14, 3);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
     ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
-    tour.Tap(VK_LEFT, 1, 40);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
-    headless::SetKey(VK_RIGHT, true);
+    tour.Tap(KEY_LEFT, 1, 40);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
+    headless::SetKey(KEY_RIGHT, true);
     ASSERT_TRUE(tour.WaitFor(SCENE_ENDING)) << tour.Trace();
-    headless::SetKey(VK_RIGHT, false);
+    headless::SetKey(KEY_RIGHT, false);
     tour.Frames(200);
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // The demo of the showcase floor.
     ASSERT_TRUE(tour.Choose(mainMenu, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
-    tour.Tap(VK_RIGHT, 1, 40);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 1, 40);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     tour.Frames(300);
 

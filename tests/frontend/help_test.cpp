@@ -39,18 +39,18 @@ TEST_F(HelpTest, FirstPageSlidesInOverTwentyEightFrames) {
 }
 
 TEST_F(HelpTest, PagesWrapBothWays) {
-    Tap(VK_LEFT);
+    Tap(KEY_LEFT);
     EXPECT_EQ(helpCursor, 14);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     EXPECT_EQ(helpCursor, 0);
-    Frame(HelpUpdate, {VK_RIGHT});
+    Frame(HelpUpdate, {KEY_RIGHT});
     EXPECT_EQ(helpCursor, 1);
     EXPECT_TRUE(SoundRequested(0));
 }
 
 TEST_F(HelpTest, LeavingPageSlidesOutWhileTheNewOneComesIn) {
     Idle(HelpUpdate, 30);
-    Frame(HelpUpdate, {VK_RIGHT});
+    Frame(HelpUpdate, {KEY_RIGHT});
     EXPECT_EQ(helpPages[0].pictureY, 82);
     EXPECT_EQ(helpPages[0].captionY, 270);
     EXPECT_EQ(helpPages[1].pictureY, -120);
@@ -62,10 +62,10 @@ TEST_F(HelpTest, LeavingPageSlidesOutWhileTheNewOneComesIn) {
 }
 
 TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
-    Tap(VK_RIGHT);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
+    Tap(KEY_RIGHT);
     Idle(HelpUpdate, 30);
-    Frame(HelpUpdate, {VK_RETURN});
+    Frame(HelpUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(helpCursor, 0);
     EXPECT_EQ(helpPages[2].pictureY, 90) << "pages keep their place between visits";
@@ -75,12 +75,12 @@ TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
 }
 
 TEST_F(HelpTest, EscapeDoesNothing) {
-    Frame(HelpUpdate, {VK_ESCAPE});
+    Frame(HelpUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_HELP);
 }
 
 TEST_F(HelpTest, ShownPageIsDrawnLastOverTheOthers) {
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     auto draws = Draws(HelpDraw);
     ASSERT_EQ(draws.size(), 1u + 2u * kHelpPageCount + 1u);
     const DrawCall& picture = draws[draws.size() - 3];

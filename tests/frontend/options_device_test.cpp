@@ -52,11 +52,11 @@ protected:
         const uint32_t before = DevicesCreated();
         ActOptions();
         for (int i = 0; i < row; ++i) {
-            Frame(OptionsUpdate, {VK_DOWN});
+            Frame(OptionsUpdate, {KEY_DOWN});
             Frame(OptionsUpdate);
         }
-        Frame(OptionsUpdate, {VK_LEFT});
-        Frame(OptionsUpdate, {VK_RETURN});
+        Frame(OptionsUpdate, {KEY_LEFT});
+        Frame(OptionsUpdate, {KEY_ENTER});
         Frame(OptionsUpdate);
         return DevicesCreated() - before;
     }
@@ -85,7 +85,7 @@ TEST_F(OptionsDeviceTest, VsyncMakesANewDevice) {
 TEST_F(OptionsDeviceTest, LeavingWithoutChangesKeepsTheDevice) {
     const uint32_t before = DevicesCreated();
     ActOptions();
-    Frame(OptionsUpdate, {VK_Z});
+    Frame(OptionsUpdate, {KEY_Z});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(DevicesCreated(), before);
 }

@@ -41,12 +41,12 @@ protected:
     // Moves the cursor down to `row` from the top.
     static void GoToRow(int row) {
         for (int i = 0; i < row; ++i) {
-            Frame(OptionsUpdate, {VK_DOWN});
+            Frame(OptionsUpdate, {KEY_DOWN});
             Frame(OptionsUpdate);
         }
     }
     static void Toggle() {
-        Frame(OptionsUpdate, {VK_RIGHT});
+        Frame(OptionsUpdate, {KEY_RIGHT});
         Frame(OptionsUpdate);
     }
     GameSettings savedSettings;
@@ -65,7 +65,7 @@ TEST_F(OptionsTest, TogglesTakeEffectOnlyOnLeaving) {
     Toggle();  // chasers
     EXPECT_TRUE(EffectsEnabled());
     EXPECT_TRUE(ChasersEnabled());
-    Frame(OptionsUpdate, {VK_RETURN});
+    Frame(OptionsUpdate, {KEY_ENTER});
     EXPECT_FALSE(EffectsEnabled());
     EXPECT_FALSE(ChasersEnabled());
     EXPECT_TRUE(MusicEnabled());
@@ -76,7 +76,7 @@ TEST_F(OptionsTest, TogglesTakeEffectOnlyOnLeaving) {
 TEST_F(OptionsTest, EachRowSetsItsOwnSettingOnly) {
     GoToRow(5);
     Toggle();
-    Frame(OptionsUpdate, {VK_Z});
+    Frame(OptionsUpdate, {KEY_Z});
     EXPECT_EQ(settings.linearFilter, 0);
     EXPECT_EQ(settings.windowed, 1);
     EXPECT_EQ(settings.colorDepth32, 1);
@@ -89,30 +89,30 @@ TEST_F(OptionsTest, EachRowSetsItsOwnSettingOnly) {
 TEST_F(OptionsTest, ToggledTwiceIsUnchanged) {
     GoToRow(2);
     Toggle();
-    Frame(OptionsUpdate, {VK_LEFT});
-    Frame(OptionsUpdate, {VK_RETURN});
+    Frame(OptionsUpdate, {KEY_LEFT});
+    Frame(OptionsUpdate, {KEY_ENTER});
     EXPECT_EQ(settings.windowed, 1);
 }
 
 TEST_F(OptionsTest, CursorWrapsAndDownWithRightTogglesTheNewRow) {
-    Frame(OptionsUpdate, {VK_UP});
+    Frame(OptionsUpdate, {KEY_UP});
     EXPECT_EQ(optionsCursor, 6);
     EXPECT_TRUE(SoundRequested(0));
-    Frame(OptionsUpdate, {VK_DOWN, VK_RIGHT});
+    Frame(OptionsUpdate, {KEY_DOWN, KEY_RIGHT});
     EXPECT_EQ(optionsCursor, 0);
     EXPECT_EQ(optionRows[0].value, 0);
     EXPECT_EQ(optionRows[6].value, 1);
 }
 
 TEST_F(OptionsTest, RightAndLeftTogetherCancel) {
-    Frame(OptionsUpdate, {VK_RIGHT, VK_LEFT});
+    Frame(OptionsUpdate, {KEY_RIGHT, KEY_LEFT});
     EXPECT_EQ(optionRows[0].value, 1);
     EXPECT_TRUE(SoundRequested(0));
 }
 
 TEST_F(OptionsTest, EscapeDoesNotLeave) {
     Toggle();
-    Frame(OptionsUpdate, {VK_ESCAPE});
+    Frame(OptionsUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_OPTIONS);
     EXPECT_TRUE(EffectsEnabled());
 }

@@ -64,7 +64,7 @@ TEST_F(WheelTest, PlacesFollowTheCircleTruncatedTowardZero) {
 }
 
 TEST_F(WheelTest, RightBringsCharacterOneToTheFrontInTwelveFrames) {
-    Frame(Step, {VK_RIGHT});
+    Frame(Step, {KEY_RIGHT});
     EXPECT_TRUE(SoundRequested(0));
     Idle(Step, 11);
     EXPECT_NE(wheelEntries[1].angle, 90);
@@ -81,18 +81,18 @@ TEST_F(WheelTest, RightBringsCharacterOneToTheFrontInTwelveFrames) {
 }
 
 TEST_F(WheelTest, LeftTurnsTheOtherWay) {
-    Frame(Step, {VK_LEFT});
+    Frame(Step, {KEY_LEFT});
     Idle(Step, 13);
     EXPECT_EQ(FrontEntry(), 2);
     EXPECT_EQ(character, 2);
 }
 
 TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
-    Frame(Step, {VK_RIGHT});
+    Frame(Step, {KEY_RIGHT});
     Frame(Step);
-    Frame(Step, {VK_LEFT});
+    Frame(Step, {KEY_LEFT});
     Frame(Step);
-    Frame(Step, {VK_RETURN});
+    Frame(Step, {KEY_ENTER});
     EXPECT_EQ(confirmed, 0);
     EXPECT_FALSE(SoundRequested(0));
     Idle(Step, 20);
@@ -102,14 +102,14 @@ TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
 
 TEST_F(WheelTest, EnterWithATurnKeyConfirmsTheCharacterInFront) {
     Idle(Step, 2);
-    Frame(Step, {VK_RIGHT, VK_RETURN});
+    Frame(Step, {KEY_RIGHT, KEY_ENTER});
     EXPECT_EQ(confirmed, 1);
     EXPECT_EQ(character, 0);
     EXPECT_EQ(wheelEntries[0].handler, &WheelTurn) << "the turn still starts";
 }
 
 TEST_F(WheelTest, RightAndLeftTogetherTurnWithTheLaterKey) {
-    Frame(Step, {VK_RIGHT, VK_LEFT});
+    Frame(Step, {KEY_RIGHT, KEY_LEFT});
     for (const WheelEntry& e : wheelEntries) EXPECT_EQ(e.angleStep, 10);
 }
 
@@ -134,9 +134,9 @@ TEST_F(WheelTest, ChosenPortraitSlidesInAndFadesUp) {
 
 TEST_F(WheelTest, EscapeLeavesForTheTitleEvenMidTurn) {
     SetScene(SCENE_CHARACTER_SELECT);
-    Frame(CharacterSelectUpdate, {VK_RIGHT});
+    Frame(CharacterSelectUpdate, {KEY_RIGHT});
     Frame(CharacterSelectUpdate);
-    Frame(CharacterSelectUpdate, {VK_ESCAPE});
+    Frame(CharacterSelectUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }
 

@@ -105,6 +105,25 @@ TEST_F(GraphicsTest, LinearFilteredSpritesAtTheirOwnSizeAreCrispToo) {
     EXPECT_EQ(At(frame, 132, 100), kBlack);
 }
 
+TEST_F(GraphicsTest, AnEnlargedSpriteCoversExactlyItsDestinationWithEitherFilter) {
+    Picture white{16, 16, std::vector<uint8_t>(16 * 16 * 4, 255)};
+    for (int filter : {0, 1}) {
+        SCOPED_TRACE(filter ? "linear" : "point");
+        settings.linearFilter = filter;
+        ASSERT_TRUE(UseAtlas(white));
+        // 6 x 4 texels three times enlarged: 18 x 12 pixels at (50, 60).
+        const auto frame = Frame([] { DrawSpriteAt(50, 60, 3, kWhite, Rect{4, 4, 10, 8}); });
+        int wrong = 0;
+        for (int y = 60; y < 72; ++y)
+            for (int x = 50; x < 68; ++x) wrong += (At(frame, x, y) & 0xFFFFFF) != 0xFFFFFF;
+        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(At(frame, 49, 65), kBlack);
+        EXPECT_EQ(At(frame, 68, 65), kBlack);
+        EXPECT_EQ(At(frame, 55, 59), kBlack);
+        EXPECT_EQ(At(frame, 55, 72), kBlack);
+    }
+}
+
 TEST_F(GraphicsTest, ANonPowerOfTwoAtlasLandsAtTheTopLeftWithNothingAroundIt) {
     settings.linearFilter = 0;
     const Picture atlas = PatternPicture(100, 60);

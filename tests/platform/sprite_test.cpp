@@ -30,43 +30,6 @@ protected:
     GameSettings saved;
 };
 
-TEST_F(SpriteTest, WithLinearFilteringVerticesSitHalfAPixelUpAndLeft) {
-    settings.linearFilter = 1;
-    SpriteVertex v[4];
-    BuildSpriteVertices(Rect{10, 10, 26, 42}, Rect{100, 200, 116, 232}, 0x80FF0000u, v);
-    const float expected[4][2] = {{9.5f, 9.5f}, {25.5f, 9.5f}, {25.5f, 41.5f}, {9.5f, 41.5f}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(v[i].x, expected[i][0]) << i;
-        EXPECT_EQ(v[i].y, expected[i][1]) << i;
-        EXPECT_EQ(v[i].z, 0.0f);
-        EXPECT_EQ(v[i].rhw, 1.0f);
-        EXPECT_EQ(v[i].diffuse, 0x80FF0000u);
-    }
-}
-
-TEST_F(SpriteTest, WithoutLinearFilteringVerticesSitOnTheWholePixels) {
-    settings.linearFilter = 0;
-    SpriteVertex v[4];
-    BuildSpriteVertices(Rect{10, 10, 26, 42}, Rect{100, 200, 116, 232}, 0xFFFFFFFFu, v);
-    EXPECT_EQ(v[0].x, 10.0f);
-    EXPECT_EQ(v[0].y, 10.0f);
-    EXPECT_EQ(v[2].x, 26.0f);
-    EXPECT_EQ(v[2].y, 42.0f);
-}
-
-TEST_F(SpriteTest, TextureCoordinatesGoClockwiseInTheAtlasSpace) {
-    SpriteVertex v[4];
-    BuildSpriteVertices(Rect{0, 0, 16, 32}, Rect{1024, 512, 1040, 544}, 0xFFFFFFFFu, v);
-    EXPECT_EQ(v[0].u, 0.5f);
-    EXPECT_EQ(v[0].v, 0.25f);
-    EXPECT_EQ(v[1].u, 1040.0f / 2048.0f);
-    EXPECT_EQ(v[1].v, 0.25f);
-    EXPECT_EQ(v[2].u, 1040.0f / 2048.0f);
-    EXPECT_EQ(v[2].v, 544.0f / 2048.0f);
-    EXPECT_EQ(v[3].u, 0.5f);
-    EXPECT_EQ(v[3].v, 544.0f / 2048.0f);
-}
-
 TEST_F(SpriteTest, DrawSpriteAtEnlargesByTheScale) {
     DrawSpriteAt(30, 40, 3, 0xFFFFFFFFu, Rect{5, 6, 15, 10});
     const auto d = Recorded();

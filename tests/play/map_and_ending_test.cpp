@@ -20,9 +20,9 @@ protected:
         ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
         for (int i = 0; i < 4; ++i) Frame();
         ASSERT_EQ(logicPhase, 0);
-        Key(VK_CONTROL, true);
+        Key(KEY_CTRL, true);
         Frame();
-        Key(VK_CONTROL, false);
+        Key(KEY_CTRL, false);
         ASSERT_EQ(CurrentScene(), SCENE_MAP_VIEW);
     }
     // The player's place on the floor, which no view change may move.
@@ -32,7 +32,7 @@ protected:
 TEST_F(PlayMapView, DownScrollsFourPixelsAFrameToTheLowestViewAndActorsKeepTheirPlaces) {
     OpenMapView();
     const int worldY = PlayerWorldY();
-    Key(VK_DOWN, true);
+    Key(KEY_DOWN, true);
     Frame();
     EXPECT_EQ(W().scrollY, 4);
     EXPECT_EQ(PlayerWorldY(), worldY);
@@ -43,20 +43,20 @@ TEST_F(PlayMapView, DownScrollsFourPixelsAFrameToTheLowestViewAndActorsKeepTheir
 
 TEST_F(PlayMapView, DownHeldAtTheBottomBlocksUpUntilReleased) {
     OpenMapView();
-    Key(VK_DOWN, true);
+    Key(KEY_DOWN, true);
     for (int i = 0; i < 40; ++i) Frame();
     ASSERT_EQ(W().scrollY, 144);
-    Key(VK_UP, true);
+    Key(KEY_UP, true);
     for (int i = 0; i < 5; ++i) Frame();
     EXPECT_EQ(W().scrollY, 144) << "Down wins while both are held";
-    Key(VK_DOWN, false);
+    Key(KEY_DOWN, false);
     Frame();
     EXPECT_EQ(W().scrollY, 140);
 }
 
 TEST_F(PlayMapView, UpStopsAtTheTop) {
     OpenMapView();
-    Key(VK_UP, true);
+    Key(KEY_UP, true);
     for (int i = 0; i < 3; ++i) Frame();
     EXPECT_EQ(W().scrollY, 0);
 }
@@ -65,11 +65,11 @@ TEST_F(PlayMapView, LeavingRestoresTheViewExactlyFourPixelsAFrameThenPlays) {
     OpenMapView();
     const int savedY = W().scrollY;
     const int playerY = Player()->y;
-    Key(VK_DOWN, true);
+    Key(KEY_DOWN, true);
     for (int i = 0; i < 9; ++i) Frame();
-    Key(VK_DOWN, false);
+    Key(KEY_DOWN, false);
     ASSERT_EQ(W().scrollY, savedY + 36);
-    Key(VK_CONTROL, true);
+    Key(KEY_CTRL, true);
     const std::set<int> sounds = Frame();
     EXPECT_TRUE(sounds.count(10));
     EXPECT_EQ(CurrentScene(), SCENE_MAP_RETURN);
@@ -124,9 +124,9 @@ TEST_F(PlayEnding, TheViewRisesAPixelAFrameAndEscWaitsForTheTop) {
     ASSERT_EQ(W().scrollY, 32);
     const int playerY = Player()->y;
     EXPECT_FALSE(EndingPicturesDrawn());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
-    Key(VK_ESCAPE, false);
+    Key(KEY_ESCAPE, false);
     EXPECT_EQ(W().scrollY, 31);
     EXPECT_EQ(Player()->y, playerY + 1);
     EXPECT_EQ(CurrentScene(), SCENE_ENDING) << "Esc before the top does nothing";
@@ -134,7 +134,7 @@ TEST_F(PlayEnding, TheViewRisesAPixelAFrameAndEscWaitsForTheTop) {
     EXPECT_EQ(W().scrollY, 0);
     EXPECT_EQ(Player()->y, playerY + 32);
     EXPECT_TRUE(EndingPicturesDrawn());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(ActiveCount(W()), 0);
@@ -143,7 +143,7 @@ TEST_F(PlayEnding, TheViewRisesAPixelAFrameAndEscWaitsForTheTop) {
 TEST_F(PlayEnding, AnEndingThatStartsAtTheTopShowsItsPicturesAtOnce) {
     StartTheEnding(0);
     EXPECT_TRUE(EndingPicturesDrawn());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }
@@ -160,7 +160,7 @@ TEST_F(PlayEnding, AnEndingFloorStartingAboveTheTopStillLetsEscLeave) {
     if (CurrentScene() == SCENE_TITLE) GTEST_SKIP() << "the floor reader refuses a negative start row";
     ASSERT_TRUE(RunUntilScene(SCENE_ENDING));
     Frame();
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }

@@ -20,9 +20,9 @@ protected:
 };
 
 TEST_F(CommandsKeys, ActionGoingDownBeatsEveryDirection) {
-    Down(VK_RIGHT);
-    Down(VK_UP);
-    Down(VK_SPACE);
+    Down(KEY_RIGHT);
+    Down(KEY_UP);
+    Down(KEY_SPACE);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_ACTION);
     PollKeys();  // the action key is still down but no longer pressed
@@ -30,18 +30,18 @@ TEST_F(CommandsKeys, ActionGoingDownBeatsEveryDirection) {
 }
 
 TEST_F(CommandsKeys, LaterDirectionsWin) {
-    Down(VK_RIGHT);
-    Down(VK_LEFT);
+    Down(KEY_RIGHT);
+    Down(KEY_LEFT);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_LEFT);
-    Down(VK_DOWN);
+    Down(KEY_DOWN);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_DOWN);
-    Up(VK_LEFT);
-    Up(VK_DOWN);
+    Up(KEY_LEFT);
+    Up(KEY_DOWN);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_RIGHT);
-    Up(VK_RIGHT);
+    Up(KEY_RIGHT);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_NONE);
 }
