@@ -9,14 +9,16 @@
 #include <cstdio>
 #include <string>
 
-#include "app/scenes.hpp"
 #include "bench_data.hpp"
 #include "platform/archive.hpp"
+#include "platform/atlas_layout.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
 #include "platform/window.hpp"
+#include "play/play_field.hpp"
+#include "scene/scene.hpp"
 
 namespace {
 
@@ -26,14 +28,14 @@ constexpr int kActors = 400;
 void DrawPlayField(int frame) {
     for (int row = 0; row < kRows; ++row)
         for (int col = 0; col < kColumns; ++col) {
-            const int tile = (row * 7 + col * 3) & 31;
-            const q::Rect src{800 + (tile % 8) * 16, 284 + (tile / 8) * 16, 816 + (tile % 8) * 16, 300 + (tile / 8) * 16};
-            q::DrawSpriteBox(col * 16, row * 16 - (frame & 15), 16, 16, src);
+            // Tiles with pictures only, as the terrain draws them.
+            const int tile = 24 + ((row * 7 + col * 3) & 7);
+            q::DrawSpriteBox(col * 16, row * 16 - (frame & 15), 16, 16, q::atlas::kTiles[tile]);
         }
     for (int a = 0; a < kActors; ++a) {
         const int x = (a * 53 + frame) % 640 - 16, y = (a * 31) % 480;
-        const q::Rect src{(a % 16) * 32, (a / 16 % 8) * 32, (a % 16) * 32 + 32, (a / 16 % 8) * 32 + 32};
-        q::DrawSprite(q::Rect{x, y, x + 32, y + 32}, src, a % 5 == 0 ? 0x80FFFFFFu : 0xFFFFFFFFu);
+        const q::Rect src = q::atlas::kPoses[a % 36];
+        q::DrawSprite(q::Rect{x, y, x + 16, y + 32}, src, a % 5 == 0 ? 0x80FFFFFFu : 0xFFFFFFFFu);
     }
     q::DrawPlayHud(q::SCENE_PLAY, 42);
 }

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "platform/backend.hpp"
 #include "platform/window.hpp"
+#include "scene/scene.hpp"
 
 namespace {
 

@@ -14,15 +14,16 @@
 #include <ctime>
 #include <vector>
 
-#include "app/scenes.hpp"
 #include "bench_data.hpp"
 #include "platform/archive.hpp"
+#include "platform/atlas_layout.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
 #include "platform/window.hpp"
+#include "scene/scene.hpp"
 
 namespace {
 
@@ -51,7 +52,7 @@ bool RunOnce(const char* path, bool window, Phases* p) {
     const bool sound = q::InitSound();
     const auto t3 = Clock::now();
     q::BeginFrameDraw();
-    q::DrawScreenImage(0, 1024, 640, 1504, 0xFFFFFFFFu);
+    q::DrawScreenImage(q::atlas::kTitle, 0xFFFFFFFFu);
     q::EndFrameDraw();
     q::PresentFrame();
     const auto t4 = Clock::now();

@@ -60,7 +60,7 @@ std::unique_ptr<q::World> BusyFloor() {
     w->playMode = q::PLAY_MODE_REPLAY;
     for (int i = 0; i < q::kMaxDemoLength; ++i) w->replayBuffer[i] = (i / kWalkLength) % 2 ? q::CMD_LEFT : q::CMD_RIGHT;
     w->replayLength = q::kMaxDemoLength + 10;
-    q::ResetPlayState(*w);
+    q::ResetAttempt(*w);
     q::PopulateFloor(*w);
     return w;
 }

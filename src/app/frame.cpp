@@ -1,6 +1,5 @@
 #include "app/game.hpp"
-#include "app/scene_dispatch.hpp"
-#include "app/scenes.hpp"
+#include "app/scene_table.hpp"
 #include "platform/clock.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
@@ -8,7 +7,7 @@
 namespace q {
 
 void RunFrame() {
-    const uint32_t t0 = TimeGetTime();
+    const uint32_t t0 = NowMs();
     DrawFrame();
     UpdateFrame();
     WaitForFrameEnd(t0);
@@ -24,7 +23,7 @@ void DrawFrame() {
     if (PresentFrame() == PresentResult::DeviceLost) {
         // The device is rebuilt from scratch; a failed rebuild ends the game.
         ReleaseGraphics();
-        if (!CreateGraphics()) Shutdown();
+        if (!CreateGraphics()) ShutdownGame();
     }
 }
 

@@ -1,14 +1,13 @@
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "platform/window.hpp"
 
 namespace q {
 
-// Our quit message always carries 0.
+// However the game ends, it exits with 0.
 constexpr int kQuitCode = 0;
 
 bool GameLoopStep(int* exitCode) {
-    if (PumpWindowEvents(&Shutdown)) {
+    if (PumpWindowEvents(&ShutdownGame)) {
         *exitCode = kQuitCode;
         return true;
     }

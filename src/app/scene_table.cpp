@@ -1,8 +1,7 @@
-#include "app/scene_dispatch.hpp"
-#include "app/scenes.hpp"
-#include "platform/sound.hpp"
-#include "play/play_state.hpp"
-#include "world/actor_pool.hpp"
+#include "app/scene_table.hpp"
+
+#include "frontend/frontend.hpp"
+#include "play/play_scenes.hpp"
 
 namespace q {
 
@@ -10,7 +9,7 @@ namespace q {
 static void IdleUpdate() {}
 static void IdleDraw() {}
 
-const SceneTable sceneTable = {
+const SceneTable GameScenes = {
     {
         IdleUpdate,
         TitleUpdate,
@@ -53,26 +52,9 @@ const SceneTable sceneTable = {
     },
 };
 
-static int32_t currentScene = SCENE_IDLE;
-static const SceneTable* dispatchTable = &sceneTable;
+static const SceneTable* dispatchTable = &GameScenes;
 
 const SceneTable& DispatchTable() { return *dispatchTable; }
-void SetDispatchTable(const SceneTable* table) { dispatchTable = table ? table : &sceneTable; }
-
-void SetScene(int id) {
-    // Callers pass constants; an id outside the table is refused rather than
-    // becoming an index past its end.
-    if (id < 0 || id >= kSceneCount) return;
-    currentScene = id;
-}
-
-int CurrentScene() { return currentScene; }
-
-void ReturnToTitle() {
-    SetScene(SCENE_TITLE);
-    StopBgm();
-    StopAllSe();
-    if (HasGameWorld()) ReleaseAllActors(GameWorld());
-}
+void SetDispatchTable(const SceneTable* table) { dispatchTable = table ? table : &GameScenes; }
 
 }  // namespace q

@@ -1,19 +1,18 @@
-#include "app/scenes.hpp"
+#include "app/game.hpp"
 #include "app/world_storage.hpp"
 #include "platform/archive.hpp"
-#include "platform/clock.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/window.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
 // Every release checks what it holds, so this may follow a partial start-up,
 // run twice, or run in the middle of a frame (the rest of that frame then
 // finds scene 0, no device and no sound, and does nothing).
-void Shutdown() {
+void ShutdownGame() {
     SetScene(SCENE_IDLE);
-    EndTimerPeriod();
     DestroyGameWorld();  // the stage buffers and the actor pool
     FreeArchive();
     ReleaseSound();

@@ -1,9 +1,7 @@
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "app/world_storage.hpp"
 #include "frontend/frontend.hpp"
 #include "platform/archive.hpp"
-#include "platform/clock.hpp"
 #include "platform/graphics.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/memory.hpp"
@@ -11,6 +9,7 @@
 #include "platform/sound.hpp"
 #include "platform/window.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
 namespace q {
@@ -25,6 +24,10 @@ static void InitGameState() {
     InitMenus();
     InitKeyBindings();
     character = 0;
+    // The option switches are not saved: every run starts with them on.
+    SetEffectsEnabled(true);
+    SetMusicEnabled(true);
+    SetChasersEnabled(true);
     LoadSettings();
     InitOptionRows();
     InitHelpPages();
@@ -33,7 +36,7 @@ static void InitGameState() {
 }
 
 // A fatal failure: message box, release what the earlier steps made, destroy
-// the window (which queues the quit message, so the loop ends with code 0).
+// the window (so the loop ends at once, with code 0).
 static void FailStartup(const char* message) {
     ShowErrorBox(message);
     DestroyGameWorld();
@@ -66,15 +69,16 @@ static bool StartResources() {
         return false;
     }
     SetScene(SCENE_TITLE);
-    BeginTimerPeriod();
     return true;
 }
 
 bool StartGame() {
+    // From here on a quit chosen anywhere in the game ends the program.
+    SetShutdownHandler(ShutdownGame);
     if (!CreateMainWindow()) return false;
     InitGameState();
     // The window is shown only when everything started; after a failure it is
-    // already gone and only the quit message is left.
+    // already gone and the loop ends without a frame.
     if (StartResources()) ShowMainWindow();
     return true;
 }

@@ -1,21 +1,18 @@
 // The character selection scene: the wheel, the name of the character in
 // front and its portrait.
-#include "app/scenes.hpp"
 #include "frontend/character_wheel.hpp"
-#include "play/play_state.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
 namespace {
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr Rect kHeading{1213, 98, 1399, 125};
 constexpr int kHeadingY = 50;
 constexpr int kFigureWidth = 32;
 constexpr int kFigureHeight = 64;
 constexpr int kNameY = 400;
-constexpr int kFrontAngle = 90;
 constexpr int kPortraitWidth = 140;
 constexpr int kPortraitHeight = 256;
 
@@ -40,11 +37,11 @@ void CharacterSelectUpdate() {
 
 void CharacterSelectDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, kHeading, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kCharacterHeading, kUntinted);
     for (const WheelEntry& e : wheelEntries) {
         const Rect dest{e.x, e.y, e.x + kFigureWidth, e.y + kFigureHeight};
-        DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kOpaque);
-        if (e.angle == kFrontAngle) DrawSpriteCentered(kNameY, 1, e.nameRect, kOpaque);
+        DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kUntinted);
+        if (e.angle == kFrontAngle) DrawSpriteCentered(kNameY, 1, e.nameRect, kUntinted);
     }
     // The chosen character's portrait goes last so that it lies on top.
     for (int i = 0; i < kPortraitSlots; ++i)

@@ -3,9 +3,10 @@
 
 #include <cmath>
 
-#include "play/play_state.hpp"
+#include "platform/atlas_layout.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
+#include "play/play_state.hpp"
 
 namespace q {
 
@@ -17,11 +18,9 @@ constexpr double kWheelPi = 3.14159;
 constexpr int kWheelCentreX = 213;
 constexpr int kWheelCentreY = 240;
 constexpr int kWheelRadius = 80;
-constexpr int kFrontAngle = 90;
 constexpr int kBackLeftAngle = 210;
 constexpr int kBackRightAngle = 330;
 constexpr int kTurnStep = 10;
-constexpr int kCursorSound = 0;
 
 constexpr int kPortraitStartX = 490;
 constexpr int kPortraitShownX = 370;
@@ -29,27 +28,14 @@ constexpr int kPortraitY = 150;
 constexpr int kPortraitSlide = 10;
 constexpr int kPortraitFade = 10;
 
-struct EntryLayout {
-    int angle;
-    Rect name;
-    Rect poseA, poseB, poseC;
-};
-
-const EntryLayout kEntryLayouts[kWheelEntries] = {
-    {kFrontAngle, {1032, 427, 1093, 453}, {28, 73, 44, 95}, {3, 72, 21, 94}, {51, 72, 69, 94}},
-    {kBackLeftAngle, {1254, 427, 1340, 453}, {101, 69, 115, 96}, {77, 68, 91, 94}, {125, 69, 139, 95}},
-    {kBackRightAngle, {1116, 427, 1230, 453}, {172, 70, 188, 95}, {149, 71, 163, 96}, {197, 71, 211, 96}},
-};
-
-const Rect kPortraitPictures[kWheelEntries] = {
-    {0, 4, 70, 132}, {72, 4, 142, 132}, {144, 4, 214, 132}};
+constexpr int kWheelAngles[kWheelEntries] = {kFrontAngle, kBackLeftAngle, kBackRightAngle};
 
 void StartTurn(int step) {
     for (WheelEntry& e : wheelEntries) {
         e.handler = WheelTurn;
         e.angleStep = step;
     }
-    RequestSe(kCursorSound);
+    RequestSe(SE_CURSOR);
 }
 
 }  // namespace
@@ -84,21 +70,20 @@ int WheelTurn(WheelEntry* e) {
 void InitCharacterWheel() {
     for (int i = 0; i < kWheelEntries; ++i) {
         WheelEntry& e = wheelEntries[i];
-        const EntryLayout& s = kEntryLayouts[i];
-        e.angle = s.angle;
+        e.angle = kWheelAngles[i];
         e.angleStep = 0;
         e.characterId = i;
         e.animFrame = 0;
-        e.nameRect = s.name;
-        // The walking loop: A, B, A, C, four frames each.
+        e.nameRect = atlas::kCharacterNames[i];
+        // Walking on the spot facing the viewer: A, B, A, C, four frames each.
         for (int f = 0; f < kWheelFrames; ++f) {
-            const int pose = f / 4;
-            e.frames[f] = pose == 1 ? s.poseB : pose == 3 ? s.poseC : s.poseA;
+            const int step = f / 4;
+            e.frames[f] = atlas::Pose(i, FACING_VIEWER, step == 1 ? 1 : step == 3 ? 2 : 0);
         }
         e.handler = WheelRest;
         PlaceOnWheel(&e);
     }
-    character = 0;
+    SetCharacter(0);
 }
 
 void InitPortraits() {
@@ -110,14 +95,14 @@ void InitPortraits() {
         p.alpha = 0;
         p.dalpha = kPortraitFade;
         // Only the three playable characters have a picture; the rest stay empty.
-        p.src = i < kWheelEntries ? kPortraitPictures[i] : Rect{};
+        p.src = i < kWheelEntries ? atlas::kPortraits[i] : Rect{};
     }
 }
 
 int StepWheel() {
     int restCount = 0;
     for (WheelEntry& e : wheelEntries) {
-        if (e.angle == kFrontAngle) character = e.characterId;
+        if (e.angle == kFrontAngle) SetCharacter(e.characterId);
         // Before the first set-up an entry has no handler yet: it simply stays put.
         if (e.handler && e.handler(&e) == 1) ++restCount;
     }

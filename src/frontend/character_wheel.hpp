@@ -10,6 +10,8 @@ struct WheelEntry;
 using WheelHandler = int (*)(WheelEntry*);
 
 constexpr int kWheelEntries = 3;
+// The angle of the place in front, where the chosen character stands.
+constexpr int kFrontAngle = 90;
 constexpr int kWheelFrames = 16;
 constexpr int kPortraitSlots = 127;
 

@@ -1,54 +1,52 @@
 // The floor selection scene: picks the floor the next game starts on.
-#include "app/scenes.hpp"
-#include "play/play_state.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
+#include "world/floor.hpp"
 
 namespace q {
 
 namespace {
 constexpr int kFirstFloor = 1;
-constexpr int kLastFloor = 56;
 constexpr int kRowOfFloors = 10;
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr Rect kLabel{1223, 621, 1318, 642};
 constexpr int kLabelX = 200;
 constexpr int kLabelY = 200;
 constexpr int kNumberX = 410;
 constexpr int kNumberY = 200;
-constexpr Rect kInstructions{1032, 677, 1656, 699};
 constexpr int kInstructionsY = 460;
 }  // namespace
 
 void FloorSelectUpdate() {
     PollKeys();
+    int n = floorNumber;
     // One arrow per frame, the first in this order wins.
     if (IsPressed(ButtonLeft)) {
-        floorNumber -= 1;
-        if (floorNumber < kFirstFloor) floorNumber = kLastFloor;
+        n -= 1;
+        if (n < kFirstFloor) n = kLastFloor;
     } else if (IsPressed(ButtonRight)) {
-        floorNumber += 1;
-        if (floorNumber > kLastFloor) floorNumber = kFirstFloor;
+        n += 1;
+        if (n > kLastFloor) n = kFirstFloor;
     } else if (IsPressed(ButtonDown)) {
-        floorNumber += kRowOfFloors;
-        if (floorNumber > kLastFloor) floorNumber -= kLastFloor;
+        n += kRowOfFloors;
+        if (n > kLastFloor) n -= kLastFloor;
     } else if (IsPressed(ButtonUp)) {
-        floorNumber -= kRowOfFloors;
-        if (floorNumber < kFirstFloor) floorNumber += kLastFloor;
+        n -= kRowOfFloors;
+        if (n < kFirstFloor) n += kLastFloor;
     } else {
         if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) SetScene(SCENE_TITLE);
         return;
     }
-    RequestSe(kCursorSound);
+    SetFloorNumber(n);
+    RequestSe(SE_CURSOR);
 }
 
 void FloorSelectDraw() {
     DrawDimBackdrop();
-    DrawSpriteAt(kLabelX, kLabelY, 1, kOpaque, kLabel);
+    DrawSpriteAt(kLabelX, kLabelY, 1, kUntinted, atlas::kFloorSelectLabel);
     DrawBigNumber(kNumberX, kNumberY, floorNumber, 2, 10);
-    DrawSpriteCentered(kInstructionsY, 1, kInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kFloorSelectHelp, kUntinted);
 }
 
 }  // namespace q

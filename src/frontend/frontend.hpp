@@ -12,12 +12,14 @@ void InitHelpPages();
 void InitCharacterWheel();
 void InitPortraits();
 
-// The ten-band shutter over the play field.
-void OpenShutterNow();
-void CloseShutterNow();
-void StepShutter(int step);
-void DrawShutter();
-bool ShutterOpen();
-bool ShutterClosed();
+// The front end's scenes, for the application's scene table.
+void TitleUpdate();           void TitleDraw();
+void CharacterSelectUpdate(); void CharacterSelectDraw();
+void FloorSelectUpdate();     void FloorSelectDraw();
+void OptionsUpdate();         void OptionsDraw();
+void QuitPromptUpdate();      void QuitPromptDraw();
+void KeyConfigUpdate();       void KeyConfigDraw();
+void HelpUpdate();            void HelpDraw();
+void PauseUpdate();           void PauseDraw();
 
 }  // namespace q

@@ -1,51 +1,25 @@
 // The help scene: fifteen illustrated pages paged with the arrows.
 #include "frontend/help.hpp"
 
-#include "app/scenes.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
 namespace {
 
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr int kSlideStep = 8;
 constexpr int kPictureHiddenY = -128;  // just above the screen
 constexpr int kPictureShownY = 90;
 constexpr int kCaptionHiddenY = 480;   // just below the screen
 constexpr int kCaptionShownY = 262;
-constexpr Rect kInstructions{1032, 700, 1468, 721};
 constexpr int kInstructionsY = 459;
 
-struct PageLayout {
-    Rect picture;
-    Rect caption;
-};
-
-const PageLayout kPageLayouts[kHelpPageCount] = {
-    {{768, 896, 896, 1024}, {9, 517, 158, 543}},
-    {{512, 512, 640, 640}, {9, 546, 139, 571}},
-    {{640, 512, 768, 640}, {9, 573, 250, 599}},
-    {{768, 512, 896, 640}, {9, 601, 252, 655}},
-    {{640, 896, 768, 1024}, {9, 657, 273, 683}},
-    {{896, 512, 1024, 640}, {9, 685, 253, 699}},
-    {{512, 640, 640, 768}, {9, 699, 317, 753}},
-    {{640, 640, 768, 768}, {9, 755, 238, 810}},
-    {{768, 640, 896, 768}, {10, 811, 199, 823}},
-    {{896, 640, 1024, 768}, {10, 825, 177, 851}},
-    {{512, 768, 640, 896}, {10, 853, 203, 879}},
-    {{640, 768, 768, 896}, {10, 881, 196, 893}},
-    {{768, 768, 896, 896}, {9, 895, 236, 921}},
-    {{896, 768, 1024, 896}, {10, 923, 286, 935}},
-    {{512, 896, 640, 1024}, {10, 937, 195, 949}},
-};
-
 void DrawPage(const HelpPage& p) {
-    DrawSpriteCentered(p.pictureY, 1, p.pictureRect, kOpaque);
-    DrawSpriteCentered(p.captionY, 1, p.captionRect, kOpaque);
+    DrawSpriteCentered(p.pictureY, 1, p.pictureRect, kUntinted);
+    DrawSpriteCentered(p.captionY, 1, p.captionRect, kUntinted);
 }
 
 }  // namespace
@@ -61,8 +35,8 @@ void InitHelpPages() {
         p.pictureStep = kSlideStep;
         p.captionY = kCaptionHiddenY;
         p.captionStep = -kSlideStep;
-        p.pictureRect = kPageLayouts[i].picture;
-        p.captionRect = kPageLayouts[i].caption;
+        p.pictureRect = atlas::kHelpPictures[i];
+        p.captionRect = atlas::kHelpCaptions[i];
     }
 }
 
@@ -77,12 +51,12 @@ void HelpUpdate() {
     if (IsPressed(ButtonRight)) {
         helpCursor += 1;
         if (helpCursor > kHelpPageCount - 1) helpCursor = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
         helpCursor -= 1;
         if (helpCursor < 0) helpCursor = kHelpPageCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     for (HelpPage& p : helpPages) {
         p.pictureStep = -kSlideStep;
@@ -115,7 +89,7 @@ void HelpDraw() {
     for (int i = 0; i < kHelpPageCount; ++i)
         if (i != helpCursor) DrawPage(helpPages[i]);
     DrawPage(helpPages[helpCursor]);
-    DrawSpriteCentered(kInstructionsY, 1, kInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kUntinted);
 }
 
 }  // namespace q

@@ -15,7 +15,6 @@ constexpr int kSlideStep = 10;
 constexpr int kFadeStep = 5;
 constexpr int kDimmestAlpha = 128;
 constexpr int kBrightestAlpha = 255;
-constexpr int kCursorSound = 0;
 
 struct ItemLayout {
     Rect src;
@@ -23,19 +22,19 @@ struct ItemLayout {
 };
 
 const ItemLayout kMainLayout[kMainMenuItems] = {
-    {{280, 0, 430, 25}, ActStartGame},   {{280, 25, 430, 50}, ActFloorSelect},
-    {{280, 50, 430, 75}, ActQuitPrompt}, {{0, 453, 150, 478}, ActOptions},
-    {{280, 75, 430, 100}, ActWatchReplay}, {{155, 453, 305, 478}, ActKeyConfig},
-    {{0, 482, 150, 507}, ActHelp},
+    {atlas::kMenuStart, ActStartGame},     {atlas::kMenuFloorSelect, ActFloorSelect},
+    {atlas::kMenuQuit, ActQuitPrompt},     {atlas::kMenuOptions, ActOptions},
+    {atlas::kMenuDemo, ActWatchReplay},    {atlas::kMenuKeyConfig, ActKeyConfig},
+    {atlas::kMenuHelp, ActHelp},
 };
 const ItemLayout kQuitLayout[kQuitMenuItems] = {
-    {{280, 125, 430, 150}, ActBackToTitle},
-    {{280, 100, 430, 125}, ActQuit},
+    {atlas::kMenuBackToTitle, ActBackToTitle},
+    {atlas::kMenuQuitGame, ActQuit},
 };
 const ItemLayout kPauseLayout[kPauseMenuItems] = {
-    {{360, 694, 510, 719}, ActResume},
-    {{360, 721, 510, 746}, ActRetryFloor},
-    {{360, 748, 510, 773}, ActQuitToTitle},
+    {atlas::kMenuResume, ActResume},
+    {atlas::kMenuRetry, ActRetryFloor},
+    {atlas::kMenuQuitToTitle, ActQuitToTitle},
 };
 
 MenuItem mainItems[kMainMenuItems];
@@ -60,9 +59,9 @@ void FillItems(MenuItem* items, const ItemLayout* layout, int count) {
 
 }  // namespace
 
-Menu MainMenu;
-Menu QuitMenu;
-Menu PauseMenu;
+Menu mainMenu;
+Menu quitMenu;
+Menu pauseMenu;
 
 void InitMenuItems() {
     FillItems(mainItems, kMainLayout, kMainMenuItems);
@@ -71,9 +70,9 @@ void InitMenuItems() {
 }
 
 void InitMenus() {
-    MainMenu = {0, kMainMenuItems, mainItems};
-    QuitMenu = {0, kQuitMenuItems, quitItems};
-    PauseMenu = {0, kPauseMenuItems, pauseItems};
+    mainMenu = {0, kMainMenuItems, mainItems};
+    quitMenu = {0, kQuitMenuItems, quitItems};
+    pauseMenu = {0, kPauseMenuItems, pauseItems};
 }
 
 int StepMenu(MenuItem* items, int itemCount, Menu& menu) {
@@ -82,12 +81,12 @@ int StepMenu(MenuItem* items, int itemCount, Menu& menu) {
     if (IsPressed(ButtonUp)) {
         c = c - 1;
         if (c < 0) c = itemCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonDown)) {
         c = c + 1;
         if (c > itemCount - 1) c = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     for (int i = 0; i < itemCount; ++i) {
         items[i].dx = -kSlideStep;

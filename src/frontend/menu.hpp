@@ -33,9 +33,9 @@ constexpr int kPauseMenuItems = 3;
 // Where a 150-pixel entry comes to rest: the middle of the screen.
 constexpr int kMenuRestX = (kScreenWidth - 150) >> 1;
 
-extern Menu MainMenu;
-extern Menu QuitMenu;
-extern Menu PauseMenu;
+extern Menu mainMenu;
+extern Menu quitMenu;
+extern Menu pauseMenu;
 
 void InitMenuItems();
 void InitMenus();

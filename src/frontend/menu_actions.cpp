@@ -1,21 +1,17 @@
 // What each entry of the title, quit and pause menus does when chosen.
-#include "app/scenes.hpp"
 #include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
-#include "play/play_state.hpp"
 #include "platform/sound.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/world.hpp"
 
 namespace q {
 
-namespace {
-constexpr int kResumeSound = 10;
-}
-
 void ActStartGame() {
     InitCharacterWheel();
     InitPortraits();
-    PlayMode = PLAY_MODE_NORMAL;
+    SetPlayMode(PLAY_MODE_NORMAL);
     SetScene(SCENE_CHARACTER_SELECT);
 }
 
@@ -26,7 +22,7 @@ void ActQuitPrompt() { SetScene(SCENE_QUIT_PROMPT); }
 void ActWatchReplay() {
     InitCharacterWheel();
     InitPortraits();
-    PlayMode = PLAY_MODE_REPLAY;
+    SetPlayMode(PLAY_MODE_REPLAY);
     SetScene(SCENE_CHARACTER_SELECT);
 }
 
@@ -39,15 +35,13 @@ void ActBackToTitle() { SetScene(SCENE_TITLE); }
 void ActQuit() { Shutdown(); }
 
 void ActResume() {
-    RequestSe(kResumeSound);
+    RequestSe(SE_PAUSE);
     SetScene(SCENE_PLAY);
 }
 
 void ActRetryFloor() {
     SetScene(SCENE_PLAY);
-    // The next play step then ends the floor exactly as a failure does, so the
-    // same floor is loaded again.
-    if (HasGameWorld()) GameWorld().playResult = PLAY_RESULT_FAILED;
+    GiveUpFloor();
 }
 
 void ActQuitToTitle() { ReturnToTitle(); }

@@ -1,59 +1,54 @@
 // The three scenes that are a menu over a background: the title, the quit
 // prompt and the pause menu.
-#include "app/scenes.hpp"
 #include "frontend/menu.hpp"
-#include "play/play_state.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_field.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
 namespace q {
 
 namespace {
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
-constexpr Rect kTitlePicture{0, 1024, 640, 1504};
-constexpr Rect kLogo{0, 1509, 613, 1599};
 constexpr int kLogoY = 40;
-constexpr Rect kCornerLabel{1, 1007, 132, 1020};
 constexpr int kCornerLabelX = 2;
 constexpr int kCornerLabelY = 465;
-constexpr Rect kQuitHeading{1032, 367, 1261, 395};
 constexpr int kQuitHeadingY = 50;
 }  // namespace
 
 void TitleUpdate() {
     PollKeys();
-    UpdateMenu(MainMenu);
+    UpdateMenu(mainMenu);
 }
 
 void TitleDraw() {
-    DrawScreenImage(kTitlePicture.left, kTitlePicture.top, kTitlePicture.right,
-                    kTitlePicture.bottom, kOpaque);
-    DrawSpriteCentered(kLogoY, 1, kLogo, kOpaque);
-    DrawMenu(MainMenu);
-    DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kOpaque, kCornerLabel);
+    DrawScreenImage(atlas::kTitle, kUntinted);
+    DrawSpriteCentered(kLogoY, 1, atlas::kLogo, kUntinted);
+    DrawMenu(mainMenu);
+    DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kUntinted, atlas::kTitleCorner);
 }
 
 void QuitPromptUpdate() {
     PollKeys();
-    UpdateMenu(QuitMenu);
+    UpdateMenu(quitMenu);
 }
 
 void QuitPromptDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kQuitHeadingY, 1, kQuitHeading, kOpaque);
-    DrawMenu(QuitMenu);
+    DrawSpriteCentered(kQuitHeadingY, 1, atlas::kQuitHeading, kUntinted);
+    DrawMenu(quitMenu);
 }
 
 void PauseUpdate() {
     PollKeys();
-    UpdateMenu(PauseMenu);
+    UpdateMenu(pauseMenu);
 }
 
 void PauseDraw() {
     // The play field stays exactly as it was left, undimmed, under the menu.
-    if (HasGameWorld()) DrawWorld(GameWorld(), CurrentScene(), floorNumber);
-    DrawMenu(PauseMenu);
+    DrawPlayField(SCENE_PAUSE);
+    DrawMenu(pauseMenu);
 }
 
 }  // namespace q

@@ -2,33 +2,28 @@
 // together when the player leaves.
 #include "frontend/options.hpp"
 
-#include "app/scenes.hpp"
 #include "frontend/menu.hpp"
 #include "platform/graphics.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
 namespace {
 
-constexpr int kCursorSound = 0;
-constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr uint32_t kFaint = 0x32FFFFFFu;
 constexpr int kFirstRowY = 150;
 constexpr int kRowSpacing = 40;
 constexpr int kLabelX = 0;
 constexpr int kChoiceX = 250;
 constexpr int kChoiceSpacing = 200;
-constexpr Rect kHeading{1032, 397, 1180, 425};
 constexpr int kHeadingY = 50;
-constexpr Rect kInstructions{1032, 595, 1335, 616};
 constexpr int kInstructionsY = 458;
 
-constexpr Rect kOff{1072, 307, 1124, 335};
-constexpr Rect kOn{1032, 307, 1070, 335};
 
 struct RowPictures {
     Rect label;
@@ -36,25 +31,49 @@ struct RowPictures {
 };
 
 const RowPictures kRowPictures[kOptionRowCount] = {
-    {{1155, 277, 1292, 305}, {kOff, kOn}},
-    {{1032, 277, 1153, 305}, {kOff, kOn}},
-    {{1032, 98, 1211, 125}, {{1130, 127, 1281, 155}, {1032, 127, 1128, 155}}},
-    {{1032, 157, 1196, 185}, {{1032, 187, 1222, 215}, {1032, 217, 1222, 245}}},
-    {{1032, 247, 1232, 275}, {kOff, kOn}},
-    {{1126, 307, 1192, 335}, {{1032, 337, 1153, 365}, {1194, 307, 1312, 335}}},
-    {{1234, 247, 1355, 275}, {kOff, kOn}},
+    {atlas::kOptionSound, {atlas::kChoiceOff, atlas::kChoiceOn}},
+    {atlas::kOptionMusic, {atlas::kChoiceOff, atlas::kChoiceOn}},
+    {atlas::kOptionDisplay, {atlas::kChoiceFullScreen, atlas::kChoiceWindow}},
+    {atlas::kOptionColour, {atlas::kChoice16Bit, atlas::kChoice32Bit}},
+    {atlas::kOptionVsync, {atlas::kChoiceOff, atlas::kChoiceOn}},
+    {atlas::kOptionFilter, {atlas::kChoicePoint, atlas::kChoiceLinear}},
+    {atlas::kOptionChasers, {atlas::kChoiceOff, atlas::kChoiceOn}},
 };
 
-int32_t* RowTarget(int row) {
+// The rows in screen order.
+enum OptionRowId { ROW_EFFECTS, ROW_MUSIC, ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER, ROW_CHASERS };
+
+// A display row's field of the settings, which holds whatever config.dat
+// gave it.
+template <typename Settings>
+auto& DisplayField(Settings& s, int row) {
     switch (row) {
-        case 0: return &SeEnabled;
-        case 1: return &BgmEnabled;
-        case 2: return &settings.windowed;
-        case 3: return &settings.colorDepth32;
-        case 4: return &settings.vsync;
-        case 5: return &settings.linearFilter;
-        default: return &ExtraSpawnsEnabled;
+        case ROW_WINDOWED: return s.windowed;
+        case ROW_COLOUR_DEPTH: return s.colorDepth32;
+        case ROW_VSYNC: return s.vsync;
+        default: return s.linearFilter;
     }
+}
+
+int32_t CurrentValue(int row) {
+    switch (row) {
+        case ROW_EFFECTS: return EffectsEnabled() ? 1 : 0;
+        case ROW_MUSIC: return MusicEnabled() ? 1 : 0;
+        case ROW_CHASERS: return ChasersEnabled() ? 1 : 0;
+        default: return DisplayField(settings, row);
+    }
+}
+
+// Leaving the screen sets every row at once; false when the display could
+// not be made with the new settings.
+bool ApplyRows() {
+    SetEffectsEnabled(optionRows[ROW_EFFECTS].value != 0);
+    SetMusicEnabled(optionRows[ROW_MUSIC].value != 0);
+    SetChasersEnabled(optionRows[ROW_CHASERS].value != 0);
+    GameSettings wanted = settings;
+    for (int row : {ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER})
+        DisplayField(wanted, row) = optionRows[row].value;
+    return ApplyDisplaySettings(wanted);
 }
 
 }  // namespace
@@ -64,17 +83,12 @@ int32_t optionsCursor = 0;
 
 void InitOptionRows() {
     optionsCursor = 0;
-    for (int r = 0; r < kOptionRowCount; ++r) {
-        optionRows[r].target = RowTarget(r);
-        optionRows[r].value = *optionRows[r].target;
-    }
+    for (int r = 0; r < kOptionRowCount; ++r) optionRows[r].value = CurrentValue(r);
 }
 
 void ActOptions() {
     optionsCursor = 0;
     SetScene(SCENE_OPTIONS);
-    // The values the device was made with, so that leaving applies only what changed.
-    appliedSettings = settings;
 }
 
 void OptionsUpdate() {
@@ -82,50 +96,50 @@ void OptionsUpdate() {
     if (IsPressed(ButtonUp)) {
         optionsCursor -= 1;
         if (optionsCursor < 0) optionsCursor = kOptionRowCount - 1;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonDown)) {
         optionsCursor += 1;
         if (optionsCursor > kOptionRowCount - 1) optionsCursor = 0;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     // Either arrow toggles, so both together cancel out.
     int32_t v = optionRows[optionsCursor].value;
     if (IsPressed(ButtonRight)) {
         v = 1 - v;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
         v = 1 - v;
-        RequestSe(kCursorSound);
+        RequestSe(SE_CURSOR);
     }
     optionRows[optionsCursor].value = v;
     if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) {
         SetScene(SCENE_TITLE);
         optionsCursor = 0;
-        for (OptionRow& row : optionRows) *row.target = row.value;
-        ApplyGraphicsSettings();
+        // Without a device the game cannot go on.
+        if (!ApplyRows()) Shutdown();
     }
 }
 
 void DrawOptionRows(int selected, const OptionRow* rows) {
     for (int r = 0; r < kOptionRowCount; ++r) {
-        DrawSpriteAt(kLabelX, kFirstRowY + kRowSpacing * r, 1, r == selected ? kOpaque : kFaint,
+        DrawSpriteAt(kLabelX, kFirstRowY + kRowSpacing * r, 1, r == selected ? kUntinted : kFaint,
                      kRowPictures[r].label);
     }
     for (int r = 0; r < kOptionRowCount; ++r) {
         for (int c = 0; c < 2; ++c) {
             DrawSpriteAt(kChoiceX + kChoiceSpacing * c, kFirstRowY + kRowSpacing * r, 1,
-                         c == rows[r].value ? kOpaque : kFaint, kRowPictures[r].choice[c]);
+                         c == rows[r].value ? kUntinted : kFaint, kRowPictures[r].choice[c]);
         }
     }
 }
 
 void OptionsDraw() {
     DrawDimBackdrop();
-    DrawSpriteCentered(kHeadingY, 1, kHeading, kOpaque);
+    DrawSpriteCentered(kHeadingY, 1, atlas::kOptionsHeading, kUntinted);
     DrawOptionRows(optionsCursor, optionRows);
-    DrawSpriteCentered(kInstructionsY, 1, kInstructions, kOpaque);
+    DrawSpriteCentered(kInstructionsY, 1, atlas::kOptionsHelp, kUntinted);
 }
 
 }  // namespace q

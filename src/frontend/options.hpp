@@ -3,11 +3,10 @@
 
 namespace q {
 
-// One on/off row of the options screen: an edited copy of the setting it
-// points at, written back only when the screen is left.
+// One on/off row of the options screen: an edited copy of its setting, set
+// only when the screen is left.
 struct OptionRow {
     int32_t value = 0;
-    int32_t* target = nullptr;
 };
 
 constexpr int kOptionRowCount = 7;

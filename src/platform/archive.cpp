@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/files.hpp"
+#include "platform/little_endian.hpp"
 #include "platform/memory.hpp"
 
 namespace q {
@@ -14,10 +15,6 @@ constexpr uint32_t kTableBytes = 4 * kArchiveEntries;
 
 uint8_t* block = nullptr;
 uint32_t blockSize = 0;
-
-uint32_t ReadLe32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 }  // namespace
 

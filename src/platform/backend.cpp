@@ -1,10 +1,74 @@
 #include "platform/backend.hpp"
 
+#include "platform/backend_table.hpp"
+#include "platform/sound_convert.hpp"
+#include "platform/sound_mixer.hpp"
+
 namespace q {
 
-static BackendKind activeBackend = BackendKind::Sdl;
+namespace {
 
-void SelectBackend(BackendKind kind) { activeBackend = kind; }
-BackendKind ActiveBackend() { return activeBackend; }
+void Nothing() {}
+bool Never() { return false; }
+
+const BackendTable kSdlBackend = {
+    sdl::CreateWindow,
+    sdl::DestroyWindow,
+    sdl::HasWindow,
+    sdl::ShowWindow,
+    sdl::EndWindowSystem,
+    sdl::DesktopBounds,
+    sdl::ShowErrorBox,
+    sdl::PumpEvents,
+    sdl::KeyDown,
+    sdl::CreateRenderer,
+    mixer::Open,
+    mixer::Start,
+    mixer::Close,
+    mixer::Lost,
+    ConvertWave,
+    mixer::StartVoice,
+    mixer::StopVoice,
+    mixer::VoicePlaying,
+    [](int) {},
+    true,
+};
+
+const BackendTable kHeadlessBackend = {
+    headless::CreateWindow,
+    headless::DestroyWindow,
+    headless::HasWindow,
+    Nothing,
+    Nothing,
+    headless::DesktopBounds,
+    headless::ShowErrorBox,
+    headless::PumpEvents,
+    headless::KeyDown,
+    headless::CreateRenderer,
+    headless::OpenAudio,
+    Nothing,
+    headless::CloseAudio,
+    Never,
+    headless::PrepareWave,
+    headless::StartVoice,
+    headless::StopVoice,
+    headless::VoicePlaying,
+    headless::EffectPlayed,
+    false,
+};
+
+BackendKind activeKind = BackendKind::Sdl;
+const BackendTable* active = &kSdlBackend;
+
+}  // namespace
+
+void SelectBackend(BackendKind kind) {
+    activeKind = kind;
+    active = kind == BackendKind::Headless ? &kHeadlessBackend : &kSdlBackend;
+}
+
+BackendKind ActiveBackend() { return activeKind; }
+
+const BackendTable& Backend() { return *active; }
 
 }  // namespace q

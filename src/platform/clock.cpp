@@ -2,7 +2,8 @@
 
 #include <SDL.h>
 
-#include "platform/backend.hpp"
+#include "platform/backend_table.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 
@@ -30,15 +31,10 @@ static const FrameClock kRealClock{&SdlNow, &SdlSleep};
 static FrameClock frameClock = kRealClock;
 static bool replacedClock = false;
 
-uint32_t TimeGetTime() { return frameClock.now(); }
-
-// SDL's clock already counts whole milliseconds at full resolution, so there
-// is no timer period to raise or restore.
-void BeginTimerPeriod() {}
-void EndTimerPeriod() {}
+uint32_t NowMs() { return frameClock.now(); }
 
 void WaitForFrameEnd(uint32_t t0) {
-    if (!replacedClock && ActiveBackend() == BackendKind::Headless) return;
+    if (!replacedClock && !Backend().waitsForFrames) return;
     for (;;) {
         // Unsigned difference: a clock that wrapped since t0 still counts forward.
         const uint32_t elapsed = frameClock.now() - t0;

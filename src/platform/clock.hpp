@@ -4,21 +4,11 @@
 namespace q {
 
 // Milliseconds from an unsigned 32-bit clock; differences wrap harmlessly.
-uint32_t TimeGetTime();
-void BeginTimerPeriod();
-void EndTimerPeriod();
+uint32_t NowMs();
 
 // Waits until at least 16.666666 ms (so 17 whole ms) have passed since t0:
 // sleeps until about 1 ms before the deadline, spins the rest. A late frame
 // returns at once.
 void WaitForFrameEnd(uint32_t t0);
-
-// The clock the frame wait uses; tests and the headless back end replace it.
-struct FrameClock {
-    uint32_t (*now)() = nullptr;
-    void (*sleepMs)(uint32_t ms) = nullptr;
-};
-void SetFrameClock(const FrameClock& clock);
-void ResetFrameClock();
 
 }  // namespace q

@@ -1,5 +1,7 @@
 #include "platform/draw_recording.hpp"
 
+#include "platform/test_hooks.hpp"
+
 #include <vector>
 
 namespace q {

@@ -1,13 +1,20 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/settings.hpp"
+
 namespace q {
 
 bool CreateGraphics();
 void ReleaseGraphics();
 void ApplyTextureFilter();
-void RecreateDevice();
-void ApplyGraphicsSettings();
+// Rebuilds the device from scratch (window placed anew when windowed); false
+// when the new one could not be made, and then there is no device. Without a
+// device there is nothing to rebuild.
+bool RecreateDevice();
+// Makes `wanted` the display settings: a new filter is set on the same
+// device, any other display change rebuilds it. false when a rebuild failed.
+bool ApplyDisplaySettings(const GameSettings& wanted);
 bool HasDevice();
 
 // One drawn frame, used by the frame loop: clear to opaque black, begin the
@@ -17,12 +24,5 @@ void EndFrameDraw();
 enum class PresentResult { Ok, DeviceLost };
 PresentResult PresentFrame();
 
-// The next PresentFrame reports a lost device, as after a display reset
-// (which the SDL back end notices by itself).
-void SimulateDeviceLoss();
-
-// How many devices have been created so far; tells tests and tools whether a
-// settings change rebuilt the device.
-uint32_t DevicesCreated();
 
 }  // namespace q

@@ -6,30 +6,29 @@
 #include <atomic>
 #include <vector>
 
-#include "app/scenes.hpp"
 #include "platform/archive.hpp"
 #include "platform/atlas_image.hpp"
-#include "platform/backend.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/backend_table.hpp"
 #include "platform/graphics.hpp"
+#include "platform/headless_frame.hpp"
 #include "platform/render_queue.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
-#include "platform/headless_frame.hpp"
 
 namespace q {
 
 namespace {
 
-// Atlas coordinates are always given in this space, whatever the texture size.
-constexpr float kAtlasSpace = 2048.0f;
-// Sprite vertices place pixel centres on whole coordinates; SDL places them
-// on half-integers.
-constexpr float kPixelCentreShift = 0.5f;
-// Point sampling at an exact texel edge can land on either texel depending on
-// rounding; moving the picture this little to the left and up makes every
-// pixel sample just inside the texel it is meant to show.
-constexpr float kPointSampleNudge = 1.0f / 64.0f;
+constexpr float kAtlasSpace = float(atlas::kSide);
+// Where in the picture a pixel takes its colour from: with linear filtering,
+// around the pixel's centre; with point sampling, the texel under the pixel's
+// top-left corner, nudged a 64th of a pixel inside it so that rounding never
+// picks the neighbour. The renderer samples at pixel centres, so a
+// point-sampled sprite is moved right and down by just under half a pixel.
+constexpr float kPointSampleShift = 0.5f - 1.0f / 64.0f;
 // Room for several full play fields (1240 tiles, 400 actors, HUD each) in one
 // frame, so that drawing never allocates after start-up.
 constexpr size_t kQuadReserve = 8192;
@@ -80,8 +79,6 @@ bool ClipToTexture(float& p0, float& p1, float& t0, float& t1) {
 // drawn the same by a renderer that truncates toward zero.
 float SnapToPixel(float p) { return SDL_ceilf(p - 0.5f); }
 
-bool Headless() { return ActiveBackend() == BackendKind::Headless; }
-
 bool SixteenBitFrame() { return settings.windowed != 1 && settings.colorDepth32 == 0; }
 
 bool CreateAtlasTexture() {
@@ -125,36 +122,9 @@ bool CreateAtlasTexture() {
     return true;
 }
 
-bool CreateSdlRenderer() {
-    SDL_Window* window = MainSdlWindow();
-    if (!window) return false;
-    // Full screen is the desktop's own mode: the 640 x 480 picture is scaled
-    // onto it with its aspect kept (the logical size below).
-    SDL_SetWindowFullscreen(window, settings.windowed == 1 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
-    const Uint32 attempts[] = {SDL_RENDERER_ACCELERATED | vsync, SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
-    for (Uint32 flags : attempts) {
-        device.renderer = SDL_CreateRenderer(window, -1, flags);
-        if (device.renderer) break;
-    }
-    if (!device.renderer) return false;
-    if (!device.watching) {
-        SDL_AddEventWatch(WatchForDeviceReset, nullptr);
-        device.watching = true;
-    }
-    return true;
-}
-
-bool CreateHeadlessRenderer() {
-    device.offscreen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!device.offscreen) return false;
-    device.renderer = SDL_CreateSoftwareRenderer(device.offscreen);
-    return device.renderer != nullptr;
-}
-
 bool CreateAttempt() {
     deviceLost = false;
-    if (!(Headless() ? CreateHeadlessRenderer() : CreateSdlRenderer())) return false;
+    if (!Backend().createRenderer()) return false;
     if (!CreateAtlasTexture()) return false;
     SDL_RendererInfo rendererInfo;
     device.snapToPixels =
@@ -194,6 +164,33 @@ void CaptureOffscreenFrame() {
 
 }  // namespace
 
+bool sdl::CreateRenderer() {
+    SDL_Window* window = MainSdlWindow();
+    if (!window) return false;
+    // Full screen is the desktop's own mode: the 640 x 480 picture is scaled
+    // onto it with its aspect kept (the logical size below).
+    SDL_SetWindowFullscreen(window, settings.windowed == 1 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+    const Uint32 attempts[] = {SDL_RENDERER_ACCELERATED | vsync, SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
+    for (Uint32 flags : attempts) {
+        device.renderer = SDL_CreateRenderer(window, -1, flags);
+        if (device.renderer) break;
+    }
+    if (!device.renderer) return false;
+    if (!device.watching) {
+        SDL_AddEventWatch(WatchForDeviceReset, nullptr);
+        device.watching = true;
+    }
+    return true;
+}
+
+bool headless::CreateRenderer() {
+    device.offscreen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!device.offscreen) return false;
+    device.renderer = SDL_CreateSoftwareRenderer(device.offscreen);
+    return device.renderer != nullptr;
+}
+
 bool CreateGraphics() {
     headless::ForgetFrame();
     if (CreateAttempt()) {
@@ -230,9 +227,8 @@ void ApplyTextureFilter() {
     if (device.target565) SDL_SetTextureScaleMode(device.target565, mode);
 }
 
-void RecreateDevice() {
-    // Scene 0 means the program is on its way out: nothing to rebuild for.
-    if (!HasDevice() || CurrentScene() == SCENE_IDLE) return;
+bool RecreateDevice() {
+    if (!HasDevice()) return true;
     ReleaseGraphics();
     if (SDL_Window* window = MainSdlWindow(); window && settings.windowed == 1) {
         SDL_SetWindowFullscreen(window, 0);
@@ -242,14 +238,17 @@ void RecreateDevice() {
         SDL_SetWindowPosition(window, x, y);
         SDL_ShowWindow(window);
     }
-    if (!CreateGraphics()) Shutdown();
+    return CreateGraphics();
 }
 
-void ApplyGraphicsSettings() {
-    if ((settings.linearFilter != 0) != (appliedSettings.linearFilter != 0)) ApplyTextureFilter();
-    if (settings.windowed != appliedSettings.windowed || settings.colorDepth32 != appliedSettings.colorDepth32 ||
-        settings.vsync != appliedSettings.vsync)
-        RecreateDevice();
+bool ApplyDisplaySettings(const GameSettings& wanted) {
+    const GameSettings before = settings;
+    settings = wanted;
+    if ((settings.linearFilter != 0) != (before.linearFilter != 0)) ApplyTextureFilter();
+    if (settings.windowed != before.windowed || settings.colorDepth32 != before.colorDepth32 ||
+        settings.vsync != before.vsync)
+        return RecreateDevice();
+    return true;
 }
 
 uint32_t DevicesCreated() { return devicesCreated; }
@@ -288,14 +287,13 @@ PresentResult PresentFrame() {
 
 namespace render {
 
-void QueueQuad(const SpriteVertex v[4]) {
+void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     if (!device.inFrame) return;
-    // Sprites are axis-aligned: corner 0 is the top-left, corner 2 the bottom-right.
-    const float shift = kPixelCentreShift - (settings.linearFilter ? 0.0f : kPointSampleNudge);
-    float x0 = v[0].x + shift, x1 = v[2].x + shift;
-    float y0 = v[0].y + shift, y1 = v[2].y + shift;
-    float u0 = v[0].u * device.uScale, u1 = v[2].u * device.uScale;
-    float t0 = v[0].v * device.vScale, t1 = v[2].v * device.vScale;
+    const float shift = settings.linearFilter ? 0.0f : kPointSampleShift;
+    float x0 = float(dest.left) + shift, x1 = float(dest.right) + shift;
+    float y0 = float(dest.top) + shift, y1 = float(dest.bottom) + shift;
+    float u0 = float(src.left) / kAtlasSpace * device.uScale, u1 = float(src.right) / kAtlasSpace * device.uScale;
+    float t0 = float(src.top) / kAtlasSpace * device.vScale, t1 = float(src.bottom) / kAtlasSpace * device.vScale;
     if (!ClipToTexture(x0, x1, u0, u1) || !ClipToTexture(y0, y1, t0, t1)) return;
     if (device.snapToPixels) {
         x0 = SnapToPixel(x0);
@@ -303,13 +301,12 @@ void QueueQuad(const SpriteVertex v[4]) {
         y0 = SnapToPixel(y0);
         y1 = SnapToPixel(y1);
     }
-    const uint32_t c = v[0].diffuse;
-    const SDL_Color colour{Uint8(c >> 16), Uint8(c >> 8), Uint8(c), Uint8(c >> 24)};
+    const SDL_Color tint{Uint8(colour >> 16), Uint8(colour >> 8), Uint8(colour), Uint8(colour >> 24)};
     const int base = int(vertices.size());
-    vertices.push_back(SDL_Vertex{{x0, y0}, colour, {u0, t0}});
-    vertices.push_back(SDL_Vertex{{x1, y0}, colour, {u1, t0}});
-    vertices.push_back(SDL_Vertex{{x1, y1}, colour, {u1, t1}});
-    vertices.push_back(SDL_Vertex{{x0, y1}, colour, {u0, t1}});
+    vertices.push_back(SDL_Vertex{{x0, y0}, tint, {u0, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y0}, tint, {u1, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y1}, tint, {u1, t1}});
+    vertices.push_back(SDL_Vertex{{x0, y1}, tint, {u0, t1}});
     const int fan[6] = {0, 1, 2, 0, 2, 3};
     for (int i : fan) indices.push_back(base + i);
 }

@@ -7,6 +7,7 @@
 
 #include "platform/backend.hpp"
 #include "platform/rect.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q::headless {
 

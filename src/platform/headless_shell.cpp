@@ -4,18 +4,19 @@
 #include <cstdio>
 
 #include "platform/backend.hpp"
-#include "platform/shell_backends.hpp"
+#include "platform/backend_table.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q::headless {
 
-constexpr int kVirtualKeys = 256;
+constexpr int kKeyCodes = 256;
 
 static bool windowOpen = false;
 static bool failNextWindow = false;
 static bool closeRequested = false;
 static int desktopWidth = 1920;
 static int desktopHeight = 1080;
-static std::array<bool, kVirtualKeys> keysDown{};
+static std::array<bool, kKeyCodes> keysDown{};
 static std::vector<std::string> messageBoxes;
 
 bool CreateWindow() {
@@ -31,9 +32,12 @@ bool CreateWindow() {
 void DestroyWindow() { windowOpen = false; }
 bool HasWindow() { return windowOpen; }
 
-void DesktopSize(int* width, int* height) {
+bool DesktopBounds(int* x, int* y, int* width, int* height) {
+    *x = 0;
+    *y = 0;
     *width = desktopWidth;
     *height = desktopHeight;
+    return true;
 }
 
 void SetDesktopSize(int width, int height) {
@@ -59,16 +63,16 @@ void ShowErrorBox(const char* text) {
 const std::vector<std::string>& MessageBoxes() { return messageBoxes; }
 void ClearMessageBoxes() { messageBoxes.clear(); }
 
-void SetKey(int32_t virtualKey, bool down) {
-    if (virtualKey < 0 || virtualKey >= kVirtualKeys) return;
-    keysDown[static_cast<std::size_t>(virtualKey)] = down;
+void SetKey(int32_t key, bool down) {
+    if (key < 0 || key >= kKeyCodes) return;
+    keysDown[static_cast<std::size_t>(key)] = down;
 }
 
 void ReleaseAllKeys() { keysDown.fill(false); }
 
-bool VirtualKeyDown(int32_t virtualKey) {
-    if (virtualKey < 0 || virtualKey >= kVirtualKeys) return false;
-    return keysDown[static_cast<std::size_t>(virtualKey)];
+bool KeyDown(int32_t key) {
+    if (key < 0 || key >= kKeyCodes) return false;
+    return keysDown[static_cast<std::size_t>(key)];
 }
 
 }  // namespace q::headless

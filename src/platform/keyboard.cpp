@@ -1,24 +1,22 @@
 #include "platform/keyboard.hpp"
 
-#include "platform/backend.hpp"
-#include "platform/shell_backends.hpp"
+#include "platform/backend_table.hpp"
 
 namespace q {
 
 constexpr uint16_t kKeyDown = 0x80;
-constexpr int32_t kDefaultActionChoice = 26;  // Space
 
 static constexpr int32_t kDefaultKeys[kButtonCount] = {
-    VK_RETURN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_UP, VK_CONTROL, VK_ESCAPE, VK_Z, VK_SPACE,
+    KEY_ENTER, KEY_RIGHT, KEY_LEFT, KEY_DOWN, KEY_UP, KEY_CTRL, KEY_ESCAPE, KEY_Z, KEY_SPACE,
 };
 
 KeyBinding keyBindings[kButtonCount];
-int32_t actionKeyChoice = kDefaultActionChoice;
+int32_t actionKeyChoice = kSpaceChoice;
 
-int32_t KeyChoiceVirtualKey(int choice) {
-    if (choice >= 0 && choice < 26) return VK_A + choice;
-    if (choice == 27) return VK_SHIFT;
-    return VK_SPACE;
+int32_t KeyOfChoice(int choice) {
+    if (choice >= 0 && choice < kSpaceChoice) return KEY_A + choice;
+    if (choice == kShiftChoice) return KEY_SHIFT;
+    return KEY_SPACE;
 }
 
 void InitKeyBindings() {
@@ -26,15 +24,20 @@ void InitKeyBindings() {
     for (int i = 0; i < kButtonCount; ++i) {
         keyBindings[i].current = 0;
         keyBindings[i].previous = kKeyDown;
-        keyBindings[i].virtualKey = kDefaultKeys[i];
+        keyBindings[i].key = kDefaultKeys[i];
     }
-    actionKeyChoice = kDefaultActionChoice;
+    actionKeyChoice = kSpaceChoice;
+}
+
+void ChooseActionKey(int choice) {
+    actionKeyChoice = choice;
+    keyBindings[ButtonAction].key = KeyOfChoice(choice);
 }
 
 void PollKeys() {
     for (KeyBinding& key : keyBindings) {
         key.previous = key.current;
-        key.current = VirtualKeyDown(key.virtualKey) ? kKeyDown : 0;
+        key.current = KeyDown(key.key) ? kKeyDown : 0;
     }
 }
 
@@ -49,9 +52,6 @@ bool IsHeld(int button) {
     return (keyBindings[button].current & kKeyDown) != 0;
 }
 
-bool VirtualKeyDown(int32_t virtualKey) {
-    if (ActiveBackend() == BackendKind::Headless) return headless::VirtualKeyDown(virtualKey);
-    return sdl::VirtualKeyDown(virtualKey);
-}
+bool KeyDown(int32_t key) { return Backend().keyDown(key); }
 
 }  // namespace q

@@ -1,5 +1,7 @@
 #include "platform/memory.hpp"
 
+#include "platform/test_hooks.hpp"
+
 #include <cstdlib>
 
 namespace q {

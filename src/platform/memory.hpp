@@ -8,7 +8,4 @@ void* AllocZeroed(std::size_t size);   // zero-filled block or nullptr; counts u
 int FreeCounted(void* p);              // nullptr is ignored (returns 0); counts down
 extern int liveAllocations;
 
-// Test hook: the n-th AllocZeroed from now on (1-based) fails; 0 disables.
-void FailAllocationAfter(int n);
-
 }  // namespace q

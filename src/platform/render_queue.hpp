@@ -5,10 +5,10 @@
 
 namespace q::render {
 
-// Queues one sprite (four vertices in fan order, pixel offset already
-// applied). Quads are sent to the renderer in batches, in the order queued.
-// Nothing happens without a device or outside BeginFrameDraw/EndFrameDraw.
-void QueueQuad(const SpriteVertex v[4]);
+// Queues one sprite. Sprites are sent to the renderer in batches, in the
+// order queued. Nothing happens without a device or outside
+// BeginFrameDraw/EndFrameDraw.
+void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour);
 
 // Draws everything queued so far, then clears the render target to opaque black.
 void ClearTarget();

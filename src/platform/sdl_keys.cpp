@@ -1,34 +1,34 @@
-// The SDL back end's answer to "is this virtual key down": the keyboard state
+// The SDL back end's answer to "is this key down": the keyboard state
 // SDL keeps from the events drained before the frame.
 #include <SDL.h>
 
+#include "platform/backend_table.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/shell_backends.hpp"
 
 namespace q::sdl {
 
-// Letters and digits follow the layout, as virtual keys do: the key that
-// types 'z' is VK 'Z' wherever it sits.
+// Letters and digits follow the keyboard layout: the key that types 'z' is
+// KEY_Z wherever it sits.
 static int LayoutKey(SDL_Keycode key, SDL_Scancode usPosition) {
     const SDL_Scancode code = SDL_GetScancodeFromKey(key);
     return code == SDL_SCANCODE_UNKNOWN ? usPosition : code;
 }
 
-int ScancodesForVirtualKey(int32_t vk, int out[kMaxScancodesPerKey]) {
+int ScancodesForKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     switch (vk) {
-    case VK_RETURN: out[0] = SDL_SCANCODE_RETURN; out[1] = SDL_SCANCODE_KP_ENTER; return 2;
-    case VK_SHIFT: out[0] = SDL_SCANCODE_LSHIFT; out[1] = SDL_SCANCODE_RSHIFT; return 2;
-    case VK_CONTROL: out[0] = SDL_SCANCODE_LCTRL; out[1] = SDL_SCANCODE_RCTRL; return 2;
-    case VK_ESCAPE: out[0] = SDL_SCANCODE_ESCAPE; return 1;
-    case VK_SPACE: out[0] = SDL_SCANCODE_SPACE; return 1;
-    case VK_LEFT: out[0] = SDL_SCANCODE_LEFT; return 1;
-    case VK_UP: out[0] = SDL_SCANCODE_UP; return 1;
-    case VK_RIGHT: out[0] = SDL_SCANCODE_RIGHT; return 1;
-    case VK_DOWN: out[0] = SDL_SCANCODE_DOWN; return 1;
+    case KEY_ENTER: out[0] = SDL_SCANCODE_RETURN; out[1] = SDL_SCANCODE_KP_ENTER; return 2;
+    case KEY_SHIFT: out[0] = SDL_SCANCODE_LSHIFT; out[1] = SDL_SCANCODE_RSHIFT; return 2;
+    case KEY_CTRL: out[0] = SDL_SCANCODE_LCTRL; out[1] = SDL_SCANCODE_RCTRL; return 2;
+    case KEY_ESCAPE: out[0] = SDL_SCANCODE_ESCAPE; return 1;
+    case KEY_SPACE: out[0] = SDL_SCANCODE_SPACE; return 1;
+    case KEY_LEFT: out[0] = SDL_SCANCODE_LEFT; return 1;
+    case KEY_UP: out[0] = SDL_SCANCODE_UP; return 1;
+    case KEY_RIGHT: out[0] = SDL_SCANCODE_RIGHT; return 1;
+    case KEY_DOWN: out[0] = SDL_SCANCODE_DOWN; return 1;
     default: break;
     }
-    if (vk >= VK_A && vk <= VK_Z) {
-        const int i = vk - VK_A;
+    if (vk >= KEY_A && vk <= KEY_Z) {
+        const int i = vk - KEY_A;
         out[0] = LayoutKey(SDLK_a + i, static_cast<SDL_Scancode>(SDL_SCANCODE_A + i));
         return 1;
     }
@@ -41,9 +41,9 @@ int ScancodesForVirtualKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     return 0;
 }
 
-bool VirtualKeyDown(int32_t vk) {
+bool KeyDown(int32_t vk) {
     int codes[kMaxScancodesPerKey];
-    const int n = ScancodesForVirtualKey(vk, codes);
+    const int n = ScancodesForKey(vk, codes);
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     for (int i = 0; i < n; ++i) {

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
+#include "platform/backend_table.hpp"
 #include "platform/sdl_window.hpp"
-#include "platform/shell_backends.hpp"
 #include "platform/window.hpp"
 
 namespace q {

@@ -1,28 +1,16 @@
 #include "platform/settings.hpp"
 
 #include "platform/files.hpp"
+#include "platform/little_endian.hpp"
 
 namespace q {
 
 constexpr int64_t kSettingsFileSize = 16;
 
 GameSettings settings;
-GameSettings appliedSettings;
-int32_t SeEnabled = 1;
-int32_t BgmEnabled = 1;
-int32_t ExtraSpawnsEnabled = 1;
-
-static int32_t LittleEndian32(const uint8_t* p) {
-    return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                                static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
-}
 
 void LoadSettings(const char* path) {
     settings = GameSettings{};
-    appliedSettings = GameSettings{};
-    SeEnabled = 1;
-    BgmEnabled = 1;
-    ExtraSpawnsEnabled = 1;
 
     InputFile file(path);
     if (!file.IsOpen() || file.Size() != kSettingsFileSize) return;
@@ -30,10 +18,10 @@ void LoadSettings(const char* path) {
     // A file that shrinks while being read keeps the defaults whole.
     if (file.Read(bytes, sizeof bytes) != sizeof bytes) return;
     // Taken as stored: windowed must be exactly 1, the others mean "on" when nonzero.
-    settings.windowed = LittleEndian32(bytes + 0);
-    settings.colorDepth32 = LittleEndian32(bytes + 4);
-    settings.vsync = LittleEndian32(bytes + 8);
-    settings.linearFilter = LittleEndian32(bytes + 12);
+    settings.windowed = ReadLeInt32(bytes + 0);
+    settings.colorDepth32 = ReadLeInt32(bytes + 4);
+    settings.vsync = ReadLeInt32(bytes + 8);
+    settings.linearFilter = ReadLeInt32(bytes + 12);
 }
 
 }  // namespace q

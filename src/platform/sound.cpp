@@ -1,15 +1,13 @@
 // Sound effects and music: requests raised during a frame's update, played
-// once each at its end. The SDL back end mixes twelve voices on an audio
-// device; the headless one keeps a log of what was played.
+// once each at its end, on the voices of the selected back end.
 #include "platform/sound.hpp"
 
 #include <vector>
 
 #include "platform/archive.hpp"
-#include "platform/backend.hpp"
-#include "platform/settings.hpp"
+#include "platform/backend_table.hpp"
 #include "platform/sound_convert.hpp"
-#include "platform/sound_mixer.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform/wave.hpp"
 
 namespace q {
@@ -19,15 +17,16 @@ namespace {
 // Slot n holds archive entry n + 1.
 constexpr int kFirstSoundEntry = 1;
 
+// The back end the sound was started on; it keeps it until released.
+const BackendTable* audio = nullptr;
+bool effectsEnabled = true;
+bool musicEnabled = true;
 bool ready = false;       // InitSound succeeded; until then every operation is harmless
-bool headlessSound = false;
 bool failDevice = false;
 int deviceRate = 0;
 int32_t requests[kSoundSlots] = {};
 bool loaded[kSoundSlots] = {};
-std::vector<int16_t> buffers[kSoundSlots];  // stereo at deviceRate (SDL back end only)
-bool headlessPlaying[kSoundSlots] = {};
-std::vector<int> playedLog;
+std::vector<int16_t> buffers[kSoundSlots];  // what each voice plays
 
 bool ValidSlot(int n) { return n >= 0 && n < kSoundSlots; }
 
@@ -37,7 +36,7 @@ bool LoadWave(const uint8_t* image, uint32_t size, int slot) {
     buffers[slot].clear();
     WaveData wave;
     if (!ParseWave(image, size, &wave) || !WaveSupported(wave)) return false;
-    if (!headlessSound && !ConvertWave(wave, deviceRate, &buffers[slot])) return false;
+    if (!audio->prepareWave(wave, deviceRate, &buffers[slot])) return false;
     loaded[slot] = true;
     return true;
 }
@@ -53,49 +52,28 @@ bool LoadSlotFromArchive(int slot) {
     return LoadWave(image, size, slot);
 }
 
-void StartVoice(int slot, bool looping) {
-    if (headlessSound) {
-        headlessPlaying[slot] = true;
-        return;
-    }
-    mixer::Lock();
-    mixer::Voice& v = mixer::Voices()[slot];
-    v.samples = buffers[slot].data();
-    v.frames = uint32_t(buffers[slot].size() / 2);
-    v.position = 0;
-    v.looping = looping;
-    v.playing = true;
-    mixer::Unlock();
-}
-
-void StopVoice(int slot) {
-    if (headlessSound) {
-        headlessPlaying[slot] = false;
-        return;
-    }
-    mixer::Lock();
-    mixer::Voices()[slot].playing = false;
-    mixer::Voices()[slot].position = 0;
-    mixer::Unlock();
-}
-
 // A device that went away is opened again and every buffer made anew for
 // its rate; slots that cannot be rebuilt stay silent. Nothing is left playing.
 void ReopenLostDevice() {
-    mixer::Close();
-    if (failDevice || !mixer::Open(&deviceRate)) return;
+    audio->closeAudio();
+    if (failDevice || !audio->openAudio(&deviceRate)) return;
     for (int slot = 0; slot < kSoundSlots; ++slot)
         if (loaded[slot]) LoadSlotFromArchive(slot);
-    mixer::Start();
+    audio->startAudio();
 }
 
 }  // namespace
 
+void SetEffectsEnabled(bool on) { effectsEnabled = on; }
+bool EffectsEnabled() { return effectsEnabled; }
+void SetMusicEnabled(bool on) { musicEnabled = on; }
+bool MusicEnabled() { return musicEnabled; }
+
 bool InitSound() {
     ReleaseSound();
-    headlessSound = ActiveBackend() == BackendKind::Headless;
+    audio = &Backend();
     if (failDevice) return false;
-    if (!headlessSound && !mixer::Open(&deviceRate)) return false;
+    if (!audio->openAudio(&deviceRate)) return false;
     ready = true;
     for (int slot = 0; slot < kSoundSlots; ++slot) {
         if (!LoadSlotFromArchive(slot)) {
@@ -104,15 +82,14 @@ bool InitSound() {
             return false;
         }
     }
-    if (!headlessSound) mixer::Start();
+    audio->startAudio();
     return true;
 }
 
 void ReleaseSound() {
-    mixer::Close();
+    if (audio) audio->closeAudio();
     for (int slot = 0; slot < kSoundSlots; ++slot) {
         loaded[slot] = false;
-        headlessPlaying[slot] = false;
         std::vector<int16_t>().swap(buffers[slot]);
     }
     ready = false;
@@ -134,69 +111,51 @@ void PlayRequestedSounds() {
 }
 
 void PlaySe(int n) {
-    if (!ValidSlot(n) || SeEnabled == 0 || !ready || !loaded[n]) return;
-    if (headlessSound) {
-        playedLog.push_back(n);
-        StartVoice(n, false);
-        return;
-    }
+    if (!ValidSlot(n) || !effectsEnabled || !ready || !loaded[n]) return;
     // The request that finds the device gone only brings it back.
-    if (mixer::Lost()) {
+    if (audio->audioLost()) {
         ReopenLostDevice();
         return;
     }
-    StartVoice(n, false);
+    audio->effectPlayed(n);
+    audio->startVoice(n, buffers[n], false);
 }
 
 void StopAllSe() {
     // With effects switched off the requests stay; nothing plays them anyway.
-    if (SeEnabled == 0) return;
+    if (!effectsEnabled) return;
     ClearSoundRequests();
     if (!ready) return;
     for (int n = 0; n < kMusicSlot; ++n)
-        if (loaded[n]) StopVoice(n);
+        if (loaded[n]) audio->stopVoice(n);
 }
 
 void StartBgm() {
-    if (BgmEnabled == 0) return;
+    if (!musicEnabled) return;
     StopBgm();
     if (!ready || !loaded[kMusicSlot]) return;
-    if (!headlessSound && mixer::Lost()) {
+    if (audio->audioLost()) {
         ReopenLostDevice();
-        if (!mixer::IsOpen() || !loaded[kMusicSlot]) return;
+        if (audio->audioLost() || !loaded[kMusicSlot]) return;
     }
-    StartVoice(kMusicSlot, true);
+    audio->startVoice(kMusicSlot, buffers[kMusicSlot], true);
 }
 
 void StopBgm() {
-    // Deliberately ignores BgmEnabled: switching music off must still stop it.
+    // Deliberately ignores the music switch: switching music off must still stop it.
     if (!ready || !loaded[kMusicSlot]) return;
-    StopVoice(kMusicSlot);
+    audio->stopVoice(kMusicSlot);
 }
 
 bool VoicePlaying(int slot) {
     if (!ValidSlot(slot) || !ready) return false;
-    if (headlessSound) return headlessPlaying[slot];
-    mixer::Lock();
-    const bool playing = mixer::Voices()[slot].playing;
-    mixer::Unlock();
-    return playing;
+    return audio->voicePlaying(slot);
 }
 
 void SimulateAudioDeviceLoss() {
-    if (ready && !headlessSound) mixer::Close();
-}
-
-namespace headless {
-
-std::vector<int> TakePlayedSounds() {
-    std::vector<int> out;
-    out.swap(playedLog);
-    return out;
+    if (ready) audio->closeAudio();
 }
 
 void FailAudioDevice(bool fail) { failDevice = fail; }
-
-}  // namespace headless
 
 }  // namespace q

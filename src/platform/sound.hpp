@@ -1,10 +1,20 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/sound_effects.hpp"
+
 namespace q {
 
-constexpr int kSoundSlots = 12;  // 0..10 effects, 11 the music
-constexpr int kMusicSlot = 11;
+// Slots 0..10 hold the effects, the last one the music.
+constexpr int kMusicSlot = kEffectCount;
+constexpr int kSoundSlots = kMusicSlot + 1;
+
+// The options' two sound switches, on at start-up: effects play only while
+// effects are on, music starts only while music is on.
+void SetEffectsEnabled(bool on);
+bool EffectsEnabled();
+void SetMusicEnabled(bool on);
+bool MusicEnabled();
 
 bool InitSound();
 void ReleaseSound();
@@ -18,14 +28,5 @@ void StopBgm();
 // requested slots in ascending order after it.
 void ClearSoundRequests();
 void PlayRequestedSounds();
-bool SoundRequested(int n);
-
-// Whether slot 0..11 is sounding now (the headless back end: started and
-// not stopped since).
-bool VoicePlaying(int slot);
-
-// Takes the audio device away as if it had been unplugged; the next play
-// notices and opens it again (SDL back end).
-void SimulateAudioDeviceLoss();
 
 }  // namespace q

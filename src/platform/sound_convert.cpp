@@ -1,5 +1,7 @@
 #include "platform/sound_convert.hpp"
 
+#include "platform/little_endian.hpp"
+
 namespace q {
 
 namespace {
@@ -16,7 +18,7 @@ int FrameBytes(const WaveData& w) { return w.channels * (w.bitsPerSample / 8); }
 int32_t SampleAt(const WaveData& w, uint64_t frame, int channel) {
     const uint8_t* p = w.data + frame * uint64_t(FrameBytes(w)) + uint64_t(channel) * (w.bitsPerSample / 8);
     if (w.bitsPerSample == 8) return (int32_t(p[0]) - 128) * 256;  // 8-bit WAVE samples are unsigned
-    return int16_t(uint16_t(p[0] | p[1] << 8));
+    return int16_t(ReadLe16(p));
 }
 
 }  // namespace

@@ -88,18 +88,45 @@ void Close() {
     subsystemStarted = false;
 }
 
-bool IsOpen() { return deviceId != 0; }
-
 bool Lost() { return deviceId == 0 || SDL_GetAudioDeviceStatus(deviceId) == SDL_AUDIO_STOPPED; }
 
-void Lock() {
-    if (deviceId) SDL_LockAudioDevice(deviceId);
+namespace {
+
+// The device's thread reads the voices; the game changes them only while
+// holding this.
+class DeviceLock {
+public:
+    DeviceLock() {
+        if (deviceId) SDL_LockAudioDevice(deviceId);
+    }
+    ~DeviceLock() {
+        if (deviceId) SDL_UnlockAudioDevice(deviceId);
+    }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+};
+
+}  // namespace
+
+void StartVoice(int slot, const std::vector<int16_t>& samples, bool looping) {
+    const DeviceLock lock;
+    Voice& v = voices[slot];
+    v.samples = samples.data();
+    v.frames = uint32_t(samples.size() / 2);
+    v.position = 0;
+    v.looping = looping;
+    v.playing = true;
 }
 
-void Unlock() {
-    if (deviceId) SDL_UnlockAudioDevice(deviceId);
+void StopVoice(int slot) {
+    const DeviceLock lock;
+    voices[slot].playing = false;
+    voices[slot].position = 0;
 }
 
-Voice* Voices() { return voices; }
+bool VoicePlaying(int slot) {
+    const DeviceLock lock;
+    return voices[slot].playing;
+}
 
 }  // namespace q::mixer

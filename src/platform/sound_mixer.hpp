@@ -1,8 +1,8 @@
 #pragma once
-// Internal to the platform layer: twelve voices mixed into one SDL audio
-// device. The device's thread reads the voices; the game changes them only
-// between Lock and Unlock.
+// Internal to the platform layer: the SDL back end's sound, twelve voices
+// mixed into one SDL audio device.
 #include <cstdint>
+#include <vector>
 
 namespace q::mixer {
 
@@ -27,11 +27,11 @@ bool Open(int* rate);
 void Start();
 // Closes the device and stops the audio subsystem; safe when closed.
 void Close();
-bool IsOpen();
 // The device has gone away (unplugged, taken over) or was never opened.
 bool Lost();
-void Lock();
-void Unlock();
-Voice* Voices();
+// Voice `slot` plays these interleaved stereo samples from their start.
+void StartVoice(int slot, const std::vector<int16_t>& samples, bool looping);
+void StopVoice(int slot);
+bool VoicePlaying(int slot);
 
 }  // namespace q::mixer

@@ -2,20 +2,12 @@
 
 #include "platform/draw_recording.hpp"
 #include "platform/render_queue.hpp"
-#include "platform/settings.hpp"
 
 namespace q {
 
 namespace {
 
-constexpr float kAtlasSpace = 2048.0f;
-// With linear filtering every sprite moves up and left by half a pixel so
-// that pixel centres fall on texel centres.
-constexpr float kLinearPixelOffset = 0.5f;
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 constexpr uint32_t kDimmed = 0xFF323232u;
-// The title picture, which also serves as the backdrop of most menus.
-constexpr Rect kTitlePicture{0, 1024, 640, 1504};
 
 int muteDepth = 0;
 
@@ -24,31 +16,10 @@ int muteDepth = 0;
 MuteDrawing::MuteDrawing() { ++muteDepth; }
 MuteDrawing::~MuteDrawing() { --muteDepth; }
 
-void BuildSpriteVertices(const Rect& dest, const Rect& src, uint32_t colour, SpriteVertex out[4]) {
-    const float offset = settings.linearFilter ? kLinearPixelOffset : 0.0f;
-    const int32_t corners[4][4] = {
-        {dest.left, dest.top, src.left, src.top},
-        {dest.right, dest.top, src.right, src.top},
-        {dest.right, dest.bottom, src.right, src.bottom},
-        {dest.left, dest.bottom, src.left, src.bottom},
-    };
-    for (int i = 0; i < 4; ++i) {
-        out[i].x = float(corners[i][0]) - offset;
-        out[i].y = float(corners[i][1]) - offset;
-        out[i].z = 0.0f;
-        out[i].rhw = 1.0f;
-        out[i].diffuse = colour;
-        out[i].u = float(corners[i][2]) / kAtlasSpace;
-        out[i].v = float(corners[i][3]) / kAtlasSpace;
-    }
-}
-
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     if (muteDepth > 0) return;
     RecordDraw(dest, src, colour);
-    SpriteVertex v[4];
-    BuildSpriteVertices(dest, src, colour, v);
-    render::QueueQuad(v);
+    render::QueueSprite(dest, src, colour);
 }
 
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src) {
@@ -63,16 +34,17 @@ void DrawSpriteCentered(int y, int scale, const Rect& src, uint32_t colour) {
 }
 
 void DrawSpriteBox(int x, int y, int w, int h, const Rect& src) {
-    DrawSprite(Rect{x, y, x + w, y + h}, src, kOpaqueWhite);
+    DrawSprite(Rect{x, y, x + w, y + h}, src, kUntinted);
 }
 
-void DrawScreenImage(int srcLeft, int srcTop, int srcRight, int srcBottom, uint32_t colour) {
+void DrawScreenImage(const Rect& src, uint32_t colour) {
     render::ClearTarget();
-    DrawSprite(Rect{0, 0, kScreenWidth, kScreenHeight}, Rect{srcLeft, srcTop, srcRight, srcBottom}, colour);
+    DrawSprite(Rect{0, 0, kScreenWidth, kScreenHeight}, src, colour);
 }
 
 void DrawDimBackdrop() {
-    DrawScreenImage(kTitlePicture.left, kTitlePicture.top, kTitlePicture.right, kTitlePicture.bottom, kDimmed);
+    // The title picture, dimmed, is the backdrop of most menus.
+    DrawScreenImage(atlas::kTitle, kDimmed);
 }
 
 }  // namespace q

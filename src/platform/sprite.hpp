@@ -1,19 +1,16 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/rect.hpp"
 
 namespace q {
 
-struct SpriteVertex {
-    float x, y, z, rhw;
-    uint32_t diffuse;
-    float u, v;
-};
+// The colour that draws a picture as it is, fully opaque.
+constexpr uint32_t kUntinted = 0xFFFFFFFFu;
 
-// The four vertices DrawSprite submits (fan order, pixel offset applied).
-void BuildSpriteVertices(const Rect& dest, const Rect& src, uint32_t colour, SpriteVertex out[4]);
-
+// Draws the atlas rectangle src stretched over the screen rectangle dest,
+// each texel multiplied by colour (ARGB).
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour);
 
 // While one of these lives, DrawSprite does nothing: the world's draw pass
@@ -28,25 +25,12 @@ public:
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src);
 void DrawSpriteCentered(int y, int scale, const Rect& src, uint32_t colour);
 void DrawSpriteBox(int x, int y, int w, int h, const Rect& src);
-void DrawScreenImage(int srcLeft, int srcTop, int srcRight, int srcBottom, uint32_t colour);
+// Clears the frame, then draws the picture over the whole screen.
+void DrawScreenImage(const Rect& src, uint32_t colour);
 void DrawDimBackdrop();
-void DrawDigits(int x, int y, int value, int digits, int divisor, const Rect glyphs[10]);
+// One digit picture per position; leading zeros are left out.
+void DrawDigits(int x, int y, int value, int digits, int divisor, const atlas::Picture glyphs[10]);
 void DrawNumber(int x, int y, int value, int digits, int divisor);
 void DrawBigNumber(int x, int y, int value, int digits, int divisor);
-// The floor indicator drawn last over the play field; sceneId and floorNumber
-// decide what it shows.
-void DrawPlayHud(int sceneId, int floorNumber);
-
-// Recording of draw calls, for tests and tools. While recording is on, every
-// DrawSprite is appended (whether or not a device exists).
-struct DrawCall {
-    Rect dest;
-    Rect src;
-    uint32_t colour;
-};
-void StartDrawRecording();
-void StopDrawRecording();
-const DrawCall* RecordedDraws(int* count);
-void ClearRecordedDraws();
 
 }  // namespace q

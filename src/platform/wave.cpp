@@ -1,5 +1,7 @@
 #include "platform/wave.hpp"
 
+#include "platform/little_endian.hpp"
+
 namespace q {
 
 namespace {
@@ -8,11 +10,6 @@ namespace {
 constexpr uint32_t kMinFormatBytes = 14;
 // Bytes of a full PCM format record, up to and including bits per sample.
 constexpr uint32_t kPcmFormatBytes = 16;
-
-uint32_t Le32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
 bool IsTag(const uint8_t* p, const char* tag) {
     return p[0] == uint8_t(tag[0]) && p[1] == uint8_t(tag[1]) && p[2] == uint8_t(tag[2]) &&
@@ -27,7 +24,7 @@ bool ParseWave(const uint8_t* image, uint32_t size, WaveData* out) {
     if (!IsTag(image, "RIFF") || !IsTag(image + 8, "WAVE")) return false;
     // The RIFF length marks the end of the file, but never beyond the bytes
     // we were given: a length that claims more is cut back to them.
-    uint64_t end = 8 + uint64_t(Le32(image + 4));
+    uint64_t end = 8 + uint64_t(ReadLe32(image + 4));
     if (end > size) end = size;
 
     bool haveFormat = false;
@@ -36,19 +33,19 @@ bool ParseWave(const uint8_t* image, uint32_t size, WaveData* out) {
     while (pos < end) {
         if (pos + 8 > end) break;  // a chunk header that does not fit ends the walk
         const uint8_t* header = image + pos;
-        const uint32_t length = Le32(header + 4);
+        const uint32_t length = ReadLe32(header + 4);
         const uint64_t body = pos + 8;
         const uint64_t available = end - body;
         if (IsTag(header, "fmt ")) {
             if (!haveFormat) {
                 if (length < kMinFormatBytes || available < kMinFormatBytes) return false;
                 const uint8_t* f = image + body;
-                out->formatTag = Le16(f);
-                out->channels = Le16(f + 2);
-                out->sampleRate = Le32(f + 4);
+                out->formatTag = ReadLe16(f);
+                out->channels = ReadLe16(f + 2);
+                out->sampleRate = ReadLe32(f + 4);
                 // Without the bits-per-sample field the format stays unknown (0),
                 // which no player accepts.
-                if (length >= kPcmFormatBytes && available >= kPcmFormatBytes) out->bitsPerSample = Le16(f + 14);
+                if (length >= kPcmFormatBytes && available >= kPcmFormatBytes) out->bitsPerSample = ReadLe16(f + 14);
                 haveFormat = true;
             }
         } else if (IsTag(header, "data")) {

@@ -1,69 +1,47 @@
 #include "platform/window.hpp"
 
-#include "platform/backend.hpp"
-#include "platform/shell_backends.hpp"
+#include "platform/backend_table.hpp"
 
 namespace q {
 
-// Destroying the window queues the quit message; the message loop takes it
-// on its next pass. Its code (the quit's wParam) is always 0.
-static bool quitQueued = false;
-
-static bool Headless() { return ActiveBackend() == BackendKind::Headless; }
+// Destroying the window ends the game loop: the next PumpWindowEvents
+// reports it, once.
+static bool quitPending = false;
 
 bool CreateMainWindow() {
-    quitQueued = false;
-    return Headless() ? headless::CreateWindow() : sdl::CreateWindow();
+    quitPending = false;
+    return Backend().createWindow();
 }
 
-void ShowMainWindow() {
-    if (!Headless()) sdl::ShowWindow();
-}
+void ShowMainWindow() { Backend().showWindow(); }
 
 void DestroyMainWindow() {
     // Only a window that exists is destroyed, so a second Shutdown queues nothing.
     if (!HasMainWindow()) return;
-    if (Headless()) {
-        headless::DestroyWindow();
-    } else {
-        sdl::DestroyWindow();
-    }
-    quitQueued = true;
+    Backend().destroyWindow();
+    quitPending = true;
 }
 
-bool HasMainWindow() { return Headless() ? headless::HasWindow() : sdl::HasWindow(); }
+bool HasMainWindow() { return Backend().hasWindow(); }
 
 void CenterOnDesktop(int width, int height, int* x, int* y) {
     int left = 0, top = 0, desktopWidth = 0, desktopHeight = 0;
-    if (Headless() || !sdl::DesktopBounds(&left, &top, &desktopWidth, &desktopHeight)) {
-        left = top = 0;
-        headless::DesktopSize(&desktopWidth, &desktopHeight);
-    }
+    // Without a desktop to ask, the headless back end's pretend one.
+    if (!Backend().desktopBounds(&left, &top, &desktopWidth, &desktopHeight))
+        headless::DesktopBounds(&left, &top, &desktopWidth, &desktopHeight);
     // Integer division truncates toward zero, also for a window larger than the desktop.
     *x = left + (desktopWidth - width) / 2;
     *y = top + (desktopHeight - height) / 2;
 }
 
-void EndWindowSystem() {
-    if (!Headless()) sdl::EndWindowSystem();
-}
+void EndWindowSystem() { Backend().endWindowSystem(); }
 
-void ShowErrorBox(const char* text) {
-    if (Headless()) {
-        headless::ShowErrorBox(text);
-    } else {
-        sdl::ShowErrorBox(text);
-    }
-}
+void ShowErrorBox(const char* text) { Backend().showErrorBox(text); }
 
 bool PumpWindowEvents(void (*onClose)()) {
-    if (Headless()) {
-        headless::PumpEvents(onClose);
-    } else {
-        sdl::PumpEvents(onClose);
-    }
-    if (!quitQueued) return false;
-    quitQueued = false;
+    Backend().pumpEvents(onClose);
+    if (!quitPending) return false;
+    quitPending = false;
     return true;
 }
 

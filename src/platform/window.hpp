@@ -7,19 +7,19 @@ namespace q {
 // The window is created hidden, so a failed start-up never shows it.
 bool CreateMainWindow();
 void ShowMainWindow();
-void DestroyMainWindow();  // queues the quit message when there was a window
+void DestroyMainWindow();  // when there was a window, the loop is told to end
 bool HasMainWindow();
 // Position that centres a width x height area on the desktop; each offset is
 // (desktop size - size) / 2, truncated toward zero.
 void CenterOnDesktop(int width, int height, int* x, int* y);
-// Closes the window system once the message loop has ended.
+// Closes the window system once the game loop has ended.
 void EndWindowSystem();
 
 // Message box with caption "error", also printed to stderr.
 void ShowErrorBox(const char* text);
 
 // Drains waiting window events. A close request calls onClose (once per
-// request). Returns true when the quit message has been taken.
+// request). Returns true, once, after the window was destroyed: the loop ends.
 bool PumpWindowEvents(void (*onClose)());
 
 }  // namespace q

@@ -1,27 +1,24 @@
-#include "app/scenes.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/rect.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
 #include "play/play_field.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
 namespace q {
 
 namespace {
-constexpr Rect kEndingTop{660, 1154, 995, 1211};
 constexpr int kEndingTopY = 100;
-constexpr Rect kEndingBottom{643, 1228, 1019, 1278};
 constexpr int kEndingBottomY = 180;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
 }  // namespace
 
 void EndingUpdate() {
     PollKeys();
     if (!HasGameWorld()) return;
     World& w = GameWorld();
-    w.scrollRequest = 0;
+    w.scrollRequest = SCROLL_NONE;
     // The view rises a pixel a frame to the top; nothing on the floor moves.
     if (w.scrollY > 0) {
         w.scrollY -= 1;
@@ -39,8 +36,8 @@ void EndingUpdate() {
 void EndingDraw() {
     DrawPlayField(SCENE_ENDING);
     if (!HasGameWorld() || GameWorld().scrollY > 0) return;
-    DrawSpriteCentered(kEndingTopY, 1, kEndingTop, kUntinted);
-    DrawSpriteCentered(kEndingBottomY, 1, kEndingBottom, kUntinted);
+    DrawSpriteCentered(kEndingTopY, 1, atlas::kEndingTop, kUntinted);
+    DrawSpriteCentered(kEndingBottomY, 1, atlas::kEndingBottom, kUntinted);
 }
 
 }  // namespace q

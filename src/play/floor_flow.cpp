@@ -1,19 +1,23 @@
-#include "app/scenes.hpp"
-#include "frontend/frontend.hpp"
+#include "platform/sound.hpp"
 #include "play/play_state.hpp"
+#include "play/shutter.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 
 namespace q {
 
 namespace {
-constexpr int32_t kLastFloor = 56;
-constexpr int32_t kEndingFloor = 57;
-// Frames the ready countdown shows once the shutter is open.
-constexpr int32_t kReadyFrames = 80;
 
 int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber); }
 }  // namespace
+
+void ReturnToTitle() {
+    SetScene(SCENE_TITLE);
+    StopBgm();
+    StopAllSe();
+    if (HasGameWorld()) ReleaseAllActors(GameWorld());
+}
 
 int StartPlay() {
     if (!HasGameWorld()) return 0;
@@ -40,7 +44,7 @@ void NextFloor() {
         if (floorNumber > kLastFloor) {
             floorNumber = 1;
             // Demo replay runs the floors round again without the ending.
-            if (PlayMode == PLAY_MODE_NORMAL) {
+            if (playMode == PLAY_MODE_NORMAL) {
                 StartEnding();
                 return;
             }

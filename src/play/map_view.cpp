@@ -1,34 +1,27 @@
-#include "app/scenes.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/rect.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
 #include "play/play_field.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
 namespace {
 constexpr int kMapScrollStep = 4;
-constexpr int kSePauseOrMap = 10;
 // The lowest view shows the floor down to one row above its last.
 constexpr int kMapBottomMargin = 496;
-constexpr int kScrollNone = 0;
-constexpr int kScrollDown = 1;
-constexpr int kScrollUp = 2;
 
-constexpr Rect kMapLabel{834, 109, 877, 119};
 constexpr int kMapLabelY = 150;
 constexpr uint32_t kHalfTransparent = 0x80FFFFFF;
-constexpr Rect kMapHint{834, 208, 978, 232};
 constexpr int kMapHintX = 480;
 constexpr int kMapHintY = 2;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
 
 // Actors follow the view so they keep their places on the floor.
 void ShiftActorsForRequest(int request) {
-    if (request == kScrollDown) ShiftActorsBy(-kMapScrollStep);
-    if (request == kScrollUp) ShiftActorsBy(kMapScrollStep);
+    if (request == SCROLL_DOWN) ShiftActorsBy(-kMapScrollStep);
+    if (request == SCROLL_UP) ShiftActorsBy(kMapScrollStep);
 }
 }  // namespace
 
@@ -36,30 +29,30 @@ void MapViewUpdate() {
     PollKeys();
     if (!HasGameWorld()) return;
     World& w = GameWorld();
-    w.scrollRequest = kScrollNone;
+    w.scrollRequest = SCROLL_NONE;
     // Down is looked at first and wins while held, even at the bottom.
     if (IsHeld(ButtonDown)) {
         if (w.scrollY < w.floorRows * 16 - kMapBottomMargin) {
             w.scrollY += kMapScrollStep;
-            w.scrollRequest = kScrollDown;
+            w.scrollRequest = SCROLL_DOWN;
         }
     } else if (IsHeld(ButtonUp)) {
         if (w.scrollY > 0) {
             w.scrollY -= kMapScrollStep;
-            w.scrollRequest = kScrollUp;
+            w.scrollRequest = SCROLL_UP;
         }
     }
     ShiftActorsForRequest(w.scrollRequest);
     if (IsPressed(ButtonCtrl)) {
-        RequestSe(kSePauseOrMap);
+        RequestSe(SE_PAUSE);
         SetScene(SCENE_MAP_RETURN);
     }
 }
 
 void MapViewDraw() {
     DrawPlayField(SCENE_MAP_VIEW);
-    DrawSpriteCentered(kMapLabelY, 2, kMapLabel, kHalfTransparent);
-    DrawSpriteAt(kMapHintX, kMapHintY, 1, kUntinted, kMapHint);
+    DrawSpriteCentered(kMapLabelY, 2, atlas::kMapLabel, kHalfTransparent);
+    DrawSpriteAt(kMapHintX, kMapHintY, 1, kUntinted, atlas::kMapKeysLabel);
 }
 
 void MapReturnUpdate() {
@@ -69,14 +62,14 @@ void MapReturnUpdate() {
         return;
     }
     World& w = GameWorld();
-    w.scrollRequest = kScrollNone;
+    w.scrollRequest = SCROLL_NONE;
     if (w.scrollY < savedScrollY) {
         w.scrollY += kMapScrollStep;
-        w.scrollRequest = kScrollDown;
+        w.scrollRequest = SCROLL_DOWN;
     }
     if (savedScrollY < w.scrollY) {
         w.scrollY -= kMapScrollStep;
-        w.scrollRequest = kScrollUp;
+        w.scrollRequest = SCROLL_UP;
     }
     ShiftActorsForRequest(w.scrollRequest);
     if (w.scrollY == savedScrollY) SetScene(SCENE_PLAY);

@@ -8,21 +8,20 @@
 namespace q {
 
 namespace {
-constexpr Rect kReadyLabel{834, 97, 878, 107};
 constexpr int kReadyLabelY = 150;
 constexpr int kReadyLabelScale = 2;
 constexpr int kCountdownX = 310;
 constexpr int kCountdownY = 260;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
 }  // namespace
 
 void DrawPlayField(int sceneId) {
     if (!HasGameWorld()) return;
-    DrawWorld(GameWorld(), sceneId, floorNumber);
+    DrawWorld(GameWorld());
+    DrawPlayHud(sceneId, floorNumber);
 }
 
 void DrawReadyCountdown() {
-    DrawSpriteCentered(kReadyLabelY, kReadyLabelScale, kReadyLabel, kUntinted);
+    DrawSpriteCentered(kReadyLabelY, kReadyLabelScale, atlas::kReadyLabel, kUntinted);
     DrawNumber(kCountdownX, kCountdownY, sceneTimer, 2, 10);
 }
 

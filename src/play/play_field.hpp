@@ -3,8 +3,11 @@
 
 namespace q {
 
-// The floor, its actors and the overlay; nothing before the world exists.
+// The floor, its actors and the HUD; nothing before the world exists.
 void DrawPlayField(int sceneId);
+// The floor indicator drawn last over the play field; sceneId and floorNumber
+// decide what it shows.
+void DrawPlayHud(int sceneId, int floorNumber);
 // The countdown label at twice its size and the frames left beneath it.
 void DrawReadyCountdown();
 // Moves every actor's y by dy, last actor first, so actors keep their world

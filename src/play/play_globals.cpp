@@ -1,4 +1,3 @@
-#include "platform/settings.hpp"
 #include "play/play_state.hpp"
 #include "world/play_step.hpp"
 
@@ -6,6 +5,7 @@ namespace q {
 
 namespace {
 World* gameWorld = nullptr;
+bool chasersEnabled = true;
 
 // A scene timer after a reset; the ready and result scenes set their own.
 constexpr int32_t kResetSceneTimer = 150;
@@ -16,7 +16,18 @@ int32_t sceneTimer = kResetSceneTimer;
 int32_t logicPhase = 0;
 int32_t savedScrollY = 0;
 int32_t character = 0;
-int32_t PlayMode = PLAY_MODE_NORMAL;
+int32_t playMode = PLAY_MODE_NORMAL;
+
+void SetFloorNumber(int32_t n) { floorNumber = n; }
+void SetCharacter(int32_t c) { character = c; }
+void SetPlayMode(int32_t mode) { playMode = mode; }
+
+void GiveUpFloor() {
+    if (HasGameWorld()) GameWorld().playResult = PLAY_RESULT_FAILED;
+}
+
+void SetChasersEnabled(bool on) { chasersEnabled = on; }
+bool ChasersEnabled() { return chasersEnabled; }
 
 World& GameWorld() { return *gameWorld; }
 bool HasGameWorld() { return gameWorld != nullptr; }
@@ -28,19 +39,19 @@ void ResetPlayState() {
     // Start-up resets the play state before the world is allocated.
     if (!HasGameWorld()) return;
     World& w = GameWorld();
-    ResetPlayState(w);
+    ResetAttempt(w);
     // The world carries its own copy of the choices made before the floor, so
     // a copied world replays the same way wherever it runs.
     w.character = character;
-    w.playMode = PlayMode;
-    w.extraSpawnsEnabled = ExtraSpawnsEnabled;
+    w.playMode = playMode;
+    w.extraSpawnsEnabled = chasersEnabled ? 1 : 0;
 }
 
 void InitPlayGlobals() {
     character = 0;
     savedScrollY = 0;
     floorNumber = 1;
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
     if (!HasGameWorld()) return;
     World& w = GameWorld();
     w.scrollY = 0;

@@ -1,10 +1,11 @@
-#include "app/scenes.hpp"
-#include "frontend/frontend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "play/key_command.hpp"
 #include "play/play_field.hpp"
+#include "play/play_scenes.hpp"
 #include "play/play_state.hpp"
+#include "play/shutter.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 #include "world/world_step.hpp"
 
@@ -13,10 +14,9 @@ namespace q {
 namespace {
 // Frames the result picture stays before the shutter closes.
 constexpr int32_t kResultFrames = 150;
-constexpr int kSePauseOrMap = 10;
 
 void ClearScrollRequest() {
-    if (HasGameWorld()) GameWorld().scrollRequest = 0;
+    if (HasGameWorld()) GameWorld().scrollRequest = SCROLL_NONE;
 }
 
 // One step of the world; the scene runs it on every other frame.
@@ -38,7 +38,7 @@ void PlayLogicStep(World& w) {
 void ForwardWorldSounds() {
     if (!HasGameWorld()) return;
     World& w = GameWorld();
-    for (int n = 0; n < kSoundSlots; ++n) {
+    for (int n = 0; n < kEffectCount; ++n) {
         if (w.soundRequests & (1u << n)) RequestSe(n);
     }
     w.soundRequests = 0;
@@ -46,11 +46,11 @@ void ForwardWorldSounds() {
 
 void CheckPlayKeys() {
     if (IsPressed(ButtonEscape)) {
-        RequestSe(kSePauseOrMap);
+        RequestSe(SE_PAUSE);
         SetScene(SCENE_PAUSE);
     } else if (IsPressed(ButtonCtrl)) {
         if (HasGameWorld()) savedScrollY = GameWorld().scrollY;
-        RequestSe(kSePauseOrMap);
+        RequestSe(SE_PAUSE);
         SetScene(SCENE_MAP_VIEW);
     }
 }

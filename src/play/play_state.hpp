@@ -10,20 +10,38 @@ World& GameWorld();
 bool HasGameWorld();
 void SetGameWorld(World* w);
 
+// Frames the ready countdown shows once the shutter is open.
+constexpr int32_t kReadyFrames = 80;
+
 // Play-flow globals.
 extern int32_t floorNumber;   // 1..56
 extern int32_t sceneTimer;    // frames left in the ready and result scenes
 extern int32_t logicPhase;    // the play scene steps the world when 0
 extern int32_t savedScrollY;  // scrollY when the map view opened
 extern int32_t character;     // 0..2, chosen on the character wheel
-extern int32_t PlayMode;      // 0 normal play, 2 demo replay
+extern int32_t playMode;      // 0 normal play, 2 demo replay
 
-// Resets the play state (world share included) and copies character,
-// PlayMode and ExtraSpawnsEnabled into the world.
+// The choices the front end makes for the next game.
+void SetFloorNumber(int32_t n);
+void SetCharacter(int32_t c);
+void SetPlayMode(int32_t mode);
+// Ends the floor in play as a failure does, on its next step, so that it is
+// loaded again.
+void GiveUpFloor();
+
+// The options' chaser switch, on at start-up: with it off, floors get no
+// chasers and no chaser spawners.
+void SetChasersEnabled(bool on);
+bool ChasersEnabled();
+
+// Resets the play state (world share included) and copies character, play
+// mode and the chaser switch into the world.
 void ResetPlayState();
 // Start-up values of the play-flow and floor globals.
 void InitPlayGlobals();
 
+// SetScene(title), StopBgm, StopAllSe, ReleaseAllActors.
+void ReturnToTitle();
 int StartPlay();
 void NextFloor();
 void StartEnding();

@@ -5,6 +5,7 @@
 #include "platform/sprite.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"
+#include "world/player.hpp"
 
 namespace q {
 
@@ -39,8 +40,8 @@ void ClearFields(Actor& a) {
 
 }  // namespace
 
-const int KIND_UPDATE_ORDER[kKindCount] = {1, 10, 2, 3, 12, 13, 4, 5, 14, 7, 6, 8, 9, 11, 0};
-const int KIND_DRAW_ORDER[kKindCount] = {14, 8, 9, 11, 6, 7, 2, 3, 12, 13, 4, 5, 1, 10, 0};
+const int KindUpdateOrder[kKindCount] = {1, 10, 2, 3, 12, 13, 4, 5, 14, 7, 6, 8, 9, 11, 0};
+const int KindDrawOrder[kKindCount] = {14, 8, 9, 11, 6, 7, 2, 3, 12, 13, 4, 5, 1, 10, 0};
 
 int InitActorPool(World& w) {
     for (int s = kFreeHead; s <= kActiveTail; ++s) {
@@ -115,10 +116,10 @@ int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler upd
     a.height = height;
     a.update = update;
     a.draw = draw;
-    a.dir = 2;
+    a.dir = FACING_VIEWER;
     a.vy = 0;
     a.vx = 0;
-    a.fallStep = 6;
+    a.fallStep = kRestFallStep;
     a.command = 0;
     a.frame = 0;
     a.substep = 0;
@@ -149,7 +150,7 @@ void UpdateActors(World& w) {
             seenTail = i;
         }
     };
-    for (int kind : KIND_UPDATE_ORDER) {
+    for (int kind : KindUpdateOrder) {
         noteAppended();
         if (!(present & KindBit(kind))) continue;
         // The successor is read after the handler, so actors appended during
@@ -165,15 +166,14 @@ void UpdateActors(World& w) {
 }
 
 void DrawActors(World& w) {
-    for (int kind : KIND_DRAW_ORDER)
+    for (int kind : KindDrawOrder)
         for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
             if (a->kind == kind && a->draw) a->draw(w, *a);
 }
 
-void DrawWorld(World& w, int sceneId, int floorNumber) {
+void DrawWorld(World& w) {
     DrawTerrain(w);
     DrawActors(w);
-    DrawPlayHud(sceneId, floorNumber);
 }
 
 }  // namespace q

@@ -32,15 +32,15 @@ int FreeCount(const World& w);
 
 int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorHandler draw);
 
-extern const int KIND_UPDATE_ORDER[kKindCount];
-extern const int KIND_DRAW_ORDER[kKindCount];
+extern const int KindUpdateOrder[kKindCount];
+extern const int KindDrawOrder[kKindCount];
 extern const KindSpawner KindSpawnTable[kKindCount];
 
 void UpdateActors(World& w);
 // Calls every draw handler in draw order (no terrain, no HUD).
 void DrawActors(World& w);
-// Terrain, actors, HUD.
-void DrawWorld(World& w, int sceneId, int floorNumber);
+// Terrain, then actors.
+void DrawWorld(World& w);
 
 // Name of a handler as traces and logs print it ("PlayerWalk"); nullptr for
 // no handler, "?" for one not in the table.

@@ -5,6 +5,7 @@
 #include "world/collision.hpp"
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
@@ -14,10 +15,6 @@ constexpr int kWidth = 16;
 constexpr int kHeight = 32;
 constexpr int kFallSpeed = 4;
 constexpr int kStepsPerPixel = 3;  // it moves one pixel every third step
-constexpr int kGroundTile = 28;
-constexpr int kDropSound = 6;
-constexpr int kFlatWidth = 48;
-constexpr int kFlatHeight = 8;
 constexpr int kSetOffset = 2;  // drawn as the character two after the player's
 
 }  // namespace
@@ -33,7 +30,7 @@ void BuilderWalk(World& w, Actor& a) {
     a.oldX = a.x;
     a.oldY = a.y;
     a.y += a.vy;
-    TileFloorBelow(w, a, kGroundTile);
+    TileFloorBelow(w, a, TILE_FOOTING);
     BlockFloorBelow(w, a);
     a.timer += 1;
     if (a.timer >= kStepsPerPixel) {
@@ -45,10 +42,10 @@ void BuilderWalk(World& w, Actor& a) {
     int d = 0;
     if (a.vx > 0) {
         d = 1;
-        a.dir = 0;
+        a.dir = FACING_RIGHT;
     } else if (a.vx < 0) {
         d = 2;
-        a.dir = 1;
+        a.dir = FACING_LEFT;
     }
     const int tileBlocked = TileSideTests[d](w, a);
     const int blockBlocked = BlockSideTests[d](w, a);
@@ -56,33 +53,33 @@ void BuilderWalk(World& w, Actor& a) {
     int gap = 0;
     // Only the terrain ahead counts as an edge; a block lying in the gap
     // does not keep the builder from turning there.
-    if (OnColumn(a) && TileAt(w, a.dir == 0 ? a.x + 16 : a.x - 16, a.y + kHeight) < kGroundTile) {
+    if (OnColumn(a) && TileAt(w, a.dir == FACING_RIGHT ? a.x + 16 : a.x - 16, a.y + kHeight) < TILE_FOOTING) {
         BuilderPlaceBlock(w, a);
         gap = 1;
     }
-    if (blocked == 1 || gap == 1) {
+    if (blocked == HIT_WALL || gap == 1) {
         a.vx = -a.vx;
-        a.dir = 1 - a.dir;
+        a.dir = 1 - a.dir;  // right and left swap
     }
     KillPlayerOnTouch(w, a);
 }
 
 void BuilderPlaceBlock(World& w, Actor& a) {
-    const int bx = a.dir == 0 ? a.x + 16 : a.x - 32;
+    const int bx = a.dir == FACING_RIGHT ? a.x + 16 : a.x - 32;
     const int below = a.y + kHeight;
     // The 32 x 32 square under the new block's place must be free of floor
     // and of other blocks; the place itself is not looked at.
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 2; ++j)
-            if (TileAt(w, bx + 16 * j, below + 16 * i) >= kGroundTile) return;
+            if (TileAt(w, bx + 16 * j, below + 16 * i) >= TILE_FOOTING) return;
     for (int i = 0; i < 8; ++i)
         for (int j = 0; j < 8; ++j)
             if (OccupiedAt(w, bx + 4 * j, below + 4 * i) == 1) return;
     // The block's raised quarter points the way the builder was walking.
-    const int kind = a.dir == 0 ? KIND_LBLOCK_1 : KIND_LBLOCK_0;
-    const int shapeDir = a.dir == 0 ? 1 : 0;
-    SpawnActor(w, bx, a.y, kind, 0, LBlockInit, shapeDir);
-    w.RequestSe(kDropSound);
+    const int kind = a.dir == FACING_RIGHT ? KIND_LBLOCK_1 : KIND_LBLOCK_0;
+    const int shape = a.dir == FACING_RIGHT ? SHAPE_RAISED_RIGHT : SHAPE_RAISED_LEFT;
+    SpawnActor(w, bx, a.y, kind, 0, LBlockInit, shape);
+    w.RequestSe(SE_BLOCK_DROP);
 }
 
 void BuilderDraw(World& w, Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }

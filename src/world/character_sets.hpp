@@ -4,8 +4,7 @@
 
 namespace q {
 
-// Rows by dir (0 right, 1 left, 2 facing the viewer, 3 climbing), eight
-// frames each in the order A, A, B, B, A, A, C, C.
+// Rows by facing, eight frames each in the order A, A, B, B, A, A, C, C.
 struct CharacterSet {
     Rect frames[4][8];
 };

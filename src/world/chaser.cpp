@@ -7,6 +7,7 @@
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"
 #include "world/player.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
@@ -14,13 +15,7 @@ namespace {
 
 constexpr int kWidth = 16;
 constexpr int kHeight = 32;
-constexpr int kWalkSpeed = 4;
-constexpr int kClimbSpeed = 4;
-constexpr int kFloorTile = 24;  // stops it falling on foot
-constexpr int kSolidTile = 31;  // stops it rising on foot, and any climb
 constexpr int kSetOffset = 1;  // drawn as the character one after the player's
-
-bool IsLadderTile(int t) { return t >= 24 && t <= 29; }
 
 void AdvanceAnimation(Actor& a) {
     a.frame += 1;
@@ -43,10 +38,10 @@ void ChaserWalk(World& w, Actor& a) {
     a.oldX = a.x;
     a.oldY = a.y;
     if (a.command == CMD_RIGHT) {
-        a.dir = 0;
+        a.dir = FACING_RIGHT;
         a.vx = kWalkSpeed;
     } else if (a.command == CMD_LEFT) {
-        a.dir = 1;
+        a.dir = FACING_LEFT;
         a.vx = -kWalkSpeed;
     }
     // The same rise and fall as the player's hop.
@@ -55,7 +50,8 @@ void ChaserWalk(World& w, Actor& a) {
     if (a.fallStep < kLastFallStep) a.fallStep += 1;
 
     const int vi = VerticalIndex(a.vy);
-    int v = a.vy > 0 ? TileFloorBelow(w, a, kFloorTile) : TileCeilingAbove(w, a, kSolidTile);
+    // Ladder tops hold it on foot; only solid tiles stop it rising.
+    int v = a.vy > 0 ? TileFloorBelow(w, a, TILE_LADDER) : TileCeilingAbove(w, a, TILE_SOLID);
     v |= BlockVerticalTests[vi](w, a);
 
     // It does not move sideways while falling, and rests every third step.
@@ -66,7 +62,7 @@ void ChaserWalk(World& w, Actor& a) {
     const int blockSide = BlockSideTests[d](w, a);
     const int s = tileSide | blockSide;
 
-    if (v == 2 && s == 1) {
+    if (v == HIT_FLOOR && s == HIT_WALL) {
         if (HeadroomBlocked(w, a) == 0)
             a.fallStep = 0;
         else
@@ -76,14 +72,14 @@ void ChaserWalk(World& w, Actor& a) {
 
     const bool aligned = OnColumn(a);
     if (aligned && OnLadder(w, a)) ChaserEnterLadder(w, a);
-    if (v == 2 && aligned && OnLadderTop(w, a)) ChaserDescend(w, a);
+    if (v == HIT_FLOOR && aligned && OnLadderTop(w, a)) ChaserDescend(w, a);
     KillPlayerOnTouch(w, a);
 }
 
 void ChaserClimb(World& w, Actor& a) {
     a.oldX = a.x;
     a.oldY = a.y;
-    a.dir = 3;
+    a.dir = FACING_CLIMBING;
     if (a.command == CMD_DOWN)
         a.vy = kClimbSpeed;
     else if (a.command == CMD_UP)
@@ -91,9 +87,9 @@ void ChaserClimb(World& w, Actor& a) {
     a.y += a.vy;
 
     const int vi = VerticalIndex(a.vy);
-    const int tileHit = TileVerticalTests[vi](w, a, kSolidTile);
+    const int tileHit = TileVerticalTests[vi](w, a, TILE_SOLID);
     const int blockHit = BlockVerticalTests[vi](w, a);
-    if ((tileHit | blockHit) != 0) ChaserLeaveLadder(w, a);
+    if ((tileHit | blockHit) != HIT_NONE) ChaserLeaveLadder(w, a);
 
     const bool aligned = OnColumn(a);
     if (aligned && OnLadder(w, a) == 0) ChaserLeaveLadder(w, a);
@@ -105,11 +101,11 @@ void ChaserClimb(World& w, Actor& a) {
 void ChaserTurn(World&, Actor& a) {
     if (a.command == CMD_RIGHT) {
         a.command = CMD_LEFT;
-        a.dir = 1;
+        a.dir = FACING_LEFT;
         a.vx = -kWalkSpeed;
     } else {
         a.command = CMD_RIGHT;
-        a.dir = 0;
+        a.dir = FACING_RIGHT;
         a.vx = kWalkSpeed;
     }
 }
@@ -126,7 +122,7 @@ void ChaserEnterLadder(World& w, Actor& a) {
         return;
     a.vx = 0;
     a.command = CMD_NONE;
-    a.dir = 3;
+    a.dir = FACING_CLIMBING;
     a.update = ChaserClimb;
 }
 
@@ -136,7 +132,7 @@ void ChaserDescend(World& w, Actor& a) {
     a.vx = 0;
     a.command = CMD_DOWN;
     a.vy = kClimbSpeed;
-    a.dir = 3;
+    a.dir = FACING_CLIMBING;
     a.update = ChaserClimb;
 }
 
@@ -152,11 +148,11 @@ void ChaserLeaveLadder(World& w, Actor& a) {
     if (player->x > a.x) {
         a.command = CMD_RIGHT;
         a.vx = kWalkSpeed;
-        a.dir = 0;
+        a.dir = FACING_RIGHT;
     } else {
         a.command = CMD_LEFT;
         a.vx = -kWalkSpeed;
-        a.dir = 1;
+        a.dir = FACING_LEFT;
     }
     a.update = ChaserWalk;
 }

@@ -11,7 +11,7 @@ constexpr int kSpawnInterval = 300;  // the timer must pass this
 constexpr int kMaxChasers = 10;
 
 // The spawn announcement is the jingle of one of the other characters.
-constexpr int kSpawnSoundByCharacter[3] = {8, 9, 4};
+constexpr SoundEffect kSpawnSoundByCharacter[3] = {SE_CLEAR_SECOND, SE_CLEAR_THIRD, SE_CLEAR_FIRST};
 
 }  // namespace
 

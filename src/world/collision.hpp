@@ -36,6 +36,10 @@ void SetObjectCell(World& w, int x, int y, int value);
 inline bool OnColumn(const Actor& a) { return (a.x & 15) == 0; }
 inline bool OnRow(const World& w, const Actor& a) { return ((a.y + w.scrollY) & 15) == 0; }
 
+// What a collision test met. The tests of one axis are ORed together, so a
+// sideways wall and a bump from below share a value.
+enum Hit : int { HIT_NONE = 0, HIT_WALL = 1, HIT_CEILING = 1, HIT_FLOOR = 2 };
+
 using SideTest = int (*)(World&, Actor&);
 using TileVerticalTest = int (*)(World&, Actor&, int threshold);
 using BlockVerticalTest = int (*)(World&, Actor&);

@@ -3,15 +3,13 @@
 // coordinate back to where the step began.
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
+#include "world/player.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
 namespace {
 
-constexpr int kSolidTile = 31;
-constexpr int kFirstLadderTile = 24;
-constexpr int kLastLadderTile = 29;
-constexpr int kRestingFallStep = 6;
 
 // Tiles an edge of the box covers: one more when it is off the grid.
 int TileRows(const World& w, const Actor& a) { return (a.height >> 4) + (OnRow(w, a) ? 0 : 1); }
@@ -22,9 +20,9 @@ int CellCols(const Actor& a) { return (a.width >> 2) + ((a.x & 3) == 0 ? 0 : 1);
 int TileWallAt(const World& w, Actor& a, int edgeX) {
     const int rows = TileRows(w, a);
     for (int i = 0; i < rows; ++i) {
-        if (TileAt(w, edgeX, a.y + 16 * i) >= kSolidTile) {
+        if (TileAt(w, edgeX, a.y + 16 * i) >= TILE_SOLID) {
             a.x = a.oldX;
-            return 1;
+            return HIT_WALL;
         }
     }
     return 0;
@@ -35,7 +33,7 @@ int TileRowHit(const World& w, Actor& a, int edgeY, int threshold) {
     for (int j = 0; j < cols; ++j) {
         if (TileAt(w, a.x + 16 * j, edgeY) >= threshold) {
             a.y = a.oldY;
-            a.fallStep = kRestingFallStep;
+            a.fallStep = kRestFallStep;
             return 1;
         }
     }
@@ -47,7 +45,7 @@ int BlockWallAt(const World& w, Actor& a, int edgeX) {
     for (int i = 0; i < rows; ++i) {
         if (OccupiedAt(w, edgeX, a.y + 4 * i) > 0) {
             a.x = a.oldX;
-            return 1;
+            return HIT_WALL;
         }
     }
     return 0;
@@ -58,7 +56,7 @@ int BlockRowHit(const World& w, Actor& a, int edgeY) {
     for (int j = 0; j < cols; ++j) {
         if (OccupiedAt(w, a.x + 4 * j, edgeY) > 0) {
             a.y = a.oldY;
-            a.fallStep = kRestingFallStep;
+            a.fallStep = kRestFallStep;
             return 1;
         }
     }
@@ -73,12 +71,14 @@ int TileWallLeft(World& w, Actor& a) { return TileWallAt(w, a, a.x); }
 int BlockWallRight(World& w, Actor& a) { return BlockWallAt(w, a, a.x + a.width - 1); }
 int BlockWallLeft(World& w, Actor& a) { return BlockWallAt(w, a, a.x); }
 
-// Downward tests answer 2 and upward ones 1, so a caller can tell a landing
-// from a bump.
-int TileFloorBelow(World& w, Actor& a, int threshold) { return TileRowHit(w, a, a.y + a.height - 1, threshold) ? 2 : 0; }
-int TileCeilingAbove(World& w, Actor& a, int threshold) { return TileRowHit(w, a, a.y, threshold) ? 1 : 0; }
-int BlockFloorBelow(World& w, Actor& a) { return BlockRowHit(w, a, a.y + a.height - 1) ? 2 : 0; }
-int BlockCeilingAbove(World& w, Actor& a) { return BlockRowHit(w, a, a.y) ? 1 : 0; }
+// Downward tests answer a floor and upward ones a ceiling, so a caller can
+// tell a landing from a bump.
+int TileFloorBelow(World& w, Actor& a, int threshold) {
+    return TileRowHit(w, a, a.y + a.height - 1, threshold) ? HIT_FLOOR : HIT_NONE;
+}
+int TileCeilingAbove(World& w, Actor& a, int threshold) { return TileRowHit(w, a, a.y, threshold) ? HIT_CEILING : HIT_NONE; }
+int BlockFloorBelow(World& w, Actor& a) { return BlockRowHit(w, a, a.y + a.height - 1) ? HIT_FLOOR : HIT_NONE; }
+int BlockCeilingAbove(World& w, Actor& a) { return BlockRowHit(w, a, a.y) ? HIT_CEILING : HIT_NONE; }
 
 const SideTest TileSideTests[3] = {NoTest, TileWallRight, TileWallLeft};
 const SideTest BlockSideTests[3] = {NoTest, BlockWallRight, BlockWallLeft};
@@ -94,7 +94,7 @@ int OnLadder(const World& w, const Actor& a) {
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j) {
             const int t = TileAt(w, a.x + 16 * j, a.y + 16 * i);
-            if (t >= kFirstLadderTile && t <= kLastLadderTile) return 1;
+            if (IsLadderTile(t)) return 1;
         }
     }
     return 0;
@@ -106,8 +106,8 @@ int HeadroomBlocked(const World& w, const Actor& a) {
     const int px = a.vx > 0 ? a.x + a.width : a.x - 16;
     const int py = a.y - a.height / 2;
     int blocked = 0;
-    if (TileAt(w, px, py) >= kSolidTile) blocked = 1;
-    if (TileAt(w, px, py + 16) >= kSolidTile) blocked = 1;
+    if (TileAt(w, px, py) >= TILE_SOLID) blocked = 1;
+    if (TileAt(w, px, py + 16) >= TILE_SOLID) blocked = 1;
     for (int i = 0; i < 8; ++i)
         for (int j = 0; j < 4; ++j)
             if (OccupiedAt(w, px + 4 * j, py + 4 * i) == 1) blocked = 1;

@@ -4,7 +4,9 @@
 
 namespace q {
 
-constexpr int kFloorCount = 57;  // 1..56 playable, 57 the ending floor
+constexpr int kLastFloor = 56;    // floors 1..56 are played
+constexpr int kEndingFloor = 57;  // the floor the ending is shown on
+constexpr int kFloorCount = kEndingFloor;
 
 // Loads floor n (1..57) of the floor file into the stage buffers. Returns 1,
 // or 0 when the file is missing or damaged (buffers are zeroed either way).

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/files.hpp"
+#include "platform/little_endian.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 
@@ -15,12 +16,6 @@ constexpr int64_t kHeaderBytes = kHeaderEntries * 4;  // offsets count from here
 // A start row further than a whole floor above or below is not a floor the
 // game could show; refusing it also keeps scrollY far from overflow.
 constexpr int32_t kStartRowLimit = kMaxFloorRows;
-
-int32_t ReadInt32(const uint8_t* p) {
-    const uint32_t v = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-                       (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-    return static_cast<int32_t>(v);
-}
 
 bool ReadExactly(InputFile& file, int64_t position, void* dst, int64_t n) {
     if (position < 0 || n < 0 || position + n > file.Size()) return false;
@@ -43,12 +38,12 @@ int LoadFloor(World& w, int n, const char* path) {
 
     uint8_t header[kHeaderBytes];
     if (!ReadExactly(file, 0, header, kHeaderBytes)) return 0;
-    const int64_t record = kHeaderBytes + ReadInt32(header + (n - 1) * 4);
+    const int64_t record = kHeaderBytes + ReadLeInt32(header + (n - 1) * 4);
 
     uint8_t head[8];
     if (!ReadExactly(file, record, head, 8)) return 0;
-    const int32_t rows = ReadInt32(head);
-    const int32_t startRow = ReadInt32(head + 4);
+    const int32_t rows = ReadLeInt32(head);
+    const int32_t startRow = ReadLeInt32(head + 4);
     if (rows < 1 || rows > kMaxFloorRows) return 0;
     if (startRow < -kStartRowLimit || startRow > kStartRowLimit) return 0;
 
@@ -56,7 +51,7 @@ int LoadFloor(World& w, int n, const char* path) {
     const int64_t lengthAt = record + 8 + 2 * layerBytes;
     uint8_t lengthBytes[4];
     if (!ReadExactly(file, lengthAt, lengthBytes, 4)) return 0;
-    const int32_t demoLength = ReadInt32(lengthBytes);
+    const int32_t demoLength = ReadLeInt32(lengthBytes);
     if (demoLength < 0 || demoLength > kMaxDemoLength) return 0;
     if (lengthAt + 4 + demoLength > file.Size()) return 0;
 

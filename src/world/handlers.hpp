@@ -4,6 +4,10 @@
 // Every actor handler of every kind, so kinds can hand each other over.
 namespace q {
 
+// The box of anyone flattened: a crushed player, a squashed creature.
+constexpr int kFlatWidth = 48;
+constexpr int kFlatHeight = 8;
+
 // Player (kind 1).
 int PlayerInit(World& w, Actor& a, int x, int y, int arg);
 void PlayerWalk(World& w, Actor& a);

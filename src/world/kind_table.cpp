@@ -28,11 +28,11 @@ void SpawnPlayer(World& w, int x, int y, int kind, int cell) {
 }
 
 void SpawnLBlock0(World& w, int x, int y, int kind, int cell) {
-    SpawnActor(w, x, y - kLBlockRaise, kind, cell, LBlockInit, 0);
+    SpawnActor(w, x, y - kLBlockRaise, kind, cell, LBlockInit, SHAPE_RAISED_LEFT);
 }
 
 void SpawnLBlock1(World& w, int x, int y, int kind, int cell) {
-    SpawnActor(w, x, y - kLBlockRaise, kind, cell, LBlockInit, 1);
+    SpawnActor(w, x, y - kLBlockRaise, kind, cell, LBlockInit, SHAPE_RAISED_RIGHT);
 }
 
 void SpawnBuilder(World& w, int x, int y, int kind, int cell) { SpawnActor(w, x, y, kind, cell, BuilderInit); }

@@ -5,17 +5,14 @@
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
 namespace {
 
 constexpr int kPushSpeed = 16;
-constexpr int kSolidUnderfoot = 28;
 constexpr int kSquashSteps = 50;
-constexpr int kSquashSound = 3;
-constexpr int kFlatWidth = 48;
-constexpr int kFlatHeight = 8;
 
 // The 16 x 16 box of the quarter at row i, column j of a block.
 Actor QuarterBox(const Actor& block, int i, int j) {
@@ -28,7 +25,7 @@ Actor QuarterBox(const Actor& block, int i, int j) {
 }
 
 bool HasQuarter(const Actor& block, int i, int j) {
-    return LBlockShapeQuarters[block.dir == 1 ? 1 : 0][i][j] != 0;
+    return LBlockShapeQuarters[block.dir == SHAPE_RAISED_RIGHT ? 1 : 0][i][j] != 0;
 }
 
 bool OverlapsAQuarter(const Actor& block, const Actor& other) {
@@ -48,7 +45,7 @@ void PushPlayerDown(World& w, Actor& block) {
     // With ground right under the pushed-down feet there is no room: crushed.
     const int feet = player->y + player->height - 1;
     const int right = player->x + player->width - 1;
-    if (TileAt(w, player->x, feet) >= kSolidUnderfoot || TileAt(w, right, feet) >= kSolidUnderfoot ||
+    if (TileAt(w, player->x, feet) >= TILE_FOOTING || TileAt(w, right, feet) >= TILE_FOOTING ||
         OccupiedAt(w, player->x, feet) == 1 || OccupiedAt(w, right, feet) == 1)
         player->update = PlayerCrushed;
 }
@@ -60,7 +57,7 @@ void SquashCreatures(World& w, Actor& block) {
         c->timer = kSquashSteps;
         c->y += c->height;
         c->update = Squashed;
-        w.RequestSe(kSquashSound);
+        w.RequestSe(SE_SQUASHED);
         return;
     }
 }

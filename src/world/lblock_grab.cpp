@@ -9,8 +9,6 @@ namespace q {
 
 namespace {
 
-constexpr int kLiftSound = 5;
-
 // The three 16 x 16 squares that must be empty before a block can be lifted,
 // by dir: above the raised quarter, above the notch, and the notch itself.
 constexpr int kClearSquares[2][3][2] = {
@@ -25,23 +23,23 @@ int GrabPositionMatches(const Actor& player, const Actor& block) {
     const int dy = player.y - block.y;
     // The block may stand 16 pixels lower only when its near quarter is the
     // raised one.
-    if (player.dir == 1) {
+    if (player.dir == FACING_LEFT) {
         if (dx != 32) return 0;
-        if (block.dir == 1) return dy == 0 || dy == 16 || dy == -16;
-        if (block.dir == 0) return dy == 0 || dy == 16;
+        if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == 16 || dy == -16;
+        if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == 16;
         return 0;
     }
-    if (player.dir == 0) {
+    if (player.dir == FACING_RIGHT) {
         if (dx != -16) return 0;
-        if (block.dir == 0) return dy == 0 || dy == 16 || dy == -16;
-        if (block.dir == 1) return dy == 0 || dy == 16;
+        if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == 16 || dy == -16;
+        if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == 16;
         return 0;
     }
     return 0;
 }
 
 int LBlockClearAbove(const World& w, const Actor& block) {
-    const int dir = block.dir == 1 ? 1 : 0;
+    const int dir = block.dir == SHAPE_RAISED_RIGHT ? 1 : 0;
     for (const auto& square : kClearSquares[dir])
         if (RegionOccupied(w, block.x + square[0], block.y + square[1])) return 0;
     return 1;
@@ -57,7 +55,7 @@ void TryGrabLBlock(World& w, Actor& player) {
         w.liftOriginY = block->y;
         block->update = LBlockLift;
         SetPlayerHandler(w, PlayerFrozen);
-        w.RequestSe(kLiftSound);
+        w.RequestSe(SE_LIFT);
     }
 }
 

@@ -5,6 +5,8 @@
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
+#include "world/player.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
@@ -15,16 +17,8 @@ constexpr int kLiftSpeed = 8;
 constexpr int kShiftSpeed = 8;
 constexpr int kLowerSpeed = 8;
 constexpr int kMoveSteps = 2;  // steps of a sideways or downward half-move
-// Blocks, the builder and a carrying player stand on tiles from this number up.
-constexpr int kBlockFloorTile = 28;
 constexpr int kWobbleDrop = 4;  // pixels a wobbling block is drawn lower
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
 
-// Atlas pictures by look (first, heavy) and dir.
-constexpr Rect kLBlockPictures[2][2] = {
-    {{216, 0, 248, 32}, {216, 32, 248, 64}},
-    {{322, 246, 354, 278}, {322, 278, 354, 310}},
-};
 
 void BeginStep(Actor& a) {
     a.oldX = a.x;
@@ -57,7 +51,7 @@ int LBlockInit(World&, Actor& a, int x, int y, int dir) {
 int LBlockNeighbourBelow(World& w, Actor& block, int dy) {
     for (Actor* other = FirstActive(w); other; other = NextActive(w, *other)) {
         if (!IsLBlockKind(other->kind) || other->dir != block.dir) continue;
-        const int dx = block.dir == 1 ? block.x - other->x : other->x - block.x;
+        const int dx = block.dir == SHAPE_RAISED_RIGHT ? block.x - other->x : other->x - block.x;
         if (dx == kLBlockSize && block.y - other->y == dy) {
             block.y = block.oldY;
             return 1;
@@ -79,7 +73,7 @@ void LBlockFall(World& w, Actor& a) {
     a.vy = kFallSpeed;
     a.y += kFallSpeed;
     // Each test may put y back, and the next one sees that.
-    const int onTile = TileFloorBelow(w, a, kBlockFloorTile);
+    const int onTile = TileFloorBelow(w, a, TILE_FOOTING);
     const int onBlock = BlockFloorBelow(w, a);
     const int onStair = LBlockNeighbourBelow(w, a, -16);
     if (onTile | onBlock | onStair) {
@@ -96,7 +90,7 @@ void LBlockRest(World& w, Actor& a) {
     const int below = a.y + kLBlockSize;
     // The two tile numbers are ORed, not compared one by one: 16 and 12 hold.
     const int tiles = TileAt(w, a.x, below) | TileAt(w, a.x + kLBlockSize - 1, below);
-    const int onTile = tiles >= kBlockFloorTile;
+    const int onTile = tiles >= TILE_FOOTING;
     const int onBlock = (OccupiedAt(w, a.x, below) | OccupiedAt(w, a.x + kLBlockSize - 1, below)) == 1;
     // A resting block has not moved this step, so the staircase search (the
     // costly part of a step) only needs to run when nothing else holds it.
@@ -124,7 +118,7 @@ void LBlockLift(World& w, Actor& a) {
     } else {
         a.vy = -kLiftSpeed;
         a.y -= kLiftSpeed;
-        if (LBlockVerticalTest(w, a) == 1) CancelBlockMove(w, a, LBlockFall, PlayerWalk);
+        if (LBlockVerticalTest(w, a) == HIT_CEILING) CancelBlockMove(w, a, LBlockFall, PlayerWalk);
     }
     LiftCreatures(w, a);
 }
@@ -134,7 +128,7 @@ void LBlockShiftIn(World& w, Actor& a) {
     if (a.timer > 0) {
         a.timer -= 1;
         a.x += a.vx;
-        if (LBlockSideTest(w, a) == 1) CancelBlockMove(w, a, LBlockFall, PlayerWalk);
+        if (LBlockSideTest(w, a) == HIT_WALL) CancelBlockMove(w, a, LBlockFall, PlayerWalk);
     }
     // Looked at whatever the move did, so a block stopped on its last move is
     // still taken into the player's hands.
@@ -155,22 +149,22 @@ void LBlockCarried(World& w, Actor& a) {
         return;
     }
     a.y = player->y - kLBlockSize;
-    a.x = player->dir == 0 ? player->x : player->x - 16;
+    a.x = player->dir == FACING_RIGHT ? player->x : player->x - 16;
     const int dy = a.y - a.oldY;
     const int dx = a.x - a.oldX;
     a.vy = dy;
     const int v = dy != 0 ? LBlockVerticalTest(w, a) : 0;
     a.vx = dx;
     const int h = LBlockSideTest(w, a);
-    if (v == 1) {
+    if (v == HIT_CEILING) {
         player->y = player->oldY;
-        player->fallStep = 6;
+        player->fallStep = kRestFallStep;
     }
-    if (h == 1) {
+    if (h == HIT_WALL) {
         player->x = player->oldX;
-        player->fallStep = 6;
+        player->fallStep = kRestFallStep;
     }
-    if (v == 2) {
+    if (v == HIT_FLOOR) {
         // The load stays on what it hit; the player drops away from under it.
         SetPlayerHandler(w, PlayerWalk);
         a.update = LBlockRest;
@@ -183,7 +177,7 @@ void LBlockShiftOut(World& w, Actor& a) {
     if (a.timer > 0) {
         a.timer -= 1;
         a.x += a.vx;
-        if (LBlockSideTest(w, a) == 1) CancelBlockMove(w, a, LBlockCarried, PlayerCarry);
+        if (LBlockSideTest(w, a) == HIT_WALL) CancelBlockMove(w, a, LBlockCarried, PlayerCarry);
     }
     if (a.timer == 0) {
         a.timer = kMoveSteps;
@@ -197,7 +191,7 @@ void LBlockLower(World& w, Actor& a) {
     if (a.timer > 0) {
         a.timer -= 1;
         a.y += a.vy;
-        if (LBlockVerticalTest(w, a) == 2) CancelBlockMove(w, a, LBlockCarried, PlayerCarry);
+        if (LBlockVerticalTest(w, a) == HIT_FLOOR) CancelBlockMove(w, a, LBlockCarried, PlayerCarry);
     }
     if (a.timer == 0) {
         a.vx = 0;
@@ -209,11 +203,12 @@ void LBlockLower(World& w, Actor& a) {
 
 void LBlockDraw(World&, Actor& a) {
     const bool heavy = a.kind == KIND_HEAVY_LBLOCK_0 || a.kind == KIND_HEAVY_LBLOCK_1;
-    const int dir = a.dir == 1 ? 1 : 0;
+    const int dir = a.dir == SHAPE_RAISED_RIGHT ? 1 : 0;
     // A block about to fall shakes: lower on every odd count of its wobble.
     const bool wobbleDown = a.update == LBlockRest && a.timer < kLBlockRestSteps && (a.timer & 1) != 0;
     const int top = wobbleDown ? a.y + kWobbleDrop : a.y;
-    DrawSprite(Rect{a.x, top, a.x + kLBlockSize, top + kLBlockSize}, kLBlockPictures[heavy ? 1 : 0][dir], kOpaque);
+    const Rect picture = heavy ? atlas::kHeavyBlocks[dir] : atlas::kLightBlocks[dir];
+    DrawSprite(Rect{a.x, top, a.x + kLBlockSize, top + kLBlockSize}, picture, kUntinted);
 }
 
 }  // namespace q

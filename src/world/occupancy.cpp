@@ -5,6 +5,7 @@
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
@@ -40,7 +41,7 @@ namespace {
 
 // Blocks only ever hold dir 0 or 1; anything else is read as 1 rather than
 // indexing past the shape tables.
-int ShapeIndex(int dir) { return dir == 0 ? 0 : 1; }
+int ShapeIndex(int dir) { return dir == SHAPE_RAISED_LEFT ? 0 : 1; }
 
 void StampShape(World& w, int x, int y, int dir, uint8_t value) {
     const auto& shape = LBlockShapeFine[ShapeIndex(dir)];
@@ -104,7 +105,7 @@ int LBlockSideTest(World& w, Actor& block) {
         }
     }
     PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 1);
-    if (result == 1) block.x = block.oldX;
+    if (result == HIT_WALL) block.x = block.oldX;
     return result;
 }
 
@@ -117,13 +118,13 @@ int LBlockVerticalTest(World& w, Actor& block) {
         for (int j = 0; j < 2; ++j) {
             if (!quarters[i][j]) continue;
             Actor probe = QuarterProbe(block, i, j);
-            const int tile = TileVerticalTests[v](w, probe, 28);
+            const int tile = TileVerticalTests[v](w, probe, TILE_FOOTING);
             const int cells = BlockVerticalTests[v](w, probe);
             result |= tile | cells;
         }
     }
     PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 1);
-    if (result != 0) block.y = block.oldY;
+    if (result != HIT_NONE) block.y = block.oldY;
     return result;
 }
 

@@ -3,22 +3,19 @@
 #include "world/play_step.hpp"
 
 #include "world/actor_pool.hpp"
+#include "world/player.hpp"
 
 namespace q {
 
 namespace {
 
 constexpr int kScrollUpSpeed = 4;
-// Rows on screen: following stops once the bottom row would come into view.
-constexpr int kScreenRows = 31;
-constexpr int kTurnSteps = 4;
-constexpr int kFailSound = 2;
 
 }  // namespace
 
-void ResetPlayState(World& w) {
+void ResetAttempt(World& w) {
     w.playResult = PLAY_RESULT_PLAYING;
-    w.scrollRequest = 0;
+    w.scrollRequest = SCROLL_NONE;
     w.replayPos = 0;
     w.rightHold = kTurnSteps;
     w.leftHold = kTurnSteps;
@@ -33,36 +30,37 @@ int PlayerFallSpeed(World& w) {
 
 void ApplyScroll(World& w) {
     const int row = w.scrollY >> 4;
-    if (w.scrollRequest == 1) {
+    // Following down stops once the bottom row would come into view.
+    if (w.scrollRequest == SCROLL_DOWN) {
         if (row < w.floorRows - kScreenRows)
             w.scrollY += PlayerFallSpeed(w);
         else
-            w.scrollRequest = 0;
-    } else if (w.scrollRequest == 2) {
+            w.scrollRequest = SCROLL_NONE;
+    } else if (w.scrollRequest == SCROLL_UP) {
         if (row > 0)
             w.scrollY -= kScrollUpSpeed;
         else
-            w.scrollRequest = 0;
+            w.scrollRequest = SCROLL_NONE;
     }
 }
 
 void ShiftActorsForScroll(World& w) {
     // Actors keep their place on the floor while the view moves.
     for (Actor* a = LastActive(w); a; a = PrevActive(w, *a)) {
-        if (w.scrollRequest == 1) a->y -= PlayerFallSpeed(w);
-        if (w.scrollRequest == 2) a->y += kScrollUpSpeed;
+        if (w.scrollRequest == SCROLL_DOWN) a->y -= PlayerFallSpeed(w);
+        if (w.scrollRequest == SCROLL_UP) a->y += kScrollUpSpeed;
     }
 }
 
-int ClearJingle(int character) {
-    constexpr int kJingles[3] = {4, 8, 9};
+SoundEffect ClearJingle(int character) {
+    constexpr SoundEffect kJingles[3] = {SE_CLEAR_FIRST, SE_CLEAR_SECOND, SE_CLEAR_THIRD};
     return (character >= 0 && character <= 2) ? kJingles[character] : kJingles[0];
 }
 
 bool CheckPlayResult(World& w) {
     if (w.playResult == PLAY_RESULT_PLAYING) return false;
     if (w.playResult == PLAY_RESULT_CLEARED) w.RequestSe(ClearJingle(w.character));
-    if (w.playResult == PLAY_RESULT_FAILED) w.RequestSe(kFailSound);
+    if (w.playResult == PLAY_RESULT_FAILED) w.RequestSe(SE_FLOOR_FAILED);
     return true;
 }
 

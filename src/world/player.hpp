@@ -11,6 +11,12 @@ extern const int VerticalSpeedTable[kFallStepCount];
 constexpr int kRestFallStep = 6;
 constexpr int kLastFallStep = 11;
 
+// Pixels a step on foot and on a ladder; the chaser keeps the same pace.
+constexpr int kWalkSpeed = 4;
+constexpr int kClimbSpeed = 4;
+// Steps spent turning on the spot before walking the other way.
+constexpr int kTurnSteps = 4;
+
 // Input sub-steps: read a command and turn it into speed, facing and frame.
 void WalkInput(World& w, Actor& player);
 void ClimbInput(World& w, Actor& player);

@@ -2,16 +2,14 @@
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
 #include "world/player.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
 namespace {
 
-// Floor and ceiling for a player with a load.
-constexpr int kCarryTile = 28;
 constexpr int kPutDownSpeed = 8;
 constexpr int kPutDownPhases = 2;
-constexpr int kLiftSound = 5;
 
 }  // namespace
 
@@ -36,17 +34,18 @@ void PlayerCarry(World& w, Actor& a) {
     if (a.fallStep > kLastFallStep) a.fallStep = kLastFallStep;
 
     const int v = VerticalIndex(a.vy);
-    const int tile = a.vy > 0 ? TileFloorBelow(w, a, kCarryTile) : TileCeilingAbove(w, a, kCarryTile);
+    // With a load the player stands on, and bumps into, footing tiles.
+    const int tile = a.vy > 0 ? TileFloorBelow(w, a, TILE_FOOTING) : TileCeilingAbove(w, a, TILE_FOOTING);
     const int cells = BlockVerticalTests[v](w, a);
     const int r = tile | cells;
 
     // A long fall makes the player let go.
-    if (r == 0 && a.fallStep >= kLastFallStep) {
+    if (r == HIT_NONE && a.fallStep >= kLastFallStep) {
         SetPlayerHandler(w, PlayerWalk);
         h.update = LBlockFall;
     }
 
-    if (r != 0 && OnColumn(a))
+    if (r != HIT_NONE && OnColumn(a))
         WalkInput(w, a);
     else
         CoastStep(a);
@@ -59,17 +58,17 @@ void PlayerCarry(World& w, Actor& a) {
     const int sideCells = BlockSideTests[sd](w, a);
     const int s = sideTile | sideCells;
 
-    if (r == 2 && s == 1 && HeadroomBlocked(w, a) == 0) a.fallStep = 0;
+    if (r == HIT_FLOOR && s == HIT_WALL && HeadroomBlocked(w, a) == 0) a.fallStep = 0;
 
-    if (r == 2 && a.command == CMD_ACTION) {
+    if (r == HIT_FLOOR && a.command == CMD_ACTION) {
         SetPlayerHandler(w, PlayerFrozen);
         a.command = CMD_NONE;
         w.liftOriginX = h.x;
         w.liftOriginY = h.y;
         h.timer = kPutDownPhases;
-        h.vx = a.dir == 0 ? kPutDownSpeed : -kPutDownSpeed;
+        h.vx = a.dir == FACING_RIGHT ? kPutDownSpeed : -kPutDownSpeed;
         h.update = LBlockShiftOut;
-        w.RequestSe(kLiftSound);
+        w.RequestSe(SE_LIFT);
     }
 
     PaintLBlockCells(w, h.x, h.y, h.dir, 1);

@@ -4,23 +4,18 @@
 #include "world/character_sets.hpp"
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
 namespace {
 
-constexpr Rect kClearedBubble{248, 0, 280, 32};
-constexpr Rect kFailedBubble{248, 32, 280, 64};
-constexpr Rect kSleepingBubble{248, 64, 280, 96};
 constexpr int kBubbleSize = 32;
 
-// Ladder tops and anything firmer hold a player standing in the exit.
-constexpr int kSupportTile = 24;
 constexpr int kFallingSpeed = 4;
 
 constexpr int kIdleCap = 400;
 constexpr int kFallAsleepAt = 399;
-constexpr int kSleepSound = 7;
 
 int CharacterIndex(int character) { return (character >= 0 && character <= 2) ? character : 0; }
 
@@ -32,10 +27,12 @@ void PlayerDraw(World& w, Actor& a) {
     // The win test lives here, so it runs on every drawn frame. vy is 4 for
     // a player standing on the ground (it re-tests the ground every step).
     if (OnColumn(a) && OnRow(w, a) && a.vy == kFallingSpeed && a.update == PlayerWalk) {
-        const bool support = TileAt(w, a.x, a.y + a.height) >= kSupportTile || OccupiedAt(w, a.x, a.y + a.height) == 1;
+        // Ladder tops and anything firmer hold a player standing in the exit.
+        const bool support =
+            TileAt(w, a.x, a.y + a.height) >= TILE_LADDER || OccupiedAt(w, a.x, a.y + a.height) == 1;
         if (support && TileAt(w, a.x, a.y, Layer::Objects) == EXIT_CELL) {
             w.playResult = PLAY_RESULT_CLEARED;
-            a.dir = 2;
+            a.dir = FACING_VIEWER;
             a.frame = 0;
             a.update = PlayerFrozen;
         }
@@ -44,9 +41,9 @@ void PlayerDraw(World& w, Actor& a) {
     const int off = (kBubbleSize - a.width) >> 1;
     const int bx = a.x - off;
     const int by = a.y - kBubbleSize;
-    if (w.idleFrames == kIdleCap) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, kSleepingBubble);
-    if (w.playResult == PLAY_RESULT_CLEARED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, kClearedBubble);
-    if (w.playResult == PLAY_RESULT_FAILED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, kFailedBubble);
+    if (w.idleFrames == kIdleCap) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, atlas::kSleepingBubble);
+    if (w.playResult == PLAY_RESULT_CLEARED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, atlas::kClearedBubble);
+    if (w.playResult == PLAY_RESULT_FAILED) DrawSpriteBox(bx, by, kBubbleSize, kBubbleSize, atlas::kFailedBubble);
 }
 
 void TrackIdle(World& w, Actor& a) {
@@ -54,7 +51,7 @@ void TrackIdle(World& w, Actor& a) {
         w.idleFrames = 0;
     else
         w.idleFrames += 1;
-    if (w.idleFrames == kFallAsleepAt) w.RequestSe(kSleepSound);
+    if (w.idleFrames == kFallAsleepAt) w.RequestSe(SE_ASLEEP);
     if (w.idleFrames > kIdleCap) w.idleFrames = kIdleCap;
 }
 

@@ -7,9 +7,6 @@ namespace q {
 
 namespace {
 
-constexpr int kWalkSpeed = 4;
-// Grid steps spent turning on the spot before walking the other way.
-constexpr int kTurnSteps = 4;
 constexpr int kFrameCount = 8;
 // Screen rows beyond which the view follows the player.
 constexpr int kScrollDownBelow = 320;
@@ -34,7 +31,7 @@ void WalkInput(World& w, Actor& a) {
     a.vx = 0;
     if (a.command == CMD_RIGHT) {
         a.frame += 1;
-        a.dir = 0;
+        a.dir = FACING_RIGHT;
         w.rightHold += 1;
         w.leftHold = 0;
         if (w.rightHold > kTurnSteps) {
@@ -46,7 +43,7 @@ void WalkInput(World& w, Actor& a) {
     }
     if (a.command == CMD_LEFT) {
         a.frame += 1;
-        a.dir = 1;
+        a.dir = FACING_LEFT;
         w.leftHold += 1;
         w.rightHold = 0;
         if (w.leftHold > kTurnSteps) {
@@ -69,10 +66,10 @@ void ClimbInput(World& w, Actor& a) {
     w.leftHold = kTurnSteps;
     NextFrame(a);
     switch (a.command) {
-        case CMD_RIGHT: a.dir = 0; a.vx = kWalkSpeed; break;
-        case CMD_LEFT: a.dir = 1; a.vx = -kWalkSpeed; break;
-        case CMD_DOWN: a.dir = 3; a.vy = kWalkSpeed; break;
-        case CMD_UP: a.dir = 3; a.vy = -kWalkSpeed; break;
+        case CMD_RIGHT: a.dir = FACING_RIGHT; a.vx = kWalkSpeed; break;
+        case CMD_LEFT: a.dir = FACING_LEFT; a.vx = -kWalkSpeed; break;
+        case CMD_DOWN: a.dir = FACING_CLIMBING; a.vy = kClimbSpeed; break;
+        case CMD_UP: a.dir = FACING_CLIMBING; a.vy = -kClimbSpeed; break;
         case CMD_NONE: a.frame = 0; break;
         default: break;
     }
@@ -89,8 +86,8 @@ void CarryAdvance(World& w, Actor& a) {
 }
 
 void FollowScroll(World& w, const Actor& a) {
-    if (a.y > kScrollDownBelow) w.scrollRequest = 1;
-    if (a.y < kScrollUpAbove) w.scrollRequest = 2;
+    if (a.y > kScrollDownBelow) w.scrollRequest = SCROLL_DOWN;
+    if (a.y < kScrollUpAbove) w.scrollRequest = SCROLL_UP;
 }
 
 }  // namespace q

@@ -9,9 +9,6 @@ namespace q {
 namespace {
 constexpr int kPlayerWidth = 16;
 constexpr int kPlayerHeight = 32;
-// The flattened box the player is drawn in once crushed.
-constexpr int kCrushedWidth = 48;
-constexpr int kCrushedHeight = 8;
 }  // namespace
 
 int PlayerInit(World&, Actor& a, int x, int y, int) {
@@ -25,8 +22,8 @@ void PlayerFrozen(World&, Actor& a) {
 }
 
 void PlayerCrushed(World& w, Actor& a) {
-    a.width = kCrushedWidth;
-    a.height = kCrushedHeight;
+    a.width = kFlatWidth;
+    a.height = kFlatHeight;
     w.playResult = PLAY_RESULT_FAILED;
 }
 

@@ -2,21 +2,11 @@
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
 #include "world/player.hpp"
+#include "world/tiles.hpp"
 
 namespace q {
 
 namespace {
-
-// Tiles at or above these stop the player: on foot going down (ladder tops
-// and floors), and everywhere else.
-constexpr int kWalkFloorTile = 24;
-constexpr int kSolidTile = 31;
-// Standing ground inside a ladder column from which a block can be lifted.
-constexpr int kFootingTile = 28;
-constexpr int kFirstLadderTile = 24;
-constexpr int kLastLadderTile = 29;
-
-bool IsLadderTile(int t) { return t >= kFirstLadderTile && t <= kLastLadderTile; }
 
 void Fall(Actor& a) {
     a.vy = VerticalSpeedTable[a.fallStep];
@@ -47,11 +37,12 @@ void PlayerWalk(World& w, Actor& a) {
     a.oldX = a.x;
     a.oldY = a.y;
     Fall(a);
-    const int r = VerticalTest(w, a, kWalkFloorTile, kSolidTile);
+    // On foot, ladder tops hold the player up; only solid tiles stop a hop.
+    const int r = VerticalTest(w, a, TILE_LADDER, TILE_SOLID);
 
     // New commands are taken only on the ground and on a column, so every
     // walk runs to the next column.
-    if (r != 0 && OnColumn(a))
+    if (r != HIT_NONE && OnColumn(a))
         WalkInput(w, a);
     else
         CoastStep(a);
@@ -59,9 +50,9 @@ void PlayerWalk(World& w, Actor& a) {
     if (a.oldY >= a.y) a.x += a.vx;  // a falling player drops straight down
     const int s = MoveSideTest(w, a);
 
-    if (r == 2 && s == 1 && HeadroomBlocked(w, a) == 0) a.fallStep = 0;  // hop onto the step
+    if (r == HIT_FLOOR && s == HIT_WALL && HeadroomBlocked(w, a) == 0) a.fallStep = 0;  // hop onto the step
 
-    if (a.command == CMD_ACTION && r == 2) {
+    if (a.command == CMD_ACTION && r == HIT_FLOOR) {
         a.command = CMD_NONE;
         TryGrabLBlock(w, a);
     }
@@ -88,7 +79,7 @@ void PlayerClimb(World& w, Actor& a) {
     a.x += a.vx;
     MoveSideTest(w, a);
     a.y += a.vy;
-    VerticalTest(w, a, kSolidTile, kSolidTile);
+    VerticalTest(w, a, TILE_SOLID, TILE_SOLID);
 
     if (OnLadder(w, a) == 0) {
         a.fallStep = kRestFallStep;
@@ -97,14 +88,15 @@ void PlayerClimb(World& w, Actor& a) {
 
     const int f = TileAt(w, a.x, a.y + a.height);
     const int o = OccupiedAt(w, a.x, a.y + a.height);
-    if (a.command == CMD_ACTION && g && (f >= kFootingTile || o == 1)) {
+    // Standing ground inside a ladder column from which a block can be lifted.
+    if (a.command == CMD_ACTION && g && (f >= TILE_FOOTING || o == 1)) {
         a.command = CMD_NONE;
         a.fallStep = kRestFallStep;
         TryGrabLBlock(w, a);
     }
     // On solid footing or a block inside the ladder column the player shows
     // the facing it walked with; elsewhere the climbing picture.
-    if (f < kFootingTile && o == 0) a.dir = 3;
+    if (f < TILE_FOOTING && o == 0) a.dir = FACING_CLIMBING;
 
     FollowScroll(w, a);
     TrackIdle(w, a);

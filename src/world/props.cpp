@@ -11,8 +11,6 @@ namespace q {
 
 namespace {
 
-constexpr int kPickupSound = 1;
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
 
 // Atlas picture of each picture kind, drawn stretched into the actor's box;
 // kinds without one draw nothing here.
@@ -21,9 +19,9 @@ struct PropPicture {
     Rect source;
 };
 constexpr PropPicture kPropPictures[] = {
-    {KIND_EXIT_LOCK, {216, 64, 248, 96}},   {KIND_PICKUP, {232, 96, 248, 112}},
-    {KIND_PROP_32x64, {472, 87, 505, 152}}, {KIND_PROP_48x80, {463, 1, 511, 81}},
-    {KIND_PROP_96x176, {928, 334, 1024, 510}},
+    {KIND_EXIT_LOCK, atlas::kExitLock},   {KIND_PICKUP, atlas::kPickup},
+    {KIND_PROP_32x64, atlas::kProp32x64}, {KIND_PROP_48x80, atlas::kProp48x80},
+    {KIND_PROP_96x176, atlas::kProp96x176},
 };
 
 }  // namespace
@@ -40,20 +38,20 @@ void ExitLockTick(World& w, Actor& a) {
 void PickupTick(World& w, Actor& a) {
     if (!TouchesPlayer(w, a)) return;
     a.alive = 0;
-    w.RequestSe(kPickupSound);
+    w.RequestSe(SE_PICKUP);
 }
 
 void PropDraw(World&, Actor& a) {
     for (const PropPicture& p : kPropPictures) {
         if (p.kind != a.kind) continue;
-        DrawSprite(Rect{a.x, a.y, a.x + a.width, a.y + a.height}, p.source, kOpaque);
+        DrawSprite(Rect{a.x, a.y, a.x + a.width, a.y + a.height}, p.source, kUntinted);
         return;
     }
 }
 
 void FigureDraw(World& w, Actor& a) {
     // Always the standing picture facing the viewer.
-    a.dir = 2;
+    a.dir = FACING_VIEWER;
     a.frame = 0;
     DrawCharacter(a, CharacterSetFor(w, 0));
 }

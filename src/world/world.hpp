@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/sound_effects.hpp"
+
 namespace q {
 
 enum Kind : int32_t {
@@ -27,6 +29,16 @@ constexpr int8_t EXIT_CELL = 31;
 
 // Command codes: one per logic step, never combined.
 enum Command : int32_t { CMD_NONE = 0, CMD_RIGHT = 1, CMD_LEFT = 2, CMD_DOWN = 4, CMD_UP = 8, CMD_ACTION = 16 };
+
+// Which way an actor faces: the row of its character set it is drawn with.
+enum Facing : int32_t { FACING_RIGHT = 0, FACING_LEFT = 1, FACING_VIEWER = 2, FACING_CLIMBING = 3 };
+
+// An L-block's shape, kept in its dir: which top quarter is raised; the other
+// is its notch.
+enum BlockShape : int32_t { SHAPE_RAISED_LEFT = 0, SHAPE_RAISED_RIGHT = 1 };
+
+// What the view should do after a step.
+enum ScrollRequest : int32_t { SCROLL_NONE = 0, SCROLL_DOWN = 1, SCROLL_UP = 2 };
 
 constexpr int32_t PLAY_RESULT_PLAYING = 255;
 constexpr int32_t PLAY_RESULT_CLEARED = 0;
@@ -80,6 +92,8 @@ constexpr int kActiveTail = kPoolSize + 3;
 constexpr int kActorRecords = kPoolSize + 4;
 
 constexpr int kFloorColumns = 40;
+// Tile rows a screen shows, the last of them in part.
+constexpr int kScreenRows = 31;
 constexpr int kMaxFloorRows = 120;
 constexpr int kTileMapBytes = kMaxFloorRows * kFloorColumns;  // 4800
 constexpr int kOccupancyColumns = 160;
@@ -102,7 +116,7 @@ struct World {
     int32_t replayPos = 0;
 
     int32_t playResult = PLAY_RESULT_PLAYING;
-    int32_t scrollRequest = 0;  // 0 none, 1 view down, 2 view up
+    int32_t scrollRequest = SCROLL_NONE;
 
     // Player's shared variables.
     int32_t rightHold = 4;
@@ -128,7 +142,7 @@ struct World {
     // the play scene hands them to the sound service and clears them.
     uint32_t soundRequests = 0;
 
-    void RequestSe(int n) { soundRequests |= 1u << n; }
+    void RequestSe(SoundEffect n) { soundRequests |= 1u << n; }
     Actor& operator[](int index) { return actors[index]; }
     const Actor& operator[](int index) const { return actors[index]; }
     int IndexOf(const Actor& a) const { return static_cast<int>(&a - actors.data()); }

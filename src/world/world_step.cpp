@@ -15,7 +15,7 @@ bool StepWorld(World& w, int32_t command) {
     w.soundRequests = 0;
     w.liveCommand = command;
     RunSilentDrawPass(w);
-    w.scrollRequest = 0;
+    w.scrollRequest = SCROLL_NONE;
     UpdateActors(w);
     ApplyScroll(w);
     ShiftActorsForScroll(w);

@@ -4,6 +4,7 @@
 
 #include "app/startup_harness.hpp"
 #include "app/world_storage.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "world/actor_pool.hpp"
 
@@ -77,7 +78,7 @@ TEST_F(ShellFrameTest, TheFrameLoopItselfNeverPollsKeys) {
     };
     InitKeyBindings();
     SetScene(SCENE_TITLE);  // a scene that does not poll
-    headless::SetKey(VK_ESCAPE, true);
+    headless::SetKey(KEY_ESCAPE, true);
     int exitCode = -1;
     for (int i = 0; i < 3; ++i) GameLoopStep(&exitCode);
     EXPECT_FALSE(IsHeld(ButtonEscape));

@@ -10,14 +10,15 @@
 #include <vector>
 
 #include "app/game.hpp"
-#include "app/scene_dispatch.hpp"
-#include "app/scenes.hpp"
+#include "app/scene_table.hpp"
 #include "platform/backend.hpp"
 #include "platform/clock.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/memory.hpp"
 #include "platform/settings.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
+#include "scene/scene.hpp"
 
 namespace q::shell_test {
 
@@ -75,6 +76,8 @@ protected:
         for (auto& f : onUpdate) f = nullptr;
         for (auto& f : onDraw) f = nullptr;
         SetDispatchTable(&recordingTable);
+        // As StartGame does, for the tests that run frames without it.
+        SetShutdownHandler(ShutdownGame);
     }
 
     void TearDown() override {

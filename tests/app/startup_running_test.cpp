@@ -7,6 +7,7 @@
 #include "platform/archive.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 
 namespace q::shell_test {
@@ -21,7 +22,7 @@ protected:
         headless::TakePlayedSounds();
     }
     void TearDown() override {
-        headless::FailAudioDevice(false);
+        FailAudioDevice(false);
         ShellHarness::TearDown();
     }
 };
@@ -59,7 +60,7 @@ TEST_F(StartupRunningTest, ShutdownGivesEverythingBackAndMayRunTwice) {
 }
 
 TEST_F(StartupRunningTest, NoSoundDeviceIsReportedAndTheGameGoesOnSilently) {
-    headless::FailAudioDevice(true);
+    FailAudioDevice(true);
     ASSERT_TRUE(StartGame());
     ASSERT_EQ(headless::MessageBoxes().size(), 1u);
     EXPECT_EQ(headless::MessageBoxes()[0], "sound error");

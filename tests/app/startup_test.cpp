@@ -5,6 +5,8 @@
 
 #include "app/startup_harness.hpp"
 #include "platform/settings.hpp"
+#include "platform/sound.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 
 namespace q::shell_test {
@@ -77,7 +79,7 @@ TEST_F(StartupTest, StartingAgainInTheSameProcessBehavesTheSame) {
     EXPECT_EQ(headless::MessageBoxes().size(), 3u);
 }
 
-TEST_F(StartupTest, StartupReadsSettingsAndResetsKeyBindings) {
+TEST_F(StartupTest, StartupReadsSettingsAndResetsKeyBindingsAndSwitches) {
     {
         const int32_t fields[4] = {2, 0, 0, 1};
         std::ofstream out(workDir_ / "config.dat", std::ios::binary);
@@ -87,16 +89,22 @@ TEST_F(StartupTest, StartupReadsSettingsAndResetsKeyBindings) {
             out.write(bytes, 4);
         }
     }
-    keyBindings[ButtonAction].virtualKey = VK_SHIFT;
-    actionKeyChoice = 27;
-    character = 2;
+    ChooseActionKey(kShiftChoice);
+    SetCharacter(2);
+    SetEffectsEnabled(false);
+    SetMusicEnabled(false);
+    SetChasersEnabled(false);
     StartGame();
     EXPECT_EQ(settings.windowed, 2);
     EXPECT_EQ(settings.colorDepth32, 0);
     EXPECT_EQ(settings.linearFilter, 1);
     EXPECT_EQ(actionKeyChoice, 26);
-    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_SPACE);
+    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_SPACE);
     EXPECT_EQ(character, 0);
+    // The option switches are not kept from one run to the next.
+    EXPECT_TRUE(EffectsEnabled());
+    EXPECT_TRUE(MusicEnabled());
+    EXPECT_TRUE(ChasersEnabled());
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "assets/atlas.hpp"
 #include "platform/atlas_image.hpp"
+#include "platform/atlas_layout.hpp"
 #include "world/character_sets.hpp"
 #include "world/floor.hpp"
 
@@ -96,21 +98,17 @@ TEST(AtlasRegions, RegionsDoNotOverlapExceptPortraitsFramingTheirPoses) {
     EXPECT_EQ(framed, 36);
 }
 
-TEST(AtlasRegions, TheGamesCharacterSetsAndTilesAreAllInTheTable) {
-    std::vector<Rect> rects;
-    for (const AtlasRegion& r : AtlasRegions()) rects.push_back(r.rect);
-    auto listed = [&](const Rect& r) {
-        for (const Rect& x : rects)
-            if (x == r) return true;
-        return false;
-    };
-    for (int s = 0; s < 3; ++s)
-        for (int d = 0; d < 4; ++d)
-            for (int f = 0; f < 8; ++f) EXPECT_TRUE(listed(q::CharacterSets[s].frames[d][f])) << s << " " << d << " " << f;
-    for (int t = 0; t < 32; ++t) {
-        if (t == 1 || t == 2 || t == 17 || t == 18) continue;  // never drawn
-        EXPECT_TRUE(listed(q::TileSourceRect(t))) << "tile " << t;
-    }
+TEST(AtlasRegions, TheBuilderWorksWithEveryPictureOfTheGamesLayoutOnce) {
+    int pictures = 0;
+    for (std::span<const q::atlas::Picture> group : q::atlas::kAllPictures)
+        for (const q::atlas::Picture& p : group) {
+            if (!p.name) continue;
+            ++pictures;
+            int found = 0;
+            for (const AtlasRegion& r : AtlasRegions()) found += r.name == p.name && r.rect == p.rect;
+            EXPECT_EQ(found, 1) << p.name;
+        }
+    EXPECT_EQ(size_t(pictures), AtlasRegions().size());
 }
 
 TEST(AtlasPictures, FullScreenPicturesAndTheShutterAreOpaqueEverywhere) {

@@ -1,7 +1,8 @@
 // The whole game, run in this process on the headless back end with the real
 // data.dat, goes through every scene while every atlas rectangle it draws is
-// recorded; each one must lie inside a painted region of the atlas table and
-// show something, and every region of the table must be drawn somewhere.
+// recorded. The game draws only pictures of its atlas layout; this checks the
+// painting: everything drawn shows painted pixels, and every picture of the
+// layout turns up somewhere on the tour.
 #include <gtest/gtest.h>
 #include <stb_image.h>
 #include <unistd.h>
@@ -14,14 +15,15 @@
 #include <vector>
 
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "assets/atlas.hpp"
 #include "assets/game_data.hpp"
 #include "frontend/menu.hpp"
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "support/data_dat.hpp"
 #include "support/floor_dat.hpp"
 
@@ -119,8 +121,8 @@ public:
     }
     // Moves a menu's cursor to `item`, then confirms until `scene` shows.
     bool Choose(Menu& menu, int item, int scene) {
-        for (int i = 0; i < 2 * menu.itemCount && menu.cursor != item; ++i) Tap(VK_DOWN, 1, 3);
-        return menu.cursor == item && PressUntil(VK_RETURN, scene);
+        for (int i = 0; i < 2 * menu.itemCount && menu.cursor != item; ++i) Tap(KEY_DOWN, 1, 3);
+        return menu.cursor == item && PressUntil(KEY_ENTER, scene);
     }
 
     const std::map<RectKey, int>& Drawn() const { return drawn_; }
@@ -192,77 +194,77 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     EXPECT_TRUE(headless::MessageBoxes().empty()) << "start-up with the built data.dat: " << headless::MessageBoxes()[0];
 
     // The screens reached from the title, each shown in all its states.
-    ASSERT_TRUE(tour.Choose(MainMenu, 3, SCENE_OPTIONS)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 3, SCENE_OPTIONS)) << tour.Trace();
     for (int row = 0; row < 7; ++row) {
-        tour.Tap(VK_RIGHT, 2, 4);
-        tour.Tap(VK_DOWN, 1, 4);
+        tour.Tap(KEY_RIGHT, 2, 4);
+        tour.Tap(KEY_DOWN, 1, 4);
     }
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 5, SCENE_KEY_CONFIG)) << tour.Trace();
-    tour.Tap(VK_RIGHT, 28, 3);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 5, SCENE_KEY_CONFIG)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 28, 3);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 6, SCENE_HELP)) << tour.Trace();
-    tour.Tap(VK_RIGHT, 15, 30);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 6, SCENE_HELP)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 15, 30);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(QuitMenu, 0, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(quitMenu, 0, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // A game on the showcase floor: sleep, the map view, pause, a lift, a retry.
-    ASSERT_TRUE(tour.Choose(MainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     tour.Frames(2 * 400 + 40);
-    tour.Tap(VK_CONTROL);
+    tour.Tap(KEY_CTRL);
     ASSERT_EQ(CurrentScene(), SCENE_MAP_VIEW);
-    tour.Hold(VK_UP, 90);
-    tour.Hold(VK_DOWN, 90);
-    ASSERT_TRUE(tour.PressUntil(VK_CONTROL, SCENE_MAP_RETURN)) << tour.Trace();
+    tour.Hold(KEY_UP, 90);
+    tour.Hold(KEY_DOWN, 90);
+    ASSERT_TRUE(tour.PressUntil(KEY_CTRL, SCENE_MAP_RETURN)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(PauseMenu, 0, SCENE_PLAY)) << tour.Trace();
-    tour.Hold(VK_RIGHT, 20);
-    tour.Tap(VK_SPACE, 1, 40);
-    tour.Hold(VK_RIGHT, 20);
-    tour.Tap(VK_SPACE, 1, 40);
+    ASSERT_TRUE(tour.Choose(pauseMenu, 0, SCENE_PLAY)) << tour.Trace();
+    tour.Hold(KEY_RIGHT, 20);
+    tour.Tap(KEY_SPACE, 1, 40);
+    tour.Hold(KEY_RIGHT, 20);
+    tour.Tap(KEY_SPACE, 1, 40);
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(PauseMenu, 1, SCENE_RESULT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(pauseMenu, 1, SCENE_RESULT)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_PAUSE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(PauseMenu, 2, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(pauseMenu, 2, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // Floors 55 and 56 walked through with the third character, then the ending.
-    ASSERT_TRUE(tour.Choose(MainMenu, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
-    tour.Tap(VK_RIGHT, 12, 3);
-    tour.Tap(VK_LEFT, 14, 3);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 12, 3);
+    tour.Tap(KEY_LEFT, 14, 3);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(MainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
-    tour.Tap(VK_LEFT, 1, 40);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
-    headless::SetKey(VK_RIGHT, true);
+    tour.Tap(KEY_LEFT, 1, 40);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
+    headless::SetKey(KEY_RIGHT, true);
     ASSERT_TRUE(tour.WaitFor(SCENE_ENDING)) << tour.Trace();
-    headless::SetKey(VK_RIGHT, false);
+    headless::SetKey(KEY_RIGHT, false);
     tour.Frames(200);
-    ASSERT_TRUE(tour.PressUntil(VK_ESCAPE, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // The demo of the showcase floor.
-    ASSERT_TRUE(tour.Choose(MainMenu, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(mainMenu, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
-    tour.Tap(VK_RIGHT, 1, 40);
-    ASSERT_TRUE(tour.PressUntil(VK_RETURN, SCENE_FLOOR_INTRO)) << tour.Trace();
+    tour.Tap(KEY_RIGHT, 1, 40);
+    ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     tour.Frames(300);
 

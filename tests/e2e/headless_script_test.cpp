@@ -16,25 +16,25 @@ TEST(HeadlessScript, ReadsKeyEventsAndShotsSortedByFrame) {
         << error;
     ASSERT_EQ(events.size(), 4u);
     EXPECT_EQ(events[0].frame, 3);
-    EXPECT_EQ(events[0].virtualKey, VK_RETURN);
-    EXPECT_EQ(events[1].virtualKey, VK_SHIFT) << "file order kept within a frame";
+    EXPECT_EQ(events[0].key, KEY_ENTER);
+    EXPECT_EQ(events[1].key, KEY_SHIFT) << "file order kept within a frame";
     EXPECT_EQ(events[2].kind, EventKind::KeyUp);
     EXPECT_EQ(events[3].kind, EventKind::Shot);
     EXPECT_EQ(events[3].path, "out/title.png");
 }
 
 TEST(HeadlessScript, NamesEveryKeyTheGameReads) {
-    EXPECT_EQ(ScriptKeyCode("Enter"), VK_RETURN);
-    EXPECT_EQ(ScriptKeyCode("Right"), VK_RIGHT);
-    EXPECT_EQ(ScriptKeyCode("Left"), VK_LEFT);
-    EXPECT_EQ(ScriptKeyCode("Down"), VK_DOWN);
-    EXPECT_EQ(ScriptKeyCode("Up"), VK_UP);
-    EXPECT_EQ(ScriptKeyCode("Ctrl"), VK_CONTROL);
-    EXPECT_EQ(ScriptKeyCode("Escape"), VK_ESCAPE);
-    EXPECT_EQ(ScriptKeyCode("Z"), VK_Z);
-    EXPECT_EQ(ScriptKeyCode("Space"), VK_SPACE);
-    EXPECT_EQ(ScriptKeyCode("Shift"), VK_SHIFT);
-    EXPECT_EQ(ScriptKeyCode("A"), VK_A);
+    EXPECT_EQ(ScriptKeyCode("Enter"), KEY_ENTER);
+    EXPECT_EQ(ScriptKeyCode("Right"), KEY_RIGHT);
+    EXPECT_EQ(ScriptKeyCode("Left"), KEY_LEFT);
+    EXPECT_EQ(ScriptKeyCode("Down"), KEY_DOWN);
+    EXPECT_EQ(ScriptKeyCode("Up"), KEY_UP);
+    EXPECT_EQ(ScriptKeyCode("Ctrl"), KEY_CTRL);
+    EXPECT_EQ(ScriptKeyCode("Escape"), KEY_ESCAPE);
+    EXPECT_EQ(ScriptKeyCode("Z"), KEY_Z);
+    EXPECT_EQ(ScriptKeyCode("Space"), KEY_SPACE);
+    EXPECT_EQ(ScriptKeyCode("Shift"), KEY_SHIFT);
+    EXPECT_EQ(ScriptKeyCode("A"), KEY_A);
     EXPECT_EQ(ScriptKeyCode("Q"), 'Q');
     EXPECT_EQ(ScriptKeyCode("q"), 0);
     EXPECT_EQ(ScriptKeyCode("Tab"), 0);

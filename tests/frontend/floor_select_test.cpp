@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {
@@ -32,32 +35,32 @@ protected:
 };
 
 TEST_F(FloorSelectTest, ArrowsStepByOneAndByTen) {
-    EXPECT_EQ(After(20, {VK_LEFT}), 19);
-    EXPECT_EQ(After(20, {VK_RIGHT}), 21);
-    EXPECT_EQ(After(20, {VK_DOWN}), 30);
-    EXPECT_EQ(After(20, {VK_UP}), 10);
+    EXPECT_EQ(After(20, {KEY_LEFT}), 19);
+    EXPECT_EQ(After(20, {KEY_RIGHT}), 21);
+    EXPECT_EQ(After(20, {KEY_DOWN}), 30);
+    EXPECT_EQ(After(20, {KEY_UP}), 10);
 }
 
 TEST_F(FloorSelectTest, NumbersWrapAroundTheFiftySixFloors) {
-    EXPECT_EQ(After(1, {VK_LEFT}), 56);
-    EXPECT_EQ(After(1, {VK_UP}), 47);
-    EXPECT_EQ(After(56, {VK_RIGHT}), 1);
-    EXPECT_EQ(After(56, {VK_DOWN}), 10);
-    EXPECT_EQ(After(50, {VK_DOWN}), 4);
-    EXPECT_EQ(After(5, {VK_UP}), 51);
-    EXPECT_EQ(After(11, {VK_UP}), 1);
-    EXPECT_EQ(After(46, {VK_DOWN}), 56);
+    EXPECT_EQ(After(1, {KEY_LEFT}), 56);
+    EXPECT_EQ(After(1, {KEY_UP}), 47);
+    EXPECT_EQ(After(56, {KEY_RIGHT}), 1);
+    EXPECT_EQ(After(56, {KEY_DOWN}), 10);
+    EXPECT_EQ(After(50, {KEY_DOWN}), 4);
+    EXPECT_EQ(After(5, {KEY_UP}), 51);
+    EXPECT_EQ(After(11, {KEY_UP}), 1);
+    EXPECT_EQ(After(46, {KEY_DOWN}), 56);
 }
 
 TEST_F(FloorSelectTest, OnlyTheFirstArrowActsInAFrame) {
-    EXPECT_EQ(After(30, {VK_LEFT, VK_RIGHT}), 29);
-    EXPECT_EQ(After(30, {VK_RIGHT, VK_DOWN}), 31);
-    EXPECT_EQ(After(30, {VK_DOWN, VK_UP}), 40);
+    EXPECT_EQ(After(30, {KEY_LEFT, KEY_RIGHT}), 29);
+    EXPECT_EQ(After(30, {KEY_RIGHT, KEY_DOWN}), 31);
+    EXPECT_EQ(After(30, {KEY_DOWN, KEY_UP}), 40);
 }
 
 TEST_F(FloorSelectTest, EachChangeClicks) {
     floorNumber = 3;
-    Frame(FloorSelectUpdate, {VK_RIGHT});
+    Frame(FloorSelectUpdate, {KEY_RIGHT});
     EXPECT_TRUE(SoundRequested(0));
     Frame(FloorSelectUpdate);
     EXPECT_FALSE(SoundRequested(0));
@@ -65,16 +68,16 @@ TEST_F(FloorSelectTest, EachChangeClicks) {
 
 TEST_F(FloorSelectTest, EnterWithAnArrowChangesAndStays) {
     floorNumber = 7;
-    Frame(FloorSelectUpdate, {VK_RIGHT, VK_RETURN});
+    Frame(FloorSelectUpdate, {KEY_RIGHT, KEY_ENTER});
     EXPECT_EQ(floorNumber, 8);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_SELECT);
 }
 
 TEST_F(FloorSelectTest, ConfirmKeepsTheNumberAndEscapeDoesNothing) {
     floorNumber = 7;
-    Frame(FloorSelectUpdate, {VK_ESCAPE});
+    Frame(FloorSelectUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_SELECT);
-    Frame(FloorSelectUpdate, {VK_Z});
+    Frame(FloorSelectUpdate, {KEY_Z});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(floorNumber, 7);
 }
@@ -82,10 +85,10 @@ TEST_F(FloorSelectTest, ConfirmKeepsTheNumberAndEscapeDoesNothing) {
 TEST_F(FloorSelectTest, ScreenShowsLabelNumberAndInstructions) {
     floorNumber = 7;
     auto draws = Draws(FloorSelectDraw);
-    EXPECT_TRUE(Drew(draws, Rect{1223, 621, 1318, 642}));
-    EXPECT_TRUE(Drew(draws, Rect{1159, 621, 1176, 641})) << "the big 7";
-    EXPECT_FALSE(Drew(draws, Rect{1033, 621, 1050, 642})) << "no leading zero";
-    EXPECT_TRUE(Drew(draws, Rect{1032, 677, 1656, 699}));
+    EXPECT_TRUE(Drew(draws, Rect(atlas::kFloorSelectLabel)));
+    EXPECT_TRUE(Drew(draws, Rect(atlas::kBigDigits[7]))) << "the big 7";
+    EXPECT_FALSE(Drew(draws, Rect(atlas::kBigDigits[0]))) << "no leading zero";
+    EXPECT_TRUE(Drew(draws, Rect(atlas::kFloorSelectHelp)));
 }
 
 }  // namespace

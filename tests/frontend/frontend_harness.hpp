@@ -9,6 +9,7 @@
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q::frontend_test {
 

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/help.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {
@@ -36,18 +39,18 @@ TEST_F(HelpTest, FirstPageSlidesInOverTwentyEightFrames) {
 }
 
 TEST_F(HelpTest, PagesWrapBothWays) {
-    Tap(VK_LEFT);
+    Tap(KEY_LEFT);
     EXPECT_EQ(helpCursor, 14);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     EXPECT_EQ(helpCursor, 0);
-    Frame(HelpUpdate, {VK_RIGHT});
+    Frame(HelpUpdate, {KEY_RIGHT});
     EXPECT_EQ(helpCursor, 1);
     EXPECT_TRUE(SoundRequested(0));
 }
 
 TEST_F(HelpTest, LeavingPageSlidesOutWhileTheNewOneComesIn) {
     Idle(HelpUpdate, 30);
-    Frame(HelpUpdate, {VK_RIGHT});
+    Frame(HelpUpdate, {KEY_RIGHT});
     EXPECT_EQ(helpPages[0].pictureY, 82);
     EXPECT_EQ(helpPages[0].captionY, 270);
     EXPECT_EQ(helpPages[1].pictureY, -120);
@@ -59,10 +62,10 @@ TEST_F(HelpTest, LeavingPageSlidesOutWhileTheNewOneComesIn) {
 }
 
 TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
-    Tap(VK_RIGHT);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
+    Tap(KEY_RIGHT);
     Idle(HelpUpdate, 30);
-    Frame(HelpUpdate, {VK_RETURN});
+    Frame(HelpUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(helpCursor, 0);
     EXPECT_EQ(helpPages[2].pictureY, 90) << "pages keep their place between visits";
@@ -72,19 +75,19 @@ TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
 }
 
 TEST_F(HelpTest, EscapeDoesNothing) {
-    Frame(HelpUpdate, {VK_ESCAPE});
+    Frame(HelpUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_HELP);
 }
 
 TEST_F(HelpTest, ShownPageIsDrawnLastOverTheOthers) {
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     auto draws = Draws(HelpDraw);
     ASSERT_EQ(draws.size(), 1u + 2u * kHelpPageCount + 1u);
     const DrawCall& picture = draws[draws.size() - 3];
     const DrawCall& caption = draws[draws.size() - 2];
-    EXPECT_EQ(picture.src, (Rect{512, 512, 640, 640}));
+    EXPECT_EQ(picture.src, Rect(atlas::kHelpPictures[1]));
     EXPECT_EQ(picture.dest, (Rect{256, -112, 384, 16})) << "centred, coming down";
-    EXPECT_EQ(caption.src, (Rect{9, 546, 139, 571}));
+    EXPECT_EQ(caption.src, Rect(atlas::kHelpCaptions[1]));
     EXPECT_EQ(draws.back().dest.top, 459);
 }
 

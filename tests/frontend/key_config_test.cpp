@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/key_config.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/key_command.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {
@@ -24,83 +27,83 @@ protected:
 
 TEST_F(KeyConfigTest, StartsOnSpaceAndStepsThroughShiftToTheLetters) {
     EXPECT_EQ(actionKeyChoice, 26);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     EXPECT_EQ(actionKeyChoice, 27);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     EXPECT_EQ(actionKeyChoice, 0);
-    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_A);
-    Tap(VK_LEFT);
+    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_A);
+    Tap(KEY_LEFT);
     EXPECT_EQ(actionKeyChoice, 27);
-    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_SHIFT);
+    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_SHIFT);
 }
 
 TEST_F(KeyConfigTest, RightAndLeftTogetherLeaveTheChoiceButClickTwice) {
-    Frame(KeyConfigUpdate, {VK_RIGHT, VK_LEFT});
+    Frame(KeyConfigUpdate, {KEY_RIGHT, KEY_LEFT});
     EXPECT_EQ(actionKeyChoice, 26);
     EXPECT_TRUE(SoundRequested(0));
 }
 
 TEST_F(KeyConfigTest, ActionReboundToShiftAnswersShiftAndNotSpace) {
-    Tap(VK_RIGHT);
-    Frame(KeyConfigUpdate, {VK_RETURN});
+    Tap(KEY_RIGHT);
+    Frame(KeyConfigUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     HoldOnly({});
     PollKeys();
-    HoldOnly({VK_SHIFT});
+    HoldOnly({KEY_SHIFT});
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
     HoldOnly({});
     PollKeys();
-    HoldOnly({VK_SPACE});
+    HoldOnly({KEY_SPACE});
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 0);
     EXPECT_FALSE(IsHeld(ButtonAction));
 }
 
 TEST_F(KeyConfigTest, PlayerCommandFollowsTheReboundKey) {
-    Tap(VK_RIGHT);
-    Frame(KeyConfigUpdate, {VK_RETURN});
-    HoldOnly({VK_SHIFT});
+    Tap(KEY_RIGHT);
+    Frame(KeyConfigUpdate, {KEY_ENTER});
+    HoldOnly({KEY_SHIFT});
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_ACTION) << "Shift is the action now";
     HoldOnly({});
     PollKeys();
-    HoldOnly({VK_SPACE});
+    HoldOnly({KEY_SPACE});
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_NONE) << "Space is an ordinary key again";
 }
 
 TEST_F(KeyConfigTest, ChoosingZSharesTheKeyWithTheConfirmButton) {
-    for (int i = 0; i < 3; ++i) Tap(VK_LEFT);  // Space, Z... : 26 -> 25
+    for (int i = 0; i < 3; ++i) Tap(KEY_LEFT);  // Space, Z... : 26 -> 25
     ASSERT_EQ(actionKeyChoice, 23);
-    Tap(VK_RIGHT);
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
+    Tap(KEY_RIGHT);
     ASSERT_EQ(actionKeyChoice, 25);
-    EXPECT_EQ(keyBindings[ButtonAction].virtualKey, VK_Z);
-    HoldOnly({VK_Z});
+    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_Z);
+    HoldOnly({KEY_Z});
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
     EXPECT_EQ(IsPressed(ButtonZ), 1);
 }
 
 TEST_F(KeyConfigTest, EscapeAndOtherKeysDoNothing) {
-    Frame(KeyConfigUpdate, {VK_ESCAPE});
-    Frame(KeyConfigUpdate, {VK_SPACE});
+    Frame(KeyConfigUpdate, {KEY_ESCAPE});
+    Frame(KeyConfigUpdate, {KEY_SPACE});
     EXPECT_EQ(CurrentScene(), SCENE_KEY_CONFIG);
     EXPECT_EQ(actionKeyChoice, 26);
 }
 
 TEST_F(KeyConfigTest, KeyPicturesAreLaidOutNineLettersToARow) {
-    EXPECT_EQ(KeyChoicePicture(0), (Rect{1032, 490, 1064, 524}));
-    EXPECT_EQ(KeyChoicePicture(8), (Rect{1296, 490, 1328, 524}));
-    EXPECT_EQ(KeyChoicePicture(9), (Rect{1032, 525, 1064, 559}));
-    EXPECT_EQ(KeyChoicePicture(25), (Rect{1263, 560, 1295, 594}));
-    EXPECT_EQ(KeyChoicePicture(26), (Rect{1032, 455, 1128, 489}));
-    EXPECT_EQ(KeyChoicePicture(27), (Rect{1226, 455, 1322, 489}));
+    EXPECT_EQ(KeyChoicePicture(0), Rect(atlas::kKeys[0]));
+    EXPECT_EQ(KeyChoicePicture(8), Rect(atlas::kKeys[8]));
+    EXPECT_EQ(KeyChoicePicture(9), Rect(atlas::kKeys[9]));
+    EXPECT_EQ(KeyChoicePicture(25), Rect(atlas::kKeys[25]));
+    EXPECT_EQ(KeyChoicePicture(26), Rect(atlas::kKeys[26]));
+    EXPECT_EQ(KeyChoicePicture(27), Rect(atlas::kKeys[27]));
 }
 
 TEST_F(KeyConfigTest, ScreenShowsTheChosenKeyBesideTheLabel) {
-    Tap(VK_RIGHT);
+    Tap(KEY_RIGHT);
     auto draws = Draws(KeyConfigDraw);
     ASSERT_EQ(draws.size(), 5u);
     EXPECT_EQ(draws[2].dest, (Rect{0, 300, 343, 328}));

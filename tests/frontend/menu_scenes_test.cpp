@@ -2,11 +2,14 @@
 
 #include <memory>
 
-#include "app/scenes.hpp"
 #include "frontend/character_wheel.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 #include "world/world.hpp"
 
@@ -26,7 +29,7 @@ protected:
     // Moves the title menu's cursor to `item` and waits for it to arrive.
     static void SelectAndWait(void (*update)(), int item) {
         for (int i = 0; i < item; ++i) {
-            Frame(update, {VK_DOWN});
+            Frame(update, {KEY_DOWN});
             Frame(update);
         }
         Idle(update, 25);
@@ -34,23 +37,23 @@ protected:
 };
 
 TEST_F(TitleTest, StartGameOpensAResetWheelForNormalPlay) {
-    PlayMode = PLAY_MODE_REPLAY;
+    playMode = PLAY_MODE_REPLAY;
     character = 2;
     wheelEntries[0].angle = 330;
     SelectAndWait(TitleUpdate, 0);
-    Frame(TitleUpdate, {VK_RETURN});
+    Frame(TitleUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_CHARACTER_SELECT);
-    EXPECT_EQ(PlayMode, PLAY_MODE_NORMAL);
+    EXPECT_EQ(playMode, PLAY_MODE_NORMAL);
     EXPECT_EQ(character, 0);
     EXPECT_EQ(wheelEntries[0].angle, 90) << "character 0 stands in front again";
 }
 
 TEST_F(TitleTest, WatchReplayOpensTheWheelInDemoReplay) {
     SelectAndWait(TitleUpdate, 4);
-    Frame(TitleUpdate, {VK_RETURN});
+    Frame(TitleUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_CHARACTER_SELECT);
-    EXPECT_EQ(PlayMode, PLAY_MODE_REPLAY);
-    PlayMode = PLAY_MODE_NORMAL;
+    EXPECT_EQ(playMode, PLAY_MODE_REPLAY);
+    playMode = PLAY_MODE_NORMAL;
 }
 
 TEST_F(TitleTest, EachEntryOpensItsScreen) {
@@ -59,28 +62,28 @@ TEST_F(TitleTest, EachEntryOpensItsScreen) {
     for (int item = 0; item < kMainMenuItems; ++item) {
         SetScene(SCENE_TITLE);
         SelectAndWait(TitleUpdate, item);
-        Frame(TitleUpdate, {VK_RETURN});
+        Frame(TitleUpdate, {KEY_ENTER});
         EXPECT_EQ(CurrentScene(), expected[item]) << "entry " << item;
         Frame(TitleUpdate);
     }
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
 }
 
 TEST_F(TitleTest, EscapeDoesNothingOnTheTitle) {
     Idle(TitleUpdate, 30);
-    Frame(TitleUpdate, {VK_ESCAPE});
+    Frame(TitleUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }
 
 TEST_F(TitleTest, QuitEntryOnlyAsksAndTheQuestionStartsOnGoingBack) {
     SelectAndWait(TitleUpdate, 2);
-    Frame(TitleUpdate, {VK_RETURN});
+    Frame(TitleUpdate, {KEY_ENTER});
     ASSERT_EQ(CurrentScene(), SCENE_QUIT_PROMPT);
-    EXPECT_EQ(QuitMenu.cursor, 0);
-    Frame(QuitPromptUpdate, {VK_RETURN});  // held from the title: not a new press
+    EXPECT_EQ(quitMenu.cursor, 0);
+    Frame(QuitPromptUpdate, {KEY_ENTER});  // held from the title: not a new press
     EXPECT_EQ(CurrentScene(), SCENE_QUIT_PROMPT);
     Idle(QuitPromptUpdate, 25);
-    Frame(QuitPromptUpdate, {VK_RETURN});
+    Frame(QuitPromptUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE) << "the first entry goes back to the title";
 }
 
@@ -88,7 +91,7 @@ TEST_F(TitleTest, TitleShowsPictureLogoMenuAndCornerLabel) {
     auto draws = Draws(TitleDraw);
     ASSERT_EQ(draws.size(), 1u + 1u + kMainMenuItems + 1u);
     EXPECT_EQ(draws[0].dest, (Rect{0, 0, 640, 480}));
-    EXPECT_EQ(draws[0].src, (Rect{0, 1024, 640, 1504}));
+    EXPECT_EQ(draws[0].src, Rect(atlas::kTitle));
     EXPECT_EQ(draws[0].colour, 0xFFFFFFFFu);
     EXPECT_EQ(draws[1].dest, (Rect{13, 40, 626, 130})) << "the logo is centred";
     EXPECT_EQ(draws.back().dest, (Rect{2, 465, 133, 478}));
@@ -116,16 +119,16 @@ protected:
 
 TEST_F(PauseTest, ResumeGoesBackToPlayWithTheResumeSound) {
     Idle(PauseUpdate, 25);
-    Frame(PauseUpdate, {VK_RETURN});
+    Frame(PauseUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_PLAY);
     EXPECT_TRUE(SoundRequested(10));
     EXPECT_EQ(world->playResult, PLAY_RESULT_PLAYING) << "play goes on where it stopped";
 }
 
 TEST_F(PauseTest, RetryEndsTheFloorAsAFailure) {
-    Frame(PauseUpdate, {VK_DOWN});
+    Frame(PauseUpdate, {KEY_DOWN});
     Idle(PauseUpdate, 25);
-    Frame(PauseUpdate, {VK_Z});
+    Frame(PauseUpdate, {KEY_Z});
     EXPECT_EQ(CurrentScene(), SCENE_PLAY);
     EXPECT_EQ(world->playResult, PLAY_RESULT_FAILED);
     EXPECT_FALSE(SoundRequested(10));
@@ -133,14 +136,14 @@ TEST_F(PauseTest, RetryEndsTheFloorAsAFailure) {
 
 TEST_F(PauseTest, EscapeDoesNotLeaveThePause) {
     Idle(PauseUpdate, 25);
-    Frame(PauseUpdate, {VK_ESCAPE});
+    Frame(PauseUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_PAUSE);
 }
 
 TEST_F(PauseTest, QuitToTitleGoesToTheTitle) {
-    Frame(PauseUpdate, {VK_UP});
+    Frame(PauseUpdate, {KEY_UP});
     Idle(PauseUpdate, 25);
-    Frame(PauseUpdate, {VK_RETURN});
+    Frame(PauseUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }
 

@@ -2,6 +2,8 @@
 
 #include "frontend/menu.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {
@@ -25,7 +27,7 @@ protected:
         InitMenuItems();
         InitMenus();
         for (int i = 0; i < kMainMenuItems; ++i) {
-            items[i] = MainMenu.items[i];
+            items[i] = mainMenu.items[i];
             items[i].action = kCounters[i];
             chosenCount[i] = 0;
         }
@@ -52,9 +54,9 @@ TEST_F(MenuTest, EntriesAreStackedDownTheLeftEdgeAndStartInvisible) {
         EXPECT_EQ(items[i].height, 25);
         EXPECT_EQ(items[i].alpha, 0);
     }
-    EXPECT_EQ(QuitMenu.itemCount, 2);
-    EXPECT_EQ(PauseMenu.itemCount, 3);
-    EXPECT_EQ(PauseMenu.items[2].y, 300);
+    EXPECT_EQ(quitMenu.itemCount, 2);
+    EXPECT_EQ(pauseMenu.itemCount, 3);
+    EXPECT_EQ(pauseMenu.items[2].y, 300);
 }
 
 TEST_F(MenuTest, SelectedEntrySlidesToTheMiddleInTwentyFiveFrames) {
@@ -69,36 +71,36 @@ TEST_F(MenuTest, SelectedEntrySlidesToTheMiddleInTwentyFiveFrames) {
 
 TEST_F(MenuTest, ChoiceIsIgnoredUntilTheEntryHasArrived) {
     Idle(Update, 22);
-    Frame(Update, {VK_RETURN});  // frame 23: still sliding
+    Frame(Update, {KEY_ENTER});  // frame 23: still sliding
     EXPECT_EQ(chosenCount[0], 0);
     Frame(Update);               // frame 24
     EXPECT_EQ(chosenCount[0], 0) << "the early press is dropped, not kept for later";
-    Frame(Update, {VK_RETURN});  // frame 25: the entry reaches the middle
+    Frame(Update, {KEY_ENTER});  // frame 25: the entry reaches the middle
     EXPECT_EQ(chosenCount[0], 1);
     EXPECT_EQ(items[0].x, 0) << "a chosen entry starts its slide again";
 }
 
 TEST_F(MenuTest, ZConfirmsLikeEnter) {
     Idle(Update, 25);
-    Frame(Update, {VK_Z});
+    Frame(Update, {KEY_Z});
     EXPECT_EQ(chosenCount[0], 1);
 }
 
 TEST_F(MenuTest, CursorWrapsBothWaysWithASoundEachMove) {
-    Frame(Update, {VK_UP});
+    Frame(Update, {KEY_UP});
     EXPECT_EQ(menu.cursor, kMainMenuItems - 1);
     EXPECT_TRUE(SoundRequested(0));
     Frame(Update);
     EXPECT_FALSE(SoundRequested(0));
-    Frame(Update, {VK_DOWN});
+    Frame(Update, {KEY_DOWN});
     EXPECT_EQ(menu.cursor, 0);
     EXPECT_TRUE(SoundRequested(0));
 }
 
 TEST_F(MenuTest, UpAndDownTogetherStayPutButStillClick) {
-    Frame(Update, {VK_DOWN});
+    Frame(Update, {KEY_DOWN});
     Frame(Update);
-    Frame(Update, {VK_UP, VK_DOWN});
+    Frame(Update, {KEY_UP, KEY_DOWN});
     EXPECT_EQ(menu.cursor, 1);
     EXPECT_TRUE(SoundRequested(0));
 }
@@ -112,15 +114,15 @@ TEST_F(MenuTest, UnselectedEntriesDimToHalfAndNoFurther) {
 }
 
 TEST_F(MenuTest, ChoosingRunsTheActionOnceAndPutsTheCursorBackOnTop) {
-    Frame(Update, {VK_DOWN});
+    Frame(Update, {KEY_DOWN});
     Frame(Update);
-    Frame(Update, {VK_DOWN});
+    Frame(Update, {KEY_DOWN});
     Idle(Update, 25);
-    Frame(Update, {VK_RETURN});
+    Frame(Update, {KEY_ENTER});
     EXPECT_EQ(chosenCount[2], 1);
     EXPECT_EQ(chosenCount[0] + chosenCount[1], 0);
     EXPECT_EQ(menu.cursor, 0);
-    Frame(Update, {VK_RETURN});  // still held: not a new press
+    Frame(Update, {KEY_ENTER});  // still held: not a new press
     EXPECT_EQ(chosenCount[2], 1);
     EXPECT_EQ(chosenCount[0], 0);
 }
@@ -135,7 +137,7 @@ TEST_F(MenuTest, EntriesAreDrawnAtTheirPlaceAndOpacity) {
     auto later = Draws([] { DrawMenu(*drawn); });
     ASSERT_EQ(later.size(), static_cast<size_t>(kMainMenuItems));
     EXPECT_EQ(later[0].dest, (Rect{245, 250, 395, 275}));
-    EXPECT_EQ(later[0].src, (Rect{280, 0, 430, 25}));
+    EXPECT_EQ(later[0].src, Rect(atlas::kMenuStart));
     EXPECT_EQ(later[0].colour, 0xFFFFFFFFu);
     EXPECT_EQ(later[6].dest, (Rect{0, 400, 150, 425}));
     EXPECT_EQ(later[6].colour, 0x80FFFFFFu);

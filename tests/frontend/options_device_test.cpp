@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/scenes.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend/menu.hpp"
 #include "frontend/options.hpp"
 #include "frontend_harness.hpp"
@@ -13,6 +13,9 @@
 #include "platform/graphics.hpp"
 #include "platform/platform_fixtures.hpp"
 #include "platform/settings.hpp"
+#include "platform/sound.hpp"
+#include "platform/test_hooks.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {
@@ -24,9 +27,9 @@ protected:
     void SetUp() override {
         FrontendTest::SetUp();
         savedSettings = settings;
-        savedBgm = BgmEnabled;
+        savedMusic = MusicEnabled();
         settings = GameSettings{};
-        BgmEnabled = 1;
+        SetMusicEnabled(true);
         archivePath = testdata::WriteTemp("options-device.dat",
                                           testdata::ArchiveWithAtlas(testdata::EncodePng(testdata::PatternPicture(16, 16))));
         ASSERT_TRUE(LoadArchive(archivePath.c_str()));
@@ -38,7 +41,7 @@ protected:
         FreeArchive();
         std::remove(archivePath.c_str());
         settings = savedSettings;
-        BgmEnabled = savedBgm;
+        SetMusicEnabled(savedMusic);
         InitOptionRows();
         SetScene(SCENE_TITLE);
         FrontendTest::TearDown();
@@ -49,16 +52,16 @@ protected:
         const uint32_t before = DevicesCreated();
         ActOptions();
         for (int i = 0; i < row; ++i) {
-            Frame(OptionsUpdate, {VK_DOWN});
+            Frame(OptionsUpdate, {KEY_DOWN});
             Frame(OptionsUpdate);
         }
-        Frame(OptionsUpdate, {VK_LEFT});
-        Frame(OptionsUpdate, {VK_RETURN});
+        Frame(OptionsUpdate, {KEY_LEFT});
+        Frame(OptionsUpdate, {KEY_ENTER});
         Frame(OptionsUpdate);
         return DevicesCreated() - before;
     }
     GameSettings savedSettings;
-    int32_t savedBgm = 1;
+    bool savedMusic = true;
     std::string archivePath;
 };
 
@@ -70,7 +73,7 @@ TEST_F(OptionsDeviceTest, FilterAloneKeepsTheDevice) {
 
 TEST_F(OptionsDeviceTest, MusicAloneKeepsTheDevice) {
     EXPECT_EQ(DevicesMadeByToggling(1), 0u);
-    EXPECT_EQ(BgmEnabled, 0);
+    EXPECT_FALSE(MusicEnabled());
 }
 
 TEST_F(OptionsDeviceTest, VsyncMakesANewDevice) {
@@ -82,9 +85,31 @@ TEST_F(OptionsDeviceTest, VsyncMakesANewDevice) {
 TEST_F(OptionsDeviceTest, LeavingWithoutChangesKeepsTheDevice) {
     const uint32_t before = DevicesCreated();
     ActOptions();
-    Frame(OptionsUpdate, {VK_Z});
+    Frame(OptionsUpdate, {KEY_Z});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(DevicesCreated(), before);
+}
+
+int shutdowns = 0;
+
+TEST_F(OptionsDeviceTest, ADeviceThatCannotBeRebuiltEndsTheProgram) {
+    shutdowns = 0;
+    SetShutdownHandler([] { ++shutdowns; });
+    FreeArchive();  // no atlas for a new device
+    DevicesMadeByToggling(4);
+    SetShutdownHandler(nullptr);
+    EXPECT_EQ(shutdowns, 1);
+    EXPECT_FALSE(HasDevice());
+}
+
+TEST_F(OptionsDeviceTest, AFilterChangeNeedsNoRebuildSoCannotFail) {
+    shutdowns = 0;
+    SetShutdownHandler([] { ++shutdowns; });
+    FreeArchive();
+    DevicesMadeByToggling(5);
+    SetShutdownHandler(nullptr);
+    EXPECT_EQ(shutdowns, 0);
+    EXPECT_TRUE(HasDevice());
 }
 
 }  // namespace

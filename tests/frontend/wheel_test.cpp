@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/scenes.hpp"
 #include "frontend/character_wheel.hpp"
+#include "frontend/frontend.hpp"
 #include "frontend_harness.hpp"
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 namespace {
@@ -61,7 +64,7 @@ TEST_F(WheelTest, PlacesFollowTheCircleTruncatedTowardZero) {
 }
 
 TEST_F(WheelTest, RightBringsCharacterOneToTheFrontInTwelveFrames) {
-    Frame(Step, {VK_RIGHT});
+    Frame(Step, {KEY_RIGHT});
     EXPECT_TRUE(SoundRequested(0));
     Idle(Step, 11);
     EXPECT_NE(wheelEntries[1].angle, 90);
@@ -78,18 +81,18 @@ TEST_F(WheelTest, RightBringsCharacterOneToTheFrontInTwelveFrames) {
 }
 
 TEST_F(WheelTest, LeftTurnsTheOtherWay) {
-    Frame(Step, {VK_LEFT});
+    Frame(Step, {KEY_LEFT});
     Idle(Step, 13);
     EXPECT_EQ(FrontEntry(), 2);
     EXPECT_EQ(character, 2);
 }
 
 TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
-    Frame(Step, {VK_RIGHT});
+    Frame(Step, {KEY_RIGHT});
     Frame(Step);
-    Frame(Step, {VK_LEFT});
+    Frame(Step, {KEY_LEFT});
     Frame(Step);
-    Frame(Step, {VK_RETURN});
+    Frame(Step, {KEY_ENTER});
     EXPECT_EQ(confirmed, 0);
     EXPECT_FALSE(SoundRequested(0));
     Idle(Step, 20);
@@ -99,14 +102,14 @@ TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
 
 TEST_F(WheelTest, EnterWithATurnKeyConfirmsTheCharacterInFront) {
     Idle(Step, 2);
-    Frame(Step, {VK_RIGHT, VK_RETURN});
+    Frame(Step, {KEY_RIGHT, KEY_ENTER});
     EXPECT_EQ(confirmed, 1);
     EXPECT_EQ(character, 0);
     EXPECT_EQ(wheelEntries[0].handler, &WheelTurn) << "the turn still starts";
 }
 
 TEST_F(WheelTest, RightAndLeftTogetherTurnWithTheLaterKey) {
-    Frame(Step, {VK_RIGHT, VK_LEFT});
+    Frame(Step, {KEY_RIGHT, KEY_LEFT});
     for (const WheelEntry& e : wheelEntries) EXPECT_EQ(e.angleStep, 10);
 }
 
@@ -131,22 +134,22 @@ TEST_F(WheelTest, ChosenPortraitSlidesInAndFadesUp) {
 
 TEST_F(WheelTest, EscapeLeavesForTheTitleEvenMidTurn) {
     SetScene(SCENE_CHARACTER_SELECT);
-    Frame(CharacterSelectUpdate, {VK_RIGHT});
+    Frame(CharacterSelectUpdate, {KEY_RIGHT});
     Frame(CharacterSelectUpdate);
-    Frame(CharacterSelectUpdate, {VK_ESCAPE});
+    Frame(CharacterSelectUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }
 
 TEST_F(WheelTest, ScreenShowsWheelNameAndOnlyVisiblePortraits) {
     auto first = Draws(CharacterSelectDraw);
-    EXPECT_TRUE(Drew(first, Rect{1213, 98, 1399, 125})) << "heading";
-    EXPECT_TRUE(Drew(first, Rect{1032, 427, 1093, 453})) << "name of character 0";
-    EXPECT_FALSE(Drew(first, Rect{1254, 427, 1340, 453})) << "names of the back entries";
-    EXPECT_FALSE(Drew(first, Rect{0, 4, 70, 132})) << "portraits start transparent";
+    EXPECT_TRUE(Drew(first, Rect(atlas::kCharacterHeading))) << "heading";
+    EXPECT_TRUE(Drew(first, Rect(atlas::kCharacterNames[0]))) << "name of character 0";
+    EXPECT_FALSE(Drew(first, Rect(atlas::kCharacterNames[1]))) << "names of the back entries";
+    EXPECT_FALSE(Drew(first, Rect(atlas::kPortraits[0]))) << "portraits start transparent";
     Idle(Step, 3);
     auto later = Draws(CharacterSelectDraw);
     ASSERT_FALSE(later.empty());
-    EXPECT_EQ(later.back().src, (Rect{0, 4, 70, 132}));
+    EXPECT_EQ(later.back().src, Rect(atlas::kPortraits[0]));
     EXPECT_EQ(later.back().dest, (Rect{460, 150, 600, 406})) << "drawn at twice its size";
     EXPECT_EQ(later.back().colour, 0x1EFFFFFFu);
 }

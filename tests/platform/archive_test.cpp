@@ -4,6 +4,7 @@
 
 #include "platform/archive.hpp"
 #include "platform/memory.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform_fixtures.hpp"
 
 namespace q {

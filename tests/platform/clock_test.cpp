@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/clock.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {
@@ -86,9 +87,9 @@ TEST_F(FrameRuleTest, SpinsWhenThereIsNoSleepAndTheClockOnlyMovesWhenRead) {
     EXPECT_EQ(FakeClock::slept, 0u);
 }
 
-TEST_F(FrameRuleTest, TimeGetTimeReadsTheFrameClock) {
+TEST_F(FrameRuleTest, NowReadsTheFrameClock) {
     FakeClock::Start(4242, 0);
-    EXPECT_EQ(TimeGetTime(), 4242u);
+    EXPECT_EQ(NowMs(), 4242u);
 }
 
 }  // namespace

@@ -3,14 +3,17 @@
 #include <climits>
 #include <vector>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {
 
-// Small glyphs: 0 is 326..334 wide 8, 4 is 9 wide.
-constexpr Rect kSmall0{326, 210, 334, 220};
-constexpr Rect kSmall7{396, 210, 404, 220};
+// The glyphs differ in width (the small 4 is a pixel wider than the 0): the
+// pen moves on by each glyph's own width and one pixel.
+constexpr Rect kSmall0 = atlas::kSmallDigits[0];
+constexpr Rect kSmall7 = atlas::kSmallDigits[7];
 
 struct Shown {
     int x;
@@ -61,8 +64,8 @@ TEST(DigitsTest, NegativeDigitsAreDrawnAsZeroGlyphs) {
 }
 
 TEST(DigitsTest, InnerZerosShowOnceASignificantDigitWasSeen) {
-    const Rect one{335, 210, 343, 220};
-    const Rect four{365, 210, 374, 220};
+    const Rect one = atlas::kSmallDigits[1];
+    const Rect four = atlas::kSmallDigits[4];
     // 1040 in four positions: glyphs 1 0 4 0, the pen moving by each glyph's width + 1.
     EXPECT_EQ(Draw(DrawNumber, 1040, 4, 1000),
               (std::vector<Shown>{{100, one}, {109, kSmall0}, {118, four}, {128, kSmall0}}));
@@ -87,15 +90,15 @@ TEST(DigitsTest, TenPositionsShowEveryDigitOfALargeNumber) {
 TEST(DigitsTest, AZeroDivisorNeverDividesAndLeavesZerosBehind) {
     EXPECT_EQ(Draw(DrawNumber, 42, 2, 0), (std::vector<Shown>{{109, kSmall0}}));
     // The divisor runs out after two positions: the 5 is shown, then zeros.
-    const Rect five{376, 210, 384, 220};
+    const Rect five = atlas::kSmallDigits[5];
     EXPECT_EQ(Draw(DrawNumber, 5, 4, 10), (std::vector<Shown>{{109, five}, {118, kSmall0}, {127, kSmall0}}));
     EXPECT_EQ(Draw(DrawNumber, INT_MIN, 2, -1).size(), 2u);
 }
 
 TEST(DigitsTest, LargeDigitsAreProportionallySpaced) {
-    const Rect bigOne{1052, 621, 1063, 641};
-    const Rect bigFour{1101, 621, 1120, 641};
-    const Rect bigZero{1033, 621, 1050, 642};
+    const Rect bigOne = atlas::kBigDigits[1];
+    const Rect bigFour = atlas::kBigDigits[4];
+    const Rect bigZero = atlas::kBigDigits[0];
     EXPECT_EQ(Draw(DrawBigNumber, 14, 2, 10), (std::vector<Shown>{{100, bigOne}, {112, bigFour}}));
     EXPECT_EQ(Draw(DrawBigNumber, 40, 2, 10), (std::vector<Shown>{{100, bigFour}, {120, bigZero}}));
 }

@@ -6,12 +6,12 @@
 
 #include <stb_image.h>
 
-#include "app/scenes.hpp"
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform_fixtures.hpp"
 
 namespace q {
@@ -27,7 +27,6 @@ class GraphicsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         saved = settings;
-        savedApplied = appliedSettings;
         SelectBackend(BackendKind::Headless);
         settings = GameSettings{};
     }
@@ -35,7 +34,6 @@ protected:
         ReleaseGraphics();
         FreeArchive();
         settings = saved;
-        appliedSettings = savedApplied;
         SelectBackend(BackendKind::Sdl);
         for (const std::string& p : paths) std::remove(p.c_str());
     }
@@ -58,7 +56,7 @@ protected:
     }
     static uint32_t At(const std::vector<uint32_t>& frame, int x, int y) { return frame[size_t(y) * 640 + x]; }
 
-    GameSettings saved, savedApplied;
+    GameSettings saved;
     std::vector<std::string> paths;
 };
 
@@ -105,6 +103,25 @@ TEST_F(GraphicsTest, LinearFilteredSpritesAtTheirOwnSizeAreCrispToo) {
     ExpectTexels(frame, 100, 100, atlas, src, 1);
     EXPECT_EQ(At(frame, 99, 100), kBlack);
     EXPECT_EQ(At(frame, 132, 100), kBlack);
+}
+
+TEST_F(GraphicsTest, AnEnlargedSpriteCoversExactlyItsDestinationWithEitherFilter) {
+    Picture white{16, 16, std::vector<uint8_t>(16 * 16 * 4, 255)};
+    for (int filter : {0, 1}) {
+        SCOPED_TRACE(filter ? "linear" : "point");
+        settings.linearFilter = filter;
+        ASSERT_TRUE(UseAtlas(white));
+        // 6 x 4 texels three times enlarged: 18 x 12 pixels at (50, 60).
+        const auto frame = Frame([] { DrawSpriteAt(50, 60, 3, kWhite, Rect{4, 4, 10, 8}); });
+        int wrong = 0;
+        for (int y = 60; y < 72; ++y)
+            for (int x = 50; x < 68; ++x) wrong += (At(frame, x, y) & 0xFFFFFF) != 0xFFFFFF;
+        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(At(frame, 49, 65), kBlack);
+        EXPECT_EQ(At(frame, 68, 65), kBlack);
+        EXPECT_EQ(At(frame, 55, 59), kBlack);
+        EXPECT_EQ(At(frame, 55, 72), kBlack);
+    }
 }
 
 TEST_F(GraphicsTest, ANonPowerOfTwoAtlasLandsAtTheTopLeftWithNothingAroundIt) {
@@ -159,7 +176,7 @@ TEST_F(GraphicsTest, LaterSpritesCoverEarlierOnesAndAScreenImageClearsFirst) {
     // leaves black where an earlier sprite was.
     frame = Frame([&] {
         DrawSprite(Rect{0, 0, 50, 50}, Rect{0, 0, 1, 1}, kWhite);
-        DrawScreenImage(4, 4, 8, 8, kWhite);
+        DrawScreenImage(Rect{4, 4, 8, 8}, kWhite);
         DrawSprite(Rect{100, 100, 110, 110}, Rect{1, 0, 2, 1}, kWhite);
     });
     EXPECT_EQ(At(frame, 10, 10), kBlack);
@@ -238,47 +255,51 @@ TEST_F(GraphicsTest, ReleasingTwiceIsHarmlessAndALostDeviceIsReported) {
     Frame([] {});  // reported once only
 }
 
-TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDeviceAndNotWhileIdle) {
+// The display settings with one field changed.
+GameSettings With(int32_t GameSettings::*field, int32_t value) {
+    GameSettings wanted = settings;
+    wanted.*field = value;
+    return wanted;
+}
+
+TEST_F(GraphicsTest, OnlyDisplayChangesRebuildTheDevice) {
     ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
-    SetScene(SCENE_OPTIONS);
-    appliedSettings = settings;
     const uint32_t before = DevicesCreated();
 
-    settings.linearFilter = !settings.linearFilter;
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::linearFilter, !settings.linearFilter)));
     EXPECT_EQ(DevicesCreated(), before);
     EXPECT_TRUE(HasDevice());
 
-    appliedSettings = settings;
-    settings.vsync = !settings.vsync;
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::vsync, !settings.vsync)));
     EXPECT_EQ(DevicesCreated(), before + 1);
     EXPECT_TRUE(HasDevice());
 
-    appliedSettings = settings;
-    settings.windowed = 0;
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::windowed, 0)));
     EXPECT_EQ(DevicesCreated(), before + 2);
+    EXPECT_EQ(settings.windowed, 0);
 
-    appliedSettings = settings;
-    settings.colorDepth32 = 0;
-    SetScene(SCENE_IDLE);
-    ApplyGraphicsSettings();
-    EXPECT_EQ(DevicesCreated(), before + 2);
+    EXPECT_TRUE(ApplyDisplaySettings(settings));
+    EXPECT_EQ(DevicesCreated(), before + 2) << "no change, no rebuild";
 
     // With no device there is nothing to rebuild.
-    SetScene(SCENE_OPTIONS);
     ReleaseGraphics();
-    ApplyGraphicsSettings();
+    EXPECT_TRUE(ApplyDisplaySettings(With(&GameSettings::colorDepth32, 0)));
     EXPECT_FALSE(HasDevice());
-    SetScene(SCENE_IDLE);
+    EXPECT_EQ(DevicesCreated(), before + 2);
+    EXPECT_EQ(settings.colorDepth32, 0);
+}
+
+TEST_F(GraphicsTest, ARebuildThatFailsIsReportedAndLeavesNoDevice) {
+    ASSERT_TRUE(UseAtlas(PatternPicture(16, 16)));
+    FreeArchive();  // the atlas cannot be made again
+    EXPECT_FALSE(ApplyDisplaySettings(With(&GameSettings::vsync, !settings.vsync)));
+    EXPECT_FALSE(HasDevice());
 }
 
 TEST_F(GraphicsTest, SwitchingOnlyTheFilterSmoothsEnlargedSpritesOnTheSameDevice) {
     settings.linearFilter = 0;
     Picture atlas{2, 1, {0, 0, 0, 255, 255, 255, 255, 255}};  // black, white
     ASSERT_TRUE(UseAtlas(atlas));
-    SetScene(SCENE_OPTIONS);
     auto drawEnlarged = [] { DrawSprite(Rect{0, 0, 16, 8}, Rect{0, 0, 2, 1}, kWhite); };
     auto greys = [&](const std::vector<uint32_t>& frame) {
         int n = 0;
@@ -290,12 +311,9 @@ TEST_F(GraphicsTest, SwitchingOnlyTheFilterSmoothsEnlargedSpritesOnTheSameDevice
     };
     EXPECT_EQ(greys(Frame(drawEnlarged)), 0);
     const uint32_t before = DevicesCreated();
-    appliedSettings = settings;
-    settings.linearFilter = 1;
-    ApplyGraphicsSettings();
+    ApplyDisplaySettings(With(&GameSettings::linearFilter, 1));
     EXPECT_GT(greys(Frame(drawEnlarged)), 0);
     EXPECT_EQ(DevicesCreated(), before);
-    SetScene(SCENE_IDLE);
 }
 
 TEST_F(GraphicsTest, TheLastFrameCanBeWrittenAsPng) {

@@ -1,4 +1,4 @@
-// Which physical keys stand for the virtual keys on the SDL back end (run on
+// Which physical keys stand for the key codes on the SDL back end (run on
 // SDL's dummy video driver, whose layout is the US one).
 #include <gtest/gtest.h>
 
@@ -6,15 +6,15 @@
 
 #include <set>
 
+#include "platform/backend_table.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/shell_backends.hpp"
 
 namespace q {
 namespace {
 
 std::set<int> Keys(int32_t vk) {
     int codes[sdl::kMaxScancodesPerKey] = {};
-    const int n = sdl::ScancodesForVirtualKey(vk, codes);
+    const int n = sdl::ScancodesForKey(vk, codes);
     return std::set<int>(codes, codes + n);
 }
 
@@ -25,12 +25,12 @@ protected:
 };
 
 TEST_F(KeysSdlTest, CtrlAndShiftMeanEitherSide) {
-    EXPECT_EQ(Keys(VK_CONTROL), (std::set<int>{SDL_SCANCODE_LCTRL, SDL_SCANCODE_RCTRL}));
-    EXPECT_EQ(Keys(VK_SHIFT), (std::set<int>{SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT}));
+    EXPECT_EQ(Keys(KEY_CTRL), (std::set<int>{SDL_SCANCODE_LCTRL, SDL_SCANCODE_RCTRL}));
+    EXPECT_EQ(Keys(KEY_SHIFT), (std::set<int>{SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT}));
 }
 
 TEST_F(KeysSdlTest, EnterIsEitherEnterKey) {
-    EXPECT_EQ(Keys(VK_RETURN), (std::set<int>{SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER}));
+    EXPECT_EQ(Keys(KEY_ENTER), (std::set<int>{SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER}));
 }
 
 TEST_F(KeysSdlTest, LettersAreTheKeysThatTypeThem) {
@@ -42,11 +42,11 @@ TEST_F(KeysSdlTest, LettersAreTheKeysThatTypeThem) {
 }
 
 TEST_F(KeysSdlTest, EveryKeyTheGameUsesHasAPhysicalKey) {
-    for (VirtualKey vk : {VK_RETURN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_UP, VK_CONTROL, VK_ESCAPE, VK_SPACE, VK_SHIFT}) {
+    for (KeyCode vk : {KEY_ENTER, KEY_RIGHT, KEY_LEFT, KEY_DOWN, KEY_UP, KEY_CTRL, KEY_ESCAPE, KEY_SPACE, KEY_SHIFT}) {
         EXPECT_FALSE(Keys(vk).empty()) << vk;
     }
     for (int choice = 0; choice < kKeyChoiceCount; ++choice) {
-        EXPECT_FALSE(Keys(KeyChoiceVirtualKey(choice)).empty()) << choice;
+        EXPECT_FALSE(Keys(KeyOfChoice(choice)).empty()) << choice;
     }
 }
 
@@ -57,7 +57,7 @@ TEST_F(KeysSdlTest, CodesTheGameNeverUsesAreNoKey) {
 }
 
 TEST_F(KeysSdlTest, NothingIsDownWithoutKeyEvents) {
-    for (int32_t vk : {int32_t{VK_RETURN}, int32_t{VK_SPACE}, int32_t{VK_CONTROL}, int32_t{'Z'}}) EXPECT_FALSE(sdl::VirtualKeyDown(vk)) << vk;
+    for (int32_t vk : {int32_t{KEY_ENTER}, int32_t{KEY_SPACE}, int32_t{KEY_CTRL}, int32_t{'Z'}}) EXPECT_FALSE(sdl::KeyDown(vk)) << vk;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 class KeysTest : public q::test::HeadlessKeysTest {};
 
 TEST_F(KeysTest, NothingIsPressedOrHeldBeforeTheFirstPoll) {
-    Down(VK_RETURN);
+    Down(KEY_ENTER);
     for (int b = 0; b < kButtonCount; ++b) {
         EXPECT_EQ(IsPressed(b), 0) << "button " << b;
         EXPECT_FALSE(IsHeld(b)) << "button " << b;
@@ -19,7 +19,7 @@ TEST_F(KeysTest, NothingIsPressedOrHeldBeforeTheFirstPoll) {
 
 TEST_F(KeysTest, KeyHeldForThreePollsIsPressedOnceAndHeldThrice) {
     PollKeys();  // key still up
-    Down(VK_RIGHT);
+    Down(KEY_RIGHT);
     int presses = 0, holds = 0;
     for (int poll = 0; poll < 3; ++poll) {
         PollKeys();
@@ -29,14 +29,14 @@ TEST_F(KeysTest, KeyHeldForThreePollsIsPressedOnceAndHeldThrice) {
     }
     EXPECT_EQ(presses, 1);
     EXPECT_EQ(holds, 3);
-    Up(VK_RIGHT);
+    Up(KEY_RIGHT);
     PollKeys();
     EXPECT_FALSE(IsHeld(ButtonRight));
     EXPECT_EQ(IsPressed(ButtonRight), 0);
 }
 
 TEST_F(KeysTest, KeyAlreadyDownAtTheFirstPollCountsAsPressed) {
-    Down(VK_ESCAPE);
+    Down(KEY_ESCAPE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonEscape), 1);
     EXPECT_TRUE(IsHeld(ButtonEscape));
@@ -44,20 +44,20 @@ TEST_F(KeysTest, KeyAlreadyDownAtTheFirstPollCountsAsPressed) {
 
 TEST_F(KeysTest, ReleasedAndPressedAgainIsASecondPress) {
     PollKeys();
-    Down(VK_SPACE);
+    Down(KEY_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
-    Up(VK_SPACE);
+    Up(KEY_SPACE);
     PollKeys();
-    Down(VK_SPACE);
+    Down(KEY_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
 }
 
 TEST_F(KeysTest, KeyTappedBetweenTwoPollsIsNotSeen) {
     PollKeys();
-    Down(VK_UP);
-    Up(VK_UP);
+    Down(KEY_UP);
+    Up(KEY_UP);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonUp), 0);
     EXPECT_FALSE(IsHeld(ButtonUp));
@@ -65,9 +65,9 @@ TEST_F(KeysTest, KeyTappedBetweenTwoPollsIsNotSeen) {
 
 TEST_F(KeysTest, WithoutAPollTheEdgeStaysAsItWas) {
     PollKeys();
-    Down(VK_DOWN);
+    Down(KEY_DOWN);
     PollKeys();
-    Up(VK_DOWN);
+    Up(KEY_DOWN);
     // A scene that does not poll still sees the press of the last poll.
     EXPECT_EQ(IsPressed(ButtonDown), 1);
     EXPECT_TRUE(IsHeld(ButtonDown));
@@ -95,7 +95,7 @@ TEST_F(KeysTest, EachDefaultKeyDrivesItsOwnButtonOnly) {
 
 TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
     actionKeyChoice = 25;
-    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(actionKeyChoice);
+    keyBindings[ButtonAction].key = KeyOfChoice(actionKeyChoice);
     PollKeys();
     Down('Z');
     PollKeys();
@@ -104,44 +104,44 @@ TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
 }
 
 TEST_F(KeysTest, ActionReboundToShiftIgnoresSpace) {
-    keyBindings[ButtonAction].virtualKey = KeyChoiceVirtualKey(27);
+    keyBindings[ButtonAction].key = KeyOfChoice(27);
     PollKeys();
-    Down(VK_SPACE);
+    Down(KEY_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 0);
-    Down(VK_SHIFT);
+    Down(KEY_SHIFT);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
 }
 
 TEST_F(KeysTest, KeyChoicesAreTheLettersThenSpaceThenShift) {
-    EXPECT_EQ(KeyChoiceVirtualKey(0), 'A');
-    EXPECT_EQ(KeyChoiceVirtualKey(12), 'M');
-    EXPECT_EQ(KeyChoiceVirtualKey(25), 'Z');
-    EXPECT_EQ(KeyChoiceVirtualKey(26), VK_SPACE);
-    EXPECT_EQ(KeyChoiceVirtualKey(27), VK_SHIFT);
+    EXPECT_EQ(KeyOfChoice(0), 'A');
+    EXPECT_EQ(KeyOfChoice(12), 'M');
+    EXPECT_EQ(KeyOfChoice(25), 'Z');
+    EXPECT_EQ(KeyOfChoice(26), KEY_SPACE);
+    EXPECT_EQ(KeyOfChoice(27), KEY_SHIFT);
 }
 
 TEST_F(KeysTest, InitRestoresTheDefaultsAfterARebind) {
-    keyBindings[ButtonAction].virtualKey = VK_SHIFT;
+    keyBindings[ButtonAction].key = KEY_SHIFT;
     actionKeyChoice = 27;
     InitKeyBindings();
     EXPECT_EQ(actionKeyChoice, 26);
     PollKeys();
-    Down(VK_SPACE);
+    Down(KEY_SPACE);
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
 }
 
 TEST_F(KeysTest, UnknownButtonsAndKeysReadAsUp) {
-    Down(VK_RETURN);
+    Down(KEY_ENTER);
     PollKeys();
     EXPECT_EQ(IsPressed(-1), 0);
     EXPECT_EQ(IsPressed(kButtonCount), 0);
     EXPECT_FALSE(IsHeld(kButtonCount));
     headless::SetKey(100000, true);  // dropped, not written past the table
-    EXPECT_FALSE(VirtualKeyDown(100000));
-    EXPECT_FALSE(VirtualKeyDown(-5));
+    EXPECT_FALSE(KeyDown(100000));
+    EXPECT_FALSE(KeyDown(-5));
 }
 
 }  // namespace

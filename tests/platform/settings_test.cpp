@@ -43,21 +43,12 @@ protected:
     // Leaves every value off, so a load that keeps stale values shows.
     static void Scramble() {
         settings = GameSettings{7, 7, 7, 7};
-        appliedSettings = GameSettings{7, 7, 7, 7};
-        SeEnabled = BgmEnabled = ExtraSpawnsEnabled = 0;
     }
     static void ExpectDefaults() {
         EXPECT_EQ(settings.windowed, 1);
         EXPECT_EQ(settings.colorDepth32, 1);
         EXPECT_EQ(settings.vsync, 1);
         EXPECT_EQ(settings.linearFilter, 1);
-        EXPECT_EQ(appliedSettings.windowed, 1);
-        EXPECT_EQ(appliedSettings.colorDepth32, 1);
-        EXPECT_EQ(appliedSettings.vsync, 1);
-        EXPECT_EQ(appliedSettings.linearFilter, 1);
-        EXPECT_EQ(SeEnabled, 1);
-        EXPECT_EQ(BgmEnabled, 1);
-        EXPECT_EQ(ExtraSpawnsEnabled, 1);
     }
 
     std::filesystem::path dir_;
@@ -78,12 +69,6 @@ TEST_F(SettingsTest, SixteenBytesAreTheFourFieldsInOrder) {
     EXPECT_EQ(settings.colorDepth32, 1);
     EXPECT_EQ(settings.vsync, 1);
     EXPECT_EQ(settings.linearFilter, 0);
-    // The applied copy and the in-memory switches still start at 1.
-    EXPECT_EQ(appliedSettings.windowed, 1);
-    EXPECT_EQ(appliedSettings.linearFilter, 1);
-    EXPECT_EQ(SeEnabled, 1);
-    EXPECT_EQ(BgmEnabled, 1);
-    EXPECT_EQ(ExtraSpawnsEnabled, 1);
 }
 
 TEST_F(SettingsTest, ValuesAreLittleEndianAndTakenAsStored) {

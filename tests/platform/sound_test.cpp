@@ -5,9 +5,9 @@
 
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
-#include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/sound_mixer.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform_fixtures.hpp"
 
 namespace q {
@@ -25,18 +25,18 @@ class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SelectBackend(BackendKind::Headless);
-        SeEnabled = 1;
-        BgmEnabled = 1;
-        headless::FailAudioDevice(false);
+        SetEffectsEnabled(true);
+        SetMusicEnabled(true);
+        FailAudioDevice(false);
         headless::TakePlayedSounds();
     }
     void TearDown() override {
         ReleaseSound();
         FreeArchive();
-        headless::FailAudioDevice(false);
+        FailAudioDevice(false);
         ClearSoundRequests();
-        SeEnabled = 1;
-        BgmEnabled = 1;
+        SetEffectsEnabled(true);
+        SetMusicEnabled(true);
         SelectBackend(BackendKind::Sdl);
         std::remove(path.c_str());
     }
@@ -83,14 +83,14 @@ TEST_F(SoundTest, RequestedSoundsPlayInAscendingOrderAndOnlyInTheirFrame) {
 TEST_F(SoundTest, EffectsSwitchedOffPlayNothingAndStopAllLeavesRequests) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
     ASSERT_TRUE(InitSound());
-    SeEnabled = 0;
+    SetEffectsEnabled(false);
     EXPECT_EQ(Frame([] {
                   RequestSe(2);
                   StopAllSe();
                   EXPECT_TRUE(SoundRequested(2));
               }),
               std::vector<int>{});
-    SeEnabled = 1;
+    SetEffectsEnabled(true);
     EXPECT_EQ(Frame([] {
                   RequestSe(2);
                   StopAllSe();
@@ -117,7 +117,7 @@ TEST_F(SoundTest, MusicSwitchedOffDoesNotStartButStopBgmStillStops) {
     ASSERT_TRUE(InitSound());
     StartBgm();
     ASSERT_TRUE(VoicePlaying(kMusicSlot));
-    BgmEnabled = 0;
+    SetMusicEnabled(false);
     StopBgm();
     EXPECT_FALSE(VoicePlaying(kMusicSlot));
     StartBgm();
@@ -153,10 +153,10 @@ TEST_F(SoundTest, AFormatNoPlayerTakesIsASoundError) {
 
 TEST_F(SoundTest, NoAudioDeviceIsASoundError) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
-    headless::FailAudioDevice(true);
+    FailAudioDevice(true);
     EXPECT_FALSE(InitSound());
     EXPECT_EQ(Frame([] { RequestSe(1); }), std::vector<int>{});
-    headless::FailAudioDevice(false);
+    FailAudioDevice(false);
     EXPECT_TRUE(InitSound());
 }
 
@@ -216,7 +216,7 @@ TEST_F(SoundTest, TheSdlDeviceOpensMixesAndReleases) {
     ASSERT_TRUE(InitSound());
     StartBgm();
     EXPECT_TRUE(VoicePlaying(kMusicSlot));
-    BgmEnabled = 0;
+    SetMusicEnabled(false);
     StopBgm();
     EXPECT_FALSE(VoicePlaying(kMusicSlot));
     PlaySe(4);
@@ -224,7 +224,7 @@ TEST_F(SoundTest, TheSdlDeviceOpensMixesAndReleases) {
     EXPECT_FALSE(VoicePlaying(4));
     ReleaseSound();
     EXPECT_FALSE(VoicePlaying(4));
-    headless::FailAudioDevice(true);
+    FailAudioDevice(true);
     EXPECT_FALSE(InitSound());
 }
 

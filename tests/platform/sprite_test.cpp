@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 
 namespace q {
 namespace {
@@ -27,43 +29,6 @@ protected:
     }
     GameSettings saved;
 };
-
-TEST_F(SpriteTest, WithLinearFilteringVerticesSitHalfAPixelUpAndLeft) {
-    settings.linearFilter = 1;
-    SpriteVertex v[4];
-    BuildSpriteVertices(Rect{10, 10, 26, 42}, Rect{100, 200, 116, 232}, 0x80FF0000u, v);
-    const float expected[4][2] = {{9.5f, 9.5f}, {25.5f, 9.5f}, {25.5f, 41.5f}, {9.5f, 41.5f}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(v[i].x, expected[i][0]) << i;
-        EXPECT_EQ(v[i].y, expected[i][1]) << i;
-        EXPECT_EQ(v[i].z, 0.0f);
-        EXPECT_EQ(v[i].rhw, 1.0f);
-        EXPECT_EQ(v[i].diffuse, 0x80FF0000u);
-    }
-}
-
-TEST_F(SpriteTest, WithoutLinearFilteringVerticesSitOnTheWholePixels) {
-    settings.linearFilter = 0;
-    SpriteVertex v[4];
-    BuildSpriteVertices(Rect{10, 10, 26, 42}, Rect{100, 200, 116, 232}, 0xFFFFFFFFu, v);
-    EXPECT_EQ(v[0].x, 10.0f);
-    EXPECT_EQ(v[0].y, 10.0f);
-    EXPECT_EQ(v[2].x, 26.0f);
-    EXPECT_EQ(v[2].y, 42.0f);
-}
-
-TEST_F(SpriteTest, TextureCoordinatesGoClockwiseInTheAtlasSpace) {
-    SpriteVertex v[4];
-    BuildSpriteVertices(Rect{0, 0, 16, 32}, Rect{1024, 512, 1040, 544}, 0xFFFFFFFFu, v);
-    EXPECT_EQ(v[0].u, 0.5f);
-    EXPECT_EQ(v[0].v, 0.25f);
-    EXPECT_EQ(v[1].u, 1040.0f / 2048.0f);
-    EXPECT_EQ(v[1].v, 0.25f);
-    EXPECT_EQ(v[2].u, 1040.0f / 2048.0f);
-    EXPECT_EQ(v[2].v, 544.0f / 2048.0f);
-    EXPECT_EQ(v[3].u, 0.5f);
-    EXPECT_EQ(v[3].v, 544.0f / 2048.0f);
-}
 
 TEST_F(SpriteTest, DrawSpriteAtEnlargesByTheScale) {
     DrawSpriteAt(30, 40, 3, 0xFFFFFFFFu, Rect{5, 6, 15, 10});
@@ -99,14 +64,14 @@ TEST_F(SpriteTest, BoxesAreDrawnUntinted) {
 }
 
 TEST_F(SpriteTest, ScreenPicturesFillTheScreenAndTheBackdropIsTheDimmedTitle) {
-    DrawScreenImage(0, 0, 320, 240, 0xFFFFFFFFu);
+    DrawScreenImage(Rect{0, 0, 320, 240}, 0xFFFFFFFFu);
     DrawDimBackdrop();
     const auto d = Recorded();
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(d[0].dest, (Rect{0, 0, 640, 480}));
     EXPECT_EQ(d[0].src, (Rect{0, 0, 320, 240}));
     EXPECT_EQ(d[1].dest, (Rect{0, 0, 640, 480}));
-    EXPECT_EQ(d[1].src, (Rect{0, 1024, 640, 1504}));
+    EXPECT_EQ(d[1].src, Rect(atlas::kTitle));
     EXPECT_EQ(d[1].colour, 0xFF323232u);
 }
 
@@ -116,32 +81,6 @@ TEST_F(SpriteTest, RecordingStopsAndStartsAfresh) {
     DrawSpriteBox(0, 0, 1, 1, Rect{0, 0, 1, 1});
     EXPECT_EQ(Recorded().size(), 1u);
     StartDrawRecording();
-    EXPECT_EQ(Recorded().size(), 0u);
-}
-
-// The floor indicator over the play field.
-TEST_F(SpriteTest, HudInPlayShowsThePlayLabelTheFloorLabelAndTheFloorNumber) {
-    DrawPlayHud(5, 12);
-    const auto d = Recorded();
-    ASSERT_EQ(d.size(), 4u);
-    EXPECT_EQ(d[0].dest, (Rect{500, 1, 620, 23}));
-    EXPECT_EQ(d[0].src, (Rect{834, 1, 954, 23}));
-    EXPECT_EQ(d[1].dest, (Rect{2, 2, 55, 12}));
-    EXPECT_EQ(d[1].src, (Rect{326, 233, 379, 243}));
-    EXPECT_EQ(d[2].src, (Rect{335, 210, 343, 220}));  // 1
-    EXPECT_EQ(d[2].dest.left, 72);
-    EXPECT_EQ(d[3].src, (Rect{345, 210, 353, 220}));  // 2
-    EXPECT_EQ(d[3].dest.left, 72 + 9);
-}
-
-TEST_F(SpriteTest, HudInOtherScenesHasNoPlayLabelAndTheEndingShowsNothing) {
-    DrawPlayHud(6, 3);
-    auto d = Recorded();
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[0].src, (Rect{326, 233, 379, 243}));
-    EXPECT_EQ(d[1].dest.left, 72 + 9);  // a single digit sits in the second position
-    StartDrawRecording();
-    DrawPlayHud(11, 57);
     EXPECT_EQ(Recorded().size(), 0u);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/backend.hpp"
+#include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
 
 namespace q {

@@ -1,5 +1,8 @@
 // The map view, its return, and the ending floor's scroll to the top.
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_fixture.hpp"
+#include "play/shutter.hpp"
 
 #include "platform/sprite.hpp"
 
@@ -17,9 +20,9 @@ protected:
         ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
         for (int i = 0; i < 4; ++i) Frame();
         ASSERT_EQ(logicPhase, 0);
-        Key(VK_CONTROL, true);
+        Key(KEY_CTRL, true);
         Frame();
-        Key(VK_CONTROL, false);
+        Key(KEY_CTRL, false);
         ASSERT_EQ(CurrentScene(), SCENE_MAP_VIEW);
     }
     // The player's place on the floor, which no view change may move.
@@ -29,7 +32,7 @@ protected:
 TEST_F(PlayMapView, DownScrollsFourPixelsAFrameToTheLowestViewAndActorsKeepTheirPlaces) {
     OpenMapView();
     const int worldY = PlayerWorldY();
-    Key(VK_DOWN, true);
+    Key(KEY_DOWN, true);
     Frame();
     EXPECT_EQ(W().scrollY, 4);
     EXPECT_EQ(PlayerWorldY(), worldY);
@@ -40,20 +43,20 @@ TEST_F(PlayMapView, DownScrollsFourPixelsAFrameToTheLowestViewAndActorsKeepTheir
 
 TEST_F(PlayMapView, DownHeldAtTheBottomBlocksUpUntilReleased) {
     OpenMapView();
-    Key(VK_DOWN, true);
+    Key(KEY_DOWN, true);
     for (int i = 0; i < 40; ++i) Frame();
     ASSERT_EQ(W().scrollY, 144);
-    Key(VK_UP, true);
+    Key(KEY_UP, true);
     for (int i = 0; i < 5; ++i) Frame();
     EXPECT_EQ(W().scrollY, 144) << "Down wins while both are held";
-    Key(VK_DOWN, false);
+    Key(KEY_DOWN, false);
     Frame();
     EXPECT_EQ(W().scrollY, 140);
 }
 
 TEST_F(PlayMapView, UpStopsAtTheTop) {
     OpenMapView();
-    Key(VK_UP, true);
+    Key(KEY_UP, true);
     for (int i = 0; i < 3; ++i) Frame();
     EXPECT_EQ(W().scrollY, 0);
 }
@@ -62,11 +65,11 @@ TEST_F(PlayMapView, LeavingRestoresTheViewExactlyFourPixelsAFrameThenPlays) {
     OpenMapView();
     const int savedY = W().scrollY;
     const int playerY = Player()->y;
-    Key(VK_DOWN, true);
+    Key(KEY_DOWN, true);
     for (int i = 0; i < 9; ++i) Frame();
-    Key(VK_DOWN, false);
+    Key(KEY_DOWN, false);
     ASSERT_EQ(W().scrollY, savedY + 36);
-    Key(VK_CONTROL, true);
+    Key(KEY_CTRL, true);
     const std::set<int> sounds = Frame();
     EXPECT_TRUE(sounds.count(10));
     EXPECT_EQ(CurrentScene(), SCENE_MAP_RETURN);
@@ -89,7 +92,7 @@ protected:
         dat.Set(57, StandingFloor(40, startRow));
         WriteFloors(dat);
         floorNumber = 56;
-        PlayMode = PLAY_MODE_NORMAL;
+        playMode = PLAY_MODE_NORMAL;
         ASSERT_EQ(StartPlay(), 1);
         W().playResult = PLAY_RESULT_CLEARED;
         NextFloor();
@@ -102,13 +105,13 @@ protected:
     bool EndingPicturesDrawn() {
         StartDrawRecording();
         ClearRecordedDraws();
-        sceneTable.draw[CurrentScene()]();
+        GameScenes.draw[CurrentScene()]();
         int count = 0;
         const DrawCall* calls = RecordedDraws(&count);
         bool top = false, bottom = false;
         for (int i = 0; i < count; ++i) {
-            if (calls[i].src == Rect{660, 1154, 995, 1211}) top = true;
-            if (calls[i].src == Rect{643, 1228, 1019, 1278}) bottom = true;
+            if (calls[i].src == Rect(atlas::kEndingTop)) top = true;
+            if (calls[i].src == Rect(atlas::kEndingBottom)) bottom = true;
         }
         StopDrawRecording();
         ClearRecordedDraws();
@@ -121,9 +124,9 @@ TEST_F(PlayEnding, TheViewRisesAPixelAFrameAndEscWaitsForTheTop) {
     ASSERT_EQ(W().scrollY, 32);
     const int playerY = Player()->y;
     EXPECT_FALSE(EndingPicturesDrawn());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
-    Key(VK_ESCAPE, false);
+    Key(KEY_ESCAPE, false);
     EXPECT_EQ(W().scrollY, 31);
     EXPECT_EQ(Player()->y, playerY + 1);
     EXPECT_EQ(CurrentScene(), SCENE_ENDING) << "Esc before the top does nothing";
@@ -131,7 +134,7 @@ TEST_F(PlayEnding, TheViewRisesAPixelAFrameAndEscWaitsForTheTop) {
     EXPECT_EQ(W().scrollY, 0);
     EXPECT_EQ(Player()->y, playerY + 32);
     EXPECT_TRUE(EndingPicturesDrawn());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(ActiveCount(W()), 0);
@@ -140,7 +143,7 @@ TEST_F(PlayEnding, TheViewRisesAPixelAFrameAndEscWaitsForTheTop) {
 TEST_F(PlayEnding, AnEndingThatStartsAtTheTopShowsItsPicturesAtOnce) {
     StartTheEnding(0);
     EXPECT_TRUE(EndingPicturesDrawn());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }
@@ -157,7 +160,7 @@ TEST_F(PlayEnding, AnEndingFloorStartingAboveTheTopStillLetsEscLeave) {
     if (CurrentScene() == SCENE_TITLE) GTEST_SKIP() << "the floor reader refuses a negative start row";
     ASSERT_TRUE(RunUntilScene(SCENE_ENDING));
     Frame();
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
 }

@@ -11,13 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "app/scenes.hpp"
+#include "app/scene_table.hpp"
 #include "frontend/frontend.hpp"
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 #include "support/floor_dat.hpp"
 #include "world/actor_pool.hpp"
 #include "world/world.hpp"
@@ -30,7 +32,7 @@ protected:
         SelectBackend(BackendKind::Headless);
         headless::ReleaseAllKeys();
         InitKeyBindings();
-        ExtraSpawnsEnabled = 1;
+        SetChasersEnabled(true);
         world_ = std::make_unique<World>();
         InitActorPool(*world_);
         SetGameWorld(world_.get());
@@ -71,9 +73,9 @@ public:
     // requests. Returns the sounds the update requested.
     std::set<int> Frame() {
         const int scene = CurrentScene();
-        sceneTable.draw[scene]();
+        GameScenes.draw[scene]();
         ClearSoundRequests();
-        sceneTable.update[CurrentScene()]();
+        GameScenes.update[CurrentScene()]();
         std::set<int> sounds;
         for (int n = 0; n < kSoundSlots; ++n) {
             if (SoundRequested(n)) sounds.insert(n);

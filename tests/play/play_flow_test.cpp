@@ -1,7 +1,7 @@
 // The road through a floor: start, shutter, countdown, play, result, next floor.
 #include "play/play_fixture.hpp"
 
-#include "frontend/frontend.hpp"
+#include "play/shutter.hpp"
 
 namespace q::test {
 namespace {
@@ -35,8 +35,8 @@ TEST_F(PlayFlow, TheIntroOpensTheShutterIn32FramesWhateverIsPressedThenCountsFro
     int frames = 0;
     for (; frames < 32; ++frames) {
         // Presses cannot shorten the shutter.
-        Key(VK_RETURN, frames % 2 == 0);
-        Key(VK_ESCAPE, frames % 2 == 1);
+        Key(KEY_ENTER, frames % 2 == 0);
+        Key(KEY_ESCAPE, frames % 2 == 1);
         Frame();
         EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
         EXPECT_EQ(sceneTimer, 80);
@@ -50,7 +50,7 @@ TEST_F(PlayFlow, TheIntroOpensTheShutterIn32FramesWhateverIsPressedThenCountsFro
 
 TEST_F(PlayFlow, AConfirmKeyStillHeldDoesNotSkipTheCountdown) {
     WriteFloors(OneWalkFloor(1));
-    Key(VK_RETURN, true);
+    Key(KEY_ENTER, true);
     Frame();  // the character screen sees the press
     ASSERT_EQ(StartPlay(), 1);
     ASSERT_TRUE(RunUntilScene(SCENE_READY));
@@ -64,7 +64,7 @@ TEST_F(PlayFlow, AFreshPressSkipsTheCountdown) {
     ASSERT_EQ(StartPlay(), 1);
     ASSERT_TRUE(RunUntilScene(SCENE_READY));
     for (int i = 0; i < 10; ++i) Frame();
-    Key(VK_Z, true);
+    Key(KEY_Z, true);
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_PLAY);
 }
@@ -73,7 +73,7 @@ TEST_F(PlayFlow, TheWorldStepsOnEveryOtherFrame) {
     WriteFloors(OneWalkFloor(1));
     ASSERT_EQ(StartPlay(), 1);
     ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
-    Key(VK_RIGHT, true);
+    Key(KEY_RIGHT, true);
     std::vector<int> xs;
     for (int i = 0; i < 6; ++i) {
         Frame();
@@ -86,7 +86,7 @@ TEST_F(PlayFlow, TheWorldStepsOnEveryOtherFrame) {
 // cleared floor; the next frame runs that step.
 void PlayToTheNoticingStep(PlayFlowFixture& t, World& w) {
     ASSERT_EQ(StartPlay(), 1);
-    t.Key(VK_RIGHT, true);
+    t.Key(KEY_RIGHT, true);
     ASSERT_TRUE(t.RunUntilScene(SCENE_PLAY));
     int guard = 0;
     while (!(w.playResult == PLAY_RESULT_CLEARED && logicPhase == 0) && guard++ < 100) t.Frame();
@@ -111,12 +111,12 @@ TEST_F(PlayFlow, AClearedFloorShowsTheResultFor150FramesWithTheJingle) {
 TEST_F(PlayFlow, EscInTheNoticingStepPausesAndResumingLeadsToTheResult) {
     WriteFloors(OneWalkFloor(1));
     PlayToTheNoticingStep(*this, W());
-    Key(VK_ESCAPE, true);
+    Key(KEY_ESCAPE, true);
     std::set<int> sounds = Frame();
     EXPECT_EQ(CurrentScene(), SCENE_PAUSE);
     EXPECT_TRUE(sounds.count(10));
     EXPECT_TRUE(sounds.count(4)) << "the result sound is requested all the same";
-    Key(VK_ESCAPE, false);
+    Key(KEY_ESCAPE, false);
     SetScene(SCENE_PLAY);  // what resuming does
     sounds = Frame();
     if (CurrentScene() == SCENE_PLAY) sounds = Frame();
@@ -130,7 +130,7 @@ TEST_F(PlayFlow, CtrlInPlayOpensTheMapView) {
     ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
     Frame();  // a logic frame without keys
     Frame();
-    Key(VK_CONTROL, true);
+    Key(KEY_CTRL, true);
     const std::set<int> sounds = Frame();
     EXPECT_EQ(CurrentScene(), SCENE_MAP_VIEW);
     EXPECT_TRUE(sounds.count(10));
@@ -182,7 +182,7 @@ TEST_F(FloorFlow, ClearingFloor56InNormalPlayLoadsTheEndingAndLeavesFloorOne) {
     dat.SetAll(1, 56, WalkRightFloor());
     dat.Set(57, FloorFromRows(std::vector<std::string>(33), 2));
     WriteFloors(dat);
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_ENDING_INTRO);
     EXPECT_EQ(floorNumber, 1);
@@ -195,7 +195,7 @@ TEST_F(FloorFlow, ClearingFloor56InDemoReplayGoesOnWithFloorOne) {
     dat.SetAll(1, 56, WalkRightFloor());
     dat.Set(1, StandingFloor());
     WriteFloors(dat);
-    PlayMode = PLAY_MODE_REPLAY;
+    playMode = PLAY_MODE_REPLAY;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
     EXPECT_EQ(floorNumber, 1);
@@ -217,7 +217,7 @@ TEST_F(FloorFlow, AnUnreadableEndingFloorReturnsToTheTitle) {
     FloorDat dat;
     dat.Set(56, WalkRightFloor());
     WriteFloors(dat);
-    PlayMode = PLAY_MODE_NORMAL;
+    playMode = PLAY_MODE_NORMAL;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(ActiveCount(W()), 0);
@@ -225,8 +225,8 @@ TEST_F(FloorFlow, AnUnreadableEndingFloorReturnsToTheTitle) {
 
 TEST_F(FloorFlow, ResettingThePlayStateHandsTheChoicesToTheWorld) {
     character = 2;
-    PlayMode = PLAY_MODE_REPLAY;
-    ExtraSpawnsEnabled = 0;
+    playMode = PLAY_MODE_REPLAY;
+    SetChasersEnabled(false);
     W().playResult = PLAY_RESULT_FAILED;
     logicPhase = 1;
     ResetPlayState();

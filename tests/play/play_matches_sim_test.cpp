@@ -43,7 +43,7 @@ TEST_F(PlayMatchesSim, ADemoReplayedInThePlaySceneTracesAsTheSimulatorDoes) {
     for (std::string line; std::getline(in, line);) simLines.push_back(line);
     ASSERT_EQ(simLines.size(), static_cast<size_t>(steps + 1));
 
-    PlayMode = PLAY_MODE_REPLAY;
+    playMode = PLAY_MODE_REPLAY;
     ASSERT_EQ(StartPlay(), 1);
     ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
     EXPECT_EQ(sim::TraceLine(W(), 0, 0), simLines[0]);

@@ -1,4 +1,6 @@
 // What the play scenes draw over the floor, seen through the draw recorder.
+#include "platform/atlas_layout.hpp"
+#include "platform/test_hooks.hpp"
 #include "play/play_fixture.hpp"
 
 #include "platform/sprite.hpp"
@@ -11,7 +13,7 @@ protected:
     std::vector<DrawCall> Record(int scene) {
         StartDrawRecording();
         ClearRecordedDraws();
-        sceneTable.draw[scene]();
+        GameScenes.draw[scene]();
         int count = 0;
         const DrawCall* calls = RecordedDraws(&count);
         std::vector<DrawCall> out(calls, calls + count);
@@ -33,7 +35,7 @@ protected:
     }
 };
 
-constexpr Rect kReadyLabel{834, 97, 878, 107};
+constexpr Rect kReadyLabel = atlas::kReadyLabel;
 
 TEST_F(PlayPictures, TheCountdownLabelIsDrawnAtTwiceItsSizeCentredAt150) {
     StartFloor();
@@ -61,14 +63,14 @@ TEST_F(PlayPictures, TheIntroDrawsTheCountdownUnderTheShutter) {
 TEST_F(PlayPictures, TheMapViewShowsItsLabelHalfTransparentAndItsHintAtTheTopRight) {
     StartFloor();
     const std::vector<DrawCall> calls = Record(SCENE_MAP_VIEW);
-    const int label = Find(calls, Rect{834, 109, 877, 119});
-    const int hint = Find(calls, Rect{834, 208, 978, 232});
+    const int label = Find(calls, Rect(atlas::kMapLabel));
+    const int hint = Find(calls, Rect(atlas::kMapKeysLabel));
     ASSERT_GE(label, 0);
     ASSERT_GE(hint, 0);
     EXPECT_EQ(calls[label].colour, 0x80FFFFFFu);
     EXPECT_EQ(calls[label].dest, (Rect{277, 150, 363, 170}));
     EXPECT_EQ(calls[hint].dest, (Rect{480, 2, 624, 26}));
-    EXPECT_EQ(Find(Record(SCENE_MAP_RETURN), Rect{834, 208, 978, 232}), -1) << "nothing over the floor on the way back";
+    EXPECT_EQ(Find(Record(SCENE_MAP_RETURN), Rect(atlas::kMapKeysLabel)), -1) << "nothing over the floor on the way back";
 }
 
 TEST_F(PlayPictures, ThePlayScenesRunWithoutAWorldAndDrawNoFloor) {
@@ -79,7 +81,7 @@ TEST_F(PlayPictures, ThePlayScenesRunWithoutAWorldAndDrawNoFloor) {
     for (int scene : {SCENE_FLOOR_INTRO, SCENE_READY, SCENE_PLAY, SCENE_RESULT, SCENE_FLOOR_OUTRO, SCENE_MAP_VIEW,
                       SCENE_MAP_RETURN, SCENE_ENDING_INTRO, SCENE_ENDING}) {
         Record(scene);
-        sceneTable.update[scene]();
+        GameScenes.update[scene]();
     }
     EXPECT_EQ(StartPlay(), 0);
     SetGameWorld(w);

@@ -1,8 +1,9 @@
 // The ten-band shutter between floors.
 #include <gtest/gtest.h>
 
-#include "frontend/frontend.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
+#include "play/shutter.hpp"
 
 namespace q {
 namespace {

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/scenes.hpp"
+#include "scene/scene.hpp"
 #include "support/data_dat.hpp"
 #include "support/floor_dat.hpp"
 

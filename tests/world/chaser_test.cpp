@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"

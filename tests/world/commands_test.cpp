@@ -3,10 +3,10 @@
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "play/key_command.hpp"
+#include "support/headless_keys.hpp"
 #include "world/commands.hpp"
 #include "world/floor_file.hpp"
 #include "world/world_builder.hpp"
-#include "support/headless_keys.hpp"
 
 namespace q {
 namespace {
@@ -20,9 +20,9 @@ protected:
 };
 
 TEST_F(CommandsKeys, ActionGoingDownBeatsEveryDirection) {
-    Down(VK_RIGHT);
-    Down(VK_UP);
-    Down(VK_SPACE);
+    Down(KEY_RIGHT);
+    Down(KEY_UP);
+    Down(KEY_SPACE);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_ACTION);
     PollKeys();  // the action key is still down but no longer pressed
@@ -30,18 +30,18 @@ TEST_F(CommandsKeys, ActionGoingDownBeatsEveryDirection) {
 }
 
 TEST_F(CommandsKeys, LaterDirectionsWin) {
-    Down(VK_RIGHT);
-    Down(VK_LEFT);
+    Down(KEY_RIGHT);
+    Down(KEY_LEFT);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_LEFT);
-    Down(VK_DOWN);
+    Down(KEY_DOWN);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_DOWN);
-    Up(VK_LEFT);
-    Up(VK_DOWN);
+    Up(KEY_LEFT);
+    Up(KEY_DOWN);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_RIGHT);
-    Up(VK_RIGHT);
+    Up(KEY_RIGHT);
     PollKeys();
     EXPECT_EQ(KeysToCommand(), CMD_NONE);
 }
@@ -80,7 +80,7 @@ TEST(CommandsReplay, AnEmptyDemoGivesNothingForEver) {
     auto w = test::MakeEmptyWorld(4);
     ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
     EXPECT_EQ(w->replayLength, 10);
-    ResetPlayState(*w);
+    ResetAttempt(*w);
     PopulateFloor(*w);
     w->playMode = PLAY_MODE_REPLAY;
     for (int i = 0; i < 30; ++i) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
+
+#include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/floor_file.hpp"
 #include "world/world_builder.hpp"
 
@@ -234,7 +239,7 @@ TEST(FloorTerrain, TheBackgroundRepeatsEvery32PixelsAndTilesFollowTheScroll) {
     const auto calls = DrawTerrainRecorded(*w);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls[0].dest, (Rect{0, -20, 640, 492}));
-    EXPECT_EQ(calls[0].src, (Rect{1405, 0, 2045, 512}));
+    EXPECT_EQ(calls[0].src, Rect(atlas::kBackground));
     EXPECT_EQ(calls[0].colour, 0xFFFFFFFFu);
     // 31 rows of 40 tiles, tile 0 drawn like any other.
     EXPECT_EQ(calls.size(), 1u + 31 * 40);
@@ -260,10 +265,20 @@ TEST(FloorTerrain, TilesStopAtTheLastRowAndSomeNumbersAreNeverDrawn) {
     EXPECT_EQ(calls[1].src, TileSourceRect(31));
 }
 
-TEST(FloorTerrain, TileSourcesAreFourRowsOfEight) {
-    EXPECT_EQ(TileSourceRect(0), (Rect{800, 284, 816, 300}));
-    EXPECT_EQ(TileSourceRect(9), (Rect{816, 300, 832, 316}));
-    EXPECT_EQ(TileSourceRect(31), (Rect{912, 332, 928, 348}));
+TEST(FloorTerrain, EveryTileNumberHasAPictureOfItsOwnOrNone) {
+    std::set<std::tuple<int, int>> corners;
+    int pictures = 0;
+    for (int t = 0; t < 32; ++t) {
+        const Rect r = TileSourceRect(t);
+        if (r.Width() == 0) continue;
+        ++pictures;
+        EXPECT_EQ(r.Width(), 16) << t;
+        EXPECT_EQ(r.Height(), 16) << t;
+        EXPECT_TRUE(corners.insert({r.left, r.top}).second) << "tile " << t << " shares its picture";
+    }
+    EXPECT_EQ(pictures, 28);
+    EXPECT_EQ(TileSourceRect(-1).Width(), 0);
+    EXPECT_EQ(TileSourceRect(32).Width(), 0);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // Carrying an L-block, putting it down, and losing it.
 #include <gtest/gtest.h>
 
+#include "block_trace.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "block_trace.hpp"
 #include "world_builder.hpp"
 
 namespace q {

@@ -1,7 +1,9 @@
 // L-blocks falling, coming to rest, wobbling and falling again.
 #include <gtest/gtest.h>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
 #include "world_builder.hpp"
@@ -220,10 +222,10 @@ TEST(LBlockDraw, PictureFollowsLookAndDir) {
     int count = 0;
     const DrawCall* draws = RecordedDraws(&count);
     ASSERT_EQ(count, 4);
-    EXPECT_EQ(draws[0].src, (Rect{216, 0, 248, 32}));
-    EXPECT_EQ(draws[1].src, (Rect{216, 32, 248, 64}));
-    EXPECT_EQ(draws[2].src, (Rect{322, 246, 354, 278}));
-    EXPECT_EQ(draws[3].src, (Rect{322, 246, 354, 278}));
+    EXPECT_EQ(draws[0].src, Rect(atlas::kLightBlocks[0]));
+    EXPECT_EQ(draws[1].src, Rect(atlas::kLightBlocks[1]));
+    EXPECT_EQ(draws[2].src, Rect(atlas::kHeavyBlocks[0]));
+    EXPECT_EQ(draws[3].src, Rect(atlas::kHeavyBlocks[0]));
     EXPECT_EQ(draws[1].dest, (Rect{32, 144, 64, 176}));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(draws[i].colour, 0xFFFFFFFFu);
 }

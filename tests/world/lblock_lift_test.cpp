@@ -2,9 +2,9 @@
 // the moves of a lift, and a lift that is blocked.
 #include <gtest/gtest.h>
 
+#include "block_trace.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "block_trace.hpp"
 #include "world_builder.hpp"
 
 namespace q {

@@ -15,7 +15,7 @@ TEST(PlayStep, ResetPlayStateStartsAnAttemptAfresh) {
     w->rightHold = 0;
     w->leftHold = 2;
     w->idleFrames = 400;
-    ResetPlayState(*w);
+    ResetAttempt(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING);
     EXPECT_EQ(w->scrollRequest, 0);
     EXPECT_EQ(w->replayPos, 0);

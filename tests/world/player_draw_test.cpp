@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 #include "world/world_builder.hpp"
 
@@ -9,9 +11,9 @@ namespace {
 
 using test::Repeat;
 
-constexpr Rect kCleared{248, 0, 280, 32};
-constexpr Rect kFailed{248, 32, 280, 64};
-constexpr Rect kSleeping{248, 64, 280, 96};
+constexpr Rect kCleared = atlas::kClearedBubble;
+constexpr Rect kFailed = atlas::kFailedBubble;
+constexpr Rect kSleeping = atlas::kSleepingBubble;
 
 std::vector<DrawCall> Draw(World& w) {
     StartDrawRecording();
@@ -159,7 +161,7 @@ TEST(PlayerDrawBubble, ThePlayerIsDrawnWithItsCharactersPicture) {
     const auto calls = Draw(*w);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls[0].src, CharacterSets[2].frames[1][6]);
-    EXPECT_EQ(calls[0].src, (Rect{198, 103, 209, 127}));
+    EXPECT_EQ(calls[0].src, Rect(atlas::Pose(2, 1, 2)));
 }
 
 TEST(PlayerIdle, StandingStillPlaysTheSleepSoundOnceThenShowsTheBubble) {

@@ -1,7 +1,9 @@
 // Pickups, exit locks, the still pictures and the figure.
 #include <gtest/gtest.h>
 
+#include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
+#include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 #include "world/handlers.hpp"
 #include "world_builder.hpp"
@@ -105,12 +107,12 @@ TEST(PropsPicture, EachPictureKindDrawsItsPictureStretchedIntoItsBox) {
         Rect src;
     };
     const Case cases[] = {
-        {KIND_EXIT_LOCK, {64, 128, 96, 160}, {216, 64, 248, 96}},
-        {KIND_PICKUP, {64, 128, 80, 144}, {232, 96, 248, 112}},
-        {KIND_PROP_32x64, {64, 128, 96, 192}, {472, 87, 505, 152}},
-        {KIND_PROP_48x80, {64, 128, 112, 208}, {463, 1, 511, 81}},
+        {KIND_EXIT_LOCK, {64, 128, 96, 160}, atlas::kExitLock},
+        {KIND_PICKUP, {64, 128, 80, 144}, atlas::kPickup},
+        {KIND_PROP_32x64, {64, 128, 96, 192}, atlas::kProp32x64},
+        {KIND_PROP_48x80, {64, 128, 112, 208}, atlas::kProp48x80},
         // The tall picture stands 160 pixels above its marker.
-        {KIND_PROP_96x176, {64, -32, 160, 144}, {928, 334, 1024, 510}},
+        {KIND_PROP_96x176, {64, -32, 160, 144}, atlas::kProp96x176},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);

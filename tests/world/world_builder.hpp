@@ -30,8 +30,8 @@
 #include "world/floor.hpp"
 #include "world/handlers.hpp"
 #include "world/play_step.hpp"
-#include "world/world_step.hpp"
 #include "world/world.hpp"
+#include "world/world_step.hpp"
 
 namespace q::test {
 
@@ -92,7 +92,7 @@ inline std::unique_ptr<World> MakeWorld(const std::vector<std::string>& rows, in
     InitActorPool(*w);
     PaintRows(*w, rows);
     w->scrollY = scrollY;
-    ResetPlayState(*w);
+    ResetAttempt(*w);
     return w;
 }
 

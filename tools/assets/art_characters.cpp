@@ -296,8 +296,8 @@ public:
             Box(hx1 - off, eyeY, hx1 - off, eyeY + (hh >= 9 ? 1 : 0), kInk);
             if (l_.headwear != Headwear::HardHat)
                 Box(cx, hh - 2, cx + (hw % 2 ? 0 : 1), hh - 2, Shade(l_.skin, 170));  // mouth
-            Px(hx0 + 1, eyeY + 2, Mix(l_.skin, Rgb(255, 110, 110), 90));  // cheeks
-            Px(hx1 - 1, eyeY + 2, Mix(l_.skin, Rgb(255, 110, 110), 90));
+            Px(hx0 + 1, eyeY + 2, MixColours(l_.skin, Rgb(255, 110, 110), 90));  // cheeks
+            Px(hx1 - 1, eyeY + 2, MixColours(l_.skin, Rgb(255, 110, 110), 90));
         }
     }
 

@@ -121,7 +121,7 @@ private:
         draw();
         size_t i = 0;
         for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x, ++i) c_.Put(x, y, Mix(before[i], c_.Get(x, y), alpha));
+            for (int x = area.left; x < area.right; ++x, ++i) c_.Put(x, y, MixColours(before[i], c_.Get(x, y), alpha));
     }
     Canvas& c_;
     Rect r_;

@@ -20,8 +20,8 @@ int Wave(int x, int period, int amp, int phase) {
 void PaintSky(Canvas& c, const Rect& r) {
     for (int y = 0; y < r.Height(); ++y) {
         Colour k;
-        if (y < 220) k = Mix(Rgb(16, 14, 46), Rgb(84, 48, 120), y * 256 / 220);
-        else k = Mix(Rgb(84, 48, 120), Rgb(250, 150, 96), std::min(256, (y - 220) * 256 / 140));
+        if (y < 220) k = MixColours(Rgb(16, 14, 46), Rgb(84, 48, 120), y * 256 / 220);
+        else k = MixColours(Rgb(84, 48, 120), Rgb(250, 150, 96), std::min(256, (y - 220) * 256 / 140));
         c.FillRect(Rect{r.left, r.top + y, r.right, r.top + y + 1}, k);
     }
     for (int i = 0; i < 140; ++i) {
@@ -38,21 +38,21 @@ void PaintSky(Canvas& c, const Rect& r) {
     // The moon, with a crescent shadow.
     c.FillEllipse(2 * (r.left + 78), 2 * (r.top + 200), 60, 60, Argb(50, 255, 240, 200));
     c.FillEllipse(2 * (r.left + 78), 2 * (r.top + 200), 44, 44, Rgb(255, 244, 210));
-    c.FillEllipse(2 * (r.left + 86), 2 * (r.top + 195), 36, 36, Mix(Rgb(84, 48, 120), Rgb(250, 150, 96), 60));
+    c.FillEllipse(2 * (r.left + 86), 2 * (r.top + 195), 36, 36, MixColours(Rgb(84, 48, 120), Rgb(250, 150, 96), 60));
 }
 
 void PaintHills(Canvas& c, const Rect& r) {
     for (int x = 0; x < 640; ++x) {
         int far = 330 + Wave(x, 260, 18, 40) + Wave(x, 90, 6, 0);
         int near = 372 + Wave(x, 330, 14, 150) + Wave(x, 70, 4, 20);
-        for (int y = far; y < 480; ++y) c.Put(r.left + x, r.top + y, Mix(Rgb(120, 70, 120), Rgb(70, 40, 90), (y - far) * 3));
-        for (int y = near; y < 480; ++y) c.Put(r.left + x, r.top + y, Mix(Rgb(58, 40, 82), Rgb(34, 24, 54), std::min(256, (y - near) * 4)));
+        for (int y = far; y < 480; ++y) c.Put(r.left + x, r.top + y, MixColours(Rgb(120, 70, 120), Rgb(70, 40, 90), (y - far) * 3));
+        for (int y = near; y < 480; ++y) c.Put(r.left + x, r.top + y, MixColours(Rgb(58, 40, 82), Rgb(34, 24, 54), std::min(256, (y - near) * 4)));
     }
     // Ground the climbers stand on.
     for (int x = 0; x < 640; ++x) {
         int top = 428 + Wave(x, 200, 2, 0);
         for (int y = top; y < 480; ++y) {
-            Colour k = y < top + 3 ? Rgb(96, 150, 80) : Mix(Rgb(70, 96, 60), Rgb(40, 50, 44), (y - top) * 6);
+            Colour k = y < top + 3 ? Rgb(96, 150, 80) : MixColours(Rgb(70, 96, 60), Rgb(40, 50, 44), (y - top) * 6);
             if (Hash2(x, y, 5) % 19 == 0) k = Shade(k, 210);
             c.Put(r.left + x, r.top + y, k);
         }
@@ -82,7 +82,7 @@ void PaintTower(Canvas& c, const Rect& r) {
     for (int y = 376; y < 440; ++y)
         for (int x = 600; x < 632; ++x) {
             bool jamb = x < 604 || x >= 628;
-            c.Put(r.left + x, r.top + y, jamb ? Rgb(120, 110, 104) : Mix(Rgb(250, 180, 60), Rgb(255, 246, 190), 160));
+            c.Put(r.left + x, r.top + y, jamb ? Rgb(120, 110, 104) : MixColours(Rgb(250, 180, 60), Rgb(255, 246, 190), 160));
         }
     for (int y = 180; y < 440; y += 32) Stamp(c, "tile.24", at(564, y, 32, 32));
     // Light from the door spills over the ground.

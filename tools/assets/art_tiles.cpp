@@ -54,7 +54,7 @@ void ArchTop(Tile& t, int width, int offset) {
             if (dy > 0) continue;
             if (d2 <= inner) {
                 int glow = int(d2 * 256 / std::max(1LL, inner));
-                t.P(x, y, Mix(kGlowIn, kGlowOut, glow));
+                t.P(x, y, MixColours(kGlowIn, kGlowOut, glow));
             } else if (d2 <= outer) {
                 bool joint = (ax * 7 + y * 3) % 11 == 0;
                 t.P(x, y, joint ? kStoneDark : (d2 < (inner + outer) / 2 ? kStoneLight : kStone));
@@ -74,7 +74,7 @@ void DoorLower(Tile& t, int width, int offset) {
                 t.P(x, y, joint ? kStoneDark : ((ax == 3 || ax == width - 4) ? kStoneDark : kStone));
             } else {
                 int depth = std::min(ax - 4, width - 5 - ax);
-                t.P(x, y, Mix(kGlowOut, kGlowIn, std::min(256, depth * 64 + y * 6)));
+                t.P(x, y, MixColours(kGlowOut, kGlowIn, std::min(256, depth * 64 + y * 6)));
             }
         }
 }
@@ -130,7 +130,7 @@ void PaintTile(Canvas& c, int n) {
                     int d = x < 8 ? 8 - x : x - 7;
                     if (ay > 28) continue;
                     if (d <= half - 1 && ay > 1)
-                        t.P(x, y, Mix(Rgb(30, 36, 92), Rgb(90, 70, 140), ay * 256 / 28));
+                        t.P(x, y, MixColours(Rgb(30, 36, 92), Rgb(90, 70, 140), ay * 256 / 28));
                     else if (d <= half + 1 && ay > 0)
                         t.P(x, y, (ay % 5 == 0) ? kStoneDark : kStone);
                 }
@@ -255,7 +255,7 @@ void PaintTile(Canvas& c, int n) {
                     Colour k = Shade(kStone, 244 + h);
                     if (x == 0 || y == 0) k = kStoneLight;
                     if (x == 15 || y == 15) k = kStoneDark;
-                    if ((x == 1 && y > 0) || (y == 1 && x > 0)) k = Mix(kStone, kStoneLight, 128);
+                    if ((x == 1 && y > 0) || (y == 1 && x > 0)) k = MixColours(kStone, kStoneLight, 128);
                     t.P(x, y, k);
                 }
             t.P(5, 6, kStoneDark);

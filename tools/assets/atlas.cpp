@@ -6,11 +6,12 @@
 
 #include "assets/art.hpp"
 #include "assets/text.hpp"
+#include "platform/atlas_layout.hpp"
 
 namespace q::assets {
 namespace {
 
-constexpr int kAtlasSize = 2048;
+constexpr int kAtlasSize = atlas::kSide;
 
 Canvas PaintAtlas() {
     Canvas c(kAtlasSize, kAtlasSize);

@@ -7,7 +7,8 @@
 
 namespace q::assets {
 
-// One rectangle of the atlas that the game draws, with what it shows.
+// One rectangle of the atlas that the game draws, with what it shows; a copy
+// of an entry of the game's atlas layout.
 struct AtlasRegion {
     std::string name;
     Rect rect;

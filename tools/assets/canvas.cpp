@@ -12,7 +12,7 @@ Colour Shade(Colour c, int num) {
     return Argb(AlphaOf(c), ch(RedOf(c)), ch(GreenOf(c)), ch(BlueOf(c)));
 }
 
-Colour Mix(Colour a, Colour b, int t) {
+Colour MixColours(Colour a, Colour b, int t) {
     auto ch = [t](int x, int y) { return x + (y - x) * t / 256; };
     return Argb(ch(AlphaOf(a), AlphaOf(b)), ch(RedOf(a), RedOf(b)), ch(GreenOf(a), GreenOf(b)),
                 ch(BlueOf(a), BlueOf(b)));
@@ -121,7 +121,7 @@ void Canvas::FillEllipse(int cx2, int cy2, int rx2, int ry2, Colour c) {
 void Canvas::Gradient(const Rect& r, Colour top, Colour bottom) {
     int h = std::max(1, r.Height() - 1);
     for (int y = r.top; y < r.bottom; ++y) {
-        Colour c = Mix(top, bottom, (y - r.top) * 256 / h);
+        Colour c = MixColours(top, bottom, (y - r.top) * 256 / h);
         for (int x = r.left; x < r.right; ++x) Put(x, y, c);
     }
 }

@@ -22,7 +22,7 @@ constexpr int BlueOf(Colour c) { return int(c & 255); }
 // Scales the colour channels by num/256 (keeps alpha); num > 256 lightens.
 Colour Shade(Colour c, int num);
 // Mixes a toward b by t/256.
-Colour Mix(Colour a, Colour b, int t);
+Colour MixColours(Colour a, Colour b, int t);
 Colour WithAlpha(Colour c, int alpha);
 
 // An RGBA picture with an optional clip rectangle: painters set the clip to

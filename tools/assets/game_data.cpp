@@ -7,6 +7,7 @@
 #include "assets/atlas.hpp"
 #include "assets/audio.hpp"
 #include "platform/archive.hpp"
+#include "platform/little_endian.hpp"
 
 namespace q::assets {
 namespace {
@@ -16,12 +17,8 @@ constexpr int kMusicEntry = kArchiveEntries - 1;
 // A WAVE payload's length in seconds, read from the header this tool writes.
 double WaveSeconds(const std::vector<uint8_t>& wave) {
     if (wave.size() < 44) return 0;
-    auto get32 = [&](size_t at) {
-        return static_cast<uint32_t>(wave[at]) | static_cast<uint32_t>(wave[at + 1]) << 8 |
-               static_cast<uint32_t>(wave[at + 2]) << 16 | static_cast<uint32_t>(wave[at + 3]) << 24;
-    };
-    uint32_t bytesPerSecond = get32(28);
-    return bytesPerSecond ? static_cast<double>(get32(40)) / bytesPerSecond : 0;
+    const uint32_t bytesPerSecond = ReadLe32(&wave[28]);
+    return bytesPerSecond ? static_cast<double>(ReadLe32(&wave[40])) / bytesPerSecond : 0;
 }
 
 }  // namespace

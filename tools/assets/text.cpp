@@ -187,7 +187,7 @@ void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, c
             if (cv) {
                 int rel = (y - (h - height) / 2) % (best + gap);
                 int t = std::clamp(rel * 256 / std::max(1, best), 0, 256);
-                c.Blend(X, Y, WithAlpha(Mix(st.top, st.bottom, t), cv));
+                c.Blend(X, Y, WithAlpha(MixColours(st.top, st.bottom, t), cv));
             }
         }
 }

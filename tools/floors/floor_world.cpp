@@ -13,7 +13,7 @@ std::unique_ptr<World> EnterFloor(const Floor& floor, const EntryOptions& option
     w->playMode = options.playMode;
     w->character = options.character;
     w->extraSpawnsEnabled = options.chasers ? 1 : 0;
-    ResetPlayState(*w);
+    ResetAttempt(*w);
     InstallFloor(*w, floor.rows, floor.startRow, floor.tiles.data(), floor.objects.data(), floor.demo.data(),
                  static_cast<int32_t>(floor.demo.size()));
     PopulateFloor(*w);

@@ -1,10 +1,10 @@
 #include "headless/runner.hpp"
 
 #include "app/game.hpp"
-#include "app/scenes.hpp"
 #include "platform/backend.hpp"
 #include "platform/window.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q::headless_tool {
 
@@ -15,8 +15,8 @@ constexpr int kDrainFrames = 8;
 void ApplyKeys(const std::vector<ScriptEvent>& events, std::size_t first, std::size_t last) {
     for (std::size_t i = first; i < last; ++i) {
         const ScriptEvent& e = events[i];
-        if (e.kind == EventKind::KeyDown) headless::SetKey(e.virtualKey, true);
-        if (e.kind == EventKind::KeyUp) headless::SetKey(e.virtualKey, false);
+        if (e.kind == EventKind::KeyDown) headless::SetKey(e.key, true);
+        if (e.kind == EventKind::KeyUp) headless::SetKey(e.key, false);
     }
 }
 

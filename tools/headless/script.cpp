@@ -15,8 +15,8 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"Enter", VK_RETURN}, {"Right", VK_RIGHT},   {"Left", VK_LEFT},   {"Down", VK_DOWN},   {"Up", VK_UP},
-    {"Ctrl", VK_CONTROL}, {"Escape", VK_ESCAPE}, {"Space", VK_SPACE}, {"Shift", VK_SHIFT},
+    {"Enter", KEY_ENTER}, {"Right", KEY_RIGHT},   {"Left", KEY_LEFT},   {"Down", KEY_DOWN},   {"Up", KEY_UP},
+    {"Ctrl", KEY_CTRL}, {"Escape", KEY_ESCAPE}, {"Space", KEY_SPACE}, {"Shift", KEY_SHIFT},
 };
 
 // Frames are plain non-negative decimal numbers.
@@ -38,7 +38,7 @@ int32_t ScriptKeyCode(const std::string& name) {
     for (const NamedKey& key : kNamedKeys) {
         if (name == key.name) return key.code;
     }
-    // Single letters, Z included, are their own virtual-key codes.
+    // Single letters, Z included, are their own key codes.
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return static_cast<int32_t>(name[0]);
     return 0;
 }
@@ -70,8 +70,8 @@ bool ParseScript(const std::string& text, std::vector<ScriptEvent>* events, std:
         }
         if (verb == "down" || verb == "up") {
             event.kind = verb == "down" ? EventKind::KeyDown : EventKind::KeyUp;
-            event.virtualKey = ScriptKeyCode(argument);
-            if (event.virtualKey == 0) {
+            event.key = ScriptKeyCode(argument);
+            if (event.key == 0) {
                 *error = LineError(lineNumber, "unknown key '" + argument + "'");
                 return false;
             }

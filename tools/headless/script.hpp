@@ -14,11 +14,11 @@ enum class EventKind { KeyDown, KeyUp, Shot };
 struct ScriptEvent {
     int64_t frame = 0;
     EventKind kind = EventKind::KeyDown;
-    int32_t virtualKey = 0;  // key events
+    int32_t key = 0;  // key events
     std::string path;        // shots
 };
 
-// Virtual-key code of a script key name (Enter Right Left Down Up Ctrl Escape
+// Key code of a script key name (Enter Right Left Down Up Ctrl Escape
 // Z Space Shift, or a letter A..Z); 0 for an unknown name.
 int32_t ScriptKeyCode(const std::string& name);
 

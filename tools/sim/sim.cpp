@@ -19,7 +19,6 @@ namespace {
 
 // Headroom after the replay before the run gives up waiting for a result.
 constexpr int64_t kExtraSteps = 2000;
-constexpr int kSoundCount = 32;
 
 bool ParseInt(const char* text, int64_t& out) {
     if (!text || !*text) return false;
@@ -152,7 +151,7 @@ std::string TraceLine(World& w, int64_t step, uint32_t sounds) {
     s += ",\"liftOrigin\":[" + std::to_string(w.liftOriginX) + ',' + std::to_string(w.liftOriginY) + ']';
     s += ",\"sounds\":[";
     bool first = true;
-    for (int n = 0; n < kSoundCount; ++n) {
+    for (int n = 0; n < kEffectCount; ++n) {
         if (!(sounds & (1u << n))) continue;
         if (!first) s += ',';
         s += std::to_string(n);
@@ -177,7 +176,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     w.character = options.character;
     w.extraSpawnsEnabled = options.extraSpawns ? 1 : 0;
 
-    ResetPlayState(w);
+    ResetAttempt(w);
     if (!LoadFloor(w, options.floor, options.floorsPath.c_str())) {
         err << "quorrel-sim: cannot load floor " << options.floor << " from " << options.floorsPath << "\n";
         return kExitRefused;

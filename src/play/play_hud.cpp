@@ -1,21 +1,20 @@
-#include "app/scenes.hpp"
 #include "platform/sprite.hpp"
+#include "play/play_field.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
 namespace {
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
-constexpr Rect kPlayLabel{834, 1, 954, 23};    // top right, only while playing
-constexpr Rect kFloorLabel{326, 233, 379, 243};
 constexpr Rect kFloorLabelAt{2, 2, 55, 12};
 constexpr int kFloorNumberX = 72, kFloorNumberY = 2;
 }  // namespace
 
 void DrawPlayHud(int sceneId, int floorNumber) {
-    if (sceneId == SCENE_PLAY) DrawSpriteAt(500, 1, 1, kOpaqueWhite, kPlayLabel);
+    // Top right, only while playing.
+    if (sceneId == SCENE_PLAY) DrawSpriteAt(500, 1, 1, kUntinted, atlas::kPlayKeysLabel);
     // The ending shows no floor number.
     if (sceneId == SCENE_ENDING) return;
-    DrawSprite(kFloorLabelAt, kFloorLabel, kOpaqueWhite);
+    DrawSprite(kFloorLabelAt, atlas::kFloorLabel, kUntinted);
     DrawNumber(kFloorNumberX, kFloorNumberY, floorNumber, 2, 10);
 }
 

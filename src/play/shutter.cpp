@@ -1,11 +1,13 @@
-#include "app/scenes.hpp"
-#include "frontend/frontend.hpp"
+#include "play/shutter.hpp"
+
 #include "platform/keyboard.hpp"
 #include "platform/rect.hpp"
 #include "platform/sound.hpp"
 #include "platform/sprite.hpp"
 #include "play/play_field.hpp"
+#include "play/play_scenes.hpp"
 #include "play/play_state.hpp"
+#include "scene/scene.hpp"
 
 namespace q {
 
@@ -15,17 +17,14 @@ constexpr int kBandWidth = 64;
 constexpr int kBandHeight = 480;
 // Pixels a band grows or shrinks per frame: a full move takes 32 frames.
 constexpr int kShutterSpeed = 2;
-constexpr int kStripLeft = 512;
-constexpr uint32_t kUntinted = 0xFFFFFFFF;
-constexpr int32_t kReadyFrames = 80;
 
 // All bands move together; band 0 stands for the whole shutter. Left zeroed
 // (open) until the first floor closes it.
-Rect ShutterBand[kBandCount];
+Rect shutterBands[kBandCount];
 
 void SetBands(int width) {
     for (int i = 0; i < kBandCount; ++i) {
-        ShutterBand[i] = Rect{kBandWidth * i, 0, kBandWidth * i + width, kBandHeight};
+        shutterBands[i] = Rect{kBandWidth * i, 0, kBandWidth * i + width, kBandHeight};
     }
 }
 }  // namespace
@@ -34,22 +33,23 @@ void OpenShutterNow() { SetBands(0); }
 void CloseShutterNow() { SetBands(kBandWidth); }
 
 void StepShutter(int step) {
-    for (Rect& band : ShutterBand) {
+    for (Rect& band : shutterBands) {
         band.right += step;
         if (band.right > band.left + kBandWidth) band.right = band.left + kBandWidth;
         if (band.right < band.left) band.right = band.left;
     }
 }
 
-bool ShutterOpen() { return ShutterBand[0].right == ShutterBand[0].left; }
-bool ShutterClosed() { return ShutterBand[0].right == ShutterBand[0].left + kBandWidth; }
+bool ShutterOpen() { return shutterBands[0].right == shutterBands[0].left; }
+bool ShutterClosed() { return shutterBands[0].right == shutterBands[0].left + kBandWidth; }
 
 void DrawShutter() {
     if (ShutterOpen()) return;
     // The strip is cut to the band's width, never squeezed into it.
-    const int width = ShutterBand[0].right - ShutterBand[0].left;
-    const Rect strip{kStripLeft, 0, kStripLeft + width, kBandHeight};
-    for (const Rect& band : ShutterBand) DrawSprite(band, strip, kUntinted);
+    const int width = shutterBands[0].right - shutterBands[0].left;
+    const Rect whole = atlas::kShutterStrip;
+    const Rect strip{whole.left, whole.top, whole.left + width, whole.bottom};
+    for (const Rect& band : shutterBands) DrawSprite(band, strip, kUntinted);
 }
 
 void FloorIntroUpdate() {
