@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/startup_harness.hpp"
+#include "app/startup_helpers.hpp"
 #include "app/world_storage.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "app/startup_data_file.hpp"
-#include "app/startup_harness.hpp"
+#include "app/startup_helpers.hpp"
 #include "platform/archive.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
+#include "support/data_dat.hpp"
 
 namespace q::shell_test {
 namespace {
@@ -18,7 +18,7 @@ class StartupRunningTest : public ShellHarness {
 protected:
     void SetUp() override {
         ShellHarness::SetUp();
-        WriteDataFile(workDir_ / "data.dat");
+        test::WriteFile((workDir_ / "data.dat").string(), test::DataDatWithAtlas(test::TinyBmp()));
         headless::TakePlayedSounds();
     }
     void TearDown() override {
@@ -79,7 +79,7 @@ TEST_F(StartupRunningTest, NoSoundDeviceIsReportedAndTheGameGoesOnSilently) {
 }
 
 TEST_F(StartupRunningTest, UnreadableAtlasIsAGraphicsErrorThatEndsTheProgram) {
-    WriteDataFile(workDir_ / "data.dat", Bytes{'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});
+    test::WriteFile((workDir_ / "data.dat").string(), test::DataDatWithAtlas({'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'}));
     EXPECT_EQ(RunGame(), 0);
     ASSERT_EQ(headless::MessageBoxes().size(), 1u);
     EXPECT_EQ(headless::MessageBoxes()[0], "graphics error");

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <fstream>
 
-#include "app/startup_harness.hpp"
+#include "app/startup_helpers.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"

@@ -15,6 +15,7 @@
 #include "assets/atlas.hpp"
 #include "platform/atlas_image.hpp"
 #include "platform/atlas_layout.hpp"
+#include "support/built_atlas.hpp"
 #include "world/character_sets.hpp"
 #include "world/floor.hpp"
 
@@ -25,13 +26,9 @@ using q::assets::AtlasRegion;
 using q::assets::AtlasRegions;
 using q::assets::RegionRect;
 
-constexpr int kSize = 2048;
+constexpr int kSize = q::atlas::kSide;
 
-// One painted atlas for every test in this file: painting takes a moment.
-const std::vector<uint8_t>& Pixels() {
-    static const std::vector<uint8_t> pixels = q::assets::BuildAtlasPixels();
-    return pixels;
-}
+const std::vector<uint8_t>& Pixels() { return q::test::BuiltAtlasPixels(); }
 
 int Alpha(int x, int y) { return Pixels()[(size_t(y) * kSize + size_t(x)) * 4 + 3]; }
 
@@ -47,7 +44,7 @@ bool Overlap(const Rect& a, const Rect& b) {
 }
 
 TEST(AtlasImage, DecodesThroughTheGamesLoaderAtFullSizeWithAlpha) {
-    std::vector<uint8_t> png = q::assets::BuildAtlasPng();
+    const std::vector<uint8_t>& png = q::test::BuiltAtlasPng();
     q::AtlasImage image;
     ASSERT_TRUE(q::DecodeAtlasImage(png.data(), uint32_t(png.size()), &image));
     EXPECT_EQ(image.width, kSize);
@@ -66,7 +63,7 @@ TEST(AtlasImage, DecodesThroughTheGamesLoaderAtFullSizeWithAlpha) {
 }
 
 TEST(AtlasImage, TwoBuildsGiveTheSameBytes) {
-    EXPECT_EQ(q::assets::BuildAtlasPng(), q::assets::BuildAtlasPng());
+    EXPECT_EQ(q::assets::BuildAtlasPng(), q::test::BuiltAtlasPng());
 }
 
 TEST(AtlasRegions, EveryRegionLiesInsideTheAtlasHasAUniqueNameAndIsPainted) {
@@ -170,7 +167,7 @@ TEST(AtlasPictures, TheEmptyTileLetsTheBackWallShowThrough) {
 
 TEST(AtlasPreview, WritesAPictureOfTheWholeAtlas) {
     std::string path = testing::TempDir() + "/atlas-preview-test.png";
-    ASSERT_TRUE(q::assets::WriteAtlasPreview(path.c_str()));
+    ASSERT_TRUE(q::assets::WriteAtlasPreview(path.c_str(), q::test::BuiltAtlas()));
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     q::AtlasImage image;

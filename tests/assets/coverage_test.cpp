@@ -18,6 +18,8 @@
 #include "assets/atlas.hpp"
 #include "assets/game_data.hpp"
 #include "frontend/menu.hpp"
+#include "platform/archive.hpp"
+#include "platform/atlas_layout.hpp"
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sprite.hpp"
@@ -30,7 +32,7 @@
 namespace q::assets {
 namespace {
 
-constexpr int kAtlasSide = 2048;
+constexpr int kAtlasSide = atlas::kSide;
 // Frames to wait for a scene change after a confirm before giving up.
 constexpr int kPatience = 400;
 
@@ -187,6 +189,11 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     headless::ReleaseAllKeys();
     headless::ClearMessageBoxes();
     ASSERT_TRUE(StartGame());
+    // The atlas as the game loaded it from the data.dat just built.
+    uint32_t pngSize = 0;
+    const uint8_t* pngBytes = ArchiveEntry(0, &pngSize);
+    ASSERT_NE(pngBytes, nullptr);
+    const std::vector<uint8_t> png(pngBytes, pngBytes + pngSize);
     StartDrawRecording();
     Tour tour;
     tour.Frames(40);
@@ -277,7 +284,6 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     for (int n : {0, 2, 5, 7, 10}) EXPECT_TRUE(tour.Sounds().count(n)) << "sound " << n << " never played";
 
     int width = 0, height = 0, channels = 0;
-    std::vector<uint8_t> png = BuildAtlasPng();
     uint8_t* pixels = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width, &height, &channels, 4);
     ASSERT_NE(pixels, nullptr);
     ASSERT_EQ(width, kAtlasSide);

@@ -117,7 +117,7 @@ TEST_F(FloorRender, TheWholeSetGetsAContactSheetLabelledInTheGamesDigits) {
 }
 
 TEST_F(FloorRender, WithoutAUsableDataDatNothingIsDrawn) {
-    WriteFile(data.File("data.dat"), BuildDataDat({'n', 'o', 'p', 'e'}));  // no picture for an atlas
+    WriteFile(data.File("data.dat"), DataDatWithAtlas({'n', 'o', 'p', 'e'}));  // no picture for an atlas
     const ToolRun run = Render({"3"});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find(data.File("data.dat") + ": its atlas"), std::string::npos) << run.err;

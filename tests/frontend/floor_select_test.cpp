@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/frontend.hpp"
-#include "frontend_harness.hpp"
+#include "frontend/frontend_helpers.hpp"
 #include "platform/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

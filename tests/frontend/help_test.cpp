@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "frontend/frontend.hpp"
+#include "frontend/frontend_helpers.hpp"
 #include "frontend/help.hpp"
-#include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "scene/scene.hpp"

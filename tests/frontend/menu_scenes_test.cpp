@@ -4,8 +4,8 @@
 
 #include "frontend/character_wheel.hpp"
 #include "frontend/frontend.hpp"
+#include "frontend/frontend_helpers.hpp"
 #include "frontend/menu.hpp"
-#include "frontend_harness.hpp"
 #include "platform/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

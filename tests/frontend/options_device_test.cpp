@@ -6,12 +6,12 @@
 #include <string>
 
 #include "frontend/frontend.hpp"
+#include "frontend/frontend_helpers.hpp"
 #include "frontend/menu.hpp"
 #include "frontend/options.hpp"
-#include "frontend_harness.hpp"
 #include "platform/archive.hpp"
 #include "platform/graphics.hpp"
-#include "platform/platform_fixtures.hpp"
+#include "platform/platform_helpers.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"
@@ -30,8 +30,8 @@ protected:
         savedMusic = MusicEnabled();
         settings = GameSettings{};
         SetMusicEnabled(true);
-        archivePath = testdata::WriteTemp("options-device.dat",
-                                          testdata::ArchiveWithAtlas(testdata::EncodePng(testdata::PatternPicture(16, 16))));
+        archivePath = test::WriteTemp("options-device.dat",
+                                          test::DataDatWithAtlas(testdata::EncodePng(testdata::PatternPicture(16, 16))));
         ASSERT_TRUE(LoadArchive(archivePath.c_str()));
         ASSERT_TRUE(CreateGraphics());
         InitOptionRows();

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "frontend/frontend.hpp"
+#include "frontend/frontend_helpers.hpp"
 #include "frontend/menu.hpp"
 #include "frontend/options.hpp"
-#include "frontend_harness.hpp"
 #include "platform/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"

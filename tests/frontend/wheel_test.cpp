@@ -2,7 +2,7 @@
 
 #include "frontend/character_wheel.hpp"
 #include "frontend/frontend.hpp"
-#include "frontend_harness.hpp"
+#include "frontend/frontend_helpers.hpp"
 #include "platform/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

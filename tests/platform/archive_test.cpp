@@ -4,8 +4,8 @@
 
 #include "platform/archive.hpp"
 #include "platform/memory.hpp"
+#include "platform/platform_helpers.hpp"
 #include "platform/test_hooks.hpp"
-#include "platform_fixtures.hpp"
 
 namespace q {
 namespace {
@@ -36,14 +36,14 @@ protected:
         for (const std::string& p : paths) std::remove(p.c_str());
     }
     bool Load(const Bytes& bytes) {
-        paths.push_back(testdata::WriteTemp("archive.dat", bytes));
+        paths.push_back(test::WriteTemp("archive.dat", bytes));
         return LoadArchive(paths.back().c_str());
     }
     std::vector<std::string> paths;
 };
 
 TEST_F(ArchiveTest, EntryWithOffsetZeroStartsRightAfterTheTable) {
-    Bytes file = testdata::Archive(ThirteenPayloads(), {5, 0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12});
+    Bytes file = test::DataDat(ThirteenPayloads(), {5, 0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12});
     ASSERT_TRUE(Load(file));
     uint32_t size = 0;
     const uint8_t* p = ArchiveEntry(5, &size);
@@ -55,7 +55,7 @@ TEST_F(ArchiveTest, EntryWithOffsetZeroStartsRightAfterTheTable) {
 }
 
 TEST_F(ArchiveTest, EntriesMayLieInAnyOrderAndGiveTheSamePointerEveryTime) {
-    ASSERT_TRUE(Load(testdata::Archive(ThirteenPayloads(), {12, 3, 7, 0, 11, 1, 9, 2, 10, 4, 8, 5, 6})));
+    ASSERT_TRUE(Load(test::DataDat(ThirteenPayloads(), {12, 3, 7, 0, 11, 1, 9, 2, 10, 4, 8, 5, 6})));
     EXPECT_TRUE(ArchiveLoaded());
     for (int e = 0; e < kArchiveEntries; ++e) {
         uint32_t size = 0;
@@ -70,7 +70,7 @@ TEST_F(ArchiveTest, EntriesMayLieInAnyOrderAndGiveTheSamePointerEveryTime) {
 
 TEST_F(ArchiveTest, EntriesNeedNotBeAdjacent) {
     // Entry 1 placed 100 bytes after the end of everything else.
-    Bytes file = testdata::Archive(ThirteenPayloads());
+    Bytes file = test::DataDat(ThirteenPayloads());
     const int32_t far = int32_t(file.size() - 52 + 100);
     file.resize(file.size() + 100, 0xEE);
     testdata::Put32(file, 2);
@@ -85,7 +85,7 @@ TEST_F(ArchiveTest, EntriesNeedNotBeAdjacent) {
 }
 
 TEST_F(ArchiveTest, AMissingFileOrOneShorterThanItsTableDoesNotLoad) {
-    EXPECT_FALSE(LoadArchive(testdata::TempPath("no_such_archive.dat").c_str()));
+    EXPECT_FALSE(LoadArchive(test::ScratchPath("no_such_archive.dat").c_str()));
     EXPECT_FALSE(ArchiveLoaded());
     EXPECT_FALSE(Load(Bytes(51, 0)));
     EXPECT_FALSE(ArchiveLoaded());
@@ -98,7 +98,7 @@ TEST_F(ArchiveTest, AMissingFileOrOneShorterThanItsTableDoesNotLoad) {
 }
 
 TEST_F(ArchiveTest, AnEntryOutsideTheFileIsAbsentAndTheOthersStillRead) {
-    Bytes file = testdata::Archive(ThirteenPayloads());
+    Bytes file = test::DataDat(ThirteenPayloads());
     const int32_t body = int32_t(file.size() - 52);
     SetOffset(file, 2, body);          // size field would start at the end of the file
     SetOffset(file, 3, body - 2);      // size field straddles the end
@@ -114,7 +114,7 @@ TEST_F(ArchiveTest, AnEntryOutsideTheFileIsAbsentAndTheOthersStillRead) {
 }
 
 TEST_F(ArchiveTest, AnEntryWhosePayloadRunsPastTheEndIsAbsent) {
-    Bytes file = testdata::Archive(ThirteenPayloads());
+    Bytes file = test::DataDat(ThirteenPayloads());
     // The last entry (12) has 15 bytes; claim one more than the file holds.
     const size_t sizeField = file.size() - 15 - 4;
     file[sizeField] = 16;
@@ -130,7 +130,7 @@ TEST_F(ArchiveTest, AnEntryWhosePayloadRunsPastTheEndIsAbsent) {
 
 TEST_F(ArchiveTest, FreeingTwiceIsHarmlessAndReleasesTheBlock) {
     const int before = liveAllocations;
-    ASSERT_TRUE(Load(testdata::Archive(ThirteenPayloads())));
+    ASSERT_TRUE(Load(test::DataDat(ThirteenPayloads())));
     EXPECT_EQ(liveAllocations, before + 1);
     FreeArchive();
     FreeArchive();
@@ -142,7 +142,7 @@ TEST_F(ArchiveTest, FreeingTwiceIsHarmlessAndReleasesTheBlock) {
 
 TEST_F(ArchiveTest, NoMemoryForTheBlockFailsTheLoad) {
     FailAllocationAfter(1);
-    EXPECT_FALSE(Load(testdata::Archive(ThirteenPayloads())));
+    EXPECT_FALSE(Load(test::DataDat(ThirteenPayloads())));
     FailAllocationAfter(0);
     EXPECT_FALSE(ArchiveLoaded());
 }

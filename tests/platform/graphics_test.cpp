@@ -9,10 +9,10 @@
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
+#include "platform/platform_helpers.hpp"
 #include "platform/settings.hpp"
 #include "platform/sprite.hpp"
 #include "platform/test_hooks.hpp"
-#include "platform_fixtures.hpp"
 
 namespace q {
 namespace {
@@ -37,7 +37,7 @@ protected:
         SelectBackend(BackendKind::Sdl);
         for (const std::string& p : paths) std::remove(p.c_str());
     }
-    bool UseAtlas(const Picture& atlas) { return UseArchive(ArchiveWithAtlas(EncodePng(atlas))); }
+    bool UseAtlas(const Picture& atlas) { return UseArchive(test::DataDatWithAtlas(EncodePng(atlas))); }
     bool UseArchive(const Bytes& archive) {
         ReleaseGraphics();
         paths.push_back(WriteTemp("graphics.dat", archive));
@@ -219,10 +219,10 @@ TEST_F(GraphicsTest, ASixteenBitFullScreenFrameIsQuantisedToFiveSixFive) {
 TEST_F(GraphicsTest, NoAtlasOrADamagedOneMeansNoDevice) {
     std::vector<Bytes> entries{Bytes{'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'}};
     for (int i = 0; i < 12; ++i) entries.push_back(SimpleWave());
-    EXPECT_FALSE(UseArchive(Archive(entries)));
+    EXPECT_FALSE(UseArchive(DataDat(entries)));
     EXPECT_FALSE(HasDevice());
 
-    Bytes archive = ArchiveWithAtlas(EncodePng(PatternPicture(8, 8)));
+    Bytes archive = test::DataDatWithAtlas(EncodePng(PatternPicture(8, 8)));
     archive[0] = 0xF0;  // entry 0 now points far beyond the file
     archive[3] = 0x0F;
     EXPECT_FALSE(UseArchive(archive));

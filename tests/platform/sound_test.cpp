@@ -5,10 +5,10 @@
 
 #include "platform/archive.hpp"
 #include "platform/backend.hpp"
+#include "platform/platform_helpers.hpp"
 #include "platform/sound.hpp"
 #include "platform/sound_mixer.hpp"
 #include "platform/test_hooks.hpp"
-#include "platform_fixtures.hpp"
 
 namespace q {
 namespace {
@@ -41,7 +41,7 @@ protected:
         std::remove(path.c_str());
     }
     bool LoadEntries(const std::vector<Bytes>& entries) {
-        path = WriteTemp("sound.dat", Archive(entries));
+        path = WriteTemp("sound.dat", DataDat(entries));
         return LoadArchive(path.c_str());
     }
     // One frame's update: requests cleared, the scene asks, requests played.

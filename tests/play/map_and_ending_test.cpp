@@ -1,7 +1,7 @@
 // The map view, its return, and the ending floor's scroll to the top.
 #include "platform/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
-#include "play/play_fixture.hpp"
+#include "play/play_helpers.hpp"
 #include "play/shutter.hpp"
 
 #include "platform/sprite.hpp"

@@ -1,5 +1,5 @@
 // The road through a floor: start, shutter, countdown, play, result, next floor.
-#include "play/play_fixture.hpp"
+#include "play/play_helpers.hpp"
 
 #include "play/shutter.hpp"
 

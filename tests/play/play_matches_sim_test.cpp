@@ -2,9 +2,9 @@
 // floor and commands they print the same trace, line for line.
 #include <sstream>
 
-#include "play/play_fixture.hpp"
+#include "play/play_helpers.hpp"
 #include "sim/sim.hpp"
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

@@ -1,7 +1,7 @@
 // What the play scenes draw over the floor, seen through the draw recorder.
 #include "platform/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
-#include "play/play_fixture.hpp"
+#include "play/play_helpers.hpp"
 
 #include "platform/sprite.hpp"
 

@@ -12,9 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/atlas_layout.hpp"
+#include "support/bytes.hpp"
+
 namespace q::test {
 
-constexpr int kAtlasSide = 2048;
+constexpr int kAtlasSide = atlas::kSide;
 
 struct AtlasTexel {
     int x = -1;
@@ -62,58 +65,69 @@ inline std::vector<uint8_t> BuildCoordinateAtlasPng() {
     return png;
 }
 
-// A 16-bit mono PCM WAVE of a few samples; `tone` makes each sound distinct.
-inline std::vector<uint8_t> BuildTinyWave(int tone) {
+// A 16-bit mono PCM WAVE of `samples` samples; `tone` makes each sound distinct.
+inline Bytes TinyWave(int tone = 0, uint32_t samples = 64) {
     const uint32_t rate = 22050;
-    const uint32_t samples = 64;
-    std::vector<uint8_t> w;
-    auto put = [&w](const char* s) { w.insert(w.end(), s, s + 4); };
-    auto put32 = [&w](uint32_t v) {
-        for (int i = 0; i < 4; ++i) w.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    };
-    auto put16 = [&w](uint16_t v) {
-        w.push_back(static_cast<uint8_t>(v));
-        w.push_back(static_cast<uint8_t>(v >> 8));
-    };
-    put("RIFF");
-    put32(36 + samples * 2);
-    put("WAVE");
-    put("fmt ");
-    put32(16);
-    put16(1);  // PCM
-    put16(1);  // mono
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    put("data");
-    put32(samples * 2);
-    for (uint32_t i = 0; i < samples; ++i) put16(static_cast<uint16_t>((i % 8 < 4 ? 1000 : -1000) * (tone + 1)));
+    Bytes w;
+    PutTag(w, "RIFF");
+    Put32(w, 36 + samples * 2);
+    PutTag(w, "WAVE");
+    PutTag(w, "fmt ");
+    Put32(w, 16);
+    Put16(w, 1);  // PCM
+    Put16(w, 1);  // mono
+    Put32(w, rate);
+    Put32(w, rate * 2);
+    Put16(w, 2);
+    Put16(w, 16);
+    PutTag(w, "data");
+    Put32(w, samples * 2);
+    for (uint32_t i = 0; i < samples; ++i) Put16(w, static_cast<uint16_t>((i % 8 < 4 ? 1000 : -1000) * (tone + 1)));
     return w;
 }
 
-// data.dat: 13 offsets counted from byte 52, then each entry as its size and
-// its bytes. Entry 0 the atlas, 1..11 the effects, 12 the music.
-inline std::vector<uint8_t> BuildDataDat(const std::vector<uint8_t>& atlasPng) {
-    std::vector<std::vector<uint8_t>> entries;
-    entries.push_back(atlasPng);
-    for (int i = 0; i < 12; ++i) entries.push_back(BuildTinyWave(i));
-    std::vector<uint8_t> table, body;
-    auto put32 = [](std::vector<uint8_t>& out, uint32_t v) {
-        for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    };
-    for (const auto& e : entries) {
-        put32(table, static_cast<uint32_t>(body.size()));
-        put32(body, static_cast<uint32_t>(e.size()));
-        body.insert(body.end(), e.begin(), e.end());
+// data.dat: a table of 13 offsets counted from its end, then each entry as
+// its size and its bytes. The entries are laid out in `order` (every entry
+// number once; by number when empty).
+inline Bytes DataDat(const std::vector<Bytes>& entries, const std::vector<int>& order = {}) {
+    std::vector<int> layout = order;
+    if (layout.empty())
+        for (int i = 0; i < int(entries.size()); ++i) layout.push_back(i);
+    std::vector<uint32_t> offsets(13, 0);
+    Bytes payload;
+    for (int e : layout) {
+        offsets[size_t(e)] = uint32_t(payload.size());
+        Put32(payload, uint32_t(entries[size_t(e)].size()));
+        payload.insert(payload.end(), entries[size_t(e)].begin(), entries[size_t(e)].end());
     }
-    table.insert(table.end(), body.begin(), body.end());
-    return table;
+    Bytes b;
+    for (uint32_t o : offsets) Put32(b, o);
+    b.insert(b.end(), payload.begin(), payload.end());
+    return b;
+}
+
+// Entry 0 the atlas image, 1..11 the effects, 12 the music: short waves.
+inline Bytes DataDatWithAtlas(const Bytes& atlasImage) {
+    std::vector<Bytes> entries{atlasImage};
+    for (int i = 0; i < 12; ++i) entries.push_back(TinyWave(i, 32 + 8 * uint32_t(i)));
+    return DataDat(entries);
+}
+
+// A 2 x 2 white BMP: an image the atlas loader reads that is not a PNG.
+inline Bytes TinyBmp() {
+    const uint32_t rowBytes = 8, pixelBytes = rowBytes * 2;  // 24-bit rows padded to 4 bytes
+    Bytes b{'B', 'M'};
+    for (uint32_t v : {54 + pixelBytes, 0u, 54u, 40u, 2u, 2u}) Put32(b, v);
+    Put16(b, 1);
+    Put16(b, 24);
+    for (uint32_t v : {0u, pixelBytes, 2835u, 2835u, 0u, 0u}) Put32(b, v);
+    for (uint32_t i = 0; i < pixelBytes; ++i) b.push_back(0xFF);
+    return b;
 }
 
 // Built once per test process: the atlas takes a moment to encode.
 inline const std::vector<uint8_t>& SyntheticDataDat() {
-    static const std::vector<uint8_t> bytes = BuildDataDat(BuildCoordinateAtlasPng());
+    static const std::vector<uint8_t> bytes = DataDatWithAtlas(BuildCoordinateAtlasPng());
     return bytes;
 }
 

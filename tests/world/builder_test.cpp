@@ -7,7 +7,7 @@
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

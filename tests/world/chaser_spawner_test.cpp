@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "world/handlers.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

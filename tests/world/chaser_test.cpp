@@ -6,7 +6,7 @@
 #include "world/character_sets.hpp"
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

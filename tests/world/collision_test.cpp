@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

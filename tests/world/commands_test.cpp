@@ -3,10 +3,10 @@
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "play/key_command.hpp"
+#include "support/floor_dat.hpp"
 #include "support/headless_keys.hpp"
 #include "world/commands.hpp"
-#include "world/floor_file.hpp"
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {
@@ -75,8 +75,8 @@ TEST(CommandsReplay, ByteIBelongsToStepIEvenWhenNotRead) {
 }
 
 TEST(CommandsReplay, AnEmptyDemoGivesNothingForEver) {
-    const auto path = test::WriteTempFile(
-        "commands_empty_demo.dat", test::FloorFileBytes({test::RecordFromRows({"..........", "P.........", "..........", "##########"})}));
+    const auto path = test::WriteTemp(
+        "commands_empty_demo.dat", test::FloorFileBytes({test::FloorFromRows({"..........", "P.........", "..........", "##########"})}));
     auto w = test::MakeEmptyWorld(4);
     ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
     EXPECT_EQ(w->replayLength, 10);

@@ -6,8 +6,8 @@
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
 #include "platform/test_hooks.hpp"
-#include "world/floor_file.hpp"
-#include "world/world_builder.hpp"
+#include "support/floor_dat.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {
@@ -30,8 +30,8 @@ bool AllZero(const World& w) {
 }
 
 TEST(FloorLoad, AFloorRecordFillsTheBuffersAndTheFloorGlobals) {
-    test::FloorRecord f = test::RecordFromRows({"P..#", "####", "..E.", "HHHH"}, 2, {1, 2, 16});
-    const auto path = test::WriteTempFile("floor_basic.dat", test::FloorFileBytes({f}));
+    test::FloorRecord f = test::FloorFromRows({"P..#", "####", "..E.", "HHHH"}, 2, {1, 2, 16});
+    const auto path = test::WriteTemp("floor_basic.dat", test::FloorFileBytes({f}));
     auto w = DirtyWorld();
     ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
     EXPECT_EQ(w->floorRows, 4);
@@ -49,8 +49,8 @@ TEST(FloorLoad, AFloorRecordFillsTheBuffersAndTheFloorGlobals) {
 }
 
 TEST(FloorLoad, RecordsMayBeInAnyOrderWithBytesBetweenThem) {
-    test::FloorRecord one = test::RecordFromRows({"#"});
-    test::FloorRecord two = test::RecordFromRows({"=", "="}, 1);
+    test::FloorRecord one = test::FloorFromRows({"#"});
+    test::FloorRecord two = test::FloorFromRows({"=", "="}, 1);
     std::vector<uint8_t> bytes(test::kFloorHeaderBytes, 0);
     bytes.insert(bytes.end(), 5, 0xEE);  // junk
     const size_t twoAt = bytes.size();
@@ -60,7 +60,7 @@ TEST(FloorLoad, RecordsMayBeInAnyOrderWithBytesBetweenThem) {
     test::AppendRecord(bytes, one);
     for (int i = 0; i < 57; ++i) test::PatchInt32(bytes, i * 4, static_cast<int32_t>(oneAt - test::kFloorHeaderBytes));
     test::PatchInt32(bytes, 4, static_cast<int32_t>(twoAt - test::kFloorHeaderBytes));
-    const auto path = test::WriteTempFile("floor_order.dat", bytes);
+    const auto path = test::WriteTemp("floor_order.dat", bytes);
     auto w = test::MakeEmptyWorld(31);
     ASSERT_EQ(LoadFloor(*w, 2, path.c_str()), 1);
     EXPECT_EQ(w->floorRows, 2);
@@ -75,7 +75,7 @@ TEST(FloorLoad, AFloorOf120RowsFillsBothLayersExactly) {
     rows[119] = std::string(40, '#');
     rows[0][0] = 'P';
     rows[119][39] = 'E';
-    const auto path = test::WriteTempFile("floor_120.dat", test::FloorFileBytes({test::RecordFromRows(rows, 89)}));
+    const auto path = test::WriteTemp("floor_120.dat", test::FloorFileBytes({test::FloorFromRows(rows, 89)}));
     auto w = test::MakeEmptyWorld(31);
     ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
     EXPECT_EQ(w->floorRows, 120);
@@ -93,7 +93,7 @@ TEST(FloorLoad, AMissingFileOrFloorNumberFailsWithTheBuffersCleared) {
     auto w = DirtyWorld();
     EXPECT_EQ(LoadFloor(*w, 1, "/nonexistent/floor.dat"), 0);
     EXPECT_TRUE(AllZero(*w));
-    const auto path = test::WriteTempFile("floor_n.dat", test::FloorFileBytes({test::RecordFromRows({"#"})}));
+    const auto path = test::WriteTemp("floor_n.dat", test::FloorFileBytes({test::FloorFromRows({"#"})}));
     w = DirtyWorld();
     EXPECT_EQ(LoadFloor(*w, 0, path.c_str()), 0);
     EXPECT_TRUE(AllZero(*w));
@@ -103,9 +103,9 @@ TEST(FloorLoad, AMissingFileOrFloorNumberFailsWithTheBuffersCleared) {
 
 // Loads floor 1 of a damaged copy of a good file.
 int LoadDamaged(const std::string& name, void (*damage)(std::vector<uint8_t>&)) {
-    auto bytes = test::FloorFileBytes({test::RecordFromRows({"P...", "####"}, 0, {1, 1, 1})});
+    auto bytes = test::FloorFileBytes({test::FloorFromRows({"P...", "####"}, 0, {1, 1, 1})});
     damage(bytes);
-    const auto path = test::WriteTempFile(name, bytes);
+    const auto path = test::WriteTemp(name, bytes);
     auto w = DirtyWorld();
     const int ok = LoadFloor(*w, 1, path.c_str());
     if (!ok) {
@@ -135,7 +135,7 @@ TEST(FloorLoad, DamagedFilesAreRefused) {
 
 TEST(FloorLoad, ADemoOfTheLongestLengthIsAccepted) {
     std::vector<uint8_t> demo(kMaxDemoLength, 2);
-    const auto path = test::WriteTempFile("floor_long_demo.dat", test::FloorFileBytes({test::RecordFromRows({"#"}, 0, demo)}));
+    const auto path = test::WriteTemp("floor_long_demo.dat", test::FloorFileBytes({test::FloorFromRows({"#"}, 0, demo)}));
     auto w = test::MakeEmptyWorld(31);
     ASSERT_EQ(LoadFloor(*w, 1, path.c_str()), 1);
     EXPECT_EQ(w->replayLength, kMaxDemoLength + 10);

@@ -1,10 +1,9 @@
 // Carrying an L-block, putting it down, and losing it.
 #include <gtest/gtest.h>
 
-#include "block_trace.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/test_hooks.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

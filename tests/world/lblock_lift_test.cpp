@@ -2,10 +2,9 @@
 // the moves of a lift, and a lift that is blocked.
 #include <gtest/gtest.h>
 
-#include "block_trace.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
-#include "world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

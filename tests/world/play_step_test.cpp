@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {
@@ -91,7 +91,8 @@ TEST(PlayStep, AResultRequestsItsSound) {
     auto w = test::MakeEmptyWorld(4);
     EXPECT_FALSE(CheckPlayResult(*w));
     EXPECT_EQ(w->soundRequests, 0u);
-    const int jingles[3] = {4, 8, 9};
+    // Each character has its own jingle, and only clearing plays it.
+    const SoundEffect jingles[3] = {SE_CLEAR_FIRST, SE_CLEAR_SECOND, SE_CLEAR_THIRD};
     for (int c = 0; c < 3; ++c) {
         w->soundRequests = 0;
         w->character = c;
@@ -103,7 +104,7 @@ TEST(PlayStep, AResultRequestsItsSound) {
     w->soundRequests = 0;
     w->playResult = PLAY_RESULT_FAILED;
     EXPECT_TRUE(CheckPlayResult(*w));
-    EXPECT_EQ(w->soundRequests, 1u << 2);
+    EXPECT_EQ(w->soundRequests, 1u << SE_FLOOR_FAILED);
 }
 
 }  // namespace

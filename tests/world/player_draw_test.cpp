@@ -4,7 +4,7 @@
 #include "platform/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {

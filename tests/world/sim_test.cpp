@@ -4,7 +4,8 @@
 #include <sstream>
 
 #include "sim/sim.hpp"
-#include "world/floor_file.hpp"
+#include "support/floor_dat.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {
@@ -82,12 +83,12 @@ const std::vector<std::string> kLiftFloor = {
 };
 
 std::string WriteFloors(const std::string& name, const std::vector<test::FloorRecord>& floors) {
-    return test::WriteTempFile(name, test::FloorFileBytes(floors));
+    return test::WriteTemp(name, test::FloorFileBytes(floors));
 }
 
 TEST(SimSummary, ADemoThatReachesTheExitEndsOnTheClearingStep) {
     // 28 columns to walk: one step to face right, then 4 steps a column.
-    auto f = test::RecordFromRows({
+    auto f = test::FloorFromRows({
         "........................................",
         "..P...........................E.........",
         "........................................",
@@ -103,7 +104,7 @@ TEST(SimSummary, ADemoThatReachesTheExitEndsOnTheClearingStep) {
 }
 
 TEST(SimSummary, WithoutAResultItStopsAfterTheReplayAndTwoThousandSteps) {
-    const auto path = WriteFloors("sim_idle.dat", {test::RecordFromRows(kLiftFloor, 0, Bytes("..."))});
+    const auto path = WriteFloors("sim_idle.dat", {test::FloorFromRows(kLiftFloor, 0, Bytes("..."))});
     SimRun run = RunSim({"--floors", path, "--floor", "1"});
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.lines[0], "{\"result\":255,\"steps\":2013}");
@@ -112,7 +113,7 @@ TEST(SimSummary, WithoutAResultItStopsAfterTheReplayAndTwoThousandSteps) {
 }
 
 TEST(SimTrace, OneLinePerStepWithTheFixedKeysInOrder) {
-    const auto path = WriteFloors("sim_keys.dat", {test::RecordFromRows(kLiftFloor)});
+    const auto path = WriteFloors("sim_keys.dat", {test::FloorFromRows(kLiftFloor)});
     const SimRun run = RunSim({"--floors", path, "--floor", "1", "--steps", "3", "--trace"});
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(run.lines.size(), 4u);
@@ -139,7 +140,7 @@ TEST(SimTrace, OneLinePerStepWithTheFixedKeysInOrder) {
 }
 
 TEST(SimTrace, HeldIsMinusOneUntilALiftCompletesAndSoundsAreListed) {
-    const auto path = WriteFloors("sim_lift.dat", {test::RecordFromRows(kLiftFloor, 0, Bytes("RA"))});
+    const auto path = WriteFloors("sim_lift.dat", {test::FloorFromRows(kLiftFloor, 0, Bytes("RA"))});
     const SimRun run = RunSim({"--floors", path, "--floor", "1", "--steps", "20", "--trace"});
     ASSERT_EQ(run.status, 0);
     int firstHeld = -1;
@@ -159,7 +160,7 @@ TEST(SimTrace, HeldIsMinusOneUntilALiftCompletesAndSoundsAreListed) {
 }
 
 TEST(SimTrace, PicturesHaveNoUpdateAndExtraSpawnsCanBeTurnedOff) {
-    auto f = test::RecordFromRows({"P...C....S", "##########"});
+    auto f = test::FloorFromRows({"P...C....S", "##########"});
     f.objects[5] = KIND_PROP_32x64;
     const auto path = WriteFloors("sim_props.dat", {f});
     SimRun run = RunSim({"--floors", path, "--floor", "1", "--steps", "1", "--trace"});
@@ -174,7 +175,7 @@ TEST(SimTrace, PicturesHaveNoUpdateAndExtraSpawnsCanBeTurnedOff) {
 }
 
 TEST(SimTrace, TheSameFloorAndCommandsGiveIdenticalTraces) {
-    auto f = test::RecordFromRows({
+    auto f = test::FloorFromRows({
         "........................................",
         "........................................",
         "..P.....B..........L......S.......J.....",
@@ -190,8 +191,8 @@ TEST(SimTrace, TheSameFloorAndCommandsGiveIdenticalTraces) {
 }
 
 TEST(SimCommands, ACommandFileReplacesTheDemo) {
-    const auto path = WriteFloors("sim_cmd.dat", {test::RecordFromRows(kLiftFloor, 0, Bytes("LLLLLLLL"))});
-    const auto commands = test::WriteTempFile("sim_cmd.bin", Bytes("...."));
+    const auto path = WriteFloors("sim_cmd.dat", {test::FloorFromRows(kLiftFloor, 0, Bytes("LLLLLLLL"))});
+    const auto commands = test::WriteTemp("sim_cmd.bin", Bytes("...."));
     const SimRun run = RunSim({"--floors", path, "--floor", "1", "--commands", commands, "--steps", "30", "--trace"});
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(IntField(run.lines.back(), "replayPos"), 4 + 9);  // 4 bytes + 10 zeros
@@ -201,7 +202,7 @@ TEST(SimCommands, ACommandFileReplacesTheDemo) {
 }
 
 TEST(SimCommands, TheCharacterChoosesTheClearJingle) {
-    auto f = test::RecordFromRows({"..........", ".P.E......", "..........", "##########"});
+    auto f = test::FloorFromRows({"..........", ".P.E......", "..........", "##########"});
     f.demo = std::vector<uint8_t>(20, 1);
     const auto path = WriteFloors("sim_jingle.dat", {f});
     const SimRun run = RunSim({"--floors", path, "--floor", "1", "--character", "1", "--trace"});
@@ -211,22 +212,22 @@ TEST(SimCommands, TheCharacterChoosesTheClearJingle) {
 }
 
 TEST(SimErrors, ARefusedFloorOrAnOverlongCommandFileEndsWithStatusTwo) {
-    const auto good = WriteFloors("sim_err.dat", {test::RecordFromRows(kLiftFloor)});
+    const auto good = WriteFloors("sim_err.dat", {test::FloorFromRows(kLiftFloor)});
     SimRun run = RunSim({"--floors", "/nonexistent/floor.dat", "--floor", "1"});
     EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(run.err.empty());
     EXPECT_TRUE(run.lines.empty());
     run = RunSim({"--floors", good, "--floor", "58"});
     EXPECT_EQ(run.status, 2);
-    auto bytes = test::FloorFileBytes({test::RecordFromRows(kLiftFloor)});
+    auto bytes = test::FloorFileBytes({test::FloorFromRows(kLiftFloor)});
     test::PatchInt32(bytes, test::RecordPosition(bytes, 1), 121);
-    run = RunSim({"--floors", test::WriteTempFile("sim_bad_rows.dat", bytes), "--floor", "1"});
+    run = RunSim({"--floors", test::WriteTemp("sim_bad_rows.dat", bytes), "--floor", "1"});
     EXPECT_EQ(run.status, 2);
 
-    const auto longest = test::WriteTempFile("sim_longest.bin", std::vector<uint8_t>(kMaxDemoLength, 0));
+    const auto longest = test::WriteTemp("sim_longest.bin", std::vector<uint8_t>(kMaxDemoLength, 0));
     run = RunSim({"--floors", good, "--floor", "1", "--commands", longest, "--steps", "1"});
     EXPECT_EQ(run.status, 0);
-    const auto tooLong = test::WriteTempFile("sim_too_long.bin", std::vector<uint8_t>(kMaxDemoLength + 1, 0));
+    const auto tooLong = test::WriteTemp("sim_too_long.bin", std::vector<uint8_t>(kMaxDemoLength + 1, 0));
     run = RunSim({"--floors", good, "--floor", "1", "--commands", tooLong, "--steps", "1"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("49990"), std::string::npos);

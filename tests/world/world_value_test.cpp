@@ -1,40 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "world/world_builder.hpp"
+#include "world/world_helpers.hpp"
 
 namespace q {
 namespace {
 
 using test::Repeat;
 
-bool SameActor(const Actor& a, const Actor& b) {
-    return a.kind == b.kind && a.cell == b.cell && a.alive == b.alive && a.prev == b.prev && a.next == b.next &&
-           a.x == b.x && a.oldX == b.oldX && a.y == b.y && a.oldY == b.oldY && a.vx == b.vx && a.vy == b.vy &&
-           a.command == b.command && a.fallStep == b.fallStep && a.width == b.width && a.height == b.height &&
-           a.dir == b.dir && a.frame == b.frame && a.timer == b.timer && a.substep == b.substep &&
-           a.update == b.update && a.draw == b.draw;
-}
-
-// Every byte and field of play state, actor by actor.
-::testing::AssertionResult SameWorld(const World& a, const World& b) {
-    if (a.tileMap != b.tileMap) return ::testing::AssertionFailure() << "tile map";
-    if (a.objectMap != b.objectMap) return ::testing::AssertionFailure() << "object map";
-    if (a.occupancyMap != b.occupancyMap) return ::testing::AssertionFailure() << "occupancy";
-    if (a.replayBuffer != b.replayBuffer) return ::testing::AssertionFailure() << "replay buffer";
-    for (int i = 0; i < kActorRecords; ++i)
-        if (!SameActor(a.actors[i], b.actors[i])) return ::testing::AssertionFailure() << "actor record " << i;
-    const int32_t sa[] = {a.floorRows, a.scrollY,   a.replayLength, a.replayPos,   a.playResult,
-                          a.scrollRequest, a.rightHold, a.leftHold, a.idleFrames, a.heldActor,
-                          a.liftOriginX, a.liftOriginY, a.playMode, a.character, a.extraSpawnsEnabled};
-    const int32_t sb[] = {b.floorRows, b.scrollY,   b.replayLength, b.replayPos,   b.playResult,
-                          b.scrollRequest, b.rightHold, b.leftHold, b.idleFrames, b.heldActor,
-                          b.liftOriginX, b.liftOriginY, b.playMode, b.character, b.extraSpawnsEnabled};
-    if (std::memcmp(sa, sb, sizeof sa) != 0) return ::testing::AssertionFailure() << "shared variables";
-    if (a.soundRequests != b.soundRequests) return ::testing::AssertionFailure() << "sounds";
-    return ::testing::AssertionSuccess();
-}
+using test::SameWorld;
 
 // A floor with something of everything moving: blocks to lift and carry, a
 // builder, chasers and their spawner, a pickup and a lock, a ladder.

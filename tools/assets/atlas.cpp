@@ -10,8 +10,8 @@
 
 namespace q::assets {
 namespace {
-
 constexpr int kAtlasSize = atlas::kSide;
+}  // namespace
 
 Canvas PaintAtlas() {
     Canvas c(kAtlasSize, kAtlasSize);
@@ -27,8 +27,6 @@ Canvas PaintAtlas() {
     return c;
 }
 
-}  // namespace
-
 void Stamp(Canvas& c, const std::string& region, const Rect& dest) {
     Rect src = RegionRect(region);
     c.CopyScaled(c, src, dest, true);
@@ -39,12 +37,9 @@ void Stamp(Canvas& c, const std::string& region, int x, int y) {
     Stamp(c, region, Rect{x, y, x + src.Width(), y + src.Height()});
 }
 
-std::vector<uint8_t> BuildAtlasPixels() { return PaintAtlas().Bytes(); }
-
 std::vector<uint8_t> BuildAtlasPng() { return EncodePng(PaintAtlas()); }
 
-bool WriteAtlasPreview(const char* path) {
-    Canvas atlas = PaintAtlas();
+bool WriteAtlasPreview(const char* path, const Canvas& atlas) {
     Canvas p(kAtlasSize, kAtlasSize);
     // A dark checkerboard shows which pixels are see-through.
     for (int y = 0; y < kAtlasSize; ++y)

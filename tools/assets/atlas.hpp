@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/canvas.hpp"
 #include "platform/rect.hpp"
 
 namespace q::assets {
@@ -24,11 +25,11 @@ Rect RegionRect(const std::string& name);
 // sheet it frames, so it contains that character's poses.
 bool OverlapIntended(const AtlasRegion& a, const AtlasRegion& b);
 
-// The 2048 x 2048 RGBA atlas, painted from code; same sources, same bytes.
-std::vector<uint8_t> BuildAtlasPixels();
-// The atlas as PNG file bytes (archive entry 0).
+// The 2048 x 2048 RGBA atlas, painted from code; same sources, same pixels.
+Canvas PaintAtlas();
+// The painted atlas as PNG file bytes (archive entry 0).
 std::vector<uint8_t> BuildAtlasPng();
-// A preview of the atlas with every region outlined and named.
-bool WriteAtlasPreview(const char* path);
+// A preview of the painted atlas with every region outlined and named.
+bool WriteAtlasPreview(const char* path, const Canvas& atlas);
 
 }  // namespace q::assets

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace q::assets {
+#include "platform/sound_effects.hpp"
 
-constexpr int kEffectCount = 11;
+namespace q::assets {
 
 // RIFF WAVE files (16-bit PCM), synthesised from the scores in assets/.
 // A missing or malformed score throws ScoreError naming the file and line.

@@ -6,11 +6,19 @@
 namespace q::assets {
 namespace {
 
-// One score per effect number, named for what the game plays it for.
+// One score per effect, named for what the game plays it for.
 const char* const kEffectScores[kEffectCount] = {
-    "00_cursor.txt",     "01_pickup.txt",       "02_floor_failed.txt", "03_squashed.txt",
-    "04_clear_first.txt", "05_lift.txt",         "06_block_drop.txt",   "07_asleep.txt",
-    "08_clear_second.txt", "09_clear_third.txt", "10_pause.txt",
+    "00_cursor.txt",       // SE_CURSOR
+    "01_pickup.txt",       // SE_PICKUP
+    "02_floor_failed.txt", // SE_FLOOR_FAILED
+    "03_squashed.txt",     // SE_SQUASHED
+    "04_clear_first.txt",  // SE_CLEAR_FIRST
+    "05_lift.txt",         // SE_LIFT
+    "06_block_drop.txt",   // SE_BLOCK_DROP
+    "07_asleep.txt",       // SE_ASLEEP
+    "08_clear_second.txt", // SE_CLEAR_SECOND
+    "09_clear_third.txt",  // SE_CLEAR_THIRD
+    "10_pause.txt",        // SE_PAUSE
 };
 
 std::string& SourceDir() {

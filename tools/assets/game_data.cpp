@@ -23,18 +23,20 @@ double WaveSeconds(const std::vector<uint8_t>& wave) {
 
 }  // namespace
 
-std::vector<std::vector<uint8_t>> BuildArchiveEntries() {
+std::vector<std::vector<uint8_t>> BuildArchiveEntries(const Canvas& atlas) {
     std::vector<std::vector<uint8_t>> entries(kArchiveEntries);
-    entries[0] = BuildAtlasPng();
+    entries[0] = EncodePng(atlas);
     for (int n = 0; n < kEffectCount; ++n) entries[static_cast<size_t>(n + 1)] = BuildEffectWave(n);
     entries[kMusicEntry] = BuildMusicWave();
     return entries;
 }
 
 bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log) {
+    // Painted once, for the archive and for the preview.
+    const Canvas atlas = PaintAtlas();
     std::vector<std::vector<uint8_t>> entries;
     try {
-        entries = BuildArchiveEntries();
+        entries = BuildArchiveEntries(atlas);
     } catch (const std::exception& e) {
         *error = e.what();
         return false;
@@ -52,7 +54,7 @@ bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log
         return false;
     }
     const std::string previewPath = outDir + "/atlas-preview.png";
-    if (!WriteAtlasPreview(previewPath.c_str())) {
+    if (!WriteAtlasPreview(previewPath.c_str(), atlas)) {
         *error = "cannot write " + previewPath;
         return false;
     }

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "assets/canvas.hpp"
+
 namespace q::assets {
 
-// The thirteen archive entries: 0 the atlas PNG, 1..11 effects 0..10, 12 the
-// music.
-std::vector<std::vector<uint8_t>> BuildArchiveEntries();
+// The thirteen archive entries: 0 the atlas as PNG, 1..11 effects 0..10, 12
+// the music.
+std::vector<std::vector<uint8_t>> BuildArchiveEntries(const Canvas& atlas);
 
 // Writes DIR/data.dat and DIR/atlas-preview.png (making DIR if needed), printing one line per entry
 // to `log` (when not null). On failure returns false with a reason.

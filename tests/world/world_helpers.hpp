@@ -10,21 +10,19 @@
 //   test::UseCommands(*w, "RRRR....");
 //   test::Steps(*w, 8);
 //
-// Each character of a row is one cell. Terrain characters set the TileMap:
-//   '.' 0   '#' 31 solid   '=' 30   '+' 28 (floor for blocks and carriers)
-//   'H' 24 ladder   'h' 28 ladder with footing   'k' 27 ladder   '~' 16
-// Object characters put a marker in the ObjectMap (tile 0 under it); the
-// floor's PopulateFloor (or Populate below) turns them into actors:
-//   'P' player   'E' exit cell (31)   'L' L-block kind 2   'J' kind 3
-//   'l' heavy kind 12   'j' heavy kind 13   'B' builder   'C' chaser
-//   'X' exit lock   '*' pickup   'F' figure   'S' chaser spawner
-// Rows shorter than 40 cells are padded with '.'.
+// Each character of a row is one cell, drawn with the characters of
+// support/floor_dat.hpp; the floor's PopulateFloor (or Populate below) turns
+// the object markers into actors.
+#include <gtest/gtest.h>
+
 #include <cassert>
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "support/floor_dat.hpp"
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"
@@ -34,38 +32,6 @@
 #include "world/world_step.hpp"
 
 namespace q::test {
-
-inline int TileForChar(char c) {
-    switch (c) {
-        case '#': return 31;
-        case '=': return 30;
-        case '+': return 28;
-        case 'H': return 24;
-        case 'h': return 28;
-        case 'k': return 27;
-        case '~': return 16;
-        default: return 0;
-    }
-}
-
-// ObjectMap byte for a character, or -1 when the character is terrain.
-inline int ObjectForChar(char c) {
-    switch (c) {
-        case 'P': return KIND_PLAYER;
-        case 'E': return EXIT_CELL;
-        case 'L': return KIND_LBLOCK_0;
-        case 'J': return KIND_LBLOCK_1;
-        case 'l': return KIND_HEAVY_LBLOCK_0;
-        case 'j': return KIND_HEAVY_LBLOCK_1;
-        case 'B': return KIND_BUILDER;
-        case 'C': return KIND_CHASER;
-        case 'X': return KIND_EXIT_LOCK;
-        case '*': return KIND_PICKUP;
-        case 'F': return KIND_FIGURE;
-        case 'S': return KIND_CHASER_SPAWNER;
-        default: return -1;
-    }
-}
 
 // Fills the tile and object layers from the rows; floorRows = rows.size().
 inline void PaintRows(World& w, const std::vector<std::string>& rows) {
@@ -195,5 +161,36 @@ inline std::vector<Actor*> ActorsOfKind(World& w, int kind) {
 }
 
 inline int WorldY(const World& w, const Actor& a) { return a.y + w.scrollY; }
+
+// Whether two worlds are one and the same value, naming the first actor
+// record that differs when they are not.
+inline ::testing::AssertionResult SameWorld(const World& a, const World& b) {
+    if (a == b) return ::testing::AssertionSuccess();
+    for (int i = 0; i < kActorRecords; ++i)
+        if (!(a.actors[size_t(i)] == b.actors[size_t(i)])) return ::testing::AssertionFailure() << "actor record " << i;
+    return ::testing::AssertionFailure() << "the stage buffers or the shared variables";
+}
+
+// Where a block is and what state it is in after a step.
+struct BlockAt {
+    int x, y;
+    ActorHandler update;
+    friend bool operator==(const BlockAt&, const BlockAt&) = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const BlockAt& b) {
+    const char* name = HandlerName(b.update);
+    return os << "(" << b.x << ", " << b.y << ", " << (name ? name : "null") << ")";
+}
+
+// Steps the world's actors and records where the block is after each step.
+inline std::vector<BlockAt> Trace(World& w, const Actor& block, int steps) {
+    std::vector<BlockAt> out;
+    for (int i = 0; i < steps; ++i) {
+        Steps(w);
+        out.push_back({block.x, block.y, block.update});
+    }
+    return out;
+}
 
 }  // namespace q::test

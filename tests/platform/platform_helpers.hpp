@@ -1,6 +1,6 @@
 #pragma once
 // Small synthetic inputs for the platform tests: WAVE files built chunk by
-// chunk, PNG atlases, and data.dat archives written to a temporary folder.
+// chunk and PNG atlases.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,18 +12,17 @@
 
 #include <stb_image_write.h>
 
+#include "support/bytes.hpp"
+#include "support/data_dat.hpp"
+
 namespace q::testdata {
 
-using Bytes = std::vector<uint8_t>;
-
-inline void Put32(Bytes& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
-}
-inline void Put16(Bytes& b, uint16_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-inline void PutTag(Bytes& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
+using test::Bytes;
+using test::DataDat;
+using test::Put16;
+using test::Put32;
+using test::PutTag;
+using test::WriteTemp;
 
 // One chunk: id, length, body, and a pad byte after an odd body.
 inline Bytes Chunk(const char* id, const Bytes& body, bool pad = true) {
@@ -107,42 +106,6 @@ inline Bytes EncodePng(const Picture& p) {
     return out;
 }
 
-// The 13 entries laid out in the given order of entry numbers (all 13 once).
-inline Bytes Archive(const std::vector<Bytes>& entries, const std::vector<int>& order = {}) {
-    std::vector<int> layout = order;
-    if (layout.empty())
-        for (int i = 0; i < int(entries.size()); ++i) layout.push_back(i);
-    std::vector<uint32_t> offsets(13, 0);
-    Bytes payload;
-    for (int e : layout) {
-        offsets[e] = uint32_t(payload.size());
-        Put32(payload, uint32_t(entries[e].size()));
-        payload.insert(payload.end(), entries[e].begin(), entries[e].end());
-    }
-    Bytes b;
-    for (uint32_t o : offsets) Put32(b, o);
-    b.insert(b.end(), payload.begin(), payload.end());
-    return b;
-}
-
-// An archive with the given atlas and twelve simple sounds.
-inline Bytes ArchiveWithAtlas(const Bytes& atlas) {
-    std::vector<Bytes> entries{atlas};
-    for (int i = 0; i < 12; ++i) entries.push_back(SimpleWave(22050, 32 + 8 * i));
-    return Archive(entries);
-}
-
-inline std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / ("quorrel_platform_" + std::to_string(getpid()) + "_" + name)).string();
-}
-
-inline std::string WriteTemp(const std::string& name, const Bytes& bytes) {
-    const std::string path = TempPath(name);
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-    return path;
-}
+inline std::string TempPath(const std::string& name) { return test::ScratchPath(name); }
 
 }  // namespace q::testdata
