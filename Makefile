@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install any missing Debian package first, then configure and build.
 
-PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libstb-dev fonts-dejavu-core \
+PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev fonts-dejavu-core \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game

@@ -1,11 +1,13 @@
 #pragma once
-// A small but complete data.dat for start-up tests: a 2 x 2 BMP atlas and
+// A small but complete data.dat for start-up tests: a 2 x 2 PNG atlas and
 // twelve short PCM WAVE files, packed behind the 13-offset table.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/png_bytes.hpp"
 
 namespace q::shell_test {
 
@@ -21,26 +23,14 @@ inline void Put32(Bytes& b, uint32_t v) {
 }
 inline void PutTag(Bytes& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
 
-// 2 x 2, 24-bit, bottom-up rows padded to 4 bytes.
-inline Bytes TinyBmp() {
-    const uint32_t rowBytes = 8, pixelBytes = rowBytes * 2;
-    Bytes b{'B', 'M'};
-    Put32(b, 54 + pixelBytes);
-    Put32(b, 0);
-    Put32(b, 54);
-    Put32(b, 40);
-    Put32(b, 2);
-    Put32(b, 2);
-    Put16(b, 1);
-    Put16(b, 24);
-    Put32(b, 0);
-    Put32(b, pixelBytes);
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, 0);
-    Put32(b, 0);
-    for (uint32_t i = 0; i < pixelBytes; ++i) b.push_back(0xFF);
-    return b;
+// 2 x 2, white, 8-bit RGB: the atlas only has to decode.
+inline Bytes TinyPng() {
+    test::PngLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.colour = PNG_COLOR_TYPE_RGB;
+    layout.rows.assign(12, 0xFF);
+    return test::EncodePng(layout);
 }
 
 inline Bytes TinyWave(int samples = 64) {
@@ -63,7 +53,7 @@ inline Bytes TinyWave(int samples = 64) {
 }
 
 // Entry 0 is `atlas`; entries 1..12 are short waves.
-inline void WriteDataFile(const std::filesystem::path& path, const Bytes& atlas = TinyBmp()) {
+inline void WriteDataFile(const std::filesystem::path& path, const Bytes& atlas = TinyPng()) {
     std::vector<Bytes> entries{atlas};
     for (int i = 1; i < 13; ++i) entries.push_back(TinyWave());
     Bytes table, body;

@@ -67,7 +67,9 @@ inline std::vector<uint8_t> BuildTinyWave(int tone) {
     const uint32_t rate = 22050;
     const uint32_t samples = 64;
     std::vector<uint8_t> w;
-    auto put = [&w](const char* s) { w.insert(w.end(), s, s + 4); };
+    auto put = [&w](const char* s) {
+        for (int i = 0; i < 4; ++i) w.push_back(static_cast<uint8_t>(s[i]));
+    };
     auto put32 = [&w](uint32_t v) {
         for (int i = 0; i < 4; ++i) w.push_back(static_cast<uint8_t>(v >> (8 * i)));
     };

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/startup_data_file.hpp"
+#include "app/startup_harness.hpp"
+#include "platform/archive.hpp"
+#include "platform/graphics.hpp"
+
+namespace q::shell_test {
+namespace {
+
+using StartupBadDataTest = ShellHarness;
+
+// The program's one message for a data.dat it cannot use, and nothing run.
+void ExpectOnlyMessage(const char* message) {
+    ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+    EXPECT_EQ(headless::MessageBoxes()[0], message);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(HasDevice());
+    EXPECT_EQ(liveAllocations, 0);
+}
+
+TEST_F(StartupBadDataTest, AtlasesThatAreNotUsablePngsAreAGraphicsError) {
+    const std::string pnm16 = "P6\n2 2\n65535\n" + std::string(24, '\x7f');
+    const Bytes huge = test::WithSize(TinyPng(), 16384, 16384);
+    for (const Bytes& atlas : {Bytes(pnm16.begin(), pnm16.end()), huge}) {
+        WriteDataFile(workDir_ / "data.dat", atlas);
+        headless::ClearMessageBoxes();
+        EXPECT_EQ(RunGame(), 0);
+        ExpectOnlyMessage("graphics error");
+        Shutdown();
+    }
+}
+
+}  // namespace
+}  // namespace q::shell_test
