@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "app/startup_data_file.hpp"
@@ -31,6 +32,13 @@ TEST_F(StartupBadDataTest, AtlasesThatAreNotUsablePngsAreAGraphicsError) {
         ExpectOnlyMessage("graphics error");
         Shutdown();
     }
+}
+
+TEST_F(StartupBadDataTest, AFolderNamedDataDatIsAMissingFile) {
+    std::filesystem::create_directory(workDir_ / "data.dat");
+    EXPECT_EQ(RunGame(), 0);
+    ExpectOnlyMessage("memory error3");
+    EXPECT_FALSE(ArchiveLoaded());
 }
 
 }  // namespace
