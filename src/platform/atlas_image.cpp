@@ -40,14 +40,25 @@ void ReadFromMemory(png_structp png, png_bytep dst, png_size_t n) {
 void OnPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void OnPngWarning(png_structp, png_const_charp) {}
 
-// Everything libpng needs before decoding: a plain signature and an IHDR
-// whose size fits the texture, so a damaged header costs nothing.
+// Everything checked before libpng is asked: a plain signature, an IHDR
+// whose size fits the texture, and chunks that fit the entry, so a damaged
+// file costs nothing.
 bool HeaderLooksRight(const uint8_t* bytes, uint32_t size) {
     if (size < kHeaderBytes || png_sig_cmp(bytes, 0, kSignatureBytes) != 0) return false;
     const uint8_t* ihdr = bytes + kSignatureBytes;
     if (ReadBe32(ihdr) != 13 || std::memcmp(ihdr + 4, "IHDR", 4) != 0) return false;
     const uint32_t w = ReadBe32(ihdr + 8), h = ReadBe32(ihdr + 12);
-    return w >= 1 && h >= 1 && w <= kMaxAtlasSide && h <= kMaxAtlasSide;
+    if (w < 1 || h < 1 || w > kMaxAtlasSide || h > kMaxAtlasSide) return false;
+    // libpng allocates a chunk's declared length before reading it: a text
+    // chunk claiming 2 GB in a 100-byte entry would cost 2 GB. Every chunk up
+    // to IEND must lie within the entry.
+    for (uint32_t at = kSignatureBytes; size - at >= 12;) {
+        const uint32_t length = ReadBe32(bytes + at);
+        if (length > size - at - 12) return false;
+        if (std::memcmp(bytes + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + length;
+    }
+    return false;
 }
 
 // Kept free of C++ objects with destructors: a libpng error jumps straight

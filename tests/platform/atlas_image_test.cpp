@@ -184,6 +184,16 @@ TEST(AtlasImageDecode, AnythingButAnIntactPngWithinTheTextureLimitIsRefused) {
     // A header bigger than the data that follows it.
     EXPECT_TRUE(Refused(test::WithSize(png, 64, 64)));
 
+    // A text chunk claiming 2 GB in a file of a hundred bytes: refused
+    // before anything that size is allocated (the sanitizer build caps
+    // single allocations at 1 GB).
+    Bytes hugeText(png.begin(), png.begin() + 33);
+    const Bytes text = test::Chunk("zTXt", {'a', 0, 0, 'x'});
+    hugeText.insert(hugeText.end(), text.begin(), text.end());
+    test::PutBe32(hugeText, 33, 0x7FFFFFF0u);
+    hugeText.insert(hugeText.end(), png.begin() + 33, png.end());
+    EXPECT_TRUE(Refused(hugeText));
+
     // A depth the colour type does not allow (RGBA at 4 bits).
     Bytes badDepth = png;
     std::vector<uint8_t> ihdr(png.begin() + 16, png.begin() + 29);
