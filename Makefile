@@ -1,13 +1,14 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install any missing Debian package first, then configure and build.
 
-PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libstb-dev fonts-dejavu-core \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev fonts-dejavu-core \
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
+            clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors
 
-.PHONY: run test deps build build-asan game-dir floors bench clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -26,6 +27,26 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 
+# The libFuzzer harnesses, built by clang in their own folder (build/fuzz).
+build-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j2
+
+FUZZ_SECONDS ?= 60
+FUZZERS := archive atlas wave world settings floor_source floor_dat headless_script sim_commands
+
+# Each harness for FUZZ_SECONDS; what it finds is left in build/fuzz/artifacts.
+fuzz: build-fuzz
+	@failed=""; for f in $(FUZZERS); do \
+	  echo "== fuzz $$f ($(FUZZ_SECONDS) s)"; \
+	  sh fuzz/run.sh fuzz build/fuzz/fuzz/fuzz_$$f $$f fuzz build/fuzz/fuzz $(FUZZ_SECONDS) || failed="$$failed $$f"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzzing found faults in:$$failed (see build/fuzz/fuzz/artifacts)"; exit 1; fi
+
+# Remakes the committed seed corpus from the project's own writers.
+fuzz-seeds: build-fuzz
+	build/fuzz/fuzz/quorrel-fuzz-seeds fuzz/corpus
+
 # The game's working folder with its data.dat and floor.dat (from assets/floors).
 game-dir: build
 	mkdir -p $(GAME_DIR)
@@ -43,16 +64,17 @@ floors: game-dir
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel
 
-test: floors build-asan
+test: floors build-asan build-fuzz
 	ctest --preset release
 	ctest --preset asan
+	ctest --preset fuzz
 
 # The frame-pacing benchmark opens a real window: without a display it runs
 # under a virtual X server.
 bench: build
 	@for b in build/release/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; \
-	  if [ -n "$$DISPLAY" ]; then "$$b"; else xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$$b"; fi; \
+	  if [ -n "$$DISPLAY" ]; then "$$b"; else sh tests/with_xvfb.sh "$$b"; fi; \
 	done
 	@echo "== floors"; sh bench/floors.sh build/release/quorrel-floors
 

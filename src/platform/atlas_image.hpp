@@ -15,8 +15,8 @@ struct AtlasImage {
     std::unique_ptr<uint8_t, Free> rgba;
 };
 
-// Decodes any image format stb_image reads from memory; false when the bytes
-// are not an image it can read.
+// Decodes a PNG of at most 2048 x 2048 pixels from memory, any colour type or
+// depth, to 8-bit RGBA; false for anything else or a damaged image.
 bool DecodeAtlasImage(const uint8_t* bytes, uint32_t size, AtlasImage* out);
 
 int RoundUpToPowerOfTwo(int n);

@@ -1,13 +1,21 @@
 #include "platform/files.hpp"
 
+#include <sys/stat.h>
+
 namespace q {
 
 InputFile::InputFile(const char* path) {
     file_ = std::fopen(path, "rb");
     if (!file_) return;
-    if (std::fseek(file_, 0, SEEK_END) == 0) size_ = std::ftell(file_);
-    if (size_ < 0) size_ = 0;
-    std::fseek(file_, 0, SEEK_SET);
+    // A folder or a device opens like a file but has no size to trust: to
+    // the game it is not there at all.
+    struct stat info;
+    if (fstat(fileno(file_), &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fclose(file_);
+        file_ = nullptr;
+        return;
+    }
+    size_ = static_cast<int64_t>(info.st_size);
 }
 
 InputFile::~InputFile() {

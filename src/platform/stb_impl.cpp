@@ -1,6 +1,5 @@
-// The one translation unit that compiles the stb image reader and writer;
+// The one translation unit that compiles the stb image writer;
 // everything else includes the headers only.
-#define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #if defined(__GNUC__)
 #pragma GCC diagnostic push
@@ -9,7 +8,6 @@
 #pragma GCC diagnostic ignored "-Wsign-compare"
 #pragma GCC diagnostic ignored "-Wunused-function"
 #endif
-#include <stb_image.h>
 #include <stb_image_write.h>
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop

@@ -18,7 +18,7 @@ class StartupRunningTest : public ShellHarness {
 protected:
     void SetUp() override {
         ShellHarness::SetUp();
-        test::WriteFile((workDir_ / "data.dat").string(), test::DataDatWithAtlas(test::TinyBmp()));
+        test::WriteFile((workDir_ / "data.dat").string(), test::DataDatWithAtlas(test::TinyPng()));
         headless::TakePlayedSounds();
     }
     void TearDown() override {

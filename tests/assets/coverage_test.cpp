@@ -4,7 +4,6 @@
 // painting: everything drawn shows painted pixels, and every picture of the
 // layout turns up somewhere on the tour.
 #include <gtest/gtest.h>
-#include <stb_image.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include "app/game.hpp"
 #include "assets/atlas.hpp"
 #include "assets/game_data.hpp"
+#include "platform/atlas_image.hpp"
 #include "frontend/menu.hpp"
 #include "platform/archive.hpp"
 #include "platform/atlas_layout.hpp"
@@ -283,11 +283,11 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     EXPECT_GE(tour.Characters().size(), 2u) << "more than one character played";
     for (int n : {0, 2, 5, 7, 10}) EXPECT_TRUE(tour.Sounds().count(n)) << "sound " << n << " never played";
 
-    int width = 0, height = 0, channels = 0;
-    uint8_t* pixels = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width, &height, &channels, 4);
-    ASSERT_NE(pixels, nullptr);
-    ASSERT_EQ(width, kAtlasSide);
-    ASSERT_EQ(height, kAtlasSide);
+    AtlasImage image;
+    ASSERT_TRUE(DecodeAtlasImage(png.data(), static_cast<uint32_t>(png.size()), &image));
+    ASSERT_EQ(image.width, kAtlasSide);
+    ASSERT_EQ(image.height, kAtlasSide);
+    const uint8_t* pixels = image.rgba.get();
 
     ASSERT_GT(tour.Drawn().size(), 100u);
     for (const auto& [key, scene] : tour.Drawn()) {
@@ -308,7 +308,6 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
         }
         EXPECT_TRUE(shows) << "scene " << scene << " draws " << Describe(key) << ", which is empty";
     }
-    stbi_image_free(pixels);
 
     // The table lists what the game draws, nothing more: every region turns
     // up somewhere on the tour.

@@ -14,6 +14,7 @@
 
 #include "platform/atlas_layout.hpp"
 #include "support/bytes.hpp"
+#include "support/png_bytes.hpp"
 
 namespace q::test {
 
@@ -113,16 +114,14 @@ inline Bytes DataDatWithAtlas(const Bytes& atlasImage) {
     return DataDat(entries);
 }
 
-// A 2 x 2 white BMP: an image the atlas loader reads that is not a PNG.
-inline Bytes TinyBmp() {
-    const uint32_t rowBytes = 8, pixelBytes = rowBytes * 2;  // 24-bit rows padded to 4 bytes
-    Bytes b{'B', 'M'};
-    for (uint32_t v : {54 + pixelBytes, 0u, 54u, 40u, 2u, 2u}) Put32(b, v);
-    Put16(b, 1);
-    Put16(b, 24);
-    for (uint32_t v : {0u, pixelBytes, 2835u, 2835u, 0u, 0u}) Put32(b, v);
-    for (uint32_t i = 0; i < pixelBytes; ++i) b.push_back(0xFF);
-    return b;
+// 2 x 2, white, 8-bit RGB: the smallest atlas that decodes.
+inline Bytes TinyPng() {
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.colour = PNG_COLOR_TYPE_RGB;
+    layout.rows.assign(12, 0xFF);
+    return EncodePng(layout);
 }
 
 // Built once per test process: the atlas takes a moment to encode.

@@ -6,7 +6,6 @@
 //   dir.WriteFloors(dat);                       // floor.dat
 //   auto run = dir.Run("30 down Enter\n31 up Enter\n", 400);
 //   run.frames[30].scene ...
-#include <stb_image.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "scene/scene.hpp"
+#include "platform/atlas_image.hpp"
 #include "support/data_dat.hpp"
 #include "support/floor_dat.hpp"
 
@@ -103,16 +103,22 @@ struct Screenshot {
 
 inline Screenshot LoadScreenshot(const std::string& path) {
     Screenshot shot;
-    int channels = 0;
-    unsigned char* data = stbi_load(path.c_str(), &shot.width, &shot.height, &channels, 4);
-    if (!data) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream file;
+    file << in.rdbuf();
+    const std::string png = file.str();
+    AtlasImage image;
+    if (!DecodeAtlasImage(reinterpret_cast<const uint8_t*>(png.data()), static_cast<uint32_t>(png.size()), &image))
+        return {};
+    shot.width = image.width;
+    shot.height = image.height;
+    const unsigned char* data = image.rgba.get();
     shot.pixels.resize(static_cast<std::size_t>(shot.width) * shot.height);
     for (std::size_t i = 0; i < shot.pixels.size(); ++i) {
         const unsigned char* p = data + i * 4;
         shot.pixels[i] = (static_cast<uint32_t>(p[3]) << 24) | (static_cast<uint32_t>(p[0]) << 16) |
                          (static_cast<uint32_t>(p[1]) << 8) | p[2];
     }
-    stbi_image_free(data);
     return shot;
 }
 

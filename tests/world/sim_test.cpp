@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -232,6 +234,29 @@ TEST(SimErrors, ARefusedFloorOrAnOverlongCommandFileEndsWithStatusTwo) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("49990"), std::string::npos);
     EXPECT_TRUE(run.lines.empty());
+}
+
+TEST(SimErrors, CommandFilesAndFloorFilesThatAreNotRegularFilesAreRefusedUnread) {
+    const auto good = WriteFloors("sim_files.dat", {test::FloorFromRows(kLiftFloor)});
+    const std::string folder = std::filesystem::temp_directory_path() / "quorrel_sim_folder";
+    std::filesystem::create_directories(folder);
+    for (const std::string& commands : {folder, std::string("/dev/zero")}) {
+        const SimRun run = RunSim({"--floors", good, "--floor", "1", "--commands", commands, "--steps", "1"});
+        EXPECT_EQ(run.status, 2) << commands;
+        EXPECT_NE(run.err.find("cannot read"), std::string::npos) << commands;
+        EXPECT_TRUE(run.lines.empty());
+    }
+    // Huge but sparse: its size alone refuses it.
+    const std::string huge = std::filesystem::temp_directory_path() / "quorrel_sim_huge.bin";
+    { std::ofstream(huge, std::ios::binary).put('\0'); }
+    std::filesystem::resize_file(huge, uint64_t(4) << 30);
+    SimRun run = RunSim({"--floors", good, "--floor", "1", "--commands", huge, "--steps", "1"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("49990"), std::string::npos);
+    std::filesystem::remove(huge);
+    run = RunSim({"--floors", folder, "--floor", "1"});
+    EXPECT_EQ(run.status, 2);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(SimErrors, TheCommandLineNeedsAFloorFileAndANumber) {

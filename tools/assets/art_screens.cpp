@@ -10,7 +10,6 @@
 namespace q::assets {
 namespace {
 
-constexpr Colour kInk = Rgb(24, 16, 32);
 
 int Wave(int x, int period, int amp, int phase) {
     // Integer-valued smooth hills from a sine; the same on every build of a machine.

@@ -10,7 +10,6 @@
 namespace q::assets {
 namespace {
 
-constexpr Colour kInk = Rgb(24, 16, 32);
 constexpr Colour kWood = Rgb(172, 112, 58);
 constexpr Colour kWoodLight = Rgb(214, 150, 82);
 constexpr Colour kWoodDark = Rgb(110, 66, 34);

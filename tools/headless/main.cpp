@@ -3,16 +3,18 @@
 // script; see runner.hpp and script.hpp.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "headless/runner.hpp"
 #include "headless/script.hpp"
+#include "platform/bounded_read.hpp"
 
 namespace {
 
 constexpr int kUsageError = 2;
+// Far more than any test script needs, and little enough to read at once.
+constexpr int64_t kMaxScriptBytes = 1 << 20;
 
 int Usage(const char* problem) {
     std::fprintf(stderr, "quorrel-headless: %s\nusage: quorrel-headless [--script FILE] [--frames N] [--log FILE]\n",
@@ -50,12 +52,15 @@ int main(int argc, char** argv) {
     }
 
     if (scriptPath) {
-        std::ifstream in(scriptPath, std::ios::binary);
-        if (!in) return Usage((std::string("cannot read ") + scriptPath).c_str());
-        std::ostringstream text;
-        text << in.rdbuf();
+        std::vector<uint8_t> bytes;
+        const q::BoundedRead read = q::ReadBoundedFile(scriptPath, kMaxScriptBytes, &bytes);
+        if (read == q::BoundedRead::Missing) return Usage((std::string("cannot read ") + scriptPath).c_str());
+        if (read == q::BoundedRead::TooLarge) {
+            return Usage((std::string(scriptPath) + " is larger than " + std::to_string(kMaxScriptBytes) + " bytes")
+                             .c_str());
+        }
         std::string error;
-        if (!ParseScript(text.str(), &options.events, &error)) {
+        if (!ParseScript(std::string(bytes.begin(), bytes.end()), &options.events, &error)) {
             return Usage((std::string(scriptPath) + ": " + error).c_str());
         }
     }

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <vector>
 
+#include "platform/bounded_read.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 #include "world/play_step.hpp"
@@ -183,13 +184,13 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     }
 
     if (!options.commandsPath.empty()) {
-        std::ifstream in(options.commandsPath, std::ios::binary);
-        if (!in) {
+        std::vector<uint8_t> bytes;
+        const BoundedRead read = ReadBoundedFile(options.commandsPath.c_str(), kMaxDemoLength, &bytes);
+        if (read == BoundedRead::Missing) {
             err << "quorrel-sim: cannot read command file " << options.commandsPath << "\n";
             return kExitRefused;
         }
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (bytes.size() > static_cast<size_t>(kMaxDemoLength)) {
+        if (read == BoundedRead::TooLarge) {
             err << "quorrel-sim: command file " << options.commandsPath << " is longer than " << kMaxDemoLength
                 << " bytes\n";
             return kExitRefused;
