@@ -35,7 +35,7 @@ set(pkg_shots ${pkg}/data/screenshots/title.png ${pkg}/data/screenshots/characte
 add_custom_command(OUTPUT ${pkg_shots}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${pkg}/data/screenshots
   COMMAND ${CMAKE_COMMAND} -E chdir ${pkg}/data $<TARGET_FILE:quorrel-headless>
-          --script ${pkg_src}/screenshots.txt --frames 440 --log ${pkg}/data/screenshots/log.txt
+          --script ${pkg_src}/screenshots.txt --frames 801 --log ${pkg}/data/screenshots/log.txt
   DEPENDS quorrel-headless ${pkg}/data/data.dat ${pkg}/data/floor.dat ${pkg_src}/screenshots.txt
   COMMENT "Taking the screenshots")
 
@@ -81,8 +81,8 @@ set(CPACK_PACKAGE_DIRECTORY ${pkg})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "climbing puzzle game of lifting and stacking blocks")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "climbing puzzle game of lifting and stacking blocks
-Walk along the tiles, climb ladders, hop up steps, and lift, carry and put
+# CPack puts the summary above this as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Walk along the tiles, climb ladders, hop up steps, and lift, carry and put
 down L-shaped blocks to build your way up to the exit of each of 56 floors,
 while a builder drops blocks into the gaps and chasers follow you.
 Played with the keyboard or any gamepad.

@@ -27,7 +27,7 @@ Canvas PaintBase(const Canvas& atlas) {
     for (int x = 0; x < kBase; x += 16) Put(icon, atlas, "tile.31", x, 48);
     Put(icon, atlas, "tile.24", 48, 32);
     Put(icon, atlas, "tile.24", 48, 16);
-    Put(icon, atlas, "block.light.1", 22, 16);
+    Put(icon, atlas, "block.light.1", 18, 16);
     // The standing pose is narrower than its 16-pixel box; centre it in it.
     const Rect pose = RegionRect("char0.right.A");
     Put(icon, atlas, "char0.right.A", 4 + (16 - pose.Width()) / 2, 48 - pose.Height());
