@@ -3,12 +3,13 @@
 
 PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev fonts-dejavu-core \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev \
+            dpkg-dev file lintian desktop-file-utils appstream libx11-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors bench clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors package bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -61,10 +62,16 @@ floors: game-dir
 	build/release/quorrel-floors table > $(FLOORS_DIR)/difficulty.md.part
 	mv $(FLOORS_DIR)/difficulty.md.part $(FLOORS_DIR)/difficulty.md
 
+# The Debian package (build/release/package/quorrel_*.deb): the programs, the
+# data, the desktop entry, icons, metainfo and manual pages, put together by CPack.
+package: build
+	cmake --build --preset release --target quorrel_package_files
+	cd build/release && cpack --config CPackConfig.cmake
+
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel
 
-test: floors build-asan build-fuzz
+test: floors package build-asan build-fuzz
 	ctest --preset release
 	ctest --preset asan
 	ctest --preset fuzz

@@ -2,6 +2,7 @@
 #include "app/world_storage.hpp"
 #include "frontend/frontend.hpp"
 #include "platform/archive.hpp"
+#include "platform/game_files.hpp"
 #include "platform/graphics.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/memory.hpp"
@@ -28,7 +29,7 @@ static void InitGameState() {
     SetEffectsEnabled(true);
     SetMusicEnabled(true);
     SetChasersEnabled(true);
-    LoadSettings();
+    LoadSettings(GameConfigFile().text);
     InitOptionRows();
     InitHelpPages();
     InitPlayGlobals();
@@ -55,7 +56,7 @@ static bool StartResources() {
         FailStartup("memory error2");
         return false;
     }
-    if (!LoadArchive()) {
+    if (!LoadArchive(GameDataFile("data.dat").text)) {
         FailStartup("memory error3");
         return false;
     }

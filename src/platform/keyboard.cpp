@@ -1,6 +1,7 @@
 #include "platform/keyboard.hpp"
 
 #include "platform/backend_table.hpp"
+#include "platform/pads.hpp"
 
 namespace q {
 
@@ -35,9 +36,12 @@ void ChooseActionKey(int choice) {
 }
 
 void PollKeys() {
-    for (KeyBinding& key : keyBindings) {
+    // A button is down while its key or any pad holds it.
+    const uint32_t pads = PadButtonsHeld();
+    for (int i = 0; i < kButtonCount; ++i) {
+        KeyBinding& key = keyBindings[i];
         key.previous = key.current;
-        key.current = KeyDown(key.key) ? kKeyDown : 0;
+        key.current = (KeyDown(key.key) || (pads >> i & 1u) != 0) ? kKeyDown : 0;
     }
 }
 

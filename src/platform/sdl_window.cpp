@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/backend_table.hpp"
+#include "platform/pads.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/window.hpp"
 
@@ -34,6 +35,8 @@ bool CreateWindow() {
             return false;
         }
         videoStarted = true;
+        // Without pad support the game is played from the keyboard alone.
+        if (!StartPads()) std::fprintf(stderr, "SDL game controllers: %s\n", SDL_GetError());
     }
     int x = 0, y = 0;
     CenterOnDesktop(kClientWidth, kClientHeight, &x, &y);
@@ -73,6 +76,7 @@ bool DesktopBounds(int* x, int* y, int* width, int* height) {
 void EndWindowSystem() {
     DestroyWindow();
     if (!videoStarted) return;
+    StopPads();
     SDL_Quit();
     videoStarted = false;
 }

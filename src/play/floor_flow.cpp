@@ -1,3 +1,4 @@
+#include "platform/game_files.hpp"
 #include "platform/sound.hpp"
 #include "play/play_state.hpp"
 #include "play/shutter.hpp"
@@ -9,7 +10,7 @@ namespace q {
 
 namespace {
 
-int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber); }
+int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber, GameDataFile("floor.dat").text); }
 }  // namespace
 
 void ReturnToTitle() {
@@ -61,7 +62,7 @@ void NextFloor() {
 }
 
 void StartEnding() {
-    if (!HasGameWorld() || !LoadFloor(GameWorld(), kEndingFloor)) {
+    if (!HasGameWorld() || !LoadFloor(GameWorld(), kEndingFloor, GameDataFile("floor.dat").text)) {
         ReturnToTitle();
         return;
     }

@@ -5,8 +5,11 @@
 #include <SDL.h>
 
 #include "platform/backend.hpp"
+#include "platform/keyboard.hpp"
+#include "platform/pads.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/window.hpp"
+#include "support/virtual_pad.hpp"
 
 namespace q {
 namespace {
@@ -88,6 +91,29 @@ TEST_F(ShellSdlWindowTest, ADestroyedWindowCanBeMadeAgain) {
     EXPECT_TRUE(PumpWindowEvents(nullptr));
     ASSERT_TRUE(CreateMainWindow());
     EXPECT_NE(MainSdlWindow(), nullptr);
+}
+
+TEST_F(ShellSdlWindowTest, TheWindowBringsPadsAndTheirEndLetsThemGo) {
+    ASSERT_TRUE(CreateMainWindow());
+    InitKeyBindings();
+    // A window without the keyboard's focus hears no pad otherwise.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    {
+        test::VirtualPad pad;
+        pad.Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
+        EXPECT_FALSE(PumpWindowEvents(nullptr));
+        PollKeys();
+        EXPECT_EQ(PadsInUse(), 1);
+        EXPECT_EQ(IsPressed(ButtonUp), 1);
+    }
+    SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
+    DestroyMainWindow();
+    EXPECT_TRUE(PumpWindowEvents(nullptr));
+    EndWindowSystem();
+    EXPECT_EQ(PadsInUse(), 0) << "let go with the window system, before any poll";
+    PollKeys();
+    EXPECT_FALSE(IsHeld(ButtonUp));
+    InitKeyBindings();
 }
 
 }  // namespace

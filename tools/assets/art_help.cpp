@@ -139,6 +139,8 @@ void Walking(Canvas& c) {
     p.Char(0, 1, 1, 96, 80);
     p.Arrow(40, 70, 72, 70);
     p.Arrow(112, 62, 96, 62);
+    // The same on a pad.
+    p.Text(8, 8, "D-PAD / STICK", Rgb(200, 230, 255));
 }
 
 void Hopping(Canvas& c) {
@@ -168,6 +170,7 @@ void Lifting(Canvas& c) {
     p.Block(0, 1, 24, 48, 110);
     p.Arrow(72, 74, 62, 52);
     p.Text(8, 8, "SPACE");
+    p.Text(8, 18, "PAD: A", Rgb(200, 230, 255));
 }
 
 void Carrying(Canvas& c) {
@@ -189,6 +192,7 @@ void PuttingDown(Canvas& c) {
     p.Arrow(44, 44, 70, 44);
     p.Arrow(76, 48, 76, 74);
     p.Text(70, 8, "SPACE");
+    p.Text(70, 18, "PAD: A", Rgb(200, 230, 255));
 }
 
 void Stairs(Canvas& c) {
@@ -304,6 +308,7 @@ void MapView(Canvas& c) {
     p.Arrow(96, 70, 96, 40);
     p.Arrow(110, 40, 110, 70);
     p.Text(82, 92, "CTRL");
+    p.Text(82, 102, "LB/RB", Rgb(200, 230, 255));
 }
 
 void Pause(Canvas& c) {
@@ -317,6 +322,7 @@ void Pause(Canvas& c) {
     p.C().FillRect(p.At(50, 36, 6, 30), Rgb(255, 255, 255));
     p.C().FillRect(p.At(72, 36, 6, 30), Rgb(255, 255, 255));
     p.Text(50, 16, "ESC");
+    p.Text(46, 4, "START", Rgb(200, 230, 255));
 }
 
 }  // namespace

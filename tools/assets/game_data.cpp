@@ -33,7 +33,10 @@ std::vector<std::vector<uint8_t>> BuildArchiveEntries(const Canvas& atlas) {
 
 bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log) {
     // Painted once, for the archive and for the preview.
-    const Canvas atlas = PaintAtlas();
+    return WriteGameData(outDir, PaintAtlas(), error, log);
+}
+
+bool WriteGameData(const std::string& outDir, const Canvas& atlas, std::string* error, std::FILE* log) {
     std::vector<std::vector<uint8_t>> entries;
     try {
         entries = BuildArchiveEntries(atlas);

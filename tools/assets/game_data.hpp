@@ -15,6 +15,8 @@ std::vector<std::vector<uint8_t>> BuildArchiveEntries(const Canvas& atlas);
 // Writes DIR/data.dat and DIR/atlas-preview.png (making DIR if needed), printing one line per entry
 // to `log` (when not null). On failure returns false with a reason.
 bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log);
+// The same from an atlas already painted.
+bool WriteGameData(const std::string& outDir, const Canvas& atlas, std::string* error, std::FILE* log);
 
 // Writes every sound as its own file, DIR/effect-00.wav .. effect-10.wav and
 // DIR/music.wav, to listen to them outside the game.

@@ -1,26 +1,29 @@
-// quorrel-assets --out DIR [--assets DIR] [--sounds DIR]: builds DIR/data.dat
-// (the atlas, the eleven effects and the music) and DIR/atlas-preview.png.
-// --assets names the folder holding the scores (sounds/, music/) when it is
-// not the repository's assets/; --sounds also writes each sound as its own
-// WAVE file there, to be listened to.
+// quorrel-assets --out DIR [--assets DIR] [--sounds DIR] [--icons DIR]: builds
+// DIR/data.dat (the atlas, the eleven effects and the music) and
+// DIR/atlas-preview.png. --assets names the folder holding the scores
+// (sounds/, music/) when it is not the repository's assets/; --sounds also
+// writes each sound as its own WAVE file there, to be listened to; --icons
+// writes the desktop icon at every size there.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "assets/audio.hpp"
+#include "assets/atlas.hpp"
 #include "assets/game_data.hpp"
+#include "assets/icon.hpp"
 
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: quorrel-assets --out DIR [--assets DIR] [--sounds DIR]\n");
+    std::fprintf(stderr, "usage: quorrel-assets --out DIR [--assets DIR] [--sounds DIR] [--icons DIR]\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string out, sounds;
+    std::string out, sounds, icons;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
             out = argv[++i];
@@ -28,13 +31,17 @@ int main(int argc, char** argv) {
             q::assets::SetAudioSourceDir(argv[++i]);
         } else if (std::strcmp(argv[i], "--sounds") == 0 && i + 1 < argc) {
             sounds = argv[++i];
+        } else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
+            icons = argv[++i];
         } else {
             return Usage();
         }
     }
     if (out.empty()) return Usage();
     std::string error;
-    if (!q::assets::WriteGameData(out, &error, stdout)) {
+    // Painted once, for the archive, the preview and the icons.
+    const q::assets::Canvas atlas = q::assets::PaintAtlas();
+    if (!q::assets::WriteGameData(out, atlas, &error, stdout)) {
         std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
         return 1;
     }
@@ -44,6 +51,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("wrote the sounds to %s\n", sounds.c_str());
+    }
+    if (!icons.empty()) {
+        if (!q::assets::WriteIcons(icons, atlas, &error)) {
+            std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
+            return 1;
+        }
+        std::printf("wrote the icons to %s\n", icons.c_str());
     }
     return 0;
 }
