@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the libraries the browser build links, from Debian's own sources,
-# with emscripten's CMake toolchain, into BUILD_DIR/prefix (static, no threads): SDL2,
-# then zlib and libpng for the atlas decoder. emscripten's ports would
+# with emscripten's toolchain, into BUILD_DIR/prefix (static, no threads):
+# SDL2, then zlib and libpng for the atlas decoder. emscripten's ports would
 # download them at build time. A library already there is not rebuilt.
 #   tools/web/build-deps.sh build/web-deps
 set -e
@@ -36,7 +36,16 @@ fi
 
 if [ ! -f "$prefix/lib/libz.a" ]; then
   src=$(sh "$scripts/debian-source.sh" zlib "$root/zlib")
-  configure_and_install "$src" "$root/zlib/build"
+  # zlib's CMake file wants its Windows resources, and its configure step
+  # renames a header in the source; the few files libpng needs are compiled
+  # directly instead.
+  mkdir -p "$root/zlib/build" "$prefix/lib" "$prefix/include"
+  for f in adler32 compress crc32 deflate infback inffast inflate inftrees trees uncompr zutil; do
+    nice emcc -O2 -c "$src/$f.c" -o "$root/zlib/build/$f.o"
+  done
+  emar rcs "$root/zlib/build/libz.a" "$root/zlib/build"/*.o
+  cp "$src/zlib.h" "$src/zconf.h" "$prefix/include/"
+  cp "$root/zlib/build/libz.a" "$prefix/lib/"
 fi
 
 if [ ! -f "$prefix/lib/libpng.a" ]; then

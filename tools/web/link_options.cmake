@@ -8,7 +8,8 @@ target_link_options(quorrel PRIVATE
   -sFORCE_FILESYSTEM=1
   "-sEXPORTED_FUNCTIONS=['_main','_quorrel_frames','_quorrel_scene','_quorrel_floor','_quorrel_play_mode']"
   "-sEXPORTED_RUNTIME_METHODS=['FS','addRunDependency','removeRunDependency']"
-  # SDL's sound code calls these from its own JavaScript.
-  "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=['$autoResumeAudioContext','$dynCall']"
+  # SDL's sound code calls these from its own JavaScript (a file, as their
+  # names start with a dollar sign, which no shell would leave alone).
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/sdl_library_functions.txt
   -sMIN_WEBGL_VERSION=1
   -sMAX_WEBGL_VERSION=2)
