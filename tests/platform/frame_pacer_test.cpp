@@ -21,7 +21,7 @@ struct PacedRun {
 };
 
 // Refreshes at `hz` for `seconds`, each callback late by up to `jitterMs`.
-PacedRun Run(FramePacer& pacer, double startMs, double hz, double seconds, double jitterMs = 0.0,
+PacedRun Refresh(FramePacer& pacer, double startMs, double hz, double seconds, double jitterMs = 0.0,
              unsigned seed = 1) {
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> late(0.0, jitterMs);
@@ -43,7 +43,7 @@ PacedRun Run(FramePacer& pacer, double startMs, double hz, double seconds, doubl
 TEST(FramePacer, TheGameRunsAtTheDesktopSpeedWhateverTheRefreshRate) {
     for (double hz : {60.0, 75.0, 90.0, 120.0, 144.0, 165.0, 240.0}) {
         FramePacer pacer;
-        const PacedRun run = Run(pacer, 1234.5, hz, 10.0);
+        const PacedRun run = Refresh(pacer, 1234.5, hz, 10.0);
         EXPECT_NEAR(run.frames, kDesktopFramesPer10s, kDesktopFramesPer10s * 0.01) << hz << " Hz";
         EXPECT_GE(run.closestBegins, 17.0) << hz << " Hz: frames begin 17 ms apart on the game's clock";
     }
@@ -52,23 +52,23 @@ TEST(FramePacer, TheGameRunsAtTheDesktopSpeedWhateverTheRefreshRate) {
 TEST(FramePacer, CallbacksThatComeLateByAMillisecondOrTwoDoNotChangeTheSpeed) {
     for (double hz : {60.0, 144.0}) {
         FramePacer pacer;
-        const PacedRun run = Run(pacer, 0.0, hz, 10.0, 2.0, 7);
+        const PacedRun run = Refresh(pacer, 0.0, hz, 10.0, 2.0, 7);
         EXPECT_NEAR(run.frames, kDesktopFramesPer10s, kDesktopFramesPer10s * 0.02) << hz << " Hz";
     }
 }
 
 TEST(FramePacer, ASlowDisplayGetsAFrameAtEveryRefreshAndNeverTwo) {
     FramePacer pacer;
-    const PacedRun run = Run(pacer, 0.0, 30.0, 10.0);
+    const PacedRun run = Refresh(pacer, 0.0, 30.0, 10.0);
     // FrameDue answers once per refresh, so one refresh can hold one frame at most.
     EXPECT_EQ(run.frames, run.refreshes);
 }
 
 TEST(FramePacer, AStallIsNotMadeUpAfterwards) {
     FramePacer pacer;
-    Run(pacer, 0.0, 60.0, 2.0);
+    Refresh(pacer, 0.0, 60.0, 2.0);
     // The tab was hidden for three seconds: no refreshes at all.
-    const PacedRun after = Run(pacer, 5000.0, 60.0, 1.0);
+    const PacedRun after = Refresh(pacer, 5000.0, 60.0, 1.0);
     EXPECT_NEAR(after.frames, 1000.0 / 17.0, 2.0) << "one second after the stall runs one second of frames";
     EXPECT_GE(pacer.LastFrameBegan(), 5900.0) << "the game's clock restarted at the stall's end";
 }

@@ -130,7 +130,7 @@ function distinctColours(png) {
 }
 
 describe('the page', () => {
-  test('has a title, an icon, a line on the keys, and a canvas that keeps its aspect', async () => {
+  test('has a title, an icon, a line on the keys, a canvas that keeps its aspect, and full screen', async () => {
     await withGame(async (page) => {
       assert.equal(await page.title(), 'Quorrel');
       const icon = await page.evaluate(() => document.querySelector('link[rel=icon]').href);
@@ -141,6 +141,10 @@ describe('the page', () => {
       assert.ok(Math.abs(box.width / box.height - 4 / 3) < 0.01, `canvas ${box.width} x ${box.height}`);
       assert.ok(box.height > 700 && box.height <= 800, 'the canvas fills the height the page leaves it');
       await page.screenshot({ path: resolve(OUT_DIR, 'page.png') });
+
+      await page.locator('#fullscreen').click();
+      await page.waitForFunction(() => document.fullscreenElement?.id === 'stage', null, { timeout: 10000 });
+      await page.keyboard.press('Escape');
       assert.deepEqual(page.problems, []);
     }, { width: 1280, height: 800 });
   });
@@ -208,7 +212,11 @@ describe('the game in the browser', () => {
       await waitForFrames(page, 60);
       await menuDown(page, 4);
       await press(page, 'Enter');
-      await page.waitForFunction((mode) => Module._quorrel_play_mode() === mode, DEMO_REPLAY, { timeout: 30000 });
+      await waitForScene(page, SCENE.characterSelect);
+      await waitForFrames(page, 30);
+      await press(page, 'Enter');
+      await waitForScene(page, SCENE.play);
+      assert.equal(await page.evaluate(() => Module._quorrel_play_mode()), DEMO_REPLAY);
       const start = await frames(page);
 
       // Game frames and the page's refreshes against the page's clock over ten seconds.
