@@ -243,7 +243,7 @@ describe('the game in the browser', () => {
         `${measured.frames} frames, ${reachable.toFixed(1)} expected from ${measured.refreshes} refreshes`);
 
       await page.waitForFunction((n) => Module._quorrel_frames() >= n, start + Math.ceil(60 * FRAMES_PER_SECOND),
-        { timeout: 240000, polling: 500 });
+        { timeout: 600000, polling: 500 });
       await canvasShot(page, 'demo.png');
       assert.notEqual(await scene(page), SCENE.idle, 'the game is still running');
       assert.deepEqual(page.problems, []);
