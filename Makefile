@@ -5,20 +5,39 @@ PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev f
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
             clang libclang-rt-14-dev \
             dpkg-dev file lintian desktop-file-utils appstream libx11-dev
+# Only the browser build (make web) and its test (make test-web) need these.
+WEB_PACKAGES := emscripten node-acorn
+WEB_TEST_PACKAGES := chromium
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors
+WEB_DIR := build/web
+WEB_TEST_DIR := build/web-test
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors package bench clean
+.PHONY: run test deps deps-web deps-web-test build build-asan build-fuzz fuzz fuzz-seeds game-dir floors package bench \
+        web test-web clean
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs whichever of the Debian packages $(1) are missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $(2) $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+deps-web: deps
+	$(call install_missing,$(WEB_PACKAGES),--no-install-recommends)
+
+# npm comes with Debian's npm package, unless a node.js of another origin
+# already brought its own.
+deps-web-test: deps-web
+	$(call install_missing,$(WEB_TEST_PACKAGES) $(shell command -v npm >/dev/null || echo npm),--no-install-recommends)
 
 build: deps
 	cmake --preset release
@@ -84,6 +103,26 @@ bench: build
 	  if [ -n "$$DISPLAY" ]; then "$$b"; else sh tests/with_xvfb.sh "$$b"; fi; \
 	done
 	@echo "== floors"; sh bench/floors.sh build/release/quorrel-floors
+
+# The game for a web page in build/web: serve the folder with any static file
+# server (node tests/web/serve.mjs build/web 8000) and open index.html.
+# SDL2, zlib and libpng are built once from Debian's sources (build/web-deps).
+web: deps-web game-dir
+	sh tools/web/build-deps.sh build/web-deps
+	cmake --preset web
+	cmake --build --preset web -j2
+	mkdir -p $(WEB_DIR)
+	cp build/web-cmake/quorrel.js build/web-cmake/quorrel.wasm tools/web/index.html tools/web/icon.svg \
+	   $(GAME_DIR)/data.dat $(GAME_DIR)/floor.dat $(WEB_DIR)/
+
+# The page in Debian's chromium, headless, driven by playwright-core from npm;
+# the screenshots are left in build/web-test.
+test-web: web deps-web-test
+	mkdir -p $(WEB_TEST_DIR)
+	cp tests/web/package.json tests/web/package-lock.json tests/web/*.mjs $(WEB_TEST_DIR)/
+	cd $(WEB_TEST_DIR) && npm ci --no-audit --no-fund
+	QUORREL_WEB_DIR=$(WEB_DIR) QUORREL_GAME_DIR=$(GAME_DIR) QUORREL_HEADLESS=build/release/quorrel-headless \
+	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs
 
 clean:
 	rm -rf build

@@ -8,6 +8,14 @@ namespace q {
 
 namespace {
 
+// In a browser the page's animation frames pace the game (platform/web), and
+// a frame that blocked would stop the page from drawing at all.
+#ifdef __EMSCRIPTEN__
+constexpr bool kSdlWaitsForFrames = false;
+#else
+constexpr bool kSdlWaitsForFrames = true;
+#endif
+
 void Nothing() {}
 bool Never() { return false; }
 
@@ -31,7 +39,7 @@ const BackendTable kSdlBackend = {
     mixer::StopVoice,
     mixer::VoicePlaying,
     [](int) {},
-    true,
+    kSdlWaitsForFrames,
 };
 
 const BackendTable kHeadlessBackend = {
