@@ -7,8 +7,9 @@ PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev f
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors
+ART_DIR := build/art
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors bench clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors art bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -60,6 +61,17 @@ floors: game-dir
 	build/release/quorrel-floors render --data $(GAME_DIR)/data.dat --out $(FLOORS_DIR)
 	build/release/quorrel-floors table > $(FLOORS_DIR)/difficulty.md.part
 	mv $(FLOORS_DIR)/difficulty.md.part $(FLOORS_DIR)/difficulty.md
+
+# A screenshot of every scene and a contact sheet of them, with each filter,
+# plus the atlas preview, into build/art, to look the art over.
+# ART_BEFORE=OTHER/data.dat adds the same for another build's art, to compare.
+ART_BEFORE ?=
+art: game-dir
+	mkdir -p $(ART_DIR)
+	cp $(GAME_DIR)/atlas-preview.png $(ART_DIR)/atlas-preview.png
+	sh tools/scripts/art-sheets.sh build/release $(GAME_DIR)/data.dat assets/floors $(ART_DIR) after
+	if [ -n "$(ART_BEFORE)" ]; then \
+	  sh tools/scripts/art-sheets.sh build/release $(ART_BEFORE) assets/floors $(ART_DIR) before; fi
 
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel

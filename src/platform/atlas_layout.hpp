@@ -21,11 +21,12 @@ struct Picture {
 };
 
 // ---- Characters
-// The selection portraits of the three characters; each frames its own pose sheet.
+// The selection portraits of the three characters; each frames its own pose
+// sheet with room for the frame on every side of the poses.
 inline constexpr Picture kPortraits[3] = {
-    {"portrait0", {0, 4, 70, 132}, "selection portrait: Bram's pose sheet in a frame, shown at twice size"},
-    {"portrait1", {72, 4, 142, 132}, "selection portrait: Rowan's pose sheet in a frame, shown at twice size"},
-    {"portrait2", {144, 4, 214, 132}, "selection portrait: Mirabel's pose sheet in a frame, shown at twice size"},
+    {"portrait0", {1, 4, 71, 132}, "selection portrait: Bram's pose sheet in a frame, shown at twice size"},
+    {"portrait1", {73, 2, 143, 130}, "selection portrait: Rowan's pose sheet in a frame, shown at twice size"},
+    {"portrait2", {145, 4, 215, 132}, "selection portrait: Mirabel's pose sheet in a frame, shown at twice size"},
 };
 // Every pose of every character, by character, then facing (right, left, front,
 // climbing), then pose (A standing, B and C the strides): see Pose().

@@ -1,6 +1,7 @@
 // Every picture of text: menu items, headings, option rows and choices,
 // instruction lines, names, key pictures, digits, HUD labels, captions and the
 // ending pictures. Our own wording throughout.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -156,27 +157,56 @@ TextStyle StyleFor(Kind k) {
     return s;
 }
 
+// The plate of a menu item and the box its words are set in: the same
+// margin on every side, so no word reaches the border.
+Rect MenuPlate(const Rect& r) { return Rect{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2}; }
+Rect MenuTextBox(const Rect& r) {
+    const Rect plate = MenuPlate(r);
+    return Rect{plate.left + 5, plate.top + 1, plate.right - 5, plate.bottom - 1};
+}
+
+// Every menu item is set at one size: the largest at which the longest item
+// fits its plate.
+int MenuCapHeight() {
+    static const int cap = [] {
+        int smallest = StyleFor(Kind::Menu).maxPixelHeight;
+        for (const Label& l : Labels())
+            if (l.kind == Kind::Menu)
+                smallest = std::min(smallest, FittingCapHeight(MenuTextBox(RegionRect(l.region)), l.lines,
+                                                               StyleFor(Kind::Menu)));
+        return smallest;
+    }();
+    return cap;
+}
+
+void PaintMenuItem(Canvas& c, const Label& l) {
+    const Rect r = RegionRect(l.region);
+    // A dark rounded plate behind the words makes the column of items read
+    // as buttons over the busy title picture.
+    const Rect plate = MenuPlate(r);
+    for (int y = plate.top; y < plate.bottom; ++y)
+        for (int x = plate.left; x < plate.right; ++x) {
+            bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
+            if (corner) continue;
+            bool edge = x == plate.left || x == plate.right - 1 || y == plate.top || y == plate.bottom - 1;
+            c.Put(x, y, edge ? Argb(200, 250, 200, 90) : Argb(150, 24, 18, 44));
+        }
+    TextStyle style = StyleFor(Kind::Menu);
+    style.maxPixelHeight = MenuCapHeight();
+    DrawText(c, MenuTextBox(r), l.lines, style);
+}
+
 void PaintLabel(Canvas& c, const Label& l) {
     Rect r = RegionRect(l.region);
     c.SetClip(r);
     // Lines too short for the vector font get the pixel font.
     int perLine = r.Height() / int(l.lines.size());
-    if (l.kind == Kind::Pixel || perLine < 12) {
+    if (l.kind == Kind::Menu) {
+        PaintMenuItem(c, l);
+    } else if (l.kind == Kind::Pixel || perLine < 12) {
         DrawPixelLabel(c, r, l.lines, Rgb(255, 255, 255), kInk,
                        l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left : Align::Centre);
     } else {
-        if (l.kind == Kind::Menu) {
-            // A dark rounded plate behind the words makes the column of items
-            // read as buttons over the busy title picture.
-            Rect plate{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
-            for (int y = plate.top; y < plate.bottom; ++y)
-                for (int x = plate.left; x < plate.right; ++x) {
-                    bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
-                    if (corner) continue;
-                    bool edge = x == plate.left || x == plate.right - 1 || y == plate.top || y == plate.bottom - 1;
-                    c.Put(x, y, edge ? Argb(200, 250, 200, 90) : Argb(150, 24, 18, 44));
-                }
-        }
         DrawText(c, r, l.lines, StyleFor(l.kind));
     }
     c.ClearClip();

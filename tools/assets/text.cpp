@@ -101,6 +101,14 @@ Fit FitLines(const Font& f, const Rect& r, const std::vector<std::string>& lines
 
 }  // namespace
 
+int FittingCapHeight(const Rect& r, const std::vector<std::string>& lines, const TextStyle& style) {
+    const Font& f = LoadFont(style.condensed);
+    if (!f.ok || lines.empty()) return 0;
+    TextStyle unbounded = style;
+    unbounded.maxPixelHeight = 0;
+    return FitLines(f, r, lines, unbounded).cap;
+}
+
 void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
     const Font* fp = &LoadFont(st.condensed);
     if (!fp->ok || lines.empty()) {
