@@ -132,7 +132,6 @@ void PaintLantern(Canvas& c) {
     c.FillRect(Rect{cx - 2, y0 + 20, cx - 1, y0 + 61}, ironL);
     c.FillRect(Rect{cx - 8, y0 + 59, cx + 9, y0 + 65}, iron);
     c.FillRect(Rect{cx - 8, y0 + 59, cx + 9, y0 + 60}, ironL);
-    c.FillEllipse(2 * cx + 1, 2 * (y0 + 10), 30, 26, Argb(70, 255, 200, 80));  // glow
     c.FillRect(Rect{cx - 7, y0 + 3, cx + 8, y0 + 6}, iron);
     c.FillRect(Rect{cx - 6, y0 + 6, cx + 7, y0 + 18}, Rgb(255, 214, 110));
     c.FillRect(Rect{cx - 3, y0 + 8, cx + 4, y0 + 16}, Rgb(255, 250, 210));
@@ -142,6 +141,18 @@ void PaintLantern(Canvas& c) {
     c.FillRect(Rect{cx - 7, y0 + 18, cx + 8, y0 + 21}, iron);
     c.FillRect(Rect{cx - 2, y0 + 0, cx + 3, y0 + 3}, iron);
     c.Outline(r, kInk);
+    // The light: a soft halo fading to nothing, laid only where the lantern
+    // is not, so the lantern itself stays crisp.
+    const int gx2 = 2 * cx + 1, gy2 = 2 * (y0 + 12), radius2 = 34;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            if (AlphaOf(c.Get(x, y)) != 0) continue;
+            const int dx = 2 * x + 1 - gx2, dy = 2 * y + 1 - gy2;
+            const int d2 = dx * dx + dy * dy;
+            if (d2 >= radius2 * radius2) continue;
+            const int fall = 256 - d2 * 256 / (radius2 * radius2);  // 256 at the flame, 0 at the rim
+            c.Put(x, y, Argb(fall * fall * 150 / (256 * 256), 255, 206, 110));
+        }
     c.ClearClip();
 }
 
