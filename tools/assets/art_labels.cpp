@@ -73,7 +73,7 @@ const std::vector<Label>& Labels() {
         {"help.caption.00", Kind::Caption, {"LEFT / RIGHT", "TO WALK"}},
         {"help.caption.01", Kind::Caption, {"A ONE-TILE STEP:", "JUST WALK UP"}},
         {"help.caption.02", Kind::Caption, {"UP / DOWN ON A LADDER", "TO CLIMB"}},
-        {"help.caption.03", Kind::Caption, {"STAND BESIDE A BLOCK", "AND PRESS THE ACTION KEY", "(SPACE) TO LIFT IT", "OVER YOUR HEAD"}},
+        {"help.caption.03", Kind::Caption, {"STAND BESIDE A BLOCK", "AND PRESS THE ACTION KEY", "TO LIFT IT", "OVER YOUR HEAD"}},
         {"help.caption.04", Kind::Caption, {"CARRY IT WHERE YOU NEED IT;", "IT TURNS WHEN YOU TURN"}},
         {"help.caption.05", Kind::Caption, {"ACTION AGAIN PUTS IT DOWN"}},
         {"help.caption.06", Kind::Caption, {"BLOCKS MAKE STEPS:", "SET ONE BESIDE ANOTHER", "AND HOP UP A TILE", "AT A TIME"}},
@@ -196,6 +196,39 @@ void PaintMenuItem(Canvas& c, const Label& l) {
     DrawText(c, MenuTextBox(r), l.lines, style);
 }
 
+// Labels that stand just left of what they name (a number, a key cap) end at
+// their picture's right edge, so label and value read as one line.
+bool EndsAtTheRight(const std::string& region) {
+    return region == "hud.floor" || region == "floorselect.label" || region == "keyconfig.label";
+}
+
+// Option rows and choices lie over the dimmed title picture: each gets a
+// dark rounded backing just larger than its words, and rows start a margin
+// in from the screen's edge.
+void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
+    TextStyle style = StyleFor(l.kind);
+    if (EndsAtTheRight(l.region)) style.align = Align::Right;
+    Canvas words(r.Width(), r.Height());
+    const int margin = l.kind == Kind::Row && !EndsAtTheRight(l.region) ? 10 : 0;
+    DrawText(words, Rect{margin, 0, r.Width(), r.Height()}, l.lines, style);
+    Rect ink{r.Width(), r.Height(), 0, 0};
+    for (int y = 0; y < r.Height(); ++y)
+        for (int x = 0; x < r.Width(); ++x)
+            if (AlphaOf(words.Get(x, y)) != 0)
+                ink = Rect{std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                           std::max(ink.bottom, y + 1)};
+    if (ink.left < ink.right) {
+        const Rect plate{std::max(0, ink.left - 4), std::max(0, ink.top - 2), std::min(r.Width(), ink.right + 4),
+                         std::min(r.Height(), ink.bottom + 2)};
+        for (int y = plate.top; y < plate.bottom; ++y)
+            for (int x = plate.left; x < plate.right; ++x) {
+                const bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
+                if (!corner) c.Put(r.left + x, r.top + y, Argb(120, 14, 10, 26));
+            }
+    }
+    c.CopyScaled(words, Rect{0, 0, r.Width(), r.Height()}, r, true);
+}
+
 void PaintLabel(Canvas& c, const Label& l) {
     Rect r = RegionRect(l.region);
     c.SetClip(r);
@@ -203,9 +236,19 @@ void PaintLabel(Canvas& c, const Label& l) {
     int perLine = r.Height() / int(l.lines.size());
     if (l.kind == Kind::Menu) {
         PaintMenuItem(c, l);
-    } else if (l.kind == Kind::Pixel || perLine < 12) {
+    } else if (l.kind == Kind::Pixel || l.kind == Kind::Caption || perLine < 12) {
+        // Captions are all in the pixel font, so every help page speaks at
+        // one size, the size the labels inside the pictures use.
         DrawPixelLabel(c, r, l.lines, Rgb(255, 255, 255), kInk,
-                       l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left : Align::Centre);
+                       EndsAtTheRight(l.region)                      ? Align::Right
+                       : l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left
+                                                                       : Align::Centre);
+    } else if ((l.kind == Kind::Row || l.kind == Kind::Choice) && std::string(l.region) != "floorselect.label") {
+        PaintBackedText(c, r, l);
+    } else if (EndsAtTheRight(l.region)) {
+        TextStyle style = StyleFor(l.kind);
+        style.align = Align::Right;
+        DrawText(c, r, l.lines, style);
     } else {
         DrawText(c, r, l.lines, StyleFor(l.kind));
     }

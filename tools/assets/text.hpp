@@ -6,7 +6,7 @@
 
 namespace q::assets {
 
-enum class Align { Left, Centre };
+enum class Align { Left, Centre, Right };
 
 struct TextStyle {
     Colour top = Rgb(255, 255, 255);     // fill at the top of the letters
