@@ -127,7 +127,7 @@ inline constexpr Picture kClearedBubble{"bubble.cleared", {248, 0, 280, 32}, "bu
 inline constexpr Picture kFailedBubble{"bubble.failed", {248, 32, 280, 64}, "bubble: a dizzy spiral, floor failed"};
 inline constexpr Picture kSleepingBubble{"bubble.sleeping", {248, 64, 280, 96}, "bubble: Zz, fell asleep"};
 inline constexpr Picture kShutterStrip{"shutter", {512, 0, 576, 480},
-                                       "shutter band: riveted steel slats, cut from the left"};
+                                       "shutter band: steel slats under a lintel, a brass-studded rail and a kick plate, cut from the left"};
 
 // ---- Numbers and play labels
 inline constexpr Picture kSmallDigits[10] = {

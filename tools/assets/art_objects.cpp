@@ -255,20 +255,32 @@ void PaintBubble(Canvas& c, const std::string& name, int which) {
 void PaintShutter(Canvas& c) {
     Rect r = RegionRect("shutter");
     c.SetClip(r);
-    // Horizontal steel slats; a band cut narrower shows its left part, so
-    // the detail repeats across the width and the left edge is the lit one.
+    // Ten of these bands close side by side into one steel gate: fine slats
+    // under a dark lintel, a brass-studded rail across the middle and a kick
+    // plate at the foot, so the closed shutter reads as a door, not a grid.
+    // A band cut narrower shows its left part, whose edge is the lit one.
+    const Colour brass = Rgb(214, 170, 80), brassLit = Rgb(255, 226, 140), brassDark = Rgb(128, 92, 40);
+    const Colour iron = Rgb(40, 42, 56), ironLit = Rgb(92, 96, 120);
     for (int y = 0; y < r.Height(); ++y)
         for (int x = 0; x < r.Width(); ++x) {
-            int s = y % 24;
-            Colour k = Rgb(78, 84, 104);
+            const int s = y % 12;
+            Colour k = Rgb(84, 90, 112);
             if (s == 0) k = Rgb(150, 158, 184);
-            else if (s < 3) k = Rgb(116, 124, 150);
-            else if (s > 20) k = Rgb(50, 54, 70);
-            else if (s == 20) k = Rgb(34, 36, 48);
+            else if (s < 2) k = Rgb(116, 124, 150);
+            else if (s == 10) k = Rgb(56, 60, 78);
+            else if (s == 11) k = Rgb(34, 36, 48);
+            if (y < 20) k = y == 19 ? Rgb(20, 20, 30) : y % 4 == 0 ? ironLit : iron;      // lintel
+            if (y >= 224 && y < 256) {                                                   // middle rail
+                k = (y == 224 || y == 255) ? Rgb(20, 20, 30) : y == 225 ? ironLit : iron;
+                const int dx = x - 31, dy = y - 240;
+                const int d = (dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy);
+                if (d <= 9) k = d == 9 ? brassDark : (dx + dy < -3 ? brassLit : brass);  // a brass stud
+                if (d <= 3) k = brassDark;
+            }
+            if (y >= 452) k = y == 452 ? brassLit : y < 456 ? brass : y == 456 ? brassDark : (y % 6 == 0 ? ironLit : iron);
             if (x == 0) k = Shade(k, 330);
             if (x >= r.Width() - 2) k = Rgb(26, 28, 38);
-            if (s == 11 && (x % 16) == 6) k = Rgb(200, 206, 226);  // rivets
-            if (s == 12 && (x % 16) == 6) k = Rgb(40, 42, 56);
+            if (y >= 20 && y < 224 && s == 6 && (x % 16) == 6) k = Rgb(200, 206, 226);  // rivets
             c.Put(r.left + x, r.top + y, k);
         }
     c.ClearClip();
