@@ -166,7 +166,7 @@ inline constexpr Picture kMapKeysLabel{"label.mapkeys", {834, 208, 978, 232},
                                        "map view, top right: keys to scroll and to go back"};
 inline constexpr Picture kEndingTop{"ending.top", {660, 1154, 995, 1211}, "ending picture: CONGRATULATIONS"};
 inline constexpr Picture kEndingBottom{"ending.bottom", {643, 1228, 1019, 1278},
-                                       "ending picture: you climbed all 56 floors, with Bram and Mirabel cheering"};
+                                       "ending picture: you climbed all 56 floors, between two stars"};
 
 // ---- Menus
 inline constexpr Picture kMenuStart{"menu.start", {280, 0, 430, 25}, "menu item START GAME"};

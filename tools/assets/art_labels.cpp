@@ -229,9 +229,32 @@ void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
     c.CopyScaled(words, Rect{0, 0, r.Width(), r.Height()}, r, true);
 }
 
+// READY and MAP are drawn at twice their size over the floor: a dark rounded
+// banner behind warm letters makes them read over any tiles.
+void PaintBanner(Canvas& c, const Rect& r, const std::string& word) {
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const bool corner = (x == r.left || x == r.right - 1) && (y == r.top || y == r.bottom - 1);
+            const bool rim = y == r.top || y == r.bottom - 1 || x == r.left || x == r.right - 1;
+            if (!corner) c.Put(x, y, rim ? Argb(220, 60, 40, 90) : Argb(200, 20, 14, 36));
+        }
+    const int w = PixelTextWidth(word);
+    const int x = r.left + (r.Width() - w) / 2, y = r.top + (r.Height() - 7) / 2;
+    DrawPixelText(c, x, y, word, Rgb(255, 244, 200));
+    // The lower half of the letters in a deeper gold.
+    for (int yy = y + 4; yy < y + 7; ++yy)
+        for (int xx = x; xx < x + w; ++xx)
+            if (c.Get(xx, yy) == Rgb(255, 244, 200)) c.Put(xx, yy, Rgb(250, 190, 70));
+}
+
 void PaintLabel(Canvas& c, const Label& l) {
     Rect r = RegionRect(l.region);
     c.SetClip(r);
+    if (std::string(l.region) == "label.ready" || std::string(l.region) == "label.mapview") {
+        PaintBanner(c, r, l.lines[0]);
+        c.ClearClip();
+        return;
+    }
     // Lines too short for the vector font get the pixel font.
     int perLine = r.Height() / int(l.lines.size());
     if (l.kind == Kind::Menu) {

@@ -126,15 +126,16 @@ void PaintLogo(Canvas& c) {
     c.ClearClip();
 }
 
-// The line under the ending's congratulations, with two climbers cheering
-// at either end of it.
+// The line under the ending's congratulations between two stars, the stars
+// of a cleared floor: it is one picture for whichever climber got there, so
+// it shows none of them.
 void PaintEndingLine(Canvas& c) {
     Rect r = RegionRect("ending.bottom");
     c.SetClip(r);
-    DrawCharacterInto(c, 0, 2, 1, Rect{r.left + 4, r.top + 9, r.left + 20, r.top + 41});
-    DrawCharacterInto(c, 2, 2, 2, Rect{r.right - 20, r.top + 9, r.right - 4, r.top + 41});
-    Stamp(c, "pickup", Rect{r.left + 22, r.top + 4, r.left + 38, r.top + 20});
-    Stamp(c, "pickup", Rect{r.right - 38, r.top + 4, r.right - 22, r.top + 20});
+    Stamp(c, "bubble.cleared", Rect{r.left + 4, r.top + 9, r.left + 36, r.top + 41});
+    Stamp(c, "bubble.cleared", Rect{r.right - 36, r.top + 9, r.right - 4, r.top + 41});
+    Stamp(c, "pickup", Rect{r.left + 30, r.top + 2, r.left + 42, r.top + 14});
+    Stamp(c, "pickup", Rect{r.right - 42, r.top + 2, r.right - 30, r.top + 14});
     TextStyle s;
     s.top = Rgb(255, 255, 255);
     s.bottom = Rgb(210, 220, 250);
