@@ -61,7 +61,9 @@ TEST(StretchFit, TheClearMarginStaysClearAndTheBodyKeepsItsSize) {
             if (AlphaOf(shown.Get(x, y)) != 0) ++body;
             // The outline goes in the clear pixels around the figure, so none
             // far outside may be taken.
-            if (x < 2 || x > 13 || y < 1 || y > 30) EXPECT_EQ(AlphaOf(shown.Get(x, y)), 0) << x << "," << y;
+            if (x < 2 || x > 13 || y < 1 || y > 30) {
+                EXPECT_EQ(AlphaOf(shown.Get(x, y)), 0) << x << "," << y;
+            }
         }
     EXPECT_NEAR(body, 10 * 28, 2 * 32) << "within about a column or a row of the design";
 }

@@ -42,15 +42,22 @@ Canvas FitForStretch(const Canvas& design, int width, int height) {
         const std::vector<int> ys = Cover(rows, sy, height, design.Height());
         for (int sx = 0; sx < width; ++sx) {
             const std::vector<int> xs = Cover(columns, sx, width, design.Width());
+            // The rectangle's outer pixels keep the design's clear margin for
+            // the outline; inside, a pixel shows the design if any pixel it
+            // stands for does, so no detail at a figure's edge is lost.
             const Colour middle = design.Get(xs[(xs.size() - 1) / 2], ys[(ys.size() - 1) / 2]);
-            if (AlphaOf(middle) < 128) continue;
+            const bool edge = sx == 0 || sy == 0 || sx == width - 1 || sy == height - 1;
+            if (edge && AlphaOf(middle) < 128) continue;
+            bool any = false;
             Colour best = middle;
             for (int y : ys)
                 for (int x : xs) {
                     const Colour c = design.Get(x, y);
-                    if (AlphaOf(c) >= 128 && frequency[c] < frequency[best]) best = c;
+                    if (AlphaOf(c) < 128) continue;
+                    if (!any || frequency[c] < frequency[best]) best = c;
+                    any = true;
                 }
-            out.Put(sx, sy, best);
+            if (any) out.Put(sx, sy, best);
         }
     }
     return out;

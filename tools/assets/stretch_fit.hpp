@@ -18,9 +18,10 @@ int StretchSource(int d, int source, int drawn);
 std::vector<std::vector<int>> StretchShownAt(int source, int drawn);
 
 // `design` (drawn size) fitted into a width x height picture: each pixel takes
-// the pixels of the design it will be stretched back over; whether it is clear
-// follows the middle one, and its colour is the rarest of them in the design,
-// so a one-pixel eye or buckle survives a squeeze.
+// the pixels of the design it will be stretched back over, and shows the
+// rarest colour among them in the design, so a one-pixel eye or buckle
+// survives a squeeze; on the picture's outer edge it stays clear when the
+// middle one is, keeping room for an outline.
 Canvas FitForStretch(const Canvas& design, int width, int height);
 
 }  // namespace q::assets
