@@ -13,8 +13,9 @@ GAME_DIR := build/game
 FLOORS_DIR := build/floors
 WEB_DIR := build/web
 WEB_TEST_DIR := build/web-test
+ART_DIR := build/art
 
-.PHONY: run test deps deps-web deps-web-test build build-asan build-fuzz fuzz fuzz-seeds game-dir floors package bench \
+.PHONY: run test deps deps-web deps-web-test build build-asan build-fuzz fuzz fuzz-seeds game-dir floors package art bench \
         web test-web clean
 
 # Installs whichever of the Debian packages $(1) are missing.
@@ -86,6 +87,17 @@ floors: game-dir
 package: build
 	cmake --build --preset release --target quorrel_package_files
 	cd build/release && cpack --config CPackConfig.cmake
+
+# A screenshot of every scene and a contact sheet of them, with each filter,
+# plus the atlas preview, into build/art, to look the art over.
+# ART_BEFORE=OTHER/data.dat adds the same for another build's art, to compare.
+ART_BEFORE ?=
+art: game-dir
+	mkdir -p $(ART_DIR)
+	cp $(GAME_DIR)/atlas-preview.png $(ART_DIR)/atlas-preview.png
+	sh tools/scripts/art-sheets.sh build/release $(GAME_DIR)/data.dat assets/floors $(ART_DIR) after
+	if [ -n "$(ART_BEFORE)" ]; then \
+	  sh tools/scripts/art-sheets.sh build/release $(ART_BEFORE) assets/floors $(ART_DIR) before; fi
 
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel

@@ -21,7 +21,7 @@ set(pkg_icons "")
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND pkg_icons ${pkg}/icons/quorrel-${size}.png)
 endforeach()
-add_custom_command(OUTPUT ${pkg}/data/data.dat ${pkg_icons}
+add_custom_command(OUTPUT ${pkg}/data/data.dat ${pkg}/data/config.dat ${pkg_icons}
   COMMAND quorrel-assets --out ${pkg}/data --icons ${pkg}/icons
   DEPENDS quorrel-assets ${pkg_scores}
   COMMENT "Painting data.dat and the icons")
@@ -62,7 +62,7 @@ add_custom_target(quorrel_package_files
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 install(TARGETS ${QUORREL_PROGRAMS} RUNTIME DESTINATION ${QUORREL_BIN_DIR})
-install(FILES ${pkg}/data/data.dat ${pkg}/data/floor.dat DESTINATION ${QUORREL_DATA_DIR})
+install(FILES ${pkg}/data/data.dat ${pkg}/data/floor.dat ${pkg}/data/config.dat DESTINATION ${QUORREL_DATA_DIR})
 install(FILES ${pkg}/${QUORREL_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${pkg}/${QUORREL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 foreach(size 16 22 24 32 48 64 128 256)

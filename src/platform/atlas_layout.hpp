@@ -21,11 +21,12 @@ struct Picture {
 };
 
 // ---- Characters
-// The selection portraits of the three characters; each frames its own pose sheet.
+// The selection portraits of the three characters; each frames its own pose
+// sheet with room for the frame on every side of the poses.
 inline constexpr Picture kPortraits[3] = {
-    {"portrait0", {0, 4, 70, 132}, "selection portrait: Bram's pose sheet in a frame, shown at twice size"},
-    {"portrait1", {72, 4, 142, 132}, "selection portrait: Rowan's pose sheet in a frame, shown at twice size"},
-    {"portrait2", {144, 4, 214, 132}, "selection portrait: Mirabel's pose sheet in a frame, shown at twice size"},
+    {"portrait0", {1, 4, 71, 132}, "selection portrait: Bram's pose sheet in a frame, shown at twice size"},
+    {"portrait1", {73, 2, 143, 130}, "selection portrait: Rowan's pose sheet in a frame, shown at twice size"},
+    {"portrait2", {145, 4, 215, 132}, "selection portrait: Mirabel's pose sheet in a frame, shown at twice size"},
 };
 // Every pose of every character, by character, then facing (right, left, front,
 // climbing), then pose (A standing, B and C the strides): see Pose().
@@ -75,10 +76,10 @@ inline constexpr Picture kTiles[32] = {
     {"tile.00", {800, 284, 816, 300}, "tile 0: empty cell: clear but for a faint speck of dust"},
     {},  // 1
     {},  // 2
-    {"tile.03", {848, 284, 864, 300}, "tile 3: exit door, upper half: stone arch full of golden light"},
-    {"tile.04", {864, 284, 880, 300}, "tile 4: wide exit door, upper left half"},
-    {"tile.05", {880, 284, 896, 300}, "tile 5: wide exit door, upper right half"},
-    {"tile.06", {896, 284, 912, 300}, "tile 6: arched window, upper half"},
+    {"tile.03", {848, 284, 864, 300}, "tile 3: exit door, upper half: stone arch of golden light under a green EXIT sign"},
+    {"tile.04", {864, 284, 880, 300}, "tile 4: wide exit door, upper left half, left of its EXIT sign"},
+    {"tile.05", {880, 284, 896, 300}, "tile 5: wide exit door, upper right half, right of its EXIT sign"},
+    {"tile.06", {896, 284, 912, 300}, "tile 6: arched window of moonlit sky, upper half"},
     {"tile.07", {912, 284, 928, 300}, "tile 7: wall torch"},
     {"tile.08", {800, 300, 816, 316}, "tile 8: cracked stone in the back wall"},
     {"tile.09", {816, 300, 832, 316}, "tile 9: ivy on the back wall"},
@@ -95,13 +96,13 @@ inline constexpr Picture kTiles[32] = {
     {"tile.20", {864, 316, 880, 332}, "tile 20: pillar base"},
     {"tile.21", {880, 316, 896, 332}, "tile 21: moss patch"},
     {"tile.22", {896, 316, 912, 332}, "tile 22: cobweb"},
-    {"tile.23", {912, 316, 928, 332}, "tile 23: wooden crate in the background"},
+    {"tile.23", {912, 316, 928, 332}, "tile 23: barrel against the back wall"},
     {"tile.24", {800, 332, 816, 348}, "tile 24: ladder"},
-    {"tile.25", {816, 332, 832, 348}, "tile 25: ladder top (rails end in hooks)"},
-    {"tile.26", {832, 332, 848, 348}, "tile 26: ladder foot"},
+    {"tile.25", {816, 332, 832, 348}, "tile 25: iron ladder"},
+    {"tile.26", {832, 332, 848, 348}, "tile 26: wooden ladder with lashed rungs"},
     {"tile.27", {848, 332, 864, 348}, "tile 27: rope ladder"},
-    {"tile.28", {864, 332, 880, 348}, "tile 28: ladder with a plank footing"},
-    {"tile.29", {880, 332, 896, 348}, "tile 29: rope ladder with a plank footing"},
+    {"tile.28", {864, 332, 880, 348}, "tile 28: ledge with a hatch, a ladder coming up through it"},
+    {"tile.29", {880, 332, 896, 348}, "tile 29: ledge with a hatch, a rope ladder coming up through it"},
     {"tile.30", {896, 332, 912, 348}, "tile 30: wooden platform"},
     {"tile.31", {912, 332, 928, 348}, "tile 31: solid stone block"},
 };
@@ -126,7 +127,7 @@ inline constexpr Picture kClearedBubble{"bubble.cleared", {248, 0, 280, 32}, "bu
 inline constexpr Picture kFailedBubble{"bubble.failed", {248, 32, 280, 64}, "bubble: a dizzy spiral, floor failed"};
 inline constexpr Picture kSleepingBubble{"bubble.sleeping", {248, 64, 280, 96}, "bubble: Zz, fell asleep"};
 inline constexpr Picture kShutterStrip{"shutter", {512, 0, 576, 480},
-                                       "shutter band: riveted steel slats, cut from the left"};
+                                       "shutter band: steel slats under a lintel, a brass-studded rail and a kick plate, cut from the left"};
 
 // ---- Numbers and play labels
 inline constexpr Picture kSmallDigits[10] = {
@@ -165,7 +166,7 @@ inline constexpr Picture kMapKeysLabel{"label.mapkeys", {834, 208, 978, 232},
                                        "map view, top right: keys to scroll and to go back"};
 inline constexpr Picture kEndingTop{"ending.top", {660, 1154, 995, 1211}, "ending picture: CONGRATULATIONS"};
 inline constexpr Picture kEndingBottom{"ending.bottom", {643, 1228, 1019, 1278},
-                                       "ending picture: you climbed all 56 floors, with Bram and Mirabel cheering"};
+                                       "ending picture: you climbed all 56 floors, between two stars"};
 
 // ---- Menus
 inline constexpr Picture kMenuStart{"menu.start", {280, 0, 430, 25}, "menu item START GAME"};

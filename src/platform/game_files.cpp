@@ -76,6 +76,10 @@ GamePath GameConfigFile() {
         joined = Join(user, home, "/.config/quorrel/", kConfigName);
     }
     if (joined && IsRegularFile(user.text)) return user;
+    // The settings the game ships with (point sampling), beside its data.
+    GamePath shipped{};
+    const char* folder = InstalledDataFolder();
+    if (folder[0] != '\0' && Join(shipped, folder, kConfigName) && IsRegularFile(shipped.text)) return shipped;
     return Bare(kConfigName);
 }
 

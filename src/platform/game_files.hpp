@@ -14,7 +14,8 @@ struct GamePath {
 // holds it, the bare name, so opening it fails as it always did.
 GamePath GameDataFile(const char* name);
 // config.dat: the working folder, then quorrel/config.dat in the user's
-// config folder ($XDG_CONFIG_HOME, or ~/.config without it).
+// config folder ($XDG_CONFIG_HOME, or ~/.config without it), then the one
+// installed with the data.
 GamePath GameConfigFile();
 
 }  // namespace q

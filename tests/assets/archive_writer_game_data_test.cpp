@@ -10,6 +10,7 @@
 #include "assets/game_data.hpp"
 #include "platform/atlas_image.hpp"
 #include "platform/archive.hpp"
+#include "platform/settings.hpp"
 #include "platform/wave.hpp"
 
 namespace q::assets {
@@ -20,7 +21,7 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(ArchiveWriter, TheBuiltDataFileIsTheSameEveryTimeAndTheGameReadsEveryEntry) {
+TEST(ArchiveWriter, TheBuiltDataFileIsTheSameEveryTimeAndTheGameReadsEveryEntryAndTheSettings) {
     const auto base = std::filesystem::temp_directory_path() / ("quorrel-data-" + std::to_string(getpid()));
     const auto first = base / "first", second = base / "second";
     std::string error;
@@ -55,6 +56,15 @@ TEST(ArchiveWriter, TheBuiltDataFileIsTheSameEveryTimeAndTheGameReadsEveryEntry)
     const uint8_t* fileStart = atlas - 52 - 4;
     EXPECT_EQ(static_cast<size_t>(music + size - fileStart), bytes.size());
     FreeArchive();
+
+    // The game folder starts windowed, in 32-bit colour with vsync, and with
+    // point sampling so that stretched pictures stay crisp.
+    LoadSettings((first / "config.dat").string().c_str());
+    EXPECT_EQ(settings.windowed, 1);
+    EXPECT_NE(settings.colorDepth32, 0);
+    EXPECT_NE(settings.vsync, 0);
+    EXPECT_EQ(settings.linearFilter, 0);
+    settings = GameSettings{};
     std::error_code ignored;
     std::filesystem::remove_all(base, ignored);
 }

@@ -18,6 +18,7 @@
 #include "support/built_atlas.hpp"
 #include "world/character_sets.hpp"
 #include "world/floor.hpp"
+#include "world/tiles.hpp"
 
 namespace {
 
@@ -135,6 +136,33 @@ TEST(AtlasPictures, EveryCharacterPoseReachesFromTheTopOfItsBoxToItsFeet) {
                 EXPECT_GT(CountOpaque(Rect{r.left, r.top, r.right, r.top + 1}, 255), 0);
                 EXPECT_GT(CountOpaque(Rect{r.left, r.bottom - 1, r.right, r.bottom}, 255), 0);
             }
+}
+
+TEST(AtlasPictures, EachCharacterCardHasAnUnbrokenFrameAroundItsPoses) {
+    // The card is shown at twice its size: a pose reaching into its border
+    // would cut a gap in the frame or a figure's head.
+    for (const q::atlas::Picture& card : q::atlas::kPortraits) {
+        const Rect r = card;
+        SCOPED_TRACE(card.name);
+        for (int x = r.left; x < r.right; ++x) {
+            EXPECT_EQ(Alpha(x, r.top), 255) << "top, x " << x;
+            EXPECT_EQ(Alpha(x, r.bottom - 1), 255) << "bottom, x " << x;
+        }
+        for (int y = r.top; y < r.bottom; ++y) {
+            EXPECT_EQ(Alpha(r.left, y), 255) << "left, y " << y;
+            EXPECT_EQ(Alpha(r.right - 1, y), 255) << "right, y " << y;
+        }
+    }
+}
+
+TEST(AtlasPictures, LadderTilesStackWithoutASeam) {
+    // A ladder several tiles tall repeats its tile: whatever is solid on its
+    // bottom row must go on from the top row of the tile below.
+    for (int tile = q::TILE_LADDER; tile < q::TILE_FOOTING; ++tile) {
+        const Rect r = q::atlas::kTiles[tile];
+        for (int x = r.left; x < r.right; ++x)
+            EXPECT_EQ(Alpha(x, r.top) >= 128, Alpha(x, r.bottom - 1) >= 128) << "tile " << tile << " column " << x - r.left;
+    }
 }
 
 TEST(AtlasPictures, LBlocksAreSolidWhereTheBlockIsAndClearInTheNotch) {

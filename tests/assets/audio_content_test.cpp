@@ -94,6 +94,16 @@ TEST(Audio, NoEffectIsStartlinglyLouderThanAnother) {
         EXPECT_GT(db, -20.0) << "effect " << n << " is too faint";
     }
     EXPECT_LE(loudest - softest, 4.0);
+    // The cursor tick is heard more often than anything else, so it is the
+    // softest, and round rather than buzzing: a sample-to-sample step much
+    // smaller than a square wave's.
+    const Sound& cursor = Effects()[0];
+    for (int n = 1; n < kEffectCount; ++n)
+        EXPECT_LT(LoudestDb(cursor), LoudestDb(Effects()[static_cast<size_t>(n)])) << "effect " << n;
+    double largestStep = 0;
+    for (size_t i = 1; i < cursor.samples.size(); ++i)
+        largestStep = std::max(largestStep, std::fabs(cursor.samples[i] - cursor.samples[i - 1]));
+    EXPECT_LT(largestStep, Peak(cursor) / 2) << "the tick jumps like a square wave";
 }
 
 TEST(Audio, EachEffectSoundsDifferent) {

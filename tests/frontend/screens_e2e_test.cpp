@@ -4,6 +4,7 @@
 // came from.
 #include <gtest/gtest.h>
 
+#include "platform/atlas_layout.hpp"
 #include "support/headless_run.hpp"
 
 namespace q::test {
@@ -147,7 +148,8 @@ TEST_F(WheelScreenE2E, CharacterSelectionShowsWheelNameAndPortraitThenStartsTheF
     EXPECT_TRUE(wheel.ShowsFrom(229, 350, 3, 72, 69, 95)) << "character 0 in front";
     EXPECT_TRUE(wheel.ShowsFrom(160, 232, 77, 68, 139, 96)) << "character 1 back left";
     EXPECT_TRUE(wheel.ShowsFrom(298, 231, 149, 70, 211, 96)) << "character 2 back right";
-    EXPECT_TRUE(portrait.Shows(380, 160, 5, 9)) << "portrait 0 in place at twice its size";
+    const Rect card = atlas::kPortraits[0];
+    EXPECT_TRUE(portrait.Shows(380, 160, card.left + 5, card.top + 5)) << "portrait 0 in place at twice its size";
 }
 
 TEST_F(PauseScreenE2E, PauseShowsTheMenuOverThePlayFieldAndResumes) {

@@ -111,6 +111,14 @@ TEST_F(PackagedGame, TheHeadlessGameFindsTheInstalledDataButTheWorkingFolderCome
     EXPECT_NE(err.find("memory error3"), std::string::npos) << err;
 }
 
+// Without settings of the player's own, an installed game starts with the
+// look the game folder ships: point sampling, so scaled pictures stay sharp.
+TEST_F(PackagedGame, TheShippedSettingsLieBesideTheData) {
+    const std::string shipped = test::ReadText((games_.parent_path() / "share" / "games" / "quorrel" / "config.dat").string());
+    ASSERT_EQ(shipped.size(), 16u);
+    EXPECT_EQ(shipped.substr(12), std::string(4, '\0')) << "linear filtering off";
+}
+
 TEST_F(PackagedGame, StartsFromAnotherFolderAndShowsTheTitle) {
     const char* displayName = std::getenv("DISPLAY");
     ASSERT_NE(displayName, nullptr) << "run under tests/with_xvfb.sh";

@@ -1,17 +1,23 @@
 // The three playable characters, drawn as little paper dolls: head, body,
-// arms and legs placed by proportion inside each pose's exact rectangle, then
-// outlined. The game stretches every pose into a 16 x 32 box, so each figure
-// fills its rectangle from the top of the head to the soles of the feet.
+// arms and legs placed by proportion. The game stretches every pose into the
+// player's 16 x 32 box, whatever the size of its rectangle, so each pose is
+// designed at 16 x 32, fitted into its rectangle so that the stretch gives the
+// design back, and outlined there.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/atlas.hpp"
+#include "assets/stretch_fit.hpp"
 
 namespace q::assets {
 namespace {
 
 constexpr Colour kInk = Rgb(24, 16, 32);  // outline and eyes
+// The size the game draws a pose at in play.
+constexpr int kDrawnWidth = 16;
+constexpr int kDrawnHeight = 32;
 
 enum class Headwear { HardHat, Hood, Ponytail };
 enum class View { Side, Front, Back };
@@ -20,7 +26,7 @@ struct Look {
     const char* name;
     Headwear headwear;
     Colour skin, hair, hat, top, trim, legs, shoes;
-    int headH, torsoH;          // rows of the content box
+    int headH, torsoH;          // rows of the 14 x 30 content box; the legs take the rest
     int headW, torsoW;          // side view widths
     int headWF, torsoWF;        // front / back view widths
     bool dress;                 // the torso flares into a skirt
@@ -29,13 +35,13 @@ struct Look {
 const Look kLooks[3] = {
     // Bram: short and stocky; yellow hard hat, orange shirt, blue overalls.
     {"Bram", Headwear::HardHat, Rgb(238, 184, 138), Rgb(120, 70, 30), Rgb(250, 204, 40), Rgb(226, 96, 44),
-     Rgb(250, 204, 40), Rgb(56, 92, 176), Rgb(92, 56, 36), 8, 6, 9, 7, 11, 10, false},
+     Rgb(250, 204, 40), Rgb(56, 92, 176), Rgb(92, 56, 36), 10, 9, 10, 8, 11, 11, false},
     // Rowan: tall and lean; green hood, red scarf, brown trousers.
     {"Rowan", Headwear::Hood, Rgb(250, 214, 176), Rgb(90, 60, 30), Rgb(60, 168, 84), Rgb(46, 130, 70),
-     Rgb(214, 52, 52), Rgb(122, 86, 52), Rgb(64, 44, 30), 9, 9, 8, 6, 9, 8, false},
+     Rgb(214, 52, 52), Rgb(122, 86, 52), Rgb(64, 44, 30), 9, 10, 8, 6, 10, 9, false},
     // Mirabel: slim; pink ponytail, violet dress with a white collar.
     {"Mirabel", Headwear::Ponytail, Rgb(196, 134, 96), Rgb(238, 92, 170), Rgb(238, 92, 170), Rgb(128, 76, 214),
-     Rgb(246, 246, 255), Rgb(70, 56, 104), Rgb(214, 50, 70), 8, 8, 7, 5, 9, 8, true},
+     Rgb(246, 246, 255), Rgb(70, 56, 104), Rgb(214, 50, 70), 9, 10, 8, 6, 10, 8, true},
 };
 
 // Draws into a small canvas whose content box is inset by one pixel so the
@@ -313,10 +319,9 @@ std::string PoseName(int set, int dir, int pose) {
     return "char" + std::to_string(set) + "." + kDirNames[dir] + "." + char('A' + pose);
 }
 
-// Paints one pose into a small canvas of the pose's exact size.
-Canvas PaintPose(int set, int dir, int pose) {
-    Rect r = RegionRect(PoseName(set, dir, pose));
-    Canvas s(r.Width(), r.Height());
+// Paints one pose as the game draws it, 16 x 32.
+Canvas DesignPose(int set, int dir, int pose) {
+    Canvas s(kDrawnWidth, kDrawnHeight);
     const Look& l = kLooks[set];
     Doll d(s, l);
     int phase = pose;
@@ -330,7 +335,6 @@ Canvas PaintPose(int set, int dir, int pose) {
         d.Side(phase);
     else
         d.Frontal(dir == 3, phase);
-    s.Outline(Rect{0, 0, s.Width(), s.Height()}, kInk);
     if (!mirror) return s;
     Canvas m(s.Width(), s.Height());
     for (int y = 0; y < s.Height(); ++y)
@@ -338,31 +342,68 @@ Canvas PaintPose(int set, int dir, int pose) {
     return m;
 }
 
-void PaintPortraitFrame(Canvas& c, int set) {
-    Rect p = RegionRect("portrait" + std::to_string(set));
+// One pose in its own rectangle's size, outlined.
+Canvas PaintPose(int set, int dir, int pose) {
+    const Rect r = RegionRect(PoseName(set, dir, pose));
+    Canvas s = FitForStretch(DesignPose(set, dir, pose), r.Width(), r.Height());
+    s.Outline(Rect{0, 0, s.Width(), s.Height()}, kInk);
+    return s;
+}
+
+// The selection card: a cabinet in the character's colour whose shelves hold
+// the four rows of poses. The card is cut into the single poses too, so only
+// the frame and the shelves are painted: between the shelves the card is open
+// and every pose rectangle holds nothing but its figure.
+void PaintPortraitCard(Canvas& c, int set) {
+    const Rect p = RegionRect("portrait" + std::to_string(set));
     c.SetClip(p);
     const Look& l = kLooks[set];
-    // A card in the character's colour behind the sheet: the poses stand on
-    // shelves, and the rectangles of the poses themselves stay clear.
-    Colour edge = Shade(l.top, 150), shelf = Shade(l.top, 110);
+    const Colour wood = Shade(l.top, 130), lit = Shade(l.top, 190), shade = Shade(l.top, 80);
+    // The poses' rows, top to bottom, and the box they fill together.
+    struct Row {
+        int top, bottom;
+    };
+    std::vector<Row> rows;
+    Rect poses = RegionRect(PoseName(set, 0, 0));
+    for (int dir = 0; dir < 4; ++dir) {
+        Row row{p.bottom, p.top};
+        for (int pose = 0; pose < 3; ++pose) {
+            const Rect r = RegionRect(PoseName(set, dir, pose));
+            row.top = std::min(row.top, r.top);
+            row.bottom = std::max(row.bottom, r.bottom);
+            poses = Rect{std::min(poses.left, r.left), std::min(poses.top, r.top), std::max(poses.right, r.right),
+                         std::max(poses.bottom, r.bottom)};
+        }
+        rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.top < b.top; });
+    // Rails: everything around the poses' box, lit on the inside edge.
     for (int y = p.top; y < p.bottom; ++y)
         for (int x = p.left; x < p.right; ++x) {
-            bool border = x == p.left || x == p.right - 1 || y == p.top || y == p.bottom - 1;
-            bool inner = x == p.left + 1 || x == p.right - 2 || y == p.top + 1 || y == p.bottom - 2;
-            if (border) c.Put(x, y, kInk);
-            else if (inner) c.Put(x, y, edge);
+            const bool inBox = x >= poses.left && x < poses.right && y >= poses.top && y < poses.bottom;
+            if (inBox) continue;
+            const bool edge = x == p.left || x == p.right - 1 || y == p.top || y == p.bottom - 1;
+            const bool innerEdge = x == poses.left - 1 || x == poses.right || y == poses.top - 1 || y == poses.bottom;
+            c.Put(x, y, edge ? kInk : innerEdge ? shade : wood);
         }
-    for (int dir = 0; dir < 4; ++dir) {
-        Rect a = RegionRect(PoseName(set, dir, 0));
-        // The shelf runs under the row of poses, below the lowest foot.
-        int bottom = a.bottom;
-        for (int pose = 1; pose < 3; ++pose) bottom = std::max(bottom, RegionRect(PoseName(set, dir, pose)).bottom);
-        if (bottom + 1 < p.bottom - 2) {
-            c.FillRect(Rect{p.left + 2, bottom, p.right - 2, bottom + 1}, shelf);
-            c.FillRect(Rect{p.left + 2, bottom + 1, p.right - 2, bottom + 2}, WithAlpha(kInk, 140));
+    // Corner studs where the rails meet.
+    for (int cx : {p.left + 1, p.right - 2})
+        for (int cy : {p.top + 1, p.bottom - 2})
+            if (c.Get(cx, cy) == wood) c.Put(cx, cy, lit);
+    // A shelf under every row but the last, which stands on the bottom rail.
+    for (size_t i = 0; i + 1 < rows.size(); ++i) {
+        const int top = rows[i].bottom, bottom = rows[i + 1].top;
+        if (bottom <= top) continue;
+        for (int y = top; y < bottom; ++y) {
+            const Colour k = y == top ? lit : y == bottom - 1 ? kInk : y == bottom - 2 ? shade : wood;
+            c.FillRect(Rect{poses.left, y, poses.right, y + 1}, k);
         }
+        // Brackets holding the shelf to the sides.
+        if (bottom - top >= 4)
+            for (int x : {poses.left, poses.right - 1}) c.Put(x, top + 1, lit);
     }
-    // Keep every pose rectangle clear so the sprites stay see-through in play.
+    // Every pose rectangle holds its figure alone, so the sprites stay
+    // see-through in play.
     for (int dir = 0; dir < 4; ++dir)
         for (int pose = 0; pose < 3; ++pose) c.FillRect(RegionRect(PoseName(set, dir, pose)), 0);
 }
@@ -375,7 +416,7 @@ void DrawCharacterInto(Canvas& c, int set, int dir, int pose, const Rect& dest) 
 
 void PaintCharacters(Canvas& c) {
     for (int set = 0; set < 3; ++set) {
-        PaintPortraitFrame(c, set);
+        PaintPortraitCard(c, set);
         for (int dir = 0; dir < 4; ++dir)
             for (int pose = 0; pose < 3; ++pose) {
                 Rect r = RegionRect(PoseName(set, dir, pose));

@@ -246,7 +246,7 @@ void Falling(Canvas& c) {
     p.Block(0, 0, 32, 80, 90);
     p.Arrow(48, 58, 48, 78);
     p.Char(2, 1, 0, 90, 80);
-    p.Text(72, 8, "40 STEPS", Rgb(255, 220, 180));
+    p.Text(72, 8, "WOBBLE", Rgb(255, 220, 180));
 }
 
 void PickupsAndLock(Canvas& c) {

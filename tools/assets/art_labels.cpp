@@ -1,6 +1,7 @@
 // Every picture of text: menu items, headings, option rows and choices,
 // instruction lines, names, key pictures, digits, HUD labels, captions and the
 // ending pictures. Our own wording throughout.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,7 +73,7 @@ const std::vector<Label>& Labels() {
         {"help.caption.00", Kind::Caption, {"LEFT / RIGHT", "TO WALK"}},
         {"help.caption.01", Kind::Caption, {"A ONE-TILE STEP:", "JUST WALK UP"}},
         {"help.caption.02", Kind::Caption, {"UP / DOWN ON A LADDER", "TO CLIMB"}},
-        {"help.caption.03", Kind::Caption, {"STAND BESIDE A BLOCK", "AND PRESS THE ACTION KEY", "(SPACE) TO LIFT IT", "OVER YOUR HEAD"}},
+        {"help.caption.03", Kind::Caption, {"STAND BESIDE A BLOCK", "AND PRESS THE ACTION KEY", "TO LIFT IT", "OVER YOUR HEAD"}},
         {"help.caption.04", Kind::Caption, {"CARRY IT WHERE YOU NEED IT;", "IT TURNS WHEN YOU TURN"}},
         {"help.caption.05", Kind::Caption, {"ACTION AGAIN PUTS IT DOWN"}},
         {"help.caption.06", Kind::Caption, {"BLOCKS MAKE STEPS:", "SET ONE BESIDE ANOTHER", "AND HOP UP A TILE", "AT A TIME"}},
@@ -156,27 +157,122 @@ TextStyle StyleFor(Kind k) {
     return s;
 }
 
+// The plate of a menu item and the box its words are set in: the same
+// margin on every side, so no word reaches the border.
+Rect MenuPlate(const Rect& r) { return Rect{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2}; }
+Rect MenuTextBox(const Rect& r) {
+    const Rect plate = MenuPlate(r);
+    return Rect{plate.left + 5, plate.top + 1, plate.right - 5, plate.bottom - 1};
+}
+
+// Every menu item is set at one size: the largest at which the longest item
+// fits its plate.
+int MenuCapHeight() {
+    static const int cap = [] {
+        int smallest = StyleFor(Kind::Menu).maxPixelHeight;
+        for (const Label& l : Labels())
+            if (l.kind == Kind::Menu)
+                smallest = std::min(smallest, FittingCapHeight(MenuTextBox(RegionRect(l.region)), l.lines,
+                                                               StyleFor(Kind::Menu)));
+        return smallest;
+    }();
+    return cap;
+}
+
+void PaintMenuItem(Canvas& c, const Label& l) {
+    const Rect r = RegionRect(l.region);
+    // A dark rounded plate behind the words makes the column of items read
+    // as buttons over the busy title picture.
+    const Rect plate = MenuPlate(r);
+    for (int y = plate.top; y < plate.bottom; ++y)
+        for (int x = plate.left; x < plate.right; ++x) {
+            bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
+            if (corner) continue;
+            bool edge = x == plate.left || x == plate.right - 1 || y == plate.top || y == plate.bottom - 1;
+            c.Put(x, y, edge ? Argb(200, 250, 200, 90) : Argb(150, 24, 18, 44));
+        }
+    TextStyle style = StyleFor(Kind::Menu);
+    style.maxPixelHeight = MenuCapHeight();
+    DrawText(c, MenuTextBox(r), l.lines, style);
+}
+
+// Labels that stand just left of what they name (a number, a key cap) end at
+// their picture's right edge, so label and value read as one line.
+bool EndsAtTheRight(const std::string& region) {
+    return region == "hud.floor" || region == "floorselect.label" || region == "keyconfig.label";
+}
+
+// Option rows and choices lie over the dimmed title picture: each gets a
+// dark rounded backing just larger than its words, and rows start a margin
+// in from the screen's edge.
+void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
+    TextStyle style = StyleFor(l.kind);
+    if (EndsAtTheRight(l.region)) style.align = Align::Right;
+    Canvas words(r.Width(), r.Height());
+    const int margin = l.kind == Kind::Row && !EndsAtTheRight(l.region) ? 10 : 0;
+    DrawText(words, Rect{margin, 0, r.Width(), r.Height()}, l.lines, style);
+    Rect ink{r.Width(), r.Height(), 0, 0};
+    for (int y = 0; y < r.Height(); ++y)
+        for (int x = 0; x < r.Width(); ++x)
+            if (AlphaOf(words.Get(x, y)) != 0)
+                ink = Rect{std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                           std::max(ink.bottom, y + 1)};
+    if (ink.left < ink.right) {
+        const Rect plate{std::max(0, ink.left - 4), std::max(0, ink.top - 2), std::min(r.Width(), ink.right + 4),
+                         std::min(r.Height(), ink.bottom + 2)};
+        for (int y = plate.top; y < plate.bottom; ++y)
+            for (int x = plate.left; x < plate.right; ++x) {
+                const bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
+                if (!corner) c.Put(r.left + x, r.top + y, Argb(120, 14, 10, 26));
+            }
+    }
+    c.CopyScaled(words, Rect{0, 0, r.Width(), r.Height()}, r, true);
+}
+
+// READY and MAP are drawn at twice their size over the floor: a dark rounded
+// banner behind warm letters makes them read over any tiles.
+void PaintBanner(Canvas& c, const Rect& r, const std::string& word) {
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const bool corner = (x == r.left || x == r.right - 1) && (y == r.top || y == r.bottom - 1);
+            const bool rim = y == r.top || y == r.bottom - 1 || x == r.left || x == r.right - 1;
+            if (!corner) c.Put(x, y, rim ? Argb(220, 60, 40, 90) : Argb(200, 20, 14, 36));
+        }
+    const int w = PixelTextWidth(word);
+    const int x = r.left + (r.Width() - w) / 2, y = r.top + (r.Height() - 7) / 2;
+    DrawPixelText(c, x, y, word, Rgb(255, 244, 200));
+    // The lower half of the letters in a deeper gold.
+    for (int yy = y + 4; yy < y + 7; ++yy)
+        for (int xx = x; xx < x + w; ++xx)
+            if (c.Get(xx, yy) == Rgb(255, 244, 200)) c.Put(xx, yy, Rgb(250, 190, 70));
+}
+
 void PaintLabel(Canvas& c, const Label& l) {
     Rect r = RegionRect(l.region);
     c.SetClip(r);
+    if (std::string(l.region) == "label.ready" || std::string(l.region) == "label.mapview") {
+        PaintBanner(c, r, l.lines[0]);
+        c.ClearClip();
+        return;
+    }
     // Lines too short for the vector font get the pixel font.
     int perLine = r.Height() / int(l.lines.size());
-    if (l.kind == Kind::Pixel || perLine < 12) {
+    if (l.kind == Kind::Menu) {
+        PaintMenuItem(c, l);
+    } else if (l.kind == Kind::Pixel || l.kind == Kind::Caption || perLine < 12) {
+        // Captions are all in the pixel font, so every help page speaks at
+        // one size, the size the labels inside the pictures use.
         DrawPixelLabel(c, r, l.lines, Rgb(255, 255, 255), kInk,
-                       l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left : Align::Centre);
+                       EndsAtTheRight(l.region)                      ? Align::Right
+                       : l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left
+                                                                       : Align::Centre);
+    } else if ((l.kind == Kind::Row || l.kind == Kind::Choice) && std::string(l.region) != "floorselect.label") {
+        PaintBackedText(c, r, l);
+    } else if (EndsAtTheRight(l.region)) {
+        TextStyle style = StyleFor(l.kind);
+        style.align = Align::Right;
+        DrawText(c, r, l.lines, style);
     } else {
-        if (l.kind == Kind::Menu) {
-            // A dark rounded plate behind the words makes the column of items
-            // read as buttons over the busy title picture.
-            Rect plate{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
-            for (int y = plate.top; y < plate.bottom; ++y)
-                for (int x = plate.left; x < plate.right; ++x) {
-                    bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
-                    if (corner) continue;
-                    bool edge = x == plate.left || x == plate.right - 1 || y == plate.top || y == plate.bottom - 1;
-                    c.Put(x, y, edge ? Argb(200, 250, 200, 90) : Argb(150, 24, 18, 44));
-                }
-        }
         DrawText(c, r, l.lines, StyleFor(l.kind));
     }
     c.ClearClip();

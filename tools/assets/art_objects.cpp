@@ -132,7 +132,6 @@ void PaintLantern(Canvas& c) {
     c.FillRect(Rect{cx - 2, y0 + 20, cx - 1, y0 + 61}, ironL);
     c.FillRect(Rect{cx - 8, y0 + 59, cx + 9, y0 + 65}, iron);
     c.FillRect(Rect{cx - 8, y0 + 59, cx + 9, y0 + 60}, ironL);
-    c.FillEllipse(2 * cx + 1, 2 * (y0 + 10), 30, 26, Argb(70, 255, 200, 80));  // glow
     c.FillRect(Rect{cx - 7, y0 + 3, cx + 8, y0 + 6}, iron);
     c.FillRect(Rect{cx - 6, y0 + 6, cx + 7, y0 + 18}, Rgb(255, 214, 110));
     c.FillRect(Rect{cx - 3, y0 + 8, cx + 4, y0 + 16}, Rgb(255, 250, 210));
@@ -142,6 +141,18 @@ void PaintLantern(Canvas& c) {
     c.FillRect(Rect{cx - 7, y0 + 18, cx + 8, y0 + 21}, iron);
     c.FillRect(Rect{cx - 2, y0 + 0, cx + 3, y0 + 3}, iron);
     c.Outline(r, kInk);
+    // The light: a soft halo fading to nothing, laid only where the lantern
+    // is not, so the lantern itself stays crisp.
+    const int gx2 = 2 * cx + 1, gy2 = 2 * (y0 + 12), radius2 = 34;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            if (AlphaOf(c.Get(x, y)) != 0) continue;
+            const int dx = 2 * x + 1 - gx2, dy = 2 * y + 1 - gy2;
+            const int d2 = dx * dx + dy * dy;
+            if (d2 >= radius2 * radius2) continue;
+            const int fall = 256 - d2 * 256 / (radius2 * radius2);  // 256 at the flame, 0 at the rim
+            c.Put(x, y, Argb(fall * fall * 150 / (256 * 256), 255, 206, 110));
+        }
     c.ClearClip();
 }
 
@@ -244,20 +255,32 @@ void PaintBubble(Canvas& c, const std::string& name, int which) {
 void PaintShutter(Canvas& c) {
     Rect r = RegionRect("shutter");
     c.SetClip(r);
-    // Horizontal steel slats; a band cut narrower shows its left part, so
-    // the detail repeats across the width and the left edge is the lit one.
+    // Ten of these bands close side by side into one steel gate: fine slats
+    // under a dark lintel, a brass-studded rail across the middle and a kick
+    // plate at the foot, so the closed shutter reads as a door, not a grid.
+    // A band cut narrower shows its left part, whose edge is the lit one.
+    const Colour brass = Rgb(214, 170, 80), brassLit = Rgb(255, 226, 140), brassDark = Rgb(128, 92, 40);
+    const Colour iron = Rgb(40, 42, 56), ironLit = Rgb(92, 96, 120);
     for (int y = 0; y < r.Height(); ++y)
         for (int x = 0; x < r.Width(); ++x) {
-            int s = y % 24;
-            Colour k = Rgb(78, 84, 104);
+            const int s = y % 12;
+            Colour k = Rgb(84, 90, 112);
             if (s == 0) k = Rgb(150, 158, 184);
-            else if (s < 3) k = Rgb(116, 124, 150);
-            else if (s > 20) k = Rgb(50, 54, 70);
-            else if (s == 20) k = Rgb(34, 36, 48);
+            else if (s < 2) k = Rgb(116, 124, 150);
+            else if (s == 10) k = Rgb(56, 60, 78);
+            else if (s == 11) k = Rgb(34, 36, 48);
+            if (y < 20) k = y == 19 ? Rgb(20, 20, 30) : y % 4 == 0 ? ironLit : iron;      // lintel
+            if (y >= 224 && y < 256) {                                                   // middle rail
+                k = (y == 224 || y == 255) ? Rgb(20, 20, 30) : y == 225 ? ironLit : iron;
+                const int dx = x - 31, dy = y - 240;
+                const int d = (dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy);
+                if (d <= 9) k = d == 9 ? brassDark : (dx + dy < -3 ? brassLit : brass);  // a brass stud
+                if (d <= 3) k = brassDark;
+            }
+            if (y >= 452) k = y == 452 ? brassLit : y < 456 ? brass : y == 456 ? brassDark : (y % 6 == 0 ? ironLit : iron);
             if (x == 0) k = Shade(k, 330);
             if (x >= r.Width() - 2) k = Rgb(26, 28, 38);
-            if (s == 11 && (x % 16) == 6) k = Rgb(200, 206, 226);  // rivets
-            if (s == 12 && (x % 16) == 6) k = Rgb(40, 42, 56);
+            if (y >= 20 && y < 224 && s == 6 && (x % 16) == 6) k = Rgb(200, 206, 226);  // rivets
             c.Put(r.left + x, r.top + y, k);
         }
     c.ClearClip();

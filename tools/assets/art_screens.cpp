@@ -113,28 +113,72 @@ void PaintTitle(Canvas& c) {
     c.ClearClip();
 }
 
+// The logo is built the way the tower is: each pixel of the small pixel
+// font's letters becomes a bevelled block of warm stone, set in dark mortar,
+// with the exit's gold on the top course of every letter.
 void PaintLogo(Canvas& c) {
     Rect r = RegionRect("logo");
     c.SetClip(r);
-    TextStyle s;
-    s.top = Rgb(255, 250, 200);
-    s.bottom = Rgb(240, 120, 40);
-    s.outline = Rgb(40, 20, 50);
-    s.outlineWidth = 4;
-    s.shadow = true;
-    DrawText(c, Rect{r.left + 60, r.top, r.right - 60, r.bottom}, {"QUORREL"}, s);
+    const std::string word = "QUORREL";
+    constexpr int kBlock = 11;  // pixels a letter pixel
+    Canvas mask(PixelTextWidth(word) + 2, 9);
+    DrawPixelText(mask, 1, 1, word, Rgb(255, 255, 255));
+    const int w = mask.Width() * kBlock, h = mask.Height() * kBlock;
+    const int x0 = r.left + (r.Width() - w) / 2, y0 = r.top + (r.Height() - h) / 2;
+    auto solid = [&](int mx, int my) { return AlphaOf(mask.Get(mx, my)) != 0; };
+    const Colour mortar = Rgb(34, 20, 44);
+    for (int my = 0; my < mask.Height(); ++my)
+        for (int mx = 0; mx < mask.Width(); ++mx) {
+            const Rect cell{x0 + mx * kBlock, y0 + my * kBlock, x0 + (mx + 1) * kBlock, y0 + (my + 1) * kBlock};
+            if (!solid(mx, my)) {
+                // Mortar around the letters, and their shadow down-right.
+                bool near = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) near = near || solid(mx + dx, my + dy);
+                if (near) {
+                    const int grow = 3;
+                    for (int y = cell.top; y < cell.bottom; ++y)
+                        for (int x = cell.left; x < cell.right; ++x) {
+                            bool touch = false;
+                            for (int dy = -1; dy <= 1 && !touch; ++dy)
+                                for (int dx = -1; dx <= 1 && !touch; ++dx) {
+                                    if (!solid(mx + dx, my + dy)) continue;
+                                    const int nx = x0 + (mx + dx) * kBlock, ny = y0 + (my + dy) * kBlock;
+                                    touch = x >= nx - grow && x < nx + kBlock + grow && y >= ny - grow &&
+                                            y < ny + kBlock + grow;
+                                }
+                            if (touch) c.Put(x, y, mortar);
+                        }
+                }
+                continue;
+            }
+            // The top course of each letter catches the light of the exit.
+            const bool top = !solid(mx, my - 1);
+            const Colour face = top ? Rgb(250, 200, 90) : MixColours(Rgb(222, 196, 160), Rgb(170, 140, 120), my * 256 / 8);
+            for (int y = cell.top; y < cell.bottom; ++y)
+                for (int x = cell.left; x < cell.right; ++x) {
+                    const int u = x - cell.left, v = y - cell.top;
+                    Colour k = face;
+                    if (u == kBlock - 1 || v == kBlock - 1) k = mortar;                  // the joint
+                    else if (u == 0 || v == 0) k = Shade(face, 300);                    // lit edge
+                    else if (u == kBlock - 2 || v == kBlock - 2) k = Shade(face, 170);  // shaded edge
+                    else if (int(Hash2(x, y, 11) % 9) == 0) k = Shade(face, 225);        // grain
+                    c.Put(x, y, k);
+                }
+        }
     c.ClearClip();
 }
 
-// The line under the ending's congratulations, with two climbers cheering
-// at either end of it.
+// The line under the ending's congratulations between two stars, the stars
+// of a cleared floor: it is one picture for whichever climber got there, so
+// it shows none of them.
 void PaintEndingLine(Canvas& c) {
     Rect r = RegionRect("ending.bottom");
     c.SetClip(r);
-    DrawCharacterInto(c, 0, 2, 1, Rect{r.left + 4, r.top + 9, r.left + 20, r.top + 41});
-    DrawCharacterInto(c, 2, 2, 2, Rect{r.right - 20, r.top + 9, r.right - 4, r.top + 41});
-    Stamp(c, "pickup", Rect{r.left + 22, r.top + 4, r.left + 38, r.top + 20});
-    Stamp(c, "pickup", Rect{r.right - 38, r.top + 4, r.right - 22, r.top + 20});
+    Stamp(c, "bubble.cleared", Rect{r.left + 4, r.top + 9, r.left + 36, r.top + 41});
+    Stamp(c, "bubble.cleared", Rect{r.right - 36, r.top + 9, r.right - 4, r.top + 41});
+    Stamp(c, "pickup", Rect{r.left + 30, r.top + 2, r.left + 42, r.top + 14});
+    Stamp(c, "pickup", Rect{r.right - 42, r.top + 2, r.right - 30, r.top + 14});
     TextStyle s;
     s.top = Rgb(255, 255, 255);
     s.bottom = Rgb(210, 220, 250);

@@ -1,6 +1,7 @@
 // The 32 terrain tiles and the back wall behind them. The tower is dusky
 // stone: a dark violet back wall, warm grey blocks, wooden ladders and
-// platforms, and the exit as an arch full of golden light.
+// platforms, cool moonlit windows, and the exit as an arch full of golden
+// light under a green sign, the one warm doorway on a floor.
 #include <string>
 
 #include "assets/art.hpp"
@@ -61,6 +62,30 @@ void ArchTop(Tile& t, int width, int offset) {
         }
 }
 
+// A lit green EXIT sign over the doorway, so the way out reads as one at a
+// glance, whatever dressing is around it; `offset` as for ArchTop.
+void ExitSign(Tile& t, int width, int offset) {
+    static const char* kLetters[5] = {
+        "###.#.#.#.###",
+        "#...#.#.#..#.",
+        "##...#..#..#.",
+        "#...#.#.#..#.",
+        "###.#.#.#..#.",
+    };
+    const Colour plate = Rgb(18, 70, 40), rim = Rgb(70, 170, 100), lit = Rgb(170, 255, 180);
+    const int left = width / 2 - 7;  // the plate is 15 x 7, centred
+    for (int y = 0; y < 7; ++y)
+        for (int ax = left; ax < left + 15; ++ax) {
+            const int x = ax - offset;
+            if (x < 0 || x >= 16) continue;
+            const bool border = y == 0 || y == 6 || ax == left || ax == left + 14;
+            const bool corner = (y == 0 || y == 6) && (ax == left || ax == left + 14);
+            if (corner) continue;
+            const bool letter = !border && ax - left - 1 < 13 && kLetters[y - 1][ax - left - 1] == '#';
+            t.P(x, y, border ? rim : letter ? lit : plate);
+        }
+}
+
 void DoorLower(Tile& t, int width, int offset) {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
@@ -114,9 +139,9 @@ void PaintTile(Canvas& c, int n) {
                  // back wall shows through and the cell is still a picture
             t.B(5, 9, Argb(12, 255, 255, 255));
             break;
-        case 3: ArchTop(t, 16, 0); break;
-        case 4: ArchTop(t, 32, 0); break;
-        case 5: ArchTop(t, 32, 16); break;
+        case 3: ArchTop(t, 16, 0), ExitSign(t, 16, 0); break;
+        case 4: ArchTop(t, 32, 0), ExitSign(t, 32, 0); break;
+        case 5: ArchTop(t, 32, 16), ExitSign(t, 32, 16); break;
         case 11: DoorLower(t, 16, 0); break;
         case 12: DoorLower(t, 32, 0); break;
         case 13: DoorLower(t, 32, 16); break;
@@ -129,7 +154,7 @@ void PaintTile(Canvas& c, int n) {
                     int d = x < 8 ? 8 - x : x - 7;
                     if (ay > 28) continue;
                     if (d <= half - 1 && ay > 1)
-                        t.P(x, y, MixColours(Rgb(30, 36, 92), Rgb(90, 70, 140), ay * 256 / 28));
+                        t.P(x, y, MixColours(Rgb(22, 40, 96), Rgb(90, 130, 190), ay * 256 / 28));
                     else if (d <= half + 1 && ay > 0)
                         t.P(x, y, (ay % 5 == 0) ? kStoneDark : kStone);
                 }
@@ -207,39 +232,57 @@ void PaintTile(Canvas& c, int n) {
                 t.L(r * 7 / 10, r * 7 / 10, 0, r, Argb(120, 230, 230, 240));
             }
             break;
-        case 23:  // crate in the background, dimmer than a block
-            t.R(1, 2, 14, 14, Rgb(104, 74, 48));
-            t.R(1, 2, 14, 1, Rgb(140, 100, 62));
-            t.R(1, 2, 1, 14, Rgb(84, 58, 38));
-            t.R(14, 2, 1, 14, Rgb(84, 58, 38));
-            t.R(1, 15, 14, 1, Rgb(70, 48, 30));
-            t.L(2, 3, 13, 14, Rgb(84, 58, 38));
+        case 23:  // a barrel standing against the back wall: round, dim and
+                  // flat-shaded, so it never passes for a block to lift
+            for (int y = 3; y < 16; ++y) {
+                const int bulge = (y >= 6 && y <= 12) ? 1 : 0;
+                for (int x = 3 - bulge; x < 13 + bulge; ++x) {
+                    Colour k = Rgb(78, 58, 52);
+                    if (x <= 4) k = Rgb(60, 44, 44);
+                    if (x >= 11) k = Rgb(66, 50, 48);
+                    if (y == 5 || y == 13) k = Rgb(52, 50, 62);  // iron hoops
+                    t.P(x, y, k);
+                }
+            }
+            t.R(4, 3, 8, 1, Rgb(96, 74, 62));  // the lid's rim
             break;
         case 24: LadderRails(t, 0, 16, false); LadderRungs(t, 0, 16, false); break;
-        case 25:
-            LadderRails(t, 4, 16, false);
-            LadderRungs(t, 4, 16, false);
-            t.R(1, 2, 3, 2, Rgb(130, 130, 150));  // hooks over the ledge
-            t.R(12, 2, 3, 2, Rgb(130, 130, 150));
-            t.P(1, 4, Rgb(130, 130, 150));
-            t.P(14, 4, Rgb(130, 130, 150));
+        case 25:  // an iron ladder: the same rungs, grey rails with rivets;
+                  // it stacks without a seam
+            for (int y = 0; y < 16; ++y) {
+                t.P(2, y, Rgb(70, 72, 88));
+                t.P(3, y, Rgb(130, 134, 150));
+                t.P(12, y, Rgb(70, 72, 88));
+                t.P(13, y, Rgb(130, 134, 150));
+            }
+            for (int y = 3; y < 16; y += 8) {
+                t.R(4, y, 8, 1, Rgb(160, 164, 180));
+                t.R(4, y + 1, 8, 1, Rgb(80, 82, 98));
+                t.P(3, y, Rgb(200, 204, 216));
+                t.P(13, y, Rgb(200, 204, 216));
+            }
             break;
-        case 26:
-            LadderRails(t, 0, 15, false);
-            LadderRungs(t, 0, 12, false);
-            t.R(1, 14, 4, 2, kWoodDark);  // feet
-            t.R(11, 14, 4, 2, kWoodDark);
+        case 26:  // a wooden ladder with its rungs lashed on with rope; it
+                  // stacks without a seam
+            LadderRails(t, 0, 16, false);
+            LadderRungs(t, 0, 16, false);
+            for (int y = 3; y < 16; y += 8)
+                for (int x : {2, 12}) {
+                    t.R(x, y - 1, 2, 1, Rgb(210, 190, 140));
+                    t.R(x, y + 1, 2, 1, Rgb(170, 150, 104));
+                }
             break;
         case 27: LadderRails(t, 0, 16, true); LadderRungs(t, 0, 16, true); break;
-        case 28:
-            LadderRails(t, 0, 16, false);
-            LadderRungs(t, 6, 16, false);
+        case 28:  // a ledge with a hatch the ladder comes up through: the
+        case 29:  // plank reads as the ledge beside it, the ladder below it
+                  // hangs in the shade
             Plank(t, 0, 5);
-            break;
-        case 29:
-            LadderRails(t, 0, 16, true);
-            LadderRungs(t, 6, 16, true);
-            Plank(t, 0, 5);
+            t.R(4, 1, 8, 3, Rgb(40, 26, 20));  // the hatch
+            t.R(4, 1, 8, 1, Rgb(24, 16, 14));
+            LadderRails(t, 1, 16, n == 29);
+            LadderRungs(t, 1, 16, n == 29);
+            t.R(0, 5, 16, 1, Argb(110, 10, 6, 20));
+            t.R(0, 6, 16, 1, Argb(50, 10, 6, 20));
             break;
         case 30:  // platform: a ledge plank with a shadow under it and a peg
             Plank(t, 0, 5);

@@ -12,8 +12,12 @@ namespace q::assets {
 // the music.
 std::vector<std::vector<uint8_t>> BuildArchiveEntries(const Canvas& atlas);
 
-// Writes DIR/data.dat and DIR/atlas-preview.png (making DIR if needed), printing one line per entry
-// to `log` (when not null). On failure returns false with a reason.
+// The config.dat the game folder starts with: the defaults, but point sampling.
+std::vector<uint8_t> ShippedConfigDat();
+
+// Writes DIR/data.dat, DIR/config.dat and DIR/atlas-preview.png (making DIR if
+// needed), printing one line per entry to `log` (when not null). On failure
+// returns false with a reason.
 bool WriteGameData(const std::string& outDir, std::string* error, std::FILE* log);
 // The same from an atlas already painted.
 bool WriteGameData(const std::string& outDir, const Canvas& atlas, std::string* error, std::FILE* log);

@@ -1,28 +1,54 @@
 // quorrel-assets --out DIR [--assets DIR] [--sounds DIR] [--icons DIR]: builds
-// DIR/data.dat (the atlas, the eleven effects and the music) and
-// DIR/atlas-preview.png. --assets names the folder holding the scores
+// DIR/data.dat (the atlas, the eleven effects and the music), DIR/config.dat
+// and DIR/atlas-preview.png. --assets names the folder holding the scores
 // (sounds/, music/) when it is not the repository's assets/; --sounds also
 // writes each sound as its own WAVE file there, to be listened to; --icons
 // writes the desktop icon at every size there.
+// quorrel-assets --sheet OUT.png [--columns N] SHOT.png...: lays screenshots
+// out on one contact sheet, to look over the art scene by scene.
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "assets/audio.hpp"
 #include "assets/atlas.hpp"
+#include "assets/contact_sheet.hpp"
 #include "assets/game_data.hpp"
 #include "assets/icon.hpp"
 
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: quorrel-assets --out DIR [--assets DIR] [--sounds DIR] [--icons DIR]\n");
+    std::fprintf(stderr,
+                 "usage: quorrel-assets --out DIR [--assets DIR] [--sounds DIR] [--icons DIR]\n"
+                 "       quorrel-assets --sheet OUT.png [--columns N] SHOT.png...\n");
     return 2;
+}
+
+int Sheet(int argc, char** argv) {
+    const std::string out = argv[2];
+    int columns = 6;
+    std::vector<std::string> shots;
+    for (int i = 3; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--columns") == 0 && i + 1 < argc)
+            columns = std::atoi(argv[++i]);
+        else
+            shots.push_back(argv[i]);
+    }
+    std::string error;
+    if (!q::assets::WriteContactSheet(out, shots, columns, &error)) {
+        std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--sheet") == 0) return Sheet(argc, argv);
     std::string out, sounds, icons;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {

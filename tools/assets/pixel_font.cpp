@@ -111,7 +111,7 @@ void DrawPixelLabel(Canvas& c, const Rect& r, const std::vector<std::string>& li
     Canvas ink(r.Width(), r.Height());
     for (const std::string& line : lines) {
         int w = PixelTextWidth(line);
-        int x = align == Align::Centre ? (r.Width() - w) / 2 : 1;
+        int x = align == Align::Centre ? (r.Width() - w) / 2 : align == Align::Right ? r.Width() - 1 - w : 1;
         DrawPixelText(ink, x, y - r.top, line, fill);
         y += lineH;
     }

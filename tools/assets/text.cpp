@@ -101,6 +101,14 @@ Fit FitLines(const Font& f, const Rect& r, const std::vector<std::string>& lines
 
 }  // namespace
 
+int FittingCapHeight(const Rect& r, const std::vector<std::string>& lines, const TextStyle& style) {
+    const Font& f = LoadFont(style.condensed);
+    if (!f.ok || lines.empty()) return 0;
+    TextStyle unbounded = style;
+    unbounded.maxPixelHeight = 0;
+    return FitLines(f, r, lines, unbounded).cap;
+}
+
 void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
     const Font* fp = &LoadFont(st.condensed);
     if (!fp->ok || lines.empty()) {
@@ -136,7 +144,9 @@ void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, c
     int baseline = (h - height) / 2 + best;
     for (const std::string& line : lines) {
         float lw = LineWidth(f, line, scale);
-        float pen = st.align == Align::Centre ? (float(w) - lw) / 2.0f : float(pad);
+        float pen = st.align == Align::Centre  ? (float(w) - lw) / 2.0f
+                    : st.align == Align::Right ? std::floor(float(w) - lw) - float(pad)
+                                               : float(pad);
         for (size_t i = 0; i < line.size(); ++i) {
             int cp = (unsigned char)line[i];
             int adv, lsb;

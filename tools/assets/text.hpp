@@ -6,7 +6,7 @@
 
 namespace q::assets {
 
-enum class Align { Left, Centre };
+enum class Align { Left, Centre, Right };
 
 struct TextStyle {
     Colour top = Rgb(255, 255, 255);     // fill at the top of the letters
@@ -22,6 +22,10 @@ struct TextStyle {
 // Renders the lines (one per entry) as large as they fit inside r, centred
 // vertically, with an outline so they read over any backdrop.
 void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& style);
+
+// The cap height in whole pixels at which DrawText would set the lines in r
+// with this style's face (condensed or not), ignoring maxPixelHeight.
+int FittingCapHeight(const Rect& r, const std::vector<std::string>& lines, const TextStyle& style);
 
 // A small hand-made pixel font (5 x 7 capitals, digits and signs) for labels
 // only 10-13 pixels high, where a vector font would blur. Returns the width.
