@@ -85,6 +85,9 @@ void BM_WorldSteps(benchmark::State& state) {
     state.counters["actors"] = q::ActiveCount(*start);
 }
 BENCHMARK(BM_WorldSteps);
+// One run of the floor exactly, for counting instructions per step:
+//   valgrind --tool=callgrind --toggle-collect='q::StepWorld*' bench_world_steps --benchmark_filter=iterations
+BENCHMARK(BM_WorldSteps)->Iterations(kStepsPerRun);
 
 
 }  // namespace
