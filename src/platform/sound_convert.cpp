@@ -21,6 +21,12 @@ int32_t SampleAt(const WaveData& w, uint64_t frame, int channel) {
     return int16_t(ReadLe16(p));
 }
 
+// Frames at `rate`; a trailing partial frame of the source is dropped.
+uint64_t ConvertedFrames(const WaveData& w, int rate) {
+    const uint64_t frames = w.dataBytes / uint32_t(FrameBytes(w));
+    return (frames * uint64_t(rate) + w.sampleRate - 1) / w.sampleRate;
+}
+
 }  // namespace
 
 bool WaveSupported(const WaveData& w) {
@@ -29,12 +35,15 @@ bool WaveSupported(const WaveData& w) {
            w.data != nullptr;
 }
 
+bool WaveConvertible(const WaveData& w, int rate) {
+    return WaveSupported(w) && rate > 0 && ConvertedFrames(w, rate) <= kMaxSeconds * uint64_t(rate);
+}
+
 bool ConvertWave(const WaveData& w, int rate, std::vector<int16_t>* stereo) {
     stereo->clear();
-    if (!WaveSupported(w) || rate <= 0) return false;
-    const uint64_t frames = w.dataBytes / uint32_t(FrameBytes(w));  // a trailing partial frame is dropped
-    const uint64_t outFrames = (frames * uint64_t(rate) + w.sampleRate - 1) / w.sampleRate;
-    if (outFrames > kMaxSeconds * uint64_t(rate)) return false;
+    if (!WaveConvertible(w, rate)) return false;
+    const uint64_t frames = w.dataBytes / uint32_t(FrameBytes(w));
+    const uint64_t outFrames = ConvertedFrames(w, rate);
     stereo->resize(outFrames * 2);
     const int right = w.channels == 2 ? 1 : 0;
     // Source position in 32.32 fixed point; linear interpolation between
