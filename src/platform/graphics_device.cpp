@@ -175,13 +175,18 @@ bool sdl::CreateRenderer() {
     const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
     // The accelerated renderer where there is real hardware under it; SDL's
     // software one where there is none, or where GL itself is software.
-    if (GpuDevicePresent()) {
+    bool softwareGl = !GpuDevicePresent();
+    if (!softwareGl) {
         device.renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
-        if (RunsOnSoftwareGl(device.renderer)) {
+        softwareGl = RunsOnSoftwareGl(device.renderer);
+        if (softwareGl) {
             SDL_DestroyRenderer(device.renderer);
             device.renderer = nullptr;
         }
     }
+    // SDL would otherwise put the software renderer's picture on the screen
+    // through a GL texture, on that same CPU-bound GL.
+    if (softwareGl) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const Uint32 softwareAttempts[] = {SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
     for (Uint32 flags : softwareAttempts) {
         if (device.renderer) break;
