@@ -20,7 +20,6 @@ constexpr int kRows = 40;
 
 std::unique_ptr<World> BusyTallFloor() {
     std::vector<std::string> rows(size_t(kRows), "........................................");
-    for (int r = 2; r < kRows - 13; ++r) rows[size_t(r)][15] = 'H';
     for (int r = 8; r < kRows - 13; r += 9) rows[size_t(r)] = "###############h########################";
     const std::vector<std::string> bottom = {
         "........................................",
@@ -33,17 +32,22 @@ std::unique_ptr<World> BusyTallFloor() {
         "...............H........................",
         "...............H........B...............",
         "...............H........................",
-        "..P...J.L......H..l...S..........L......",
+        "..P...J........H..l...S..........L......",
         "........................................",
         "########################################",
     };
     for (size_t i = 0; i < bottom.size(); ++i) rows[size_t(kRows) - bottom.size() + i] = bottom[i];
+    // One ladder from the bottom level to the top.
+    for (int r = 2; r < kRows - 6; ++r)
+        if (rows[size_t(r)][15] == '.') rows[size_t(r)][15] = 'H';
     auto w = test::MakeWorld(rows, (kRows - kScreenRows) * 16);
     test::Populate(*w);
     test::SpawnKind(*w, KIND_FIGURE, 30, kRows - 4);
     test::SpawnKind(*w, KIND_PROP_32x64, 36, kRows - 5);
-    test::UseCommands(*w, "R...R...A" + Repeat('.', 12) + "L...L...L...A" + Repeat('.', 8) + "R...R...R..." +
-                              "R...R...R...R...R..." + Repeat('U', 120) + Repeat('R', 30) + Repeat('L', 60));
+    // Lift the block to the right, carry it back left and put it down, then
+    // walk to the ladder and climb to the top.
+    test::UseCommands(*w, "R...R...R...A" + Repeat('.', 20) + "L...L...L...A" + Repeat('.', 20) + Repeat('R', 44) +
+                              Repeat('U', 300) + Repeat('L', 30));
     return w;
 }
 
