@@ -328,6 +328,8 @@ void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     for (int i : fan) indices.push_back(base + i);
 }
 
+bool FrameOpen() { return device.renderer && device.inFrame; }
+
 void ClearTarget() {
     if (!device.inFrame) return;
     Flush();

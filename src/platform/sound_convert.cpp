@@ -56,6 +56,11 @@ bool ConvertWave(const WaveData& w, int rate, std::vector<int16_t>* stereo) {
         const int64_t frac = int64_t((pos & 0xFFFFFFFFu) >> 16);  // 0..65535
         for (int c = 0; c < 2; ++c) {
             const int channel = c == 0 ? 0 : right;
+            // A mono source gives the right channel what it gave the left.
+            if (c == 1 && right == 0) {
+                (*stereo)[i * 2 + 1] = (*stereo)[i * 2];
+                break;
+            }
             const int64_t s0 = SampleAt(w, a, channel);
             const int64_t s1 = SampleAt(w, b, channel);
             (*stereo)[i * 2 + c] = int16_t(s0 + (((s1 - s0) * frac) >> 16));

@@ -15,10 +15,6 @@ namespace q {
 // has a result after the step.
 bool StepWorld(World& w, int32_t command = CMD_NONE);
 
-// The draw handlers that change the world: the player's (its exit test) and
-// the figure's (its pose). Every other one only draws.
-bool DrawChangesTheWorld(ActorHandler draw);
-
 // The draw pass with nothing reaching the screen, for the side effects a drawn
 // frame has on the world: only the handlers that have any are called, in draw
 // order.
