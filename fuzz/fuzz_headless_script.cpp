@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Events come out in frame order, every key one the game knows.
     for (size_t i = 0; i < events.size(); ++i) {
         if (i && events[i].frame < events[i - 1].frame) std::abort();
-        if (events[i].kind != EventKind::Shot && events[i].virtualKey == 0) std::abort();
+        if (events[i].kind != EventKind::Shot && events[i].key == 0) std::abort();
     }
     return 0;
 }
