@@ -107,9 +107,9 @@ test: floors package build-asan build-fuzz
 	ctest --preset asan
 	ctest --preset fuzz
 
-# The frame-pacing benchmark opens a real window: without a display it runs
-# under a virtual X server.
-bench: build
+# The benchmarks that open a real window run under a virtual X server when
+# there is no display; the start-up and scene ones play the game folder.
+bench: game-dir
 	@for b in build/release/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; \
 	  if [ -n "$$DISPLAY" ]; then "$$b"; else sh tests/with_xvfb.sh "$$b"; fi; \

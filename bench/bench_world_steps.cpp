@@ -65,6 +65,9 @@ std::unique_ptr<q::World> BusyFloor() {
     return w;
 }
 
+// A step, then (with a nonzero argument) the whole floor drawn as a frame
+// draws it (terrain and actors) with no frame open, so nothing reaches a
+// screen: the cost of the draw handlers themselves.
 void BM_WorldSteps(benchmark::State& state) {
     const auto start = BusyFloor();
     auto w = std::make_unique<q::World>(*start);
@@ -78,13 +81,18 @@ void BM_WorldSteps(benchmark::State& state) {
             state.ResumeTiming();
         }
         q::StepWorld(*w);
+        if (state.range(0)) q::DrawWorld(*w);
         ++inRun;
         ++steps;
     }
     state.SetItemsProcessed(steps);
     state.counters["actors"] = q::ActiveCount(*start);
 }
-BENCHMARK(BM_WorldSteps);
+BENCHMARK(BM_WorldSteps)->Arg(0)->ArgName("draw");
+BENCHMARK(BM_WorldSteps)->Arg(1)->ArgName("draw");
+// One run of the floor exactly, for counting instructions per step:
+//   valgrind --tool=callgrind --toggle-collect='q::StepWorld*' bench_world_steps --benchmark_filter=iterations
+BENCHMARK(BM_WorldSteps)->Arg(0)->ArgName("draw")->Iterations(kStepsPerRun);
 
 
 }  // namespace

@@ -60,6 +60,9 @@ static bool StartResources() {
         FailStartup("memory error3");
         return false;
     }
+    // The atlas picture decodes on another thread while the sound device
+    // opens and the renderer is made; a damaged one still fails below.
+    BeginAtlasDecode();
     if (!InitSound()) {
         // The game goes on silently.
         ShowErrorBox("sound error");

@@ -37,6 +37,8 @@ struct BackendTable {
     // The samples a voice plays for this wave at the device's rate; false
     // when it cannot be played.
     bool (*prepareWave)(const WaveData& wave, int rate, std::vector<int16_t>* samples);
+    // Whether prepareWave would succeed, told without doing the work.
+    bool (*canPrepareWave)(const WaveData& wave, int rate);
     void (*startVoice)(int slot, const std::vector<int16_t>& samples, bool looping);
     void (*stopVoice)(int slot);
     bool (*voicePlaying)(int slot);

@@ -21,6 +21,7 @@ void StartDrawRecording() {
 }
 
 void StopDrawRecording() { recording = false; }
+bool RecordingDraws() { return recording; }
 
 const DrawCall* RecordedDraws(int* count) {
     if (count) *count = int(draws.size());

@@ -4,4 +4,5 @@
 
 namespace q {
 void RecordDraw(const Rect& dest, const Rect& src, uint32_t colour);
+bool RecordingDraws();
 }  // namespace q

@@ -5,6 +5,9 @@
 
 namespace q {
 
+// Starts decoding the atlas picture of the loaded archive in the background,
+// so that CreateGraphics finds it ready; harmless to leave out.
+void BeginAtlasDecode();
 bool CreateGraphics();
 void ReleaseGraphics();
 void ApplyTextureFilter();

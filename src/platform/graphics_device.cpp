@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "platform/archive.hpp"
+#include "platform/atlas_decode_job.hpp"
 #include "platform/atlas_image.hpp"
 #include "platform/atlas_layout.hpp"
 #include "platform/backend_table.hpp"
 #include "platform/graphics.hpp"
 #include "platform/headless_frame.hpp"
 #include "platform/render_queue.hpp"
+#include "platform/renderer_choice.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/settings.hpp"
 #include "platform/test_hooks.hpp"
@@ -86,7 +88,7 @@ bool CreateAtlasTexture() {
     const uint8_t* bytes = ArchiveEntry(0, &size);
     if (!bytes) return false;
     AtlasImage image;
-    if (!DecodeAtlasImage(bytes, size, &image)) return false;
+    if (!TakeAtlasImage(bytes, size, &image)) return false;
 
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(device.renderer, &info) == 0) {
@@ -171,10 +173,24 @@ bool sdl::CreateRenderer() {
     // onto it with its aspect kept (the logical size below).
     SDL_SetWindowFullscreen(window, settings.windowed == 1 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     const Uint32 vsync = settings.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
-    const Uint32 attempts[] = {SDL_RENDERER_ACCELERATED | vsync, SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
-    for (Uint32 flags : attempts) {
-        device.renderer = SDL_CreateRenderer(window, -1, flags);
+    // The accelerated renderer where there is real hardware under it; SDL's
+    // software one where there is none, or where GL itself is software.
+    bool softwareGl = !GpuDevicePresent();
+    if (!softwareGl) {
+        device.renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
+        softwareGl = RunsOnSoftwareGl(device.renderer);
+        if (softwareGl) {
+            SDL_DestroyRenderer(device.renderer);
+            device.renderer = nullptr;
+        }
+    }
+    // SDL would otherwise put the software renderer's picture on the screen
+    // through a GL texture, on that same CPU-bound GL.
+    if (softwareGl) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const Uint32 softwareAttempts[] = {SDL_RENDERER_SOFTWARE | vsync, SDL_RENDERER_SOFTWARE};
+    for (Uint32 flags : softwareAttempts) {
         if (device.renderer) break;
+        device.renderer = SDL_CreateRenderer(window, -1, flags);
     }
     if (!device.renderer) return false;
     if (!device.watching) {
@@ -202,6 +218,7 @@ bool CreateGraphics() {
 }
 
 void ReleaseGraphics() {
+    DropAtlasDecode();
     vertices.clear();
     indices.clear();
     device.inFrame = false;
@@ -310,6 +327,8 @@ void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     const int fan[6] = {0, 1, 2, 0, 2, 3};
     for (int i : fan) indices.push_back(base + i);
 }
+
+bool FrameOpen() { return device.renderer && device.inFrame; }
 
 void ClearTarget() {
     if (!device.inFrame) return;

@@ -10,6 +10,8 @@ namespace q::render {
 // BeginFrameDraw/EndFrameDraw.
 void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour);
 
+// Between BeginFrameDraw and EndFrameDraw on a device.
+bool FrameOpen();
 // Draws everything queued so far, then clears the render target to opaque black.
 void ClearTarget();
 

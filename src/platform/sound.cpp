@@ -27,17 +27,41 @@ int deviceRate = 0;
 int32_t requests[kSoundSlots] = {};
 bool loaded[kSoundSlots] = {};
 std::vector<int16_t> buffers[kSoundSlots];  // what each voice plays
+// The music is the one long sound and is first wanted when a floor starts,
+// so it is converted then rather than on the way to the first frame.
+bool musicPending = false;
 
 bool ValidSlot(int n) { return n >= 0 && n < kSoundSlots; }
 
-// Parses one WAVE held in the archive into `slot`; the slot is empty on failure.
-bool LoadWave(const uint8_t* image, uint32_t size, int slot) {
+// Parses one WAVE held in the archive into `slot`; the slot is empty on
+// failure. The music is only checked, and converted later, unless `now`.
+bool LoadWave(const uint8_t* image, uint32_t size, int slot, bool now = false) {
     loaded[slot] = false;
     buffers[slot].clear();
     WaveData wave;
     if (!ParseWave(image, size, &wave) || !WaveSupported(wave)) return false;
+    if (slot == kMusicSlot && !now) {
+        if (!audio->canPrepareWave(wave, deviceRate)) return false;
+        musicPending = true;
+        loaded[slot] = true;
+        return true;
+    }
     if (!audio->prepareWave(wave, deviceRate, &buffers[slot])) return false;
     loaded[slot] = true;
+    return true;
+}
+
+// The music's samples, made now if they were put off; false when they
+// cannot be (the archive entry gone or changed since), leaving it silent.
+bool MusicConverted() {
+    if (!musicPending) return loaded[kMusicSlot];
+    musicPending = false;
+    uint32_t size = 0;
+    const uint8_t* image = ArchiveEntry(kMusicSlot + kFirstSoundEntry, &size);
+    if (!image || !LoadWave(image, size, kMusicSlot, true)) {
+        loaded[kMusicSlot] = false;
+        return false;
+    }
     return true;
 }
 
@@ -88,6 +112,7 @@ bool InitSound() {
 
 void ReleaseSound() {
     if (audio) audio->closeAudio();
+    musicPending = false;
     for (int slot = 0; slot < kSoundSlots; ++slot) {
         loaded[slot] = false;
         std::vector<int16_t>().swap(buffers[slot]);
@@ -138,6 +163,7 @@ void StartBgm() {
         ReopenLostDevice();
         if (audio->audioLost() || !loaded[kMusicSlot]) return;
     }
+    if (!MusicConverted()) return;
     audio->startVoice(kMusicSlot, buffers[kMusicSlot], true);
 }
 

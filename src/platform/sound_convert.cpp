@@ -21,6 +21,12 @@ int32_t SampleAt(const WaveData& w, uint64_t frame, int channel) {
     return int16_t(ReadLe16(p));
 }
 
+// Frames at `rate`; a trailing partial frame of the source is dropped.
+uint64_t ConvertedFrames(const WaveData& w, int rate) {
+    const uint64_t frames = w.dataBytes / uint32_t(FrameBytes(w));
+    return (frames * uint64_t(rate) + w.sampleRate - 1) / w.sampleRate;
+}
+
 }  // namespace
 
 bool WaveSupported(const WaveData& w) {
@@ -29,12 +35,15 @@ bool WaveSupported(const WaveData& w) {
            w.data != nullptr;
 }
 
+bool WaveConvertible(const WaveData& w, int rate) {
+    return WaveSupported(w) && rate > 0 && ConvertedFrames(w, rate) <= kMaxSeconds * uint64_t(rate);
+}
+
 bool ConvertWave(const WaveData& w, int rate, std::vector<int16_t>* stereo) {
     stereo->clear();
-    if (!WaveSupported(w) || rate <= 0) return false;
-    const uint64_t frames = w.dataBytes / uint32_t(FrameBytes(w));  // a trailing partial frame is dropped
-    const uint64_t outFrames = (frames * uint64_t(rate) + w.sampleRate - 1) / w.sampleRate;
-    if (outFrames > kMaxSeconds * uint64_t(rate)) return false;
+    if (!WaveConvertible(w, rate)) return false;
+    const uint64_t frames = w.dataBytes / uint32_t(FrameBytes(w));
+    const uint64_t outFrames = ConvertedFrames(w, rate);
     stereo->resize(outFrames * 2);
     const int right = w.channels == 2 ? 1 : 0;
     // Source position in 32.32 fixed point; linear interpolation between
@@ -47,6 +56,11 @@ bool ConvertWave(const WaveData& w, int rate, std::vector<int16_t>* stereo) {
         const int64_t frac = int64_t((pos & 0xFFFFFFFFu) >> 16);  // 0..65535
         for (int c = 0; c < 2; ++c) {
             const int channel = c == 0 ? 0 : right;
+            // A mono source gives the right channel what it gave the left.
+            if (c == 1 && right == 0) {
+                (*stereo)[i * 2 + 1] = (*stereo)[i * 2];
+                break;
+            }
             const int64_t s0 = SampleAt(w, a, channel);
             const int64_t s1 = SampleAt(w, b, channel);
             (*stereo)[i * 2 + c] = int16_t(s0 + (((s1 - s0) * frac) >> 16));

@@ -22,6 +22,8 @@ void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     render::QueueSprite(dest, src, colour);
 }
 
+bool SpritesReachAnything() { return muteDepth == 0 && (render::FrameOpen() || RecordingDraws()); }
+
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src) {
     DrawSprite(Rect{x, y, x + scale * src.Width(), y + scale * src.Height()}, src, colour);
 }

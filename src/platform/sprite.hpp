@@ -22,6 +22,10 @@ public:
     MuteDrawing(const MuteDrawing&) = delete;
     MuteDrawing& operator=(const MuteDrawing&) = delete;
 };
+// Whether DrawSprite would reach anything now: not muted, and a frame open
+// or the drawing recorded. Code that only makes pictures may skip itself when
+// it would not.
+bool SpritesReachAnything();
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src);
 void DrawSpriteCentered(int y, int scale, const Rect& src, uint32_t colour);
 void DrawSpriteBox(int x, int y, int w, int h, const Rect& src);

@@ -13,10 +13,14 @@ namespace q {
 void FailAllocationAfter(int n);
 
 // The clock the frame wait uses, in place of the real one; a clock without
-// `now` puts the real one back.
+// `now` puts the real one back. With `sleepUntil` (sleep until `now` reads
+// at least the given millisecond, wrapping) the wait sleeps to its deadline
+// in one go; without it, it sleeps with `sleepMs` to just before the deadline
+// and spins the rest.
 struct FrameClock {
     uint32_t (*now)() = nullptr;
     void (*sleepMs)(uint32_t ms) = nullptr;
+    void (*sleepUntil)(uint32_t deadlineMs) = nullptr;
 };
 void SetFrameClock(const FrameClock& clock);
 void ResetFrameClock();

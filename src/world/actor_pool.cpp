@@ -5,6 +5,7 @@
 #include "platform/sprite.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"
+#include "world/handlers.hpp"
 #include "world/player.hpp"
 
 namespace q {
@@ -26,8 +27,55 @@ void AppendBefore(World& w, int tail, int index) {
     t.prev = index;
 }
 
-// Kinds outside 0..14 never have a pass; they share no bit with real kinds.
-uint32_t KindBit(int kind) { return (kind >= 0 && kind < kKindCount) ? (1u << kind) : 0; }
+// The active list threaded into one chain per kind, in list order, so that
+// each pass of an update or draw walks only its own kind. Kinds never change
+// once spawned and nothing leaves the list while the passes run; actors
+// appended by a handler are threaded on as soon as it returns, so each is
+// visited exactly when a walk of the whole list from the front would reach
+// it: later in the same pass if it is of that pass's kind, and in every later
+// pass of its kind.
+class KindChains {
+public:
+    explicit KindChains(World& w) : w_(w) {
+        head_.fill(kNoActor);
+        tail_.fill(kNoActor);
+        ThreadAppended();
+    }
+
+    template <class Visit>
+    void RunPasses(const int (&order)[kKindCount], Visit visit) {
+        for (int kind : order) {
+            // The successor is read after the handler, and after whatever it
+            // appended has been threaded.
+            for (int i = head_[size_t(kind)]; i != kNoActor; i = next_[size_t(i)]) {
+                visit(w_[i]);
+                if (w_[kActiveTail].prev != lastSeen_) ThreadAppended();
+            }
+        }
+    }
+
+private:
+    void ThreadAppended() {
+        for (int i = w_[lastSeen_].next; i != kActiveTail && i != kNoActor; i = w_[i].next) {
+            lastSeen_ = i;
+            const int kind = w_[i].kind;
+            // Kinds outside 0..14 never have a pass.
+            if (kind < 0 || kind >= kKindCount) continue;
+            next_[size_t(i)] = kNoActor;
+            if (tail_[size_t(kind)] == kNoActor)
+                head_[size_t(kind)] = i;
+            else
+                next_[size_t(tail_[size_t(kind)])] = i;
+            tail_[size_t(kind)] = i;
+        }
+    }
+
+    World& w_;
+    std::array<int, kKindCount> head_;
+    std::array<int, kKindCount> tail_;
+    std::array<int, kActorRecords> next_;  // the next actor of the same kind
+    int lastSeen_ = kActiveHead;
+};
 
 // Every field but the links, as a freshly taken record has them.
 void ClearFields(Actor& a) {
@@ -139,25 +187,9 @@ void UpdateActors(World& w) {
         a = next;
     }
 
-    // Kinds on the list, so passes of absent kinds need not walk it. Actors
-    // are only ever appended during the passes, so the kinds seen so far plus
-    // those appended after the last record seen are all there is.
-    uint32_t present = 0;
-    int seenTail = kActiveHead;
-    auto noteAppended = [&] {
-        for (int i = w[seenTail].next; i != kActiveTail; i = w[i].next) {
-            present |= KindBit(w[i].kind);
-            seenTail = i;
-        }
-    };
-    for (int kind : KindUpdateOrder) {
-        noteAppended();
-        if (!(present & KindBit(kind))) continue;
-        // The successor is read after the handler, so actors appended during
-        // the pass are visited in it.
-        for (Actor* b = FirstActive(w); b; b = NextActive(w, *b))
-            if (b->kind == kind && b->update) b->update(w, *b);
-    }
+    KindChains(w).RunPasses(KindUpdateOrder, [&w](Actor& b) {
+        if (b.update) b.update(w, b);
+    });
 
     if (w.playMode != PLAY_MODE_NORMAL) {
         w.replayPos += 1;
@@ -166,12 +198,31 @@ void UpdateActors(World& w) {
 }
 
 void DrawActors(World& w) {
+    KindChains(w).RunPasses(KindDrawOrder, [&w](Actor& a) {
+        if (a.draw) a.draw(w, a);
+    });
+}
+
+bool DrawChangesTheWorld(ActorHandler draw) { return draw == PlayerDraw || draw == FigureDraw; }
+
+void RunWorldChangingDraws(World& w) {
+    // Few actors have such a handler (the player, a figure): pick them out in
+    // one walk, then call them kind by kind in draw order. They spawn nothing.
+    std::array<Actor*, kPoolSize> chosen;
+    int count = 0;
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+        if (DrawChangesTheWorld(a->draw)) chosen[size_t(count++)] = a;
+    if (count == 0) return;
     for (int kind : KindDrawOrder)
-        for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
-            if (a->kind == kind && a->draw) a->draw(w, *a);
+        for (int i = 0; i < count; ++i)
+            if (chosen[size_t(i)]->kind == kind) chosen[size_t(i)]->draw(w, *chosen[size_t(i)]);
 }
 
 void DrawWorld(World& w) {
+    if (!SpritesReachAnything()) {
+        RunWorldChangingDraws(w);
+        return;
+    }
     DrawTerrain(w);
     DrawActors(w);
 }

@@ -39,8 +39,14 @@ extern const KindSpawner KindSpawnTable[kKindCount];
 void UpdateActors(World& w);
 // Calls every draw handler in draw order (no terrain, no HUD).
 void DrawActors(World& w);
-// Terrain, then actors.
+// Terrain, then actors; with nowhere for the pictures to go, only the draw
+// handlers that change the world.
 void DrawWorld(World& w);
+// The draw handlers that change the world: the player's (its exit test) and
+// the figure's (its pose). Every other one only draws.
+bool DrawChangesTheWorld(ActorHandler draw);
+// Those handlers alone, in draw order.
+void RunWorldChangingDraws(World& w);
 
 // Name of a handler as traces and logs print it ("PlayerWalk"); nullptr for
 // no handler, "?" for one not in the table.

@@ -32,6 +32,41 @@ inline int OccupiedAt(const World& w, int x, int y) {
     const int i = OccupancyIndex(w, x, y);
     return i < 0 ? 0 : w.occupancyMap[i];
 }
+
+// Whether `hit` holds for any of `count` points of a layer from (x, y),
+// `stepX` and `stepY` pixels apart; the layer's cells are `1 << shift` pixels
+// square, `columns` to a row. The floor's edges are judged once when both
+// ends of the run lie inside (then every point between does); a run that
+// crosses an edge is judged point by point, and points outside read 0. The
+// steps are whole cells, so the run is a fixed stride through the layer.
+template <class Cell, class Hit>
+inline bool AnyInRun(const World& w, const Cell* layer, int shift, int columns, int x, int y, int stepX, int stepY,
+                     int count, Hit hit) {
+    if (count <= 0) return false;
+    if (InsideFloor(w, x, y) && InsideFloor(w, x + stepX * (count - 1), y + stepY * (count - 1))) {
+        const Cell* cell = layer + (x >> shift) + ((y + w.scrollY) >> shift) * columns;
+        const int stride = (stepX >> shift) + (stepY >> shift) * columns;
+        for (int i = 0; i < count; ++i, cell += stride)
+            if (hit(int(*cell))) return true;
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        const int px = x + stepX * i, py = y + stepY * i;
+        const int value = InsideFloor(w, px, py) ? int(layer[(px >> shift) + ((py + w.scrollY) >> shift) * columns]) : 0;
+        if (hit(value)) return true;
+    }
+    return false;
+}
+// Runs of terrain tiles (16 pixels) and of occupancy cells (4 pixels).
+template <class Hit>
+inline bool AnyTileInRun(const World& w, int x, int y, int stepX, int stepY, int count, Hit hit) {
+    return AnyInRun(w, w.tileMap.data(), 4, kFloorColumns, x, y, stepX, stepY, count, hit);
+}
+template <class Hit>
+inline bool AnyCellInRun(const World& w, int x, int y, int stepX, int stepY, int count, Hit hit) {
+    return AnyInRun(w, w.occupancyMap.data(), 2, kOccupancyColumns, x, y, stepX, stepY, count, hit);
+}
+
 void SetObjectCell(World& w, int x, int y, int value);
 inline bool OnColumn(const Actor& a) { return (a.x & 15) == 0; }
 inline bool OnRow(const World& w, const Actor& a) { return ((a.y + w.scrollY) & 15) == 0; }
@@ -58,11 +93,13 @@ extern const SideTest TileSideTests[3];
 extern const SideTest BlockSideTests[3];
 extern const TileVerticalTest TileVerticalTests[2];
 extern const BlockVerticalTest BlockVerticalTests[2];
-int SideIndex(int vx);      // 0 still, 1 right, 2 left
-int VerticalIndex(int vy);  // 0 down, 1 otherwise
+inline int SideIndex(int vx) { return vx == 0 ? 0 : (vx > 0 ? 1 : 2); }  // 0 still, 1 right, 2 left
+inline int VerticalIndex(int vy) { return vy > 0 ? 0 : 1; }                // 0 down, 1 otherwise
 
 int OnLadder(const World& w, const Actor& a);
 int HeadroomBlocked(const World& w, const Actor& a);
+// Every cell empty, as a floor starts.
+void ClearOccupancy(World& w);
 void RebuildOccupancy(World& w);
 void PaintLBlockCells(World& w, int x, int y, int dir, int value);
 int LBlockSideTest(World& w, Actor& block);

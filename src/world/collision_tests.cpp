@@ -17,50 +17,33 @@ int TileCols(const Actor& a) { return (a.width >> 4) + (OnColumn(a) ? 0 : 1); }
 int CellRows(const Actor& a) { return (a.height >> 2) + ((a.y & 3) == 0 ? 0 : 1); }
 int CellCols(const Actor& a) { return (a.width >> 2) + ((a.x & 3) == 0 ? 0 : 1); }
 
+bool Solid(int tile) { return tile >= TILE_SOLID; }
+bool Occupied(int cell) { return cell > 0; }
+
 int TileWallAt(const World& w, Actor& a, int edgeX) {
-    const int rows = TileRows(w, a);
-    for (int i = 0; i < rows; ++i) {
-        if (TileAt(w, edgeX, a.y + 16 * i) >= TILE_SOLID) {
-            a.x = a.oldX;
-            return HIT_WALL;
-        }
-    }
-    return 0;
+    if (!AnyTileInRun(w, edgeX, a.y, 0, 16, TileRows(w, a), Solid)) return 0;
+    a.x = a.oldX;
+    return HIT_WALL;
 }
 
 int TileRowHit(const World& w, Actor& a, int edgeY, int threshold) {
-    const int cols = TileCols(a);
-    for (int j = 0; j < cols; ++j) {
-        if (TileAt(w, a.x + 16 * j, edgeY) >= threshold) {
-            a.y = a.oldY;
-            a.fallStep = kRestFallStep;
-            return 1;
-        }
-    }
-    return 0;
+    if (!AnyTileInRun(w, a.x, edgeY, 16, 0, TileCols(a), [threshold](int t) { return t >= threshold; })) return 0;
+    a.y = a.oldY;
+    a.fallStep = kRestFallStep;
+    return 1;
 }
 
 int BlockWallAt(const World& w, Actor& a, int edgeX) {
-    const int rows = CellRows(a);
-    for (int i = 0; i < rows; ++i) {
-        if (OccupiedAt(w, edgeX, a.y + 4 * i) > 0) {
-            a.x = a.oldX;
-            return HIT_WALL;
-        }
-    }
-    return 0;
+    if (!AnyCellInRun(w, edgeX, a.y, 0, 4, CellRows(a), Occupied)) return 0;
+    a.x = a.oldX;
+    return HIT_WALL;
 }
 
 int BlockRowHit(const World& w, Actor& a, int edgeY) {
-    const int cols = CellCols(a);
-    for (int j = 0; j < cols; ++j) {
-        if (OccupiedAt(w, a.x + 4 * j, edgeY) > 0) {
-            a.y = a.oldY;
-            a.fallStep = kRestFallStep;
-            return 1;
-        }
-    }
-    return 0;
+    if (!AnyCellInRun(w, a.x, edgeY, 4, 0, CellCols(a), Occupied)) return 0;
+    a.y = a.oldY;
+    a.fallStep = kRestFallStep;
+    return 1;
 }
 
 }  // namespace
@@ -85,18 +68,12 @@ const SideTest BlockSideTests[3] = {NoTest, BlockWallRight, BlockWallLeft};
 const TileVerticalTest TileVerticalTests[2] = {TileFloorBelow, TileCeilingAbove};
 const BlockVerticalTest BlockVerticalTests[2] = {BlockFloorBelow, BlockCeilingAbove};
 
-int SideIndex(int vx) { return vx == 0 ? 0 : (vx > 0 ? 1 : 2); }
-int VerticalIndex(int vy) { return vy > 0 ? 0 : 1; }
 
 int OnLadder(const World& w, const Actor& a) {
     const int rows = TileRows(w, a);
     const int cols = TileCols(a);
-    for (int i = 0; i < rows; ++i) {
-        for (int j = 0; j < cols; ++j) {
-            const int t = TileAt(w, a.x + 16 * j, a.y + 16 * i);
-            if (IsLadderTile(t)) return 1;
-        }
-    }
+    for (int i = 0; i < rows; ++i)
+        if (AnyTileInRun(w, a.x, a.y + 16 * i, 16, 0, cols, IsLadderTile)) return 1;
     return 0;
 }
 
@@ -105,13 +82,10 @@ int OnLadder(const World& w, const Actor& a) {
 int HeadroomBlocked(const World& w, const Actor& a) {
     const int px = a.vx > 0 ? a.x + a.width : a.x - 16;
     const int py = a.y - a.height / 2;
-    int blocked = 0;
-    if (TileAt(w, px, py) >= TILE_SOLID) blocked = 1;
-    if (TileAt(w, px, py + 16) >= TILE_SOLID) blocked = 1;
+    if (AnyTileInRun(w, px, py, 0, 16, 2, Solid)) return 1;
     for (int i = 0; i < 8; ++i)
-        for (int j = 0; j < 4; ++j)
-            if (OccupiedAt(w, px + 4 * j, py + 4 * i) == 1) blocked = 1;
-    return blocked;
+        if (AnyCellInRun(w, px, py + 4 * i, 4, 0, 4, [](int cell) { return cell == 1; })) return 1;
+    return 0;
 }
 
 int TouchesPlayer(World& w, const Actor& a) {

@@ -5,6 +5,7 @@
 #include "platform/files.hpp"
 #include "platform/little_endian.hpp"
 #include "world/actor_pool.hpp"
+#include "world/collision.hpp"
 #include "world/floor.hpp"
 
 namespace q {
@@ -29,7 +30,7 @@ bool ReadExactly(InputFile& file, int64_t position, void* dst, int64_t n) {
 int LoadFloor(World& w, int n, const char* path) {
     w.tileMap.fill(0);
     w.objectMap.fill(0);
-    w.occupancyMap.fill(0);
+    ClearOccupancy(w);
     w.replayBuffer.fill(0);
 
     if (n < 1 || n > kFloorCount) return 0;
@@ -75,7 +76,7 @@ void InstallFloor(World& w, int32_t rows, int32_t startRow, const int8_t* tiles,
                   const uint8_t* demo, int32_t demoLength) {
     w.tileMap.fill(0);
     w.objectMap.fill(0);
-    w.occupancyMap.fill(0);
+    ClearOccupancy(w);
     w.replayBuffer.fill(0);
     const std::size_t layerBytes = static_cast<std::size_t>(rows) * kFloorColumns;
     std::memcpy(w.tileMap.data(), tiles, layerBytes);

@@ -30,7 +30,11 @@ void LBlockShiftOut(World& w, Actor& a);
 void LBlockLower(World& w, Actor& a);
 void LBlockDraw(World& w, Actor& a);
 void TryGrabLBlock(World& w, Actor& player);
-bool IsLBlockKind(int kind);
+// Inline: the occupancy rebuild and the block searches ask it of every actor.
+inline bool IsLBlockKind(int kind) {
+    return kind == KIND_LBLOCK_0 || kind == KIND_LBLOCK_1 || kind == KIND_HEAVY_LBLOCK_0 ||
+           kind == KIND_HEAVY_LBLOCK_1;
+}
 void Squashed(World& w, Actor& a);
 
 // Builder (kind 4).

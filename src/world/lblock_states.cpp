@@ -27,11 +27,6 @@ void BeginStep(Actor& a) {
 
 }  // namespace
 
-bool IsLBlockKind(int kind) {
-    return kind == KIND_LBLOCK_0 || kind == KIND_LBLOCK_1 || kind == KIND_HEAVY_LBLOCK_0 ||
-           kind == KIND_HEAVY_LBLOCK_1;
-}
-
 int LBlockInit(World&, Actor& a, int x, int y, int dir) {
     a.x = a.oldX = x;
     a.y = a.oldY = y;

@@ -64,6 +64,54 @@ void StampShape(World& w, int x, int y, int dir, uint8_t value) {
     }
 }
 
+// The entries themselves are left: only the first `count` mean anything, and
+// wiping them all would cost what the log saves.
+void ForgetStamps(StampLog& log) {
+    log.count = 0;
+    log.fromRebuild = 0;
+    log.floorRows = 0;
+    log.edited = 0;
+    log.overflowed = 0;
+}
+
+void StampAndLog(World& w, int x, int y, int dir) {
+    StampLog& log = w.occupancyStamps;
+    if (log.count < kMaxStamps)
+        log.stamps[size_t(log.count++)] = OccupancyStamp{x, y + w.scrollY, dir};
+    else
+        log.overflowed = 1;
+    StampShape(w, x, y, dir, 1);
+}
+
+// Zero every cell a logged stamp set (or the whole map when the log lost
+// some), leaving the map as a full clearing would inside the floor.
+void ClearStampedCells(World& w) {
+    StampLog& log = w.occupancyStamps;
+    if (log.overflowed) {
+        w.occupancyMap.fill(0);
+    } else {
+        for (int i = 0; i < log.count; ++i) {
+            const OccupancyStamp& s = log.stamps[size_t(i)];
+            StampShape(w, s.x, s.worldY - w.scrollY, s.dir, 0);
+        }
+    }
+    ForgetStamps(log);
+}
+
+// True when the last rebuild stamped exactly the blocks on the list now, at
+// the places they now stand: rebuilding again would write the same map.
+bool BlocksStandAsStamped(World& w) {
+    const StampLog& log = w.occupancyStamps;
+    int i = 0;
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
+        if (!IsLBlockKind(a->kind)) continue;
+        if (i == log.fromRebuild || !(log.stamps[size_t(i)] == OccupancyStamp{a->x, a->y + w.scrollY, a->dir}))
+            return false;
+        ++i;
+    }
+    return i == log.fromRebuild;
+}
+
 // A 16 x 16 box standing in for one quarter of a block; reverting it leaves
 // the block alone.
 Actor QuarterProbe(const Actor& block, int i, int j) {
@@ -79,15 +127,27 @@ Actor QuarterProbe(const Actor& block, int i, int j) {
 
 }  // namespace
 
+void ClearOccupancy(World& w) {
+    w.occupancyMap.fill(0);
+    ForgetStamps(w.occupancyStamps);
+}
+
 void RebuildOccupancy(World& w) {
-    const int used = w.floorRows * kFloorColumns * 16;
-    if (used > 0) std::memset(w.occupancyMap.data(), 0, static_cast<size_t>(used));
+    StampLog& log = w.occupancyStamps;
+    if (!log.edited && !log.overflowed && log.floorRows == w.floorRows && BlocksStandAsStamped(w)) return;
+    ClearStampedCells(w);
     for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
-        if (IsLBlockKind(a->kind)) StampShape(w, a->x, a->y, a->dir, 1);
+        if (IsLBlockKind(a->kind)) StampAndLog(w, a->x, a->y, a->dir);
+    log.fromRebuild = log.count;
+    log.floorRows = w.floorRows;
 }
 
 void PaintLBlockCells(World& w, int x, int y, int dir, int value) {
-    StampShape(w, x, y, dir, static_cast<uint8_t>(value));
+    w.occupancyStamps.edited = 1;
+    if (value == 1)
+        StampAndLog(w, x, y, dir);
+    else
+        StampShape(w, x, y, dir, static_cast<uint8_t>(value));
 }
 
 int LBlockSideTest(World& w, Actor& block) {

@@ -46,6 +46,7 @@ void ApplyScroll(World& w) {
 
 void ShiftActorsForScroll(World& w) {
     // Actors keep their place on the floor while the view moves.
+    if (w.scrollRequest != SCROLL_DOWN && w.scrollRequest != SCROLL_UP) return;
     for (Actor* a = LastActive(w); a; a = PrevActive(w, *a)) {
         if (w.scrollRequest == SCROLL_DOWN) a->y -= PlayerFallSpeed(w);
         if (w.scrollRequest == SCROLL_UP) a->y += kScrollUpSpeed;

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/sound_effects.hpp"
@@ -101,7 +102,47 @@ constexpr int kTileMapBytes = kMaxFloorRows * kFloorColumns;  // 4800
 constexpr int kOccupancyColumns = 160;
 constexpr int kOccupancyBytes = kTileMapBytes * 16;  // 76800
 constexpr int kReplayBytes = 50000;
+// Block shapes stamped into the occupancy map between two clearings: one per
+// block at a rebuild and one per step while carrying; past this the whole
+// floor is cleared instead.
+constexpr int kMaxStamps = kPoolSize + 16;
 constexpr int kMaxDemoLength = 49990;
+
+// Where one L-block shape was stamped into the occupancy map, in world
+// pixels, so it can be found again after the view has scrolled.
+struct OccupancyStamp {
+    int32_t x = 0;
+    int32_t worldY = 0;
+    int32_t dir = 0;
+
+    friend bool operator==(const OccupancyStamp&, const OccupancyStamp&) = default;
+};
+
+// Every shape stamped since the occupancy map was last all zero, so a rebuild
+// clears those cells rather than the whole floor, and can see that the blocks
+// stand exactly where the map already shows them. The first `fromRebuild`
+// came from the last rebuild, in active-list order, on a floor of
+// `floorRows`; the rest were painted during the step. `edited` is set by any
+// paint, since an erase and a restore can leave the map different from a
+// fresh rebuild.
+struct StampLog {
+    std::array<OccupancyStamp, kMaxStamps> stamps{};
+    int32_t count = 0;
+    int32_t fromRebuild = 0;
+    int32_t floorRows = 0;
+    int32_t edited = 0;
+    int32_t overflowed = 0;  // some stamps went unrecorded: clear the whole map
+
+    // Entries past `count` are left over from earlier steps and mean nothing.
+    friend bool operator==(const StampLog& a, const StampLog& b) {
+        if (a.count != b.count || a.fromRebuild != b.fromRebuild || a.floorRows != b.floorRows ||
+            a.edited != b.edited || a.overflowed != b.overflowed)
+            return false;
+        for (int32_t i = 0; i < a.count; ++i)
+            if (!(a.stamps[std::size_t(i)] == b.stamps[std::size_t(i)])) return false;
+        return true;
+    }
+};
 
 // The world of one floor in play, as one value: copying it forks the floor
 // exactly. Links between actors are indices into `actors`.
@@ -143,6 +184,10 @@ struct World {
     // Sound effects requested during the current step (bit n = effect n);
     // the play scene hands them to the sound service and clears them.
     uint32_t soundRequests = 0;
+
+    // Kept beside occupancyMap; changed only by the occupancy code and by
+    // whatever clears the map.
+    StampLog occupancyStamps{};
 
     void RequestSe(SoundEffect n) { soundRequests |= 1u << n; }
     Actor& operator[](int index) { return actors[index]; }

@@ -8,7 +8,7 @@ namespace q {
 
 void RunSilentDrawPass(World& w) {
     const MuteDrawing muted;
-    DrawActors(w);
+    RunWorldChangingDraws(w);
 }
 
 bool StepWorld(World& w, int32_t command) {

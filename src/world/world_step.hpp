@@ -15,8 +15,9 @@ namespace q {
 // has a result after the step.
 bool StepWorld(World& w, int32_t command = CMD_NONE);
 
-// Every actor's draw handler in draw order with nothing reaching the screen,
-// for the side effects a drawn frame has on the world.
+// The draw pass with nothing reaching the screen, for the side effects a drawn
+// frame has on the world: only the handlers that have any are called, in draw
+// order.
 void RunSilentDrawPass(World& w);
 
 }  // namespace q

@@ -87,6 +87,48 @@ TEST_F(FrameRuleTest, SpinsWhenThereIsNoSleepAndTheClockOnlyMovesWhenRead) {
     EXPECT_EQ(FakeClock::slept, 0u);
 }
 
+// A clock that can sleep until an instant: each sleep wakes `early` ms before
+// the deadline asked for (as a wake on a slightly different clock may).
+struct DeadlineClock {
+    static inline uint32_t early = 0;
+    static inline int sleeps = 0;
+    static void SleepUntil(uint32_t deadline) {
+        ++sleeps;
+        const uint32_t wake = deadline - early;
+        if (static_cast<int32_t>(wake - FakeClock::time) > 0) FakeClock::time = wake;
+        early = 0;
+    }
+    static void Start(uint32_t at, uint32_t wakeEarly) {
+        FakeClock::Start(at, 0);
+        early = wakeEarly;
+        sleeps = 0;
+        SetFrameClock(FrameClock{&FakeClock::Now, &FakeClock::Sleep, &SleepUntil});
+    }
+};
+
+TEST_F(FrameRuleTest, AnAbsoluteSleepEndsTheFrameAtItsDeadlineWithoutSpinning) {
+    DeadlineClock::Start(1000, 0);
+    FakeClock::time = 1005;
+    WaitForFrameEnd(1000);
+    EXPECT_EQ(FakeClock::lastRead, 1017u);
+    EXPECT_EQ(DeadlineClock::sleeps, 1);
+    EXPECT_EQ(FakeClock::reads, 2u);  // before the sleep and after it
+    EXPECT_EQ(FakeClock::slept, 0u);  // no relative sleeps
+
+    // A wake that comes early is slept again, never cut short.
+    DeadlineClock::Start(0xFFFFFFF8u, 2);
+    WaitForFrameEnd(0xFFFFFFF8u);
+    EXPECT_EQ(FakeClock::lastRead, 9u);
+    EXPECT_EQ(DeadlineClock::sleeps, 2);
+
+    // A late frame does not sleep at all.
+    DeadlineClock::Start(3000, 0);
+    FakeClock::time = 3020;
+    WaitForFrameEnd(3000);
+    EXPECT_EQ(FakeClock::lastRead, 3020u);
+    EXPECT_EQ(DeadlineClock::sleeps, 0);
+}
+
 TEST_F(FrameRuleTest, NowReadsTheFrameClock) {
     FakeClock::Start(4242, 0);
     EXPECT_EQ(NowMs(), 4242u);

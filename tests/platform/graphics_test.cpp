@@ -341,5 +341,43 @@ TEST_F(GraphicsTest, TheLastFrameCanBeWrittenAsPng) {
     EXPECT_EQ(wrong, 0);
 }
 
+// The atlas may decode on another thread from the moment the archive is
+// loaded; what the device shows must not depend on it.
+TEST_F(GraphicsTest, AnAtlasDecodedAheadDrawsAsOneDecodedOnTheSpot) {
+    settings.linearFilter = 0;
+    const Picture atlas = PatternPicture(128, 64);
+    const auto draw = [] { DrawSpriteAt(10, 20, 2, kWhite, Rect{0, 0, 128, 64}); };
+    ASSERT_TRUE(UseAtlas(atlas));
+    const auto onTheSpot = Frame(draw);
+
+    ReleaseGraphics();
+    BeginAtlasDecode();
+    ASSERT_TRUE(CreateGraphics());
+    const auto ahead = Frame(draw);
+    EXPECT_TRUE(ahead == onTheSpot);
+    ExpectTexels(ahead, 10, 20, atlas, Rect{0, 0, 128, 64}, 2);
+}
+
+TEST_F(GraphicsTest, ADecodeBegunForAnotherArchiveIsNotUsed) {
+    ASSERT_TRUE(UseAtlas(PatternPicture(64, 64)));
+    ReleaseGraphics();
+    BeginAtlasDecode();  // the good picture, decoding
+    FreeArchive();
+    Bytes damaged = EncodePng(PatternPicture(64, 64));
+    damaged.resize(damaged.size() / 2);
+    paths.push_back(WriteTemp("damaged.dat", test::DataDatWithAtlas(damaged)));
+    ASSERT_TRUE(LoadArchive(paths.back().c_str()));
+    EXPECT_FALSE(CreateGraphics());
+    EXPECT_FALSE(HasDevice());
+
+    // Nor does a decode begun and then dropped with the device leave anything
+    // behind for the next one.
+    ASSERT_TRUE(UseAtlas(PatternPicture(32, 32)));
+    ReleaseGraphics();
+    BeginAtlasDecode();
+    ReleaseGraphics();
+    EXPECT_TRUE(CreateGraphics());
+}
+
 }  // namespace
 }  // namespace q

@@ -102,6 +102,27 @@ TEST(CollisionTerrain, PointsOutsideTheFloorReadZeroAndNeverWrapRows) {
     EXPECT_EQ(test::ObjectOf(*w, 1, 2), 31);
 }
 
+TEST(CollisionTerrain, AScanCrossingTheFloorsEdgeReadsTheInsidePart) {
+    auto w = test::MakeEmptyWorld(4);
+    test::SetTile(*w, 1, 0, 31);
+    // A box reaching above the floor's top: the rows above read 0, row 0 walls it.
+    Actor high = Mover(16, -24, 12, -24);
+    EXPECT_EQ(TileWallLeft(*w, high), 1);
+    EXPECT_EQ(high.x, 12);
+    // Half off the left edge: the cells left of x 0 read 0, the ones inside count.
+    PaintLBlockCells(*w, 0, 32, 0, 1);
+    Actor half = Mover(-8, 2, -8, -2);  // feet in cell row 8, the block's top
+    EXPECT_EQ(BlockFloorBelow(*w, half), 2);
+    Actor beside = Mover(-20, 2, -20, -2);
+    EXPECT_EQ(BlockFloorBelow(*w, beside), 0);
+    // Reaching below the last row: that row still walls it; past it nothing does.
+    test::SetTile(*w, 1, 3, 31);
+    Actor low = Mover(16, 56, 12, 56);
+    EXPECT_EQ(TileWallLeft(*w, low), 1);
+    Actor below = Mover(16, 64, 12, 64);
+    EXPECT_EQ(TileWallLeft(*w, below), 0);
+}
+
 TEST(CollisionTerrain, OnLadderSeesTiles24To29UnderTheBox) {
     auto w = test::MakeEmptyWorld(6);
     Actor a = Mover(16, 16, 16, 16);
