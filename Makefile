@@ -4,20 +4,38 @@
 PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev fonts-dejavu-core \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
             clang libclang-rt-14-dev
+# The Windows build and its tests only (make windows, make test-windows): the
+# mingw-w64 compilers, what fetches Debian's SDL2, zlib and libpng sources,
+# zip; then wine, and the X tools that look at its window.
+WINDOWS_PACKAGES := gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+                    dpkg-dev debian-archive-keyring zip
+WINDOWS_TEST_PACKAGES := wine wine64 x11-apps x11-utils python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-seeds game-dir floors bench clean
+.PHONY: run test deps deps-windows deps-windows-test build build-asan build-fuzz fuzz fuzz-seeds game-dir floors \
+        bench windows test-windows clean
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs every package of the list given that is not installed yet.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+deps-windows: deps
+	$(call install_missing,$(WINDOWS_PACKAGES))
+
+deps-windows-test: deps-windows
+	$(call install_missing,$(WINDOWS_TEST_PACKAGES))
 
 build: deps
 	cmake --preset release
@@ -77,6 +95,22 @@ bench: build
 	  if [ -n "$$DISPLAY" ]; then "$$b"; else sh tests/with_xvfb.sh "$$b"; fi; \
 	done
 	@echo "== floors"; sh bench/floors.sh build/release/quorrel-floors
+
+# The game and its tools for 64-bit Windows, and the zip players unpack:
+# SDL2, zlib and libpng are built from Debian's sources once (kept in
+# build/windows), the icon is painted by the Linux quorrel-assets.
+windows: deps-windows game-dir
+	sh tools/windows/build-deps.sh build/windows build/windows/deps
+	build/release/quorrel-assets --icon build/windows/quorrel.ico
+	cmake --preset windows
+	cmake --build --preset windows
+	sh tools/windows/package.sh build/windows/quorrel $(GAME_DIR) build/windows/deps/bin/SDL2.dll \
+	  build/windows/quorrel-windows.zip
+
+# The Windows programs under wine: the test program, the game on a virtual
+# display, and the same traces and logs as the Linux build.
+test-windows: windows deps-windows-test
+	sh tests/windows/run.sh build/windows build/release $(GAME_DIR)
 
 clean:
 	rm -rf build

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Every Windows test under wine: the test program, the game's window, the
+# same world traces and the same game logs as the Linux build.
+#   tests/windows/run.sh BUILD_WINDOWS LINUX_BUILD GAME_DIR
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+windows=$1; linux=$2; game=$3
+failed=""
+
+echo "== the test program"
+( windows_build=$windows; . "$here/wine_env.sh"; cd "$windows_build/quorrel" &&
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy wine ./quorrel_tests.exe --gtest_brief=1 ) || failed="$failed tests"
+
+echo "== the game in a window"
+sh "$here/../with_xvfb.sh" sh "$here/window.sh" "$windows" "$game" || failed="$failed window"
+
+echo "== the same world traces"
+sh "$here/same_world.sh" "$windows" "$linux" "$game/floor.dat" || failed="$failed traces"
+
+echo "== the same game logs"
+sh "$here/headless_log.sh" "$windows" "$linux" "$game" "$here/../../assets/floors" || failed="$failed logs"
+
+( windows_build=$windows; . "$here/wine_env.sh"; wineserver --kill 2>/dev/null )
+if [ -n "$failed" ]; then echo "Windows tests failed:$failed"; exit 1; fi
+echo "Windows tests passed"
