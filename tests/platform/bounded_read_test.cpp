@@ -34,7 +34,7 @@ TEST_F(BoundedReadTest, AWholeFileUpToTheLimitIsReadAndOneByteMoreIsRefused) {
     EXPECT_TRUE(bytes.empty());
 
     std::ofstream(dir_ / "empty.bin", std::ios::binary);
-    EXPECT_EQ(ReadBoundedFile((dir_ / "empty.bin").c_str(), 0, &bytes), BoundedRead::Ok);
+    EXPECT_EQ(ReadBoundedFile((dir_ / "empty.bin").string().c_str(), 0, &bytes), BoundedRead::Ok);
     EXPECT_TRUE(bytes.empty());
 }
 
@@ -48,7 +48,7 @@ TEST_F(BoundedReadTest, HugeFilesFoldersAndDevicesAreNeverRead) {
 
     EXPECT_EQ(ReadBoundedFile(dir_.c_str(), 1 << 20, &bytes), BoundedRead::Missing);
     EXPECT_EQ(ReadBoundedFile("/dev/zero", 1 << 20, &bytes), BoundedRead::Missing);
-    EXPECT_EQ(ReadBoundedFile((dir_ / "absent").c_str(), 1 << 20, &bytes), BoundedRead::Missing);
+    EXPECT_EQ(ReadBoundedFile((dir_ / "absent").string().c_str(), 1 << 20, &bytes), BoundedRead::Missing);
     EXPECT_TRUE(bytes.empty());
 
     // The game's own loaders open files the same way.

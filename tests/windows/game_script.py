@@ -2,17 +2,16 @@
 """Writes a quorrel-headless script for a game from the title to the ending:
 floor selection to floor 56, the character in front, floor 56 played with the
 keys its demo holds (one command a logic step, every other frame from PLAY),
-and, when ENDING is given, Esc from the ending back to the title.
-    game_script.py FLOOR_SOURCE PLAY [ENDING]
-PLAY is the first frame of the play scene's updates, ENDING a frame of the
-ending scene."""
+and Esc at each ESCAPE frame, to leave the ending for the title.
+    game_script.py FLOOR_SOURCE PLAY [ESCAPE...]
+PLAY is the first frame of the play scene's updates."""
 import re
 import sys
 
 KEYS = {"R": "Right", "L": "Left", "D": "Down", "U": "Up", "A": "Space", ".": None}
 
 source, play = sys.argv[1], int(sys.argv[2])
-ending = int(sys.argv[3]) if len(sys.argv) > 3 else None
+escapes = [int(a) for a in sys.argv[3:]]
 with open(source) as f:
     demo_text = f.read().split("demo:", 1)[1]
 commands = []
@@ -40,6 +39,6 @@ for step, key in enumerate(commands):
         held = key
 if held:
     lines.append("%d up %s" % (play + 2 * len(commands), held))
-if ending is not None:
-    tap(ending, "Escape")
+for frame in escapes:
+    tap(frame, "Escape")
 print("\n".join(lines))

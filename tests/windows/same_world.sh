@@ -6,7 +6,7 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
-linux=$2/quorrel-sim; windows=$windows_build/quorrel/quorrel-sim.exe
+linux=$(cd "$2" && pwd)/quorrel-sim; windows=$windows_build/quorrel/quorrel-sim.exe
 floors=$(cd "$(dirname "$3")" && pwd)/$(basename "$3"); random_runs=${4:-300}
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1
