@@ -28,7 +28,7 @@ TEST_F(BoundedReadTest, AWholeFileUpToTheLimitIsReadAndOneByteMoreIsRefused) {
     const fs::path path = dir_ / "ten.bin";
     std::ofstream(path, std::ios::binary) << "0123456789";
     std::vector<uint8_t> bytes{1, 2, 3};
-    EXPECT_EQ(ReadBoundedFile(path.c_str(), 10, &bytes), BoundedRead::Ok);
+    EXPECT_EQ(ReadBoundedFile(path.string().c_str(), 10, &bytes), BoundedRead::Ok);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
     EXPECT_EQ(ReadBoundedFile(path.c_str(), 9, &bytes), BoundedRead::TooLarge);
     EXPECT_TRUE(bytes.empty());

@@ -1,12 +1,18 @@
 #pragma once
-// Included ahead of every test source in the Windows build: the one POSIX
-// call the tests make for a temporary folder, which mingw's C library lacks.
+// Included ahead of every test source in the Windows build: the POSIX calls
+// the tests make that mingw's C library lacks.
 #ifdef _WIN32
 #include <direct.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <random>
+
+inline int setenv(const char* name, const char* value, int overwrite) {
+    if (!overwrite && std::getenv(name)) return 0;
+    return _putenv_s(name, value) == 0 ? 0 : -1;
+}
 
 // Replaces the trailing "XXXXXX" of `name` and creates that folder; the name,
 // or nullptr when no free name was found.

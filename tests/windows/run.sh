@@ -9,7 +9,8 @@ failed=""
 
 echo "== the test program"
 ( windows_build=$windows; . "$here/wine_env.sh"; cd "$windows_build/quorrel" &&
-  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy wine ./quorrel_tests.exe --gtest_brief=1 ) || failed="$failed tests"
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy wine ./quorrel_tests.exe --gtest_brief=1; rc=$?
+  wineserver --kill; exit "$rc" ) || failed="$failed tests"
 
 echo "== the game in a window"
 sh "$here/../with_xvfb.sh" sh "$here/window.sh" "$windows" "$game" || failed="$failed window"
@@ -20,6 +21,5 @@ sh "$here/same_world.sh" "$windows" "$linux" "$game/floor.dat" || failed="$faile
 echo "== the same game logs"
 sh "$here/headless_log.sh" "$windows" "$linux" "$game" "$here/../../assets/floors" || failed="$failed logs"
 
-( windows_build=$windows; . "$here/wine_env.sh"; wineserver --kill 2>/dev/null )
 if [ -n "$failed" ]; then echo "Windows tests failed:$failed"; exit 1; fi
 echo "Windows tests passed"

@@ -7,8 +7,8 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
 linux=$(cd "$2" && pwd)/quorrel-sim; windows=$windows_build/quorrel/quorrel-sim.exe
-floors=$(cd "$(dirname "$3")" && pwd)/$(basename "$3"); random_runs=${4:-300}
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+floors=$(cd "$(dirname "$3")" && pwd)/$(basename "$3"); random_runs=${4:-200}
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"; wineserver --kill' EXIT
 cd "$tmp" || exit 1
 runs=0; differ=0
 kept=$windows_build/differ; rm -rf "$kept"
@@ -16,8 +16,10 @@ kept=$windows_build/differ; rm -rf "$kept"
 # compare NAME ARG...: one run of each build with the same arguments.
 compare() {
   name=$1; shift
-  "$linux" "$@" >linux.out 2>linux.err; linux_rc=$?
+  # Side by side: the machine has two cores.
+  ( "$linux" "$@" >linux.out 2>linux.err; echo $? >linux.rc ) &
   wine "$windows" "$@" >windows.out 2>windows.err; windows_rc=$?
+  wait; linux_rc=$(cat linux.rc)
   runs=$((runs + 1))
   if [ "$linux_rc" != "$windows_rc" ] || ! cmp -s linux.out windows.out || ! cmp -s linux.err windows.err; then
     differ=$((differ + 1))

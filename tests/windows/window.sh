@@ -10,7 +10,7 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
 game_dir=$(cd "$2" && pwd)
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"; wineserver --kill' EXIT
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
@@ -67,5 +67,4 @@ if [ "$rc" -eq 0 ] && [ "$n" -eq 1 ]; then
 else
   fail "without data.dat: exit code $rc, \"memory error3\" $n times"; cat "$tmp/nodata.err"
 fi
-wineserver --kill 2>/dev/null
 exit "$failed"

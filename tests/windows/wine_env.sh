@@ -14,3 +14,9 @@ if [ ! -f "$WINEPREFIX/.booted" ]; then
   wineserver --wait
   touch "$WINEPREFIX/.booted"
 fi
+# One wine server and its service processes for the whole test, started here
+# with their output thrown away: started by a program under test they would
+# write their own messages into its stderr, which is compared. The caller
+# ends them with `wineserver --kill`.
+wineserver --persistent
+wine cmd /c exit >/dev/null 2>&1
