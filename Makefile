@@ -9,7 +9,7 @@ PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev f
 # zip; then wine, and the X tools that look at its window.
 WINDOWS_PACKAGES := gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
                     dpkg-dev debian-archive-keyring zip
-WINDOWS_TEST_PACKAGES := wine wine64 x11-apps x11-utils python3
+WINDOWS_TEST_PACKAGES := wine wine64 x11-apps x11-utils python3 unzip
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors

@@ -1,23 +1,22 @@
 #!/bin/sh
 # The Windows game under wine on the virtual display tests/with_xvfb.sh gives
-# it: started from another folder, it finds its files beside the program,
+# it, unpacked from the players' zip: started from another folder, it finds its files beside the program,
 # opens its 640 x 480 window titled "Quorrel", draws the title, and ends with
 # exit code 0 when the window is asked to close (taskkill without /f sends
 # WM_CLOSE, as the close box does). Without data.dat it reports
 # "memory error3" once and ends with exit code 0.
-#   tests/with_xvfb.sh tests/windows/window.sh BUILD_WINDOWS GAME_DIR
+#   tests/with_xvfb.sh tests/windows/window.sh BUILD_WINDOWS ZIP
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
-game_dir=$(cd "$2" && pwd)
+zip=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"; wineserver --kill' EXIT
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
-mkdir "$tmp/game" "$tmp/elsewhere" "$tmp/nodata"
-cp "$windows_build/quorrel/quorrel.exe" "$windows_build/deps/bin/SDL2.dll" "$game_dir/data.dat" \
-  "$game_dir/floor.dat" "$tmp/game/"
-cp "$windows_build/quorrel/quorrel.exe" "$windows_build/deps/bin/SDL2.dll" "$tmp/nodata/"
+mkdir "$tmp/elsewhere" "$tmp/nodata"
+unzip -q "$zip" -d "$tmp" && mv "$tmp/quorrel" "$tmp/game" || exit 1
+cp "$tmp/game/quorrel.exe" "$tmp/game/SDL2.dll" "$tmp/nodata/"
 
 # --- the title in a window
 cd "$tmp/elsewhere" || exit 1

@@ -7,9 +7,10 @@ build=${1:?usage: $0 BUILD_DIR GAME_DIR SDL2_DLL OUT.zip}; game=$2; dll=$3; out=
 here=$(cd "$(dirname "$0")" && pwd)
 stage=$(mktemp -d); trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/quorrel"
-# The players' copy has no debugging information: a quarter of the size.
+# The players' copies carry no debugging information or symbols.
 x86_64-w64-mingw32-strip -o "$stage/quorrel/quorrel.exe" "$build/quorrel.exe"
-cp "$dll" "$game/data.dat" "$game/floor.dat" "$stage/quorrel/"
+x86_64-w64-mingw32-strip -o "$stage/quorrel/SDL2.dll" "$dll"
+cp "$game/data.dat" "$game/floor.dat" "$stage/quorrel/"
 # Windows line ends, so Notepad shows the README as written.
 sed 's/$/\r/' "$here/README-players.txt" > "$stage/quorrel/README.txt"
 rm -f "$out.part"
