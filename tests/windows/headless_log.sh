@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
 linux=$(cd "$2" && pwd)/quorrel-headless; windows=$windows_build/quorrel/quorrel-headless.exe
 sources=$(cd "$4" && pwd)
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"; wineserver --kill' EXIT
+tmp=$(mktemp -d); trap 'cd /; rm -rf "$tmp"; wineserver --kill' EXIT
 cp "$3/data.dat" "$3/floor.dat" "$tmp/"
 cd "$tmp" || exit 1
 failed=0

@@ -8,7 +8,7 @@ windows=$1; linux=$2; game=$3
 failed=""
 
 echo "== the test program"
-( windows_build=$windows; . "$here/wine_env.sh"; cd "$windows_build/quorrel" &&
+( windows_build=$windows; . "$here/wine_env.sh"; cd "$windows_build/quorrel/tests" &&
   SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy wine ./quorrel_tests.exe --gtest_brief=1; rc=$?
   wineserver --kill; exit "$rc" ) || failed="$failed tests"
 

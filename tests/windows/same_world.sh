@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
 linux=$(cd "$2" && pwd)/quorrel-sim; windows=$windows_build/quorrel/quorrel-sim.exe
 floors=$(cd "$(dirname "$3")" && pwd)/$(basename "$3"); random_runs=${4:-200}
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"; wineserver --kill' EXIT
+tmp=$(mktemp -d); trap 'cd /; rm -rf "$tmp"; wineserver --kill' EXIT
 cd "$tmp" || exit 1
 runs=0; differ=0
 kept=$windows_build/differ; rm -rf "$kept"

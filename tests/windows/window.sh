@@ -10,7 +10,7 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 windows_build=$1; . "$here/wine_env.sh"
 zip=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"; wineserver --kill' EXIT
+tmp=$(mktemp -d); trap 'cd /; rm -rf "$tmp"; wineserver --kill' EXIT
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
