@@ -64,7 +64,10 @@ last=$(tail -n 1 linux.log | awk '{ print $2 }')
 # in, the character in front) over every floor.
 printf '%s\n' "30 down Down" "31 up Down" "32 down Down" "33 up Down" "34 down Down" "35 up Down" \
   "36 down Down" "37 up Down" "70 down Enter" "71 up Enter" "73 down Enter" "74 up Enter" > demo.txt
+# DEMO_FRAMES shortens it for a quick look; the default reaches floor 56.
 compare "demo replay of every floor" --script demo.txt --frames "${DEMO_FRAMES:-80000}"
 floors=$(awk '$2 == 5 { print $3 }' linux.log | sort -un | wc -l)
-[ "$floors" -eq 56 ] || { echo "FAILED: demo replay played $floors floors, not 56"; failed=1; }
+if [ -z "${DEMO_FRAMES:-}" ] && [ "$floors" -ne 56 ]; then
+  echo "FAILED: demo replay played $floors floors, not 56"; failed=1
+fi
 exit "$failed"
