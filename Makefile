@@ -8,6 +8,12 @@ PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev f
 # Only the browser build (make web) and its test (make test-web) need these.
 WEB_PACKAGES := emscripten node-acorn
 WEB_TEST_PACKAGES := chromium
+# The Windows build and its tests only (make windows, make test-windows): the
+# mingw-w64 compilers, what fetches Debian's SDL2, zlib and libpng sources,
+# zip; then wine, and the X tools that look at its window.
+WINDOWS_PACKAGES := gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+                    dpkg-dev debian-archive-keyring zip
+WINDOWS_TEST_PACKAGES := wine wine64 x11-apps x11-utils python3 unzip
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_DIR := build/game
 FLOORS_DIR := build/floors
@@ -15,8 +21,8 @@ WEB_DIR := build/web
 WEB_TEST_DIR := build/web-test
 ART_DIR := build/art
 
-.PHONY: run test deps deps-web deps-web-test build build-asan build-fuzz fuzz fuzz-seeds game-dir floors package art bench \
-        web test-web clean
+.PHONY: run test deps deps-web deps-web-test deps-windows deps-windows-test build build-asan build-fuzz fuzz \
+        fuzz-seeds game-dir floors package art bench web test-web windows test-windows clean
 
 # Installs whichever of the Debian packages $(1) are missing.
 define install_missing
@@ -39,6 +45,12 @@ deps-web: deps
 # already brought its own.
 deps-web-test: deps-web
 	$(call install_missing,$(WEB_TEST_PACKAGES) $(shell command -v npm >/dev/null || echo npm),--no-install-recommends)
+
+deps-windows: deps
+	$(call install_missing,$(WINDOWS_PACKAGES))
+
+deps-windows-test: deps-windows
+	$(call install_missing,$(WINDOWS_TEST_PACKAGES))
 
 build: deps
 	cmake --preset release
@@ -135,6 +147,22 @@ test-web: web deps-web-test
 	cd $(WEB_TEST_DIR) && npm ci --no-audit --no-fund
 	QUORREL_WEB_DIR=$(WEB_DIR) QUORREL_GAME_DIR=$(GAME_DIR) QUORREL_HEADLESS=build/release/quorrel-headless \
 	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs
+
+# The game and its tools for 64-bit Windows, and the zip players unpack:
+# SDL2, zlib and libpng are built from Debian's sources once (kept in
+# build/windows), the icon is painted by the Linux quorrel-assets.
+windows: deps-windows game-dir
+	sh tools/windows/build-deps.sh build/windows build/windows/deps
+	build/release/quorrel-assets --icon build/windows/quorrel.ico
+	cmake --preset windows
+	cmake --build --preset windows
+	sh tools/windows/package.sh build/windows/quorrel $(GAME_DIR) build/windows/deps/bin/SDL2.dll \
+	  build/windows/quorrel-windows.zip
+
+# The Windows programs under wine: the test program, the game on a virtual
+# display, and the same traces and logs as the Linux build.
+test-windows: windows deps-windows-test
+	sh tests/windows/run.sh build/windows build/release $(GAME_DIR)
 
 clean:
 	rm -rf build

@@ -1,4 +1,8 @@
 #include "app/game.hpp"
+#include "platform/host.hpp"
 
 // The command line is ignored: everything comes from the working folder.
-int main() { return q::RunGame(); }
+int main() {
+    q::UseProgramFolderWithoutData();
+    return q::RunGame();
+}

@@ -30,6 +30,11 @@ bool CreateWindow() {
         SDL_setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
         SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 1);
         SDL_SetHint(SDL_HINT_APP_NAME, kWindowTitle);
+#ifdef _WIN32
+        // The icons of the program's resources, large and small.
+        SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, "107");
+        SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, "108");
+#endif
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
             return false;
@@ -86,6 +91,13 @@ void ShowErrorBox(const char* text) {
     // display to show it on at all.
     std::fprintf(stderr, "%s: %s\n", kErrorCaption, text);
     std::fflush(stderr);
+#ifdef _WIN32
+    // Windows shows a box even with no screen to show it on (SDL's dummy
+    // video driver), and it would wait there for a click nobody can give.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) driver = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && SDL_strcmp(driver, "dummy") == 0) return;
+#endif
     SDL_Window* owner = nullptr;
     if (mainWindow && (SDL_GetWindowFlags(mainWindow) & SDL_WINDOW_SHOWN)) owner = mainWindow;
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kErrorCaption, text, owner);

@@ -96,7 +96,7 @@ protected:
         std::filesystem::current_path(savedDir_);
         std::error_code ec;
         std::filesystem::remove_all(workDir_, ec);
-        LoadSettings((workDir_ / "config.dat").c_str());  // gone: the defaults
+        LoadSettings((workDir_ / "config.dat").string().c_str());  // gone: the defaults
         InitKeyBindings();
         SelectBackend(savedBackend_);
     }

@@ -37,7 +37,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Joined as the tools join their paths (a backslash on Windows).
+    std::string File(const std::string& name) const { return (std::filesystem::path(path_) / name).string(); }
     void Write(const std::string& name, const std::string& text) const {
         std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
         out << text;

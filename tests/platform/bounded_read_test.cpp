@@ -28,13 +28,13 @@ TEST_F(BoundedReadTest, AWholeFileUpToTheLimitIsReadAndOneByteMoreIsRefused) {
     const fs::path path = dir_ / "ten.bin";
     std::ofstream(path, std::ios::binary) << "0123456789";
     std::vector<uint8_t> bytes{1, 2, 3};
-    EXPECT_EQ(ReadBoundedFile(path.c_str(), 10, &bytes), BoundedRead::Ok);
+    EXPECT_EQ(ReadBoundedFile(path.string().c_str(), 10, &bytes), BoundedRead::Ok);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
-    EXPECT_EQ(ReadBoundedFile(path.c_str(), 9, &bytes), BoundedRead::TooLarge);
+    EXPECT_EQ(ReadBoundedFile(path.string().c_str(), 9, &bytes), BoundedRead::TooLarge);
     EXPECT_TRUE(bytes.empty());
 
     std::ofstream(dir_ / "empty.bin", std::ios::binary);
-    EXPECT_EQ(ReadBoundedFile((dir_ / "empty.bin").c_str(), 0, &bytes), BoundedRead::Ok);
+    EXPECT_EQ(ReadBoundedFile((dir_ / "empty.bin").string().c_str(), 0, &bytes), BoundedRead::Ok);
     EXPECT_TRUE(bytes.empty());
 }
 
@@ -44,17 +44,17 @@ TEST_F(BoundedReadTest, HugeFilesFoldersAndDevicesAreNeverRead) {
     std::ofstream(huge, std::ios::binary).put('x');
     fs::resize_file(huge, uint64_t(8) << 30);
     std::vector<uint8_t> bytes;
-    EXPECT_EQ(ReadBoundedFile(huge.c_str(), 1 << 20, &bytes), BoundedRead::TooLarge);
+    EXPECT_EQ(ReadBoundedFile(huge.string().c_str(), 1 << 20, &bytes), BoundedRead::TooLarge);
 
-    EXPECT_EQ(ReadBoundedFile(dir_.c_str(), 1 << 20, &bytes), BoundedRead::Missing);
+    EXPECT_EQ(ReadBoundedFile(dir_.string().c_str(), 1 << 20, &bytes), BoundedRead::Missing);
     EXPECT_EQ(ReadBoundedFile("/dev/zero", 1 << 20, &bytes), BoundedRead::Missing);
-    EXPECT_EQ(ReadBoundedFile((dir_ / "absent").c_str(), 1 << 20, &bytes), BoundedRead::Missing);
+    EXPECT_EQ(ReadBoundedFile((dir_ / "absent").string().c_str(), 1 << 20, &bytes), BoundedRead::Missing);
     EXPECT_TRUE(bytes.empty());
 
     // The game's own loaders open files the same way.
-    EXPECT_FALSE(InputFile(dir_.c_str()).IsOpen());
+    EXPECT_FALSE(InputFile(dir_.string().c_str()).IsOpen());
     EXPECT_FALSE(InputFile("/dev/zero").IsOpen());
-    InputFile regular(huge.c_str());
+    InputFile regular(huge.string().c_str());
     ASSERT_TRUE(regular.IsOpen());
     EXPECT_EQ(regular.Size(), int64_t(8) << 30);
 }

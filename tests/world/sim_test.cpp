@@ -238,7 +238,7 @@ TEST(SimErrors, ARefusedFloorOrAnOverlongCommandFileEndsWithStatusTwo) {
 
 TEST(SimErrors, CommandFilesAndFloorFilesThatAreNotRegularFilesAreRefusedUnread) {
     const auto good = WriteFloors("sim_files.dat", {test::FloorFromRows(kLiftFloor)});
-    const std::string folder = std::filesystem::temp_directory_path() / "quorrel_sim_folder";
+    const std::string folder = (std::filesystem::temp_directory_path() / "quorrel_sim_folder").string();
     std::filesystem::create_directories(folder);
     for (const std::string& commands : {folder, std::string("/dev/zero")}) {
         const SimRun run = RunSim({"--floors", good, "--floor", "1", "--commands", commands, "--steps", "1"});
@@ -247,7 +247,7 @@ TEST(SimErrors, CommandFilesAndFloorFilesThatAreNotRegularFilesAreRefusedUnread)
         EXPECT_TRUE(run.lines.empty());
     }
     // Huge but sparse: its size alone refuses it.
-    const std::string huge = std::filesystem::temp_directory_path() / "quorrel_sim_huge.bin";
+    const std::string huge = (std::filesystem::temp_directory_path() / "quorrel_sim_huge.bin").string();
     { std::ofstream(huge, std::ios::binary).put('\0'); }
     std::filesystem::resize_file(huge, uint64_t(4) << 30);
     SimRun run = RunSim({"--floors", good, "--floor", "1", "--commands", huge, "--steps", "1"});

@@ -3,6 +3,7 @@
 // small sizes average each block of pixels so nothing is simply dropped.
 #include "assets/icon.hpp"
 
+#include <cstdint>
 #include <filesystem>
 
 #include "assets/archive_writer.hpp"
@@ -89,6 +90,35 @@ bool WriteIcons(const std::string& dir, const Canvas& atlas, std::string* error)
         }
     }
     return true;
+}
+
+// A Windows .ico file holding the icon at 256, 48, 32 and 16 pixels, each
+// stored as a PNG (which every Windows since Vista reads).
+std::vector<uint8_t> BuildIconFile(const Canvas& atlas) {
+    static constexpr int kSizes[] = {256, 48, 32, 16};
+    constexpr int kCount = sizeof kSizes / sizeof kSizes[0];
+    std::vector<std::vector<uint8_t>> images;
+    for (int size : kSizes) images.push_back(EncodePng(PaintIcon(atlas, size)));
+    std::vector<uint8_t> out;
+    auto put16 = [&](uint32_t v) { out.push_back(uint8_t(v)); out.push_back(uint8_t(v >> 8)); };
+    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+    put16(0);       // reserved
+    put16(1);       // an icon, not a cursor
+    put16(kCount);
+    uint32_t offset = 6 + 16 * kCount;
+    for (int i = 0; i < kCount; ++i) {
+        out.push_back(uint8_t(kSizes[i] & 255));  // 256 is written as 0
+        out.push_back(uint8_t(kSizes[i] & 255));
+        out.push_back(0);  // no palette
+        out.push_back(0);  // reserved
+        put16(1);          // colour planes
+        put16(32);         // bits per pixel
+        put32(uint32_t(images[i].size()));
+        put32(offset);
+        offset += uint32_t(images[i].size());
+    }
+    for (const auto& image : images) out.insert(out.end(), image.begin(), image.end());
+    return out;
 }
 
 }  // namespace q::assets

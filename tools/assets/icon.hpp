@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,5 +17,8 @@ Canvas PaintIcon(const Canvas& atlas, int size);
 // Writes DIR/quorrel-SIZE.png for every icon size; false with a reason when
 // one cannot be written.
 bool WriteIcons(const std::string& dir, const Canvas& atlas, std::string* error);
+
+// A Windows .ico file holding the icon at 256, 48, 32 and 16 pixels.
+std::vector<uint8_t> BuildIconFile(const Canvas& atlas);
 
 }  // namespace q::assets

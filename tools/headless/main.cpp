@@ -9,6 +9,7 @@
 #include "headless/runner.hpp"
 #include "headless/script.hpp"
 #include "platform/bounded_read.hpp"
+#include "platform/host.hpp"
 
 namespace {
 
@@ -65,9 +66,10 @@ int main(int argc, char** argv) {
         }
     }
 
+    q::UseBinaryStdout();
     std::FILE* log = stdout;
     if (logPath) {
-        log = std::fopen(logPath, "w");
+        log = std::fopen(logPath, "wb");
         if (!log) return Usage((std::string("cannot write ") + logPath).c_str());
     }
     options.log = log;

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "platform/host.hpp"
 #include "sim/sim.hpp"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
                      "[--no-extra-spawns] [--character C] [--trace]\n";
         return q::sim::kExitUsage;
     }
+    q::UseBinaryStdout();
     std::ios::sync_with_stdio(false);
     return q::sim::Run(options, std::cout, std::cerr);
 }
