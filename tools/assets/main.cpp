@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "assets/audio.hpp"
+#include "assets/archive_writer.hpp"
 #include "assets/atlas.hpp"
 #include "assets/contact_sheet.hpp"
 #include "assets/game_data.hpp"
