@@ -2,6 +2,7 @@
 // figure on its square.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "assets/icon.hpp"
@@ -42,21 +43,22 @@ TEST(ProgramIcon, TheFileListsEachSizeAndEachEntryIsAPictureOfThatSize) {
     EXPECT_EQ(sizes, (std::set<int>{16, 32, 48, 256}));
 }
 
-TEST(ProgramIcon, EverySizeShowsTheFigureInTheMiddleOfAnOpaqueSquare) {
+TEST(ProgramIcon, EverySizeIsAnOpaqueSquareWithAPictureInIt) {
     for (int size : {16, 32, 48, 256}) {
         const Canvas icon = PaintIcon(q::test::BuiltAtlas(), size);
         ASSERT_EQ(icon.Width(), size);
-        int transparent = 0, middle = 0, figure = 0;
+        // The rounded corner is one pixel of the 64-pixel design, scaled.
+        const int corner = std::max(1, size / 64);
+        int transparent = 0;
+        std::set<Colour> middle;
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x) {
-                transparent += AlphaOf(icon.Get(x, y)) != 255;
-                if (x < size / 4 || x >= size * 3 / 4 || y < size / 4 || y >= size * 3 / 4) continue;
-                ++middle;
-                // The backdrop is one colour a row, as just inside the border.
-                figure += icon.Get(x, y) != icon.Get(1, y);
+                const bool inCorner = (x < corner || x >= size - corner) && (y < corner || y >= size - corner);
+                if (!inCorner) transparent += AlphaOf(icon.Get(x, y)) != 255;
+                if (x >= size / 4 && x < size * 3 / 4 && y >= size / 4 && y < size * 3 / 4) middle.insert(icon.Get(x, y));
             }
-        EXPECT_EQ(transparent, 0) << size;
-        EXPECT_GT(figure * 3, middle) << size << ": the figure fills less than a third of the middle";
+        EXPECT_EQ(transparent, 0) << size << ": only the rounded corners are clear";
+        EXPECT_GE(middle.size(), 4u) << size << ": the middle shows a picture, not a flat fill";
     }
 }
 
