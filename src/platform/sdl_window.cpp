@@ -40,8 +40,11 @@ bool CreateWindow() {
             return false;
         }
         videoStarted = true;
-        // Without pad support the game is played from the keyboard alone.
+        // Without pad support the game is played from the keyboard alone. The
+        // page's SDL is built without joysticks, so the browser never asks.
+#ifndef __EMSCRIPTEN__
         if (!StartPads()) std::fprintf(stderr, "SDL game controllers: %s\n", SDL_GetError());
+#endif
     }
     int x = 0, y = 0;
     CenterOnDesktop(kClientWidth, kClientHeight, &x, &y);
