@@ -14,6 +14,9 @@ inline int setenv(const char* name, const char* value, int overwrite) {
     return _putenv_s(name, value) == 0 ? 0 : -1;
 }
 
+// An empty value removes the variable on Windows.
+inline int unsetenv(const char* name) { return _putenv_s(name, "") == 0 ? 0 : -1; }
+
 // Replaces the trailing "XXXXXX" of `name` and creates that folder; the name,
 // or nullptr when no free name was found.
 inline char* mkdtemp(char* name) {
