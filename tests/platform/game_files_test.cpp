@@ -42,6 +42,9 @@ private:
     std::optional<std::string> old_;
 };
 
+// A path as the system spells it, so "a/b" and "a\\b" compare equal on Windows.
+std::string SamePath(const std::string& path) { return fs::path(path).lexically_normal().string(); }
+
 class GameFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -98,18 +101,18 @@ TEST_F(GameFilesTest, ConfigComesFromXdgConfigHomeThenFromDotConfig) {
     {
         const std::string xdgFile = Put(root_ / "xdg" / "quorrel" / "config.dat");
         ScopedEnv xdg("XDG_CONFIG_HOME", (root_ / "xdg").string().c_str());
-        EXPECT_EQ(std::string(GameConfigFile().text), xdgFile);
+        EXPECT_EQ(SamePath(GameConfigFile().text), SamePath(xdgFile));
     }
     const std::string dotConfig = Put(root_ / "home" / ".config" / "quorrel" / "config.dat");
     {
         ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
-        EXPECT_EQ(std::string(GameConfigFile().text), dotConfig);
+        EXPECT_EQ(SamePath(GameConfigFile().text), SamePath(dotConfig));
     }
     {
         // A relative XDG_CONFIG_HOME counts as unset.
         ScopedEnv xdg("XDG_CONFIG_HOME", "xdg");
         Put(fs::path("xdg") / "quorrel" / "config.dat");
-        EXPECT_EQ(std::string(GameConfigFile().text), dotConfig);
+        EXPECT_EQ(SamePath(GameConfigFile().text), SamePath(dotConfig));
     }
 }
 
@@ -118,7 +121,7 @@ TEST_F(GameFilesTest, AFolderInTheWayIsNoFile) {
     ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
     fs::create_directories("config.dat");
     const std::string dotConfig = Put(root_ / "home" / ".config" / "quorrel" / "config.dat");
-    EXPECT_EQ(std::string(GameConfigFile().text), dotConfig);
+    EXPECT_EQ(SamePath(GameConfigFile().text), SamePath(dotConfig));
     fs::create_directories("data.dat");
     EXPECT_STREQ(GameDataFile("data.dat").text, "data.dat") << "nothing installed beside the test program";
 }
