@@ -20,6 +20,15 @@ namespace {
 
 constexpr char kConfigName[] = "config.dat";
 
+// A relative XDG_CONFIG_HOME is to be ignored; on Windows a drive letter or a
+// backslash starts an absolute path too.
+bool IsAbsolute(const char* path) {
+#ifdef _WIN32
+    if (path[0] == '\\' || (path[0] != '\0' && path[1] == ':')) return true;
+#endif
+    return path[0] == '/';
+}
+
 bool IsRegularFile(const char* path) {
     struct stat info;
     return stat(path, &info) == 0 && S_ISREG(info.st_mode);
@@ -70,7 +79,7 @@ GamePath GameConfigFile() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     bool joined = false;
-    if (xdg && xdg[0] == '/') {
+    if (xdg && IsAbsolute(xdg)) {
         joined = Join(user, xdg, "/quorrel/", kConfigName);
     } else if (home && home[0] != '\0') {
         joined = Join(user, home, "/.config/quorrel/", kConfigName);
