@@ -25,7 +25,7 @@ configure_and_install() {
 }
 
 if [ ! -f "$prefix/lib/libSDL2.a" ]; then
-  src=$(sh "$scripts/sdl2-source.sh" "$root/sdl2")
+  src=$(sh "$scripts/debian-source.sh" libsdl2 "$root/sdl2")
   # Only what the game uses: video, events, audio, timers. No threads, so the
   # page needs no cross-origin isolation and any static server can serve it.
   configure_and_install "$src" "$root/sdl2/build" \

@@ -22,7 +22,7 @@ build() {
   touch "$prefix/.$name-done"
 }
 
-build sdl2 "$(sh "$here/../scripts/sdl2-source.sh" "$cache/sdl2")" \
+build sdl2 "$(sh "$here/../scripts/debian-source.sh" libsdl2 "$cache/sdl2")" \
   -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON
 
 if [ ! -f "$prefix/.zlib-done" ]; then
