@@ -28,7 +28,9 @@ void AppendBefore(World& w, int tail, int index) {
 }
 
 // The active list threaded into one chain per kind, in list order, so that
-// each pass of an update or draw walks only its own kind. Kinds never change
+// each pass of an update or draw walks only its own kind. Building the chains
+// for an update also lets go of the actors killed during the previous step,
+// in the same walk, as they are met. Kinds never change
 // once spawned and nothing leaves the list while the passes run; actors
 // appended by a handler are threaded on as soon as it returns, so each is
 // visited exactly when a walk of the whole list from the front would reach
@@ -36,10 +38,20 @@ void AppendBefore(World& w, int tail, int index) {
 // pass of its kind.
 class KindChains {
 public:
-    explicit KindChains(World& w) : w_(w) {
+    enum class Dead { Keep, Release };
+
+    KindChains(World& w, Dead dead) : w_(w) {
         head_.fill(kNoActor);
         tail_.fill(kNoActor);
-        ThreadAppended();
+        int i = w_[kActiveHead].next;
+        while (i != kActiveTail) {
+            const int next = w_[i].next;
+            if (dead == Dead::Release && w_[i].alive == 0)
+                ReleaseActor(w_, w_[i]);
+            else
+                Thread(i);
+            i = next;
+        }
     }
 
     template <class Visit>
@@ -56,18 +68,20 @@ public:
 
 private:
     void ThreadAppended() {
-        for (int i = w_[lastSeen_].next; i != kActiveTail && i != kNoActor; i = w_[i].next) {
-            lastSeen_ = i;
-            const int kind = w_[i].kind;
-            // Kinds outside 0..14 never have a pass.
-            if (kind < 0 || kind >= kKindCount) continue;
-            next_[size_t(i)] = kNoActor;
-            if (tail_[size_t(kind)] == kNoActor)
-                head_[size_t(kind)] = i;
-            else
-                next_[size_t(tail_[size_t(kind)])] = i;
-            tail_[size_t(kind)] = i;
-        }
+        for (int i = w_[lastSeen_].next; i != kActiveTail && i != kNoActor; i = w_[i].next) Thread(i);
+    }
+
+    void Thread(int i) {
+        lastSeen_ = i;
+        const int kind = w_[i].kind;
+        // Kinds outside 0..14 never have a pass.
+        if (kind < 0 || kind >= kKindCount) return;
+        next_[size_t(i)] = kNoActor;
+        if (tail_[size_t(kind)] == kNoActor)
+            head_[size_t(kind)] = i;
+        else
+            next_[size_t(tail_[size_t(kind)])] = i;
+        tail_[size_t(kind)] = i;
     }
 
     World& w_;
@@ -180,14 +194,7 @@ void UpdateActors(World& w) {
 
     // Actors killed during the previous step leave now, so they were still
     // drawn on the frames in between.
-    Actor* a = FirstActive(w);
-    while (a) {
-        Actor* next = NextActive(w, *a);
-        if (a->alive == 0) ReleaseActor(w, *a);
-        a = next;
-    }
-
-    KindChains(w).RunPasses(KindUpdateOrder, [&w](Actor& b) {
+    KindChains(w, KindChains::Dead::Release).RunPasses(KindUpdateOrder, [&w](Actor& b) {
         if (b.update) b.update(w, b);
     });
 
@@ -198,7 +205,7 @@ void UpdateActors(World& w) {
 }
 
 void DrawActors(World& w) {
-    KindChains(w).RunPasses(KindDrawOrder, [&w](Actor& a) {
+    KindChains(w, KindChains::Dead::Keep).RunPasses(KindDrawOrder, [&w](Actor& a) {
         if (a.draw) a.draw(w, a);
     });
 }

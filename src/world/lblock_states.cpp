@@ -85,11 +85,12 @@ void LBlockRest(World& w, Actor& a) {
     const int below = a.y + kLBlockSize;
     // The two tile numbers are ORed, not compared one by one: 16 and 12 hold.
     const int tiles = TileAt(w, a.x, below) | TileAt(w, a.x + kLBlockSize - 1, below);
-    const int onTile = tiles >= TILE_FOOTING;
-    const int onBlock = (OccupiedAt(w, a.x, below) | OccupiedAt(w, a.x + kLBlockSize - 1, below)) == 1;
-    // A resting block has not moved this step, so the staircase search (the
-    // costly part of a step) only needs to run when nothing else holds it.
-    const bool supported = onTile || onBlock || LBlockNeighbourBelow(w, a, -kLBlockSize);
+    // Most blocks stand on the ground, so the grid below and the staircase
+    // search (the costly part of a step) are read only when the tiles do not
+    // hold the block.
+    const bool supported = tiles >= TILE_FOOTING ||
+                           (OccupiedAt(w, a.x, below) | OccupiedAt(w, a.x + kLBlockSize - 1, below)) == 1 ||
+                           LBlockNeighbourBelow(w, a, -kLBlockSize);
     if (supported) {
         a.timer = kLBlockRestSteps;
         return;
