@@ -17,6 +17,7 @@
 #include "platform/renderer_choice.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/settings.hpp"
+#include "platform/software_sprites.hpp"
 #include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
 
@@ -47,6 +48,8 @@ struct Device {
 };
 
 Device device;
+// Used in place of the quads below when the renderer is SDL's software one.
+SoftwareSprites softwareSprites;
 std::vector<SDL_Vertex> vertices;
 std::vector<int> indices;
 std::atomic<bool> deviceLost{false};
@@ -83,7 +86,8 @@ float SnapToPixel(float p) { return SDL_ceilf(p - 0.5f); }
 
 bool SixteenBitFrame() { return settings.windowed != 1 && settings.colorDepth32 == 0; }
 
-bool CreateAtlasTexture() {
+// The decoded picture is handed to `keep` when one is given.
+bool CreateAtlasTexture(AtlasImage* keep) {
     uint32_t size = 0;
     const uint8_t* bytes = ArchiveEntry(0, &size);
     if (!bytes) return false;
@@ -121,16 +125,26 @@ bool CreateAtlasTexture() {
     SDL_SetTextureBlendMode(device.atlas, SDL_BLENDMODE_BLEND);
     device.uScale = kAtlasSpace / float(image.textureWidth);
     device.vScale = kAtlasSpace / float(image.textureHeight);
+    if (keep) *keep = std::move(image);
     return true;
+}
+
+// The format of what the software renderer draws into.
+Uint32 SoftwareScreenFormat() {
+    if (device.target565) return SDL_PIXELFORMAT_RGB565;
+    if (device.offscreen) return device.offscreen->format->format;
+    SDL_Window* window = MainSdlWindow();
+    return window ? SDL_GetWindowPixelFormat(window) : Uint32(SDL_PIXELFORMAT_RGB888);
 }
 
 bool CreateAttempt() {
     deviceLost = false;
     if (!Backend().createRenderer()) return false;
-    if (!CreateAtlasTexture()) return false;
     SDL_RendererInfo rendererInfo;
     device.snapToPixels =
         SDL_GetRendererInfo(device.renderer, &rendererInfo) == 0 && (rendererInfo.flags & SDL_RENDERER_SOFTWARE);
+    AtlasImage kept;
+    if (!CreateAtlasTexture(device.snapToPixels ? &kept : nullptr)) return false;
     SDL_RenderSetLogicalSize(device.renderer, kScreenWidth, kScreenHeight);
     SDL_SetRenderDrawBlendMode(device.renderer, SDL_BLENDMODE_NONE);
     if (SixteenBitFrame()) {
@@ -142,6 +156,9 @@ bool CreateAttempt() {
                                                  kScreenWidth, kScreenHeight);
         }
     }
+    // Without its faster copies the software renderer still draws every
+    // picture, only slower.
+    if (device.snapToPixels) softwareSprites.Create(device.renderer, device.atlas, std::move(kept), SoftwareScreenFormat());
     ApplyTextureFilter();
     vertices.reserve(kQuadReserve * 4);
     indices.reserve(kQuadReserve * 6);
@@ -222,6 +239,7 @@ void ReleaseGraphics() {
     vertices.clear();
     indices.clear();
     device.inFrame = false;
+    softwareSprites.Release();
     if (device.atlas) SDL_DestroyTexture(device.atlas);
     device.atlas = nullptr;
     if (device.target565) SDL_DestroyTexture(device.target565);
@@ -242,6 +260,7 @@ void ApplyTextureFilter() {
     const SDL_ScaleMode mode = settings.linearFilter ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
     if (device.atlas) SDL_SetTextureScaleMode(device.atlas, mode);
     if (device.target565) SDL_SetTextureScaleMode(device.target565, mode);
+    softwareSprites.SetScaleMode(mode);
 }
 
 bool RecreateDevice() {
@@ -319,6 +338,16 @@ void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
         y1 = SnapToPixel(y1);
     }
     const SDL_Color tint{Uint8(colour >> 16), Uint8(colour >> 8), Uint8(colour), Uint8(colour >> 24)};
+    if (softwareSprites.Active()) {
+        // The rectangles SDL would make of this quad, in whole pixels.
+        int texW = 0, texH = 0;
+        SDL_QueryTexture(device.atlas, nullptr, nullptr, &texW, &texH);
+        SDL_Rect s{int(u0 * float(texW)), int(t0 * float(texH)), 0, 0};
+        s.w = int(u1 * float(texW) - float(s.x));
+        s.h = int(t1 * float(texH) - float(s.y));
+        softwareSprites.Draw(s, SDL_Rect{int(x0), int(y0), int(x1 - x0), int(y1 - y0)}, tint);
+        return;
+    }
     const int base = int(vertices.size());
     vertices.push_back(SDL_Vertex{{x0, y0}, tint, {u0, t0}});
     vertices.push_back(SDL_Vertex{{x1, y0}, tint, {u1, t0}});

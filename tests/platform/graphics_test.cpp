@@ -125,6 +125,30 @@ TEST_F(GraphicsTest, AnEnlargedSpriteCoversExactlyItsDestinationWithEitherFilter
     }
 }
 
+// The software renderer keeps enlarged pictures in a cache of its own; one
+// frame may need more of them than it holds.
+TEST_F(GraphicsTest, EnlargedSpritesDrawnEarlyInAFrameSurviveTheCacheFillingUp) {
+    settings.linearFilter = 0;
+    // Left half red, right half blue, both opaque.
+    Picture atlas{2, 1, {255, 0, 0, 255, 0, 0, 255, 255}};
+    ASSERT_TRUE(UseAtlas(atlas));
+    const auto frame = Frame([] {
+        DrawSprite(Rect{0, 0, 250, 250}, Rect{0, 0, 1, 1}, kWhite);
+        // Forty blue enlargements of different sizes, off the screen.
+        for (int i = 0; i < 40; ++i) DrawSprite(Rect{700, 0, 900 + i, 200 + i}, Rect{1, 0, 2, 1}, kWhite);
+        // The first one again, at the same size, and a blue one.
+        DrawSprite(Rect{300, 0, 550, 250}, Rect{0, 0, 1, 1}, kWhite);
+        DrawSprite(Rect{300, 300, 450, 450}, Rect{1, 0, 2, 1}, kWhite);
+    });
+    int wrong = 0;
+    for (int y = 0; y < 250; y += 7)
+        for (int x = 0; x < 250; x += 7)
+            wrong += (At(frame, x, y) & 0xFFFFFF) != 0xFF0000u || (At(frame, 300 + x, y) & 0xFFFFFF) != 0xFF0000u;
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(At(frame, 449, 449) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(At(frame, 450, 449), kBlack);
+}
+
 TEST_F(GraphicsTest, ANonPowerOfTwoAtlasLandsAtTheTopLeftWithNothingAroundIt) {
     settings.linearFilter = 0;
     const Picture atlas = PatternPicture(100, 60);
