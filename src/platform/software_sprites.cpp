@@ -7,9 +7,10 @@ namespace q {
 
 namespace {
 
-// Room for every stretched picture the game draws at once (characters,
-// props, banners at twice their size), with space to spare.
-constexpr int kCacheSide = 1024;
+// Every stretched picture the game draws at once (characters, props, banners
+// at twice their size) fits many times over; past this many the oldest are
+// not worth telling apart, and all are made afresh.
+constexpr size_t kMaxStretched = 256;
 
 uint64_t RectKey(const SDL_Rect& r) {
     return (uint64_t(uint16_t(r.x)) << 48) | (uint64_t(uint16_t(r.y)) << 32) | (uint64_t(uint16_t(r.w)) << 16) |
@@ -27,16 +28,10 @@ bool SoftwareSprites::Create(SDL_Renderer* renderer, SDL_Texture* atlas, AtlasIm
     pixels_ = std::move(image);
     image_ = SDL_CreateRGBSurfaceWithFormatFrom(pixels_.rgba.get(), pixels_.width, pixels_.height, 32,
                                                 pixels_.width * 4, SDL_PIXELFORMAT_RGBA32);
-    opaque_ = SDL_CreateTexture(renderer, screenFormat, SDL_TEXTUREACCESS_STATIC, pixels_.textureWidth,
-                                pixels_.textureHeight);
-    stretched_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, kCacheSide,
-                                   kCacheSide);
-    if (!image_ || !opaque_ || !stretched_) {
+    if (!image_) {
         Release();
         return false;
     }
-    SDL_SetTextureBlendMode(opaque_, SDL_BLENDMODE_NONE);
-    SDL_SetTextureBlendMode(stretched_, SDL_BLENDMODE_BLEND);
     renderer_ = renderer;
     atlas_ = atlas;
     screenFormat_ = screenFormat;
@@ -44,16 +39,15 @@ bool SoftwareSprites::Create(SDL_Renderer* renderer, SDL_Texture* atlas, AtlasIm
 }
 
 void SoftwareSprites::Release() {
-    if (opaque_) SDL_DestroyTexture(opaque_);
-    if (stretched_) SDL_DestroyTexture(stretched_);
+    for (const auto& [key, texture] : opaque_)
+        if (texture) SDL_DestroyTexture(texture);
+    opaque_.clear();
+    ForgetStretched();
     if (image_) SDL_FreeSurface(image_);
-    opaque_ = stretched_ = nullptr;
     image_ = nullptr;
     pixels_ = AtlasImage{};
     renderer_ = nullptr;
     atlas_ = nullptr;
-    opaqueRects_.clear();
-    ForgetStretched();
 }
 
 void SoftwareSprites::SetScaleMode(SDL_ScaleMode mode) {
@@ -63,8 +57,11 @@ void SoftwareSprites::SetScaleMode(SDL_ScaleMode mode) {
 }
 
 void SoftwareSprites::ForgetStretched() {
-    stretchedRects_.clear();
-    shelfX_ = shelfY_ = shelfHeight_ = 0;
+    // Copies already queued from these are drawn first: SDL flushes its
+    // queue before it destroys a texture the queue uses.
+    for (const auto& [key, texture] : stretched_)
+        if (texture) SDL_DestroyTexture(texture);
+    stretched_.clear();
 }
 
 bool SoftwareSprites::InsideImage(const SDL_Rect& src) const {
@@ -72,70 +69,71 @@ bool SoftwareSprites::InsideImage(const SDL_Rect& src) const {
            src.y + src.h <= pixels_.height;
 }
 
-bool SoftwareSprites::Opaque(const SDL_Rect& src) {
+SDL_Texture* SoftwareSprites::Opaque(const SDL_Rect& src) {
     const uint64_t key = RectKey(src);
-    if (const auto found = opaqueRects_.find(key); found != opaqueRects_.end()) return found->second;
+    if (const auto found = opaque_.find(key); found != opaque_.end()) return found->second;
     bool opaque = InsideImage(src);
     const uint8_t* rgba = pixels_.rgba.get();
     const int pitch = pixels_.width * 4;
     for (int y = src.y; opaque && y < src.y + src.h; ++y)
-        for (int x = src.x; opaque && x < src.x + src.w; ++x) opaque = rgba[size_t(y) * size_t(pitch) + size_t(x) * 4 + 3] == 255;
+        for (int x = src.x; opaque && x < src.x + src.w; ++x)
+            opaque = rgba[size_t(y) * size_t(pitch) + size_t(x) * 4 + 3] == 255;
+    SDL_Texture* texture = nullptr;
     if (opaque) {
-        // The picture's copy in the screen's format, made the first time it
-        // is drawn.
         std::vector<uint8_t> converted(size_t(src.w) * size_t(src.h) * 4);
         const uint8_t* from = rgba + size_t(src.y) * size_t(pitch) + size_t(src.x) * 4;
         const int toPitch = src.w * SDL_BYTESPERPIXEL(screenFormat_);
-        opaque = SDL_ConvertPixels(src.w, src.h, SDL_PIXELFORMAT_RGBA32, from, pitch, screenFormat_, converted.data(),
-                                   toPitch) == 0 &&
-                 SDL_UpdateTexture(opaque_, &src, converted.data(), toPitch) == 0;
+        texture = SDL_CreateTexture(renderer_, screenFormat_, SDL_TEXTUREACCESS_STATIC, src.w, src.h);
+        if (texture && (SDL_ConvertPixels(src.w, src.h, SDL_PIXELFORMAT_RGBA32, from, pitch, screenFormat_,
+                                          converted.data(), toPitch) != 0 ||
+                        SDL_UpdateTexture(texture, nullptr, converted.data(), toPitch) != 0)) {
+            SDL_DestroyTexture(texture);
+            texture = nullptr;
+        }
+        if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
     }
-    opaqueRects_.emplace(key, opaque);
-    return opaque;
+    opaque_.emplace(key, texture);
+    return texture;
 }
 
-bool SoftwareSprites::PlaceInCache(int w, int h, SDL_Rect* slot) {
-    if (w > kCacheSide || h > kCacheSide) return false;
-    if (shelfX_ + w > kCacheSide) {
-        shelfY_ += shelfHeight_;
-        shelfX_ = shelfHeight_ = 0;
-    }
-    if (shelfY_ + h > kCacheSide) {
-        // Full: start again. Whatever was drawn from it this frame has
-        // already been drawn, as locking the texture flushes SDL's queue.
-        ForgetStretched();
-    }
-    *slot = SDL_Rect{shelfX_, shelfY_, w, h};
-    shelfX_ += w;
-    if (h > shelfHeight_) shelfHeight_ = h;
-    return true;
-}
-
-const SDL_Rect* SoftwareSprites::Stretched(const SDL_Rect& src, int toW, int toH) {
+SDL_Texture* SoftwareSprites::Stretched(const SDL_Rect& src, int toW, int toH) {
     const Stretch key{src.x, src.y, src.w, src.h, toW, toH};
-    if (const auto found = stretchedRects_.find(key); found != stretchedRects_.end()) return &found->second;
-    if (!InsideImage(src)) return nullptr;
-    SDL_Rect slot;
-    if (!PlaceInCache(toW, toH, &slot)) return nullptr;
+    if (const auto found = stretched_.find(key); found != stretched_.end()) return found->second;
+    if (stretched_.size() >= kMaxStretched) ForgetStretched();
+    SDL_Texture* texture = nullptr;
+    if (InsideImage(src))
+        texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, toW, toH);
     void* pixels = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(stretched_, &slot, &pixels, &pitch) != 0) return nullptr;
-    SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(pixels, toW, toH, 32, pitch, SDL_PIXELFORMAT_RGBA32);
-    // SDL's own stretches, with the filter the renderer would use.
-    SDL_Rect from = src;
-    const bool done = to && (scaleMode_ == SDL_ScaleModeNearest ? SDL_SoftStretch(image_, &from, to, nullptr)
-                                                                : SDL_SoftStretchLinear(image_, &from, to, nullptr)) == 0;
-    if (to) SDL_FreeSurface(to);
-    SDL_UnlockTexture(stretched_);
-    if (!done) return nullptr;
-    return &stretchedRects_.emplace(key, slot).first->second;
+    if (texture && SDL_LockTexture(texture, nullptr, &pixels, &pitch) == 0) {
+        SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(pixels, toW, toH, 32, pitch, SDL_PIXELFORMAT_RGBA32);
+        // SDL's own stretches, with the filter the renderer would use.
+        SDL_Rect from = src;
+        const bool done = to && (scaleMode_ == SDL_ScaleModeNearest ? SDL_SoftStretch(image_, &from, to, nullptr)
+                                                                    : SDL_SoftStretchLinear(image_, &from, to, nullptr)) == 0;
+        if (to) SDL_FreeSurface(to);
+        SDL_UnlockTexture(texture);
+        if (done) {
+            SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+        } else {
+            SDL_DestroyTexture(texture);
+            texture = nullptr;
+        }
+    } else if (texture) {
+        SDL_DestroyTexture(texture);
+        texture = nullptr;
+    }
+    // A picture that cannot be stretched here is remembered as such and
+    // drawn by the renderer itself.
+    stretched_.emplace(key, texture);
+    return texture;
 }
 
-void SoftwareSprites::Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect& src, const SDL_Rect& dst,
+void SoftwareSprites::Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst,
                            SDL_Color tint) {
     SDL_SetTextureAlphaMod(texture, tint.a);
     SDL_SetTextureColorMod(texture, tint.r, tint.g, tint.b);
-    SDL_RenderCopy(renderer, texture, &src, &dst);
+    SDL_RenderCopy(renderer, texture, src, &dst);
 }
 
 void SoftwareSprites::Draw(SDL_Rect src, const SDL_Rect& dst, SDL_Color tint) {
@@ -158,16 +156,15 @@ void SoftwareSprites::Draw(SDL_Rect src, const SDL_Rect& dst, SDL_Color tint) {
         SDL_RenderCopyEx(renderer_, atlas_, &src, &dst, 0.0, nullptr, SDL_RendererFlip(flip));
         return;
     }
-    if (src.w != dst.w || src.h != dst.h) {
-        if (const SDL_Rect* slot = Stretched(src, dst.w, dst.h)) {
-            Copy(renderer_, stretched_, *slot, dst, tint);
-            return;
-        }
-    } else if (tint.a == 255 && Opaque(src)) {
-        Copy(renderer_, opaque_, src, dst, tint);
-        return;
-    }
-    Copy(renderer_, atlas_, src, dst, tint);
+    SDL_Texture* own = nullptr;
+    if (src.w != dst.w || src.h != dst.h)
+        own = Stretched(src, dst.w, dst.h);
+    else if (tint.a == 255)
+        own = Opaque(src);
+    if (own)
+        Copy(renderer_, own, nullptr, dst, tint);
+    else
+        Copy(renderer_, atlas_, &src, dst, tint);
 }
 
 }  // namespace q

@@ -2,10 +2,11 @@
 // Internal to the platform layer: sprites drawn through SDL's software
 // renderer. It blends every pixel of every copy and stretches through its
 // slowest blitters, which made a full play field cost a quarter of a core.
-// Here a picture with no transparent pixel is copied from a second texture in
-// the screen's own format without blending (a plain row copy), and a picture
-// drawn at another size is stretched once into a cache, with the same
-// stretch SDL uses, and copied from there ever after.
+// Here a picture with no transparent pixel is copied from a texture of its
+// own in the screen's format without blending (a plain row copy), and a
+// picture drawn at another size is stretched once, with the same stretch SDL
+// uses, into a texture of its own and copied from there ever after. Each is
+// made the first time the picture is drawn.
 #include <SDL.h>
 
 #include <cstdint>
@@ -17,10 +18,9 @@ namespace q {
 
 class SoftwareSprites {
 public:
-    // Takes the decoded atlas (kept to read pictures from) and makes the two
-    // extra textures on `renderer`; `atlas` is the blended texture already
-    // made from the same image. `screenFormat` is the format of what the
-    // renderer draws into.
+    // Takes the decoded atlas (kept to read pictures from); `atlas` is the
+    // blended texture already made from the same image on `renderer`.
+    // `screenFormat` is the format of what the renderer draws into.
     bool Create(SDL_Renderer* renderer, SDL_Texture* atlas, AtlasImage image, Uint32 screenFormat);
     void Release();
     bool Active() const { return renderer_ != nullptr; }
@@ -41,27 +41,22 @@ private:
     };
 
     bool InsideImage(const SDL_Rect& src) const;
-    bool Opaque(const SDL_Rect& src);
-    const SDL_Rect* Stretched(const SDL_Rect& src, int toW, int toH);
-    bool PlaceInCache(int w, int h, SDL_Rect* slot);
+    SDL_Texture* Opaque(const SDL_Rect& src);
+    SDL_Texture* Stretched(const SDL_Rect& src, int toW, int toH);
     void ForgetStretched();
-    static void Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect& src, const SDL_Rect& dst,
+    static void Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst,
                      SDL_Color tint);
 
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* atlas_ = nullptr;    // blended, as every renderer draws
-    SDL_Texture* opaque_ = nullptr;   // unblended, in the screen's format, filled picture by picture
-    SDL_Texture* stretched_ = nullptr;
     SDL_Surface* image_ = nullptr;    // a view of pixels_
     AtlasImage pixels_;
     Uint32 screenFormat_ = 0;
     SDL_ScaleMode scaleMode_ = SDL_ScaleModeNearest;
-    // Answers per picture, learnt on first use: whether it is opaque, and
-    // whether its copy in `opaque_` has been made.
-    std::unordered_map<uint64_t, bool> opaqueRects_;
-    std::unordered_map<Stretch, SDL_Rect, StretchHash> stretchedRects_;
-    // The cache is filled in shelves, left to right, top to bottom.
-    int shelfX_ = 0, shelfY_ = 0, shelfHeight_ = 0;
+    // Learnt per picture on first use: its unblended copy, or none when it
+    // has transparent pixels.
+    std::unordered_map<uint64_t, SDL_Texture*> opaque_;
+    std::unordered_map<Stretch, SDL_Texture*, StretchHash> stretched_;
 };
 
 }  // namespace q

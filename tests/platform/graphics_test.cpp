@@ -125,8 +125,8 @@ TEST_F(GraphicsTest, AnEnlargedSpriteCoversExactlyItsDestinationWithEitherFilter
     }
 }
 
-// The software renderer keeps enlarged pictures in a cache of its own; one
-// frame may need more of them than it holds.
+// The software renderer keeps enlarged pictures it has drawn; one frame may
+// need more of them than it keeps.
 TEST_F(GraphicsTest, EnlargedSpritesDrawnEarlyInAFrameSurviveTheCacheFillingUp) {
     settings.linearFilter = 0;
     // Left half red, right half blue, both opaque.
@@ -134,8 +134,8 @@ TEST_F(GraphicsTest, EnlargedSpritesDrawnEarlyInAFrameSurviveTheCacheFillingUp) 
     ASSERT_TRUE(UseAtlas(atlas));
     const auto frame = Frame([] {
         DrawSprite(Rect{0, 0, 250, 250}, Rect{0, 0, 1, 1}, kWhite);
-        // Forty blue enlargements of different sizes, off the screen.
-        for (int i = 0; i < 40; ++i) DrawSprite(Rect{700, 0, 900 + i, 200 + i}, Rect{1, 0, 2, 1}, kWhite);
+        // Hundreds of blue enlargements of different sizes, off the screen.
+        for (int i = 0; i < 600; ++i) DrawSprite(Rect{700, 0, 702 + i, 3}, Rect{1, 0, 2, 1}, kWhite);
         // The first one again, at the same size, and a blue one.
         DrawSprite(Rect{300, 0, 550, 250}, Rect{0, 0, 1, 1}, kWhite);
         DrawSprite(Rect{300, 300, 450, 450}, Rect{1, 0, 2, 1}, kWhite);
