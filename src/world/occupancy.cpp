@@ -150,40 +150,45 @@ void PaintLBlockCells(World& w, int x, int y, int dir, int value) {
         StampShape(w, x, y, dir, static_cast<uint8_t>(value));
 }
 
-int LBlockSideTest(World& w, Actor& block) {
+namespace {
+
+// Tests each quarter of a moving block with `test` (a 16 x 16 probe standing
+// in for it), with the block's own cells lifted out of the grid meanwhile so
+// it never meets itself; the hits of all quarters ORed.
+template <class QuarterTest>
+int TestQuarters(World& w, const Actor& block, QuarterTest test) {
     PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 0);
-    const int d = SideIndex(block.vx);
     const auto& quarters = LBlockShapeQuarters[ShapeIndex(block.dir)];
     int result = 0;
-    for (int i = 0; i < 2; ++i) {
-        for (int j = 0; j < 2; ++j) {
-            if (!quarters[i][j]) continue;
-            Actor probe = QuarterProbe(block, i, j);
-            const int tile = TileSideTests[d](w, probe);
-            const int cells = BlockSideTests[d](w, probe);
-            result |= tile | cells;
-        }
-    }
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            if (quarters[i][j]) {
+                Actor probe = QuarterProbe(block, i, j);
+                result |= test(probe);
+            }
     PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 1);
+    return result;
+}
+
+}  // namespace
+
+int LBlockSideTest(World& w, Actor& block) {
+    const int d = SideIndex(block.vx);
+    const int result = TestQuarters(w, block, [&](Actor& probe) {
+        // The terrain first: a hit puts the probe back before the grid is read.
+        const int tile = TileSideTests[d](w, probe);
+        return tile | BlockSideTests[d](w, probe);
+    });
     if (result == HIT_WALL) block.x = block.oldX;
     return result;
 }
 
 int LBlockVerticalTest(World& w, Actor& block) {
-    PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 0);
     const int v = VerticalIndex(block.vy);
-    const auto& quarters = LBlockShapeQuarters[ShapeIndex(block.dir)];
-    int result = 0;
-    for (int i = 0; i < 2; ++i) {
-        for (int j = 0; j < 2; ++j) {
-            if (!quarters[i][j]) continue;
-            Actor probe = QuarterProbe(block, i, j);
-            const int tile = TileVerticalTests[v](w, probe, TILE_FOOTING);
-            const int cells = BlockVerticalTests[v](w, probe);
-            result |= tile | cells;
-        }
-    }
-    PaintLBlockCells(w, block.oldX, block.oldY, block.dir, 1);
+    const int result = TestQuarters(w, block, [&](Actor& probe) {
+        const int tile = TileVerticalTests[v](w, probe, TILE_FOOTING);
+        return tile | BlockVerticalTests[v](w, probe);
+    });
     if (result != HIT_NONE) block.y = block.oldY;
     return result;
 }
