@@ -57,7 +57,7 @@ const std::vector<Label>& Labels() {
         {"choice.linear", Kind::Choice, {"SMOOTH"}},
         {"keyconfig.label", Kind::Row, {"LIFT AND PUT DOWN WITH"}},
         {"floorselect.label", Kind::Row, {"FLOOR"}},
-        {"options.help", Kind::Instruction, {"ARROWS: CHANGE   ENTER: DONE"}},
+        {"options.help", Kind::Instruction, {"UP/DOWN: ROW   LEFT/RIGHT: CHANGE   ENTER: DONE"}},
         {"floorselect.help", Kind::Instruction, {"LEFT/RIGHT: ONE FLOOR   UP/DOWN: TEN FLOORS   ENTER: DONE"}},
         {"instructions.pages", Kind::Instruction, {"LEFT/RIGHT: CHANGE   ENTER: DONE"}},
         {"name.0", Kind::Name0, {"BRAM"}},
@@ -90,8 +90,8 @@ const std::vector<Label>& Labels() {
 }
 
 // Sizes are whole multiples of the font's pixel: headings and the ending's
-// congratulations three times, menus, rows, names and instructions twice,
-// the small print over play and in the help pictures once.
+// congratulations three times, what the player picks or reads as a name
+// twice, the small print (instructions, help captions, the HUD) once.
 TextStyle StyleFor(Kind k) {
     TextStyle s;
     switch (k) {
@@ -123,7 +123,7 @@ TextStyle StyleFor(Kind k) {
         case Kind::Instruction:
             s.top = Rgb(236, 240, 255);
             s.bottom = Rgb(180, 196, 236);
-            s.maxScale = 2;
+            s.maxScale = 1;
             break;
         case Kind::Name0:
             s.top = Rgb(255, 236, 120);
@@ -306,6 +306,22 @@ void PaintLabel(Canvas& c, const Label& l) {
     c.ClearClip();
 }
 
+struct KeyCap {
+    std::string region, text;
+};
+
+// The keys the action can be bound to, as printed on their caps.
+const std::vector<KeyCap>& KeyCaps() {
+    static const std::vector<KeyCap> caps = [] {
+        std::vector<KeyCap> v;
+        for (char k = 'A'; k <= 'Z'; ++k) v.push_back({std::string("key.") + k, std::string(1, k)});
+        v.push_back({"key.Space", "SPACE"});
+        v.push_back({"key.Shift", "SHIFT"});
+        return v;
+    }();
+    return caps;
+}
+
 void PaintKeyCap(Canvas& c, const std::string& region, const std::string& text) {
     Rect r = RegionRect(region);
     c.SetClip(r);
@@ -348,11 +364,17 @@ void PaintDigits(Canvas& c, const std::string& prefix, int scale) {
 
 }  // namespace
 
+std::vector<std::string> LabelLines() {
+    std::vector<std::string> lines;
+    for (const Label& l : Labels()) lines.insert(lines.end(), l.lines.begin(), l.lines.end());
+    for (const KeyCap& k : KeyCaps()) lines.push_back(k.text);
+    lines.push_back("0123456789");
+    return lines;
+}
+
 void PaintLabels(Canvas& c) {
     for (const Label& l : Labels()) PaintLabel(c, l);
-    for (int i = 0; i < 26; ++i) PaintKeyCap(c, std::string("key.") + char('A' + i), std::string(1, char('A' + i)));
-    PaintKeyCap(c, "key.Space", "SPACE");
-    PaintKeyCap(c, "key.Shift", "SHIFT");
+    for (const KeyCap& k : KeyCaps()) PaintKeyCap(c, k.region, k.text);
     PaintDigits(c, "digit.small.", 1);
     PaintDigits(c, "digit.big.", 2);
     c.ClearClip();
