@@ -228,6 +228,20 @@ Rect InkBox(const Canvas& words) {
     return ink;
 }
 
+// A small triangle in the words' colours, ringed like them, pointing left or
+// right from x (its blunt end) with its tip's rows centred on cy.
+constexpr int kPointerWidth = 8;
+void PaintPointer(Canvas& c, int x, int cy, bool right, const TextStyle& style) {
+    const Colour fill = MixColours(style.top, style.bottom, 128);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < 4; ++i) {
+            // Column pair i counts from the tip: 1, 3, 5, 7 rows tall.
+            const int col = right ? x + kPointerWidth - 2 - i * 2 : x + i * 2;
+            const int grow = pass == 0 ? 1 : 0;
+            c.FillRect(Rect{col - grow, cy - i - grow, col + 2 + grow, cy + i + 2 + grow}, pass == 0 ? style.outline : fill);
+        }
+}
+
 // Option rows, choices and the labels beside a value lie over the dimmed
 // title picture: each gets a dark rounded plate just larger than its words,
 // so it reads as one item and not as letters on the hills. Rows start a
@@ -238,9 +252,15 @@ void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
     const bool toTheRight = EndsAtTheRight(l.region);
     if (toTheRight) style.align = Align::Right;
     constexpr int kPadX = 5, kPadY = 3;
-    style.margin = l.kind == Kind::Row && !toTheRight ? 16 : kPadX;
+    style.margin = l.kind == Kind::Row && !toTheRight ? 16 : toTheRight ? kPadX + kPointerWidth + 4 : kPadX;
     Canvas words(r.Width(), r.Height());
     DrawText(words, Rect{0, 0, r.Width(), r.Height()}, l.lines, style);
+    // What such a label names lies further right than its picture reaches:
+    // a pointer at the end of the line leads the eye on to it.
+    if (toTheRight) {
+        const Rect text = InkBox(words);
+        PaintPointer(words, r.Width() - kPadX - kPointerWidth - 1, (text.top + text.bottom) / 2 - 1, true, style);
+    }
     const Rect ink = InkBox(words);
     if (ink.left < ink.right) {
         const Rect plate{std::max(0, ink.left - kPadX), std::max(0, ink.top - kPadY),
@@ -269,19 +289,9 @@ void PaintBanner(Canvas& c, const Rect& r, const std::string& word) {
 void PaintName(Canvas& c, const Rect& r, const Label& l) {
     TextStyle style = StyleFor(l.kind);
     style.align = Align::Left;
-    constexpr int kPointer = 8;
-    style.margin = kPointer + 2;
+    style.margin = kPointerWidth + 2;
     DrawText(c, r, l.lines, style);
-    // The pointer: a small triangle in the name's colour with the same ring.
-    const int cy = r.top + r.Height() / 2 - 1;
-    for (int i = 0; i < 4; ++i) {
-        const int x = r.left + 2 + i * 2;
-        c.FillRect(Rect{x - 1, cy - i - 1, x + 3, cy + i + 3}, style.outline);
-    }
-    for (int i = 0; i < 4; ++i) {
-        const int x = r.left + 2 + i * 2;
-        c.FillRect(Rect{x, cy - i, x + 2, cy + i + 2}, MixColours(style.top, style.bottom, 128));
-    }
+    PaintPointer(c, r.left + 1, r.top + r.Height() / 2 - 1, false, style);
 }
 
 void PaintLabel(Canvas& c, const Label& l) {
