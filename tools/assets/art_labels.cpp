@@ -235,7 +235,7 @@ void PaintPointer(Canvas& c, int x, int cy, bool right, const TextStyle& style) 
     const Colour fill = MixColours(style.top, style.bottom, 128);
     for (int pass = 0; pass < 2; ++pass)
         for (int i = 0; i < 4; ++i) {
-            // Column pair i counts from the tip: 1, 3, 5, 7 rows tall.
+            // Column pair i counts from the tip: 2, 4, 6, 8 rows tall.
             const int col = right ? x + kPointerWidth - 2 - i * 2 : x + i * 2;
             const int grow = pass == 0 ? 1 : 0;
             c.FillRect(Rect{col - grow, cy - i - grow, col + 2 + grow, cy + i + 2 + grow}, pass == 0 ? style.outline : fill);
