@@ -206,7 +206,7 @@ inline constexpr Picture kOptionMusic{"options.music", {1032, 277, 1153, 305}, "
 inline constexpr Picture kOptionDisplay{"options.display", {1032, 98, 1211, 125}, "options row DISPLAY"};
 inline constexpr Picture kOptionColour{"options.colour", {1032, 157, 1196, 185}, "options row COLOUR"};
 inline constexpr Picture kOptionVsync{"options.vsync", {1032, 247, 1232, 275}, "options row VSYNC"};
-inline constexpr Picture kOptionFilter{"options.filter", {1126, 307, 1192, 335}, "options row FILTER"};
+inline constexpr Picture kOptionFilter{"options.filter", {1126, 307, 1192, 335}, "options row LOOK (the texture filter)"};
 inline constexpr Picture kOptionChasers{"options.chasers", {1234, 247, 1355, 275}, "options row CHASERS"};
 inline constexpr Picture kChoiceOff{"choice.off", {1072, 307, 1124, 335}, "choice OFF"};
 inline constexpr Picture kChoiceOn{"choice.on", {1032, 307, 1070, 335}, "choice ON"};
@@ -214,8 +214,8 @@ inline constexpr Picture kChoiceFullScreen{"choice.fullscreen", {1130, 127, 1281
 inline constexpr Picture kChoiceWindow{"choice.window", {1032, 127, 1128, 155}, "choice WINDOW"};
 inline constexpr Picture kChoice16Bit{"choice.16bit", {1032, 187, 1222, 215}, "choice 16-BIT"};
 inline constexpr Picture kChoice32Bit{"choice.32bit", {1032, 217, 1222, 245}, "choice 32-BIT"};
-inline constexpr Picture kChoicePoint{"choice.point", {1032, 337, 1153, 365}, "choice POINT"};
-inline constexpr Picture kChoiceLinear{"choice.linear", {1194, 307, 1312, 335}, "choice LINEAR"};
+inline constexpr Picture kChoicePoint{"choice.point", {1032, 337, 1153, 365}, "choice SHARP (point filtering)"};
+inline constexpr Picture kChoiceLinear{"choice.linear", {1194, 307, 1312, 335}, "choice SMOOTH (linear filtering)"};
 inline constexpr Picture kKeyConfigHeading{"keyconfig.heading", {1155, 337, 1358, 365}, "key configuration heading"};
 inline constexpr Picture kKeyConfigLabel{"keyconfig.label", {1032, 647, 1375, 675},
                                          "key configuration label: the action key is"};

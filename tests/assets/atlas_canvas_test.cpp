@@ -61,30 +61,75 @@ TEST(AtlasCanvas, ScaledCopyRepeatsEachPixelAndMirroredArtReadsBackwards) {
     EXPECT_EQ(c.Get(5, 0), Rgb(255, 0, 0));
 }
 
-TEST(AtlasText, ALabelFillsItsPictureButNeverLeavesIt) {
+// The ink box of everything painted on the canvas.
+Rect InkBox(const Canvas& c) {
+    Rect ink{c.Width(), c.Height(), 0, 0};
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x)
+            if (AlphaOf(c.Get(x, y)) > 0)
+                ink = Rect{std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                           std::max(ink.bottom, y + 1)};
+    return ink;
+}
+
+TEST(AtlasText, ALabelIsSetAsLargeAsItsPictureAllowsButNeverLeavesIt) {
     Canvas c(200, 40);
     Rect box{20, 10, 170, 35};
-    c.SetClip(Rect{0, 0, 200, 40});
-    DrawText(c, box, {"START GAME"}, TextStyle{});
+    const int scale = DrawText(c, box, {"START GAME"}, TextStyle{});
     EXPECT_EQ(Painted(c, Rect{0, 0, 200, 40}), Painted(c, box));
-    // Letters reach across most of the picture: it was fitted, not left tiny.
-    int left = 200, right = 0;
-    for (int y = box.top; y < box.bottom; ++y)
-        for (int x = box.left; x < box.right; ++x)
-            if (AlphaOf(c.Get(x, y)) > 0) left = std::min(left, x), right = std::max(right, x);
-    EXPECT_GT(right - left, box.Width() * 2 / 3);
+    // One size larger would not have fitted: it was fitted, not left tiny.
+    Canvas big(600, 200);
+    DrawTextAtScale(big, Rect{0, 0, 600, 200}, {"START GAME"}, TextStyle{}, scale + 1);
+    const Rect ink = InkBox(big);
+    EXPECT_TRUE(ink.Width() > box.Width() || ink.Height() > box.Height());
+}
+
+TEST(AtlasText, LettersKeepThePixelGridAtEveryScale) {
+    // At scale 3 every font pixel is a 3 x 3 square of one colour, outline,
+    // shadow and gradient included: no letter is resampled in between.
+    for (int scale : {2, 3}) {
+        SCOPED_TRACE(scale);
+        Canvas c(300, 80);
+        DrawTextAtScale(c, Rect{0, 0, 300, 80}, {"QUORREL?", "MAP 56"}, TextStyle{}, scale);
+        const Rect ink = InkBox(c);
+        ASSERT_GT(ink.Width(), 0);
+        for (int y = ink.top; y < ink.bottom; ++y)
+            for (int x = ink.left; x < ink.right; ++x) {
+                const int gx = ink.left + (x - ink.left) / scale * scale, gy = ink.top + (y - ink.top) / scale * scale;
+                ASSERT_EQ(c.Get(x, y), c.Get(gx, gy)) << x << "," << y;
+            }
+    }
+}
+
+TEST(AtlasText, AlignedLinesKeepTheirMarginAtTheAlignedEnd) {
+    TextStyle st;
+    st.margin = 6;
+    const Rect box{10, 0, 150, 30};
+    st.align = Align::Left;
+    Canvas left(160, 30);
+    DrawText(left, box, {"SOUND"}, st);
+    EXPECT_EQ(InkBox(left).left, box.left + 6);
+    st.align = Align::Right;
+    Canvas right(160, 30);
+    DrawText(right, box, {"FLOOR"}, st);
+    EXPECT_EQ(InkBox(right).right, box.right - 6);
+}
+
+TEST(AtlasText, NarrowLettersTakeLessRoomAndWordsStandApart) {
+    EXPECT_EQ(PixelTextWidth("READY"), 29);
+    EXPECT_LT(PixelTextWidth("I"), PixelTextWidth("M"));
+    EXPECT_LT(PixelTextWidth("."), PixelTextWidth("O"));
+    // Between words more room than between letters, at any scale.
+    EXPECT_GT(PixelTextWidth("O O") - 2 * PixelTextWidth("O"), PixelTextWidth("OO") - 2 * PixelTextWidth("O"));
+    EXPECT_EQ(PixelTextWidth("HELP", 3), 3 * PixelTextWidth("HELP"));
 }
 
 TEST(AtlasText, PixelLabelsAreCentredAndOutlined) {
     Canvas c(44, 10);
     DrawPixelLabel(c, Rect{0, 0, 44, 10}, {"READY"}, Rgb(255, 255, 255), Rgb(0, 0, 0));
-    int left = 44, right = -1;
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 44; ++x)
-            if (AlphaOf(c.Get(x, y)) > 0) left = std::min(left, x), right = std::max(right, x);
-    EXPECT_EQ(PixelTextWidth("READY"), 29);
-    EXPECT_NEAR(left, 43 - right, 1);
-    EXPECT_EQ(c.Get(left, 4), Rgb(0, 0, 0));  // the outer ring is the outline colour
+    const Rect ink = InkBox(c);
+    EXPECT_NEAR(ink.left, 44 - ink.right, 1);
+    EXPECT_EQ(c.Get(ink.left, 4), Rgb(0, 0, 0));  // the outer ring is the outline colour
 }
 
 }  // namespace

@@ -342,11 +342,34 @@ Canvas DesignPose(int set, int dir, int pose) {
     return m;
 }
 
+// A figure facing the viewer stands still on firm ground (on the selection
+// wheel, at the start of a floor, in the exit), so it stands on a sliver of
+// the tower's stone with its shadow round its feet: the wheel, drawn over a
+// dark backdrop, shows where each figure's ground is, and in play the sliver
+// lies on the stone the player stands on.
+void StandOnStone(Canvas& s) {
+    // The sliver spans the picture, one pixel in at each end, so it keeps its
+    // width from stride to stride as the figure walks on the spot.
+    const int left = 1, right = s.Width() - 2;
+    const int y = s.Height() - 1;
+    int feetLeft = s.Width(), feetRight = -1;
+    for (int x = 0; x < s.Width(); ++x)
+        if (AlphaOf(s.Get(x, y)) != 0) feetLeft = std::min(feetLeft, x), feetRight = std::max(feetRight, x);
+    const Colour stone = Rgb(173, 161, 148), shadow = Rgb(92, 82, 84);
+    for (int x = left; x <= right; ++x) {
+        if (AlphaOf(s.Get(x, y)) != 0) continue;
+        const bool end = x == left || x == right;
+        const Colour k = x >= feetLeft - 1 && x <= feetRight + 1 ? shadow : stone;
+        s.Put(x, y, end ? WithAlpha(k, 140) : k);
+    }
+}
+
 // One pose in its own rectangle's size, outlined.
 Canvas PaintPose(int set, int dir, int pose) {
     const Rect r = RegionRect(PoseName(set, dir, pose));
     Canvas s = FitForStretch(DesignPose(set, dir, pose), r.Width(), r.Height());
     s.Outline(Rect{0, 0, s.Width(), s.Height()}, kInk);
+    if (dir == 2) StandOnStone(s);
     return s;
 }
 

@@ -37,7 +37,7 @@ const std::vector<Label>& Labels() {
         {"menu.retry", Kind::Menu, {"RETRY FLOOR"}},
         {"menu.quittotitle", Kind::Menu, {"QUIT TO TITLE"}},
         {"heading.quit", Kind::Heading, {"QUIT QUORREL?"}},
-        {"heading.character", Kind::Heading, {"PICK A CLIMBER"}},
+        {"heading.character", Kind::Heading, {"WHO CLIMBS?"}},
         {"options.heading", Kind::Heading, {"OPTIONS"}},
         {"keyconfig.heading", Kind::Heading, {"ACTION KEY"}},
         {"options.sound", Kind::Row, {"SOUND"}},
@@ -45,7 +45,7 @@ const std::vector<Label>& Labels() {
         {"options.display", Kind::Row, {"DISPLAY"}},
         {"options.colour", Kind::Row, {"COLOUR"}},
         {"options.vsync", Kind::Row, {"VSYNC"}},
-        {"options.filter", Kind::Row, {"FILTER"}},
+        {"options.filter", Kind::Row, {"LOOK"}},
         {"options.chasers", Kind::Row, {"CHASERS"}},
         {"choice.off", Kind::Choice, {"OFF"}},
         {"choice.on", Kind::Choice, {"ON"}},
@@ -53,13 +53,13 @@ const std::vector<Label>& Labels() {
         {"choice.window", Kind::Choice, {"WINDOW"}},
         {"choice.16bit", Kind::Choice, {"16-BIT"}},
         {"choice.32bit", Kind::Choice, {"32-BIT"}},
-        {"choice.point", Kind::Choice, {"POINT"}},
-        {"choice.linear", Kind::Choice, {"LINEAR"}},
+        {"choice.point", Kind::Choice, {"SHARP"}},
+        {"choice.linear", Kind::Choice, {"SMOOTH"}},
         {"keyconfig.label", Kind::Row, {"LIFT AND PUT DOWN WITH"}},
         {"floorselect.label", Kind::Row, {"FLOOR"}},
         {"options.help", Kind::Instruction, {"UP/DOWN: ROW   LEFT/RIGHT: CHANGE   ENTER: DONE"}},
-        {"floorselect.help", Kind::Instruction, {"LEFT/RIGHT: ONE FLOOR     UP/DOWN: TEN FLOORS     ENTER: BACK TO TITLE"}},
-        {"instructions.pages", Kind::Instruction, {"LEFT/RIGHT: CHANGE      ENTER: BACK TO TITLE"}},
+        {"floorselect.help", Kind::Instruction, {"LEFT/RIGHT: ONE FLOOR   UP/DOWN: TEN FLOORS   ENTER: DONE"}},
+        {"instructions.pages", Kind::Instruction, {"LEFT/RIGHT: CHANGE   ENTER: DONE"}},
         {"name.0", Kind::Name0, {"BRAM"}},
         {"name.1", Kind::Name1, {"ROWAN"}},
         {"name.2", Kind::Name2, {"MIRABEL"}},
@@ -89,94 +89,117 @@ const std::vector<Label>& Labels() {
     return labels;
 }
 
+// Sizes are whole multiples of the font's pixel: headings and the ending's
+// congratulations three times, what the player picks or reads as a name
+// twice, the small print (instructions, help captions, the HUD) once.
 TextStyle StyleFor(Kind k) {
     TextStyle s;
     switch (k) {
         case Kind::Menu:
             s.top = Rgb(255, 255, 255);
             s.bottom = Rgb(255, 214, 120);
-            s.outlineWidth = 2;
-            s.maxPixelHeight = 13;
+            s.maxScale = 2;
             break;
         case Kind::Heading:
             s.top = Rgb(255, 240, 160);
             s.bottom = Rgb(246, 150, 40);
-            s.outlineWidth = 2;
-            s.maxPixelHeight = 18;
+            // A heading box is 27 rows: three times the letters and their
+            // ring, with no room left for a shadow.
+            s.shadow = false;
+            s.maxScale = 3;
             break;
         case Kind::Row:
             s.top = Rgb(255, 255, 255);
             s.bottom = Rgb(190, 206, 240);
-            s.outlineWidth = 2;
             s.align = Align::Left;
-            s.maxPixelHeight = 14;
+            s.maxScale = 2;
             break;
         case Kind::Choice:
             s.top = Rgb(255, 255, 255);
             s.bottom = Rgb(170, 240, 190);
-            s.outlineWidth = 2;
             s.align = Align::Left;
-            s.maxPixelHeight = 14;
+            s.maxScale = 2;
             break;
         case Kind::Instruction:
             s.top = Rgb(236, 240, 255);
             s.bottom = Rgb(180, 196, 236);
-            s.outlineWidth = 2;
-            s.shadow = false;
-            s.maxPixelHeight = 11;
+            s.maxScale = 1;
             break;
         case Kind::Name0:
             s.top = Rgb(255, 236, 120);
             s.bottom = Rgb(240, 110, 50);
-            s.maxPixelHeight = 16;
+            s.maxScale = 2;
             break;
         case Kind::Name1:
             s.top = Rgb(190, 255, 180);
             s.bottom = Rgb(60, 180, 90);
-            s.maxPixelHeight = 16;
+            s.maxScale = 2;
             break;
         case Kind::Name2:
             s.top = Rgb(255, 200, 240);
             s.bottom = Rgb(170, 110, 250);
-            s.maxPixelHeight = 16;
+            s.maxScale = 2;
             break;
         case Kind::Caption:
             s.top = Rgb(255, 255, 255);
             s.bottom = Rgb(210, 220, 250);
-            s.outlineWidth = 1;
-            s.shadow = true;
-            s.condensed = true;
+            s.shadow = false;
+            s.maxScale = 1;
             break;
         case Kind::Ending:
             s.top = Rgb(255, 250, 190);
             s.bottom = Rgb(250, 150, 30);
-            s.outlineWidth = 3;
+            s.maxScale = 3;
             break;
-        case Kind::Pixel: break;
+        case Kind::Pixel:
+            s.top = s.bottom = Rgb(255, 255, 255);
+            s.outline = kInk;
+            s.shadow = false;
+            s.maxScale = 1;
+            break;
     }
     return s;
 }
 
-// The plate of a menu item and the box its words are set in: the same
-// margin on every side, so no word reaches the border.
-Rect MenuPlate(const Rect& r) { return Rect{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2}; }
-Rect MenuTextBox(const Rect& r) {
-    const Rect plate = MenuPlate(r);
-    return Rect{plate.left + 5, plate.top + 1, plate.right - 5, plate.bottom - 1};
-}
+// The plate of a menu item, one pixel in from its picture.
+Rect MenuPlate(const Rect& r) { return Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
 
 // Every menu item is set at one size: the largest at which the longest item
-// fits its plate.
-int MenuCapHeight() {
-    static const int cap = [] {
-        int smallest = StyleFor(Kind::Menu).maxPixelHeight;
+// fits its plate with a few pixels to spare at each end.
+int MenuScale() {
+    static const int scale = [] {
+        int smallest = StyleFor(Kind::Menu).maxScale;
+        TextStyle style = StyleFor(Kind::Menu);
+        style.margin = 3;
         for (const Label& l : Labels())
             if (l.kind == Kind::Menu)
-                smallest = std::min(smallest, FittingCapHeight(MenuTextBox(RegionRect(l.region)), l.lines,
-                                                               StyleFor(Kind::Menu)));
-        return smallest;
+                smallest = std::min(smallest, FittingScale(MenuPlate(RegionRect(l.region)), l.lines, style));
+        return std::max(1, smallest);
     }();
-    return cap;
+    return scale;
+}
+
+// All headings share one size too.
+int HeadingScale() {
+    static const int scale = [] {
+        int smallest = StyleFor(Kind::Heading).maxScale;
+        for (const Label& l : Labels())
+            if (l.kind == Kind::Heading)
+                smallest = std::min(smallest, FittingScale(RegionRect(l.region), l.lines, StyleFor(Kind::Heading)));
+        return std::max(1, smallest);
+    }();
+    return scale;
+}
+
+// A rounded plate: dark body, a faint rim of the given colour.
+void Plate(Canvas& c, const Rect& plate, Colour body, Colour rim) {
+    for (int y = plate.top; y < plate.bottom; ++y)
+        for (int x = plate.left; x < plate.right; ++x) {
+            const bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
+            if (corner) continue;
+            const bool edge = x == plate.left || x == plate.right - 1 || y == plate.top || y == plate.bottom - 1;
+            c.Put(x, y, edge ? rim : body);
+        }
 }
 
 void PaintMenuItem(Canvas& c, const Label& l) {
@@ -184,16 +207,8 @@ void PaintMenuItem(Canvas& c, const Label& l) {
     // A dark rounded plate behind the words makes the column of items read
     // as buttons over the busy title picture.
     const Rect plate = MenuPlate(r);
-    for (int y = plate.top; y < plate.bottom; ++y)
-        for (int x = plate.left; x < plate.right; ++x) {
-            bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
-            if (corner) continue;
-            bool edge = x == plate.left || x == plate.right - 1 || y == plate.top || y == plate.bottom - 1;
-            c.Put(x, y, edge ? Argb(200, 250, 200, 90) : Argb(150, 24, 18, 44));
-        }
-    TextStyle style = StyleFor(Kind::Menu);
-    style.maxPixelHeight = MenuCapHeight();
-    DrawText(c, MenuTextBox(r), l.lines, style);
+    Plate(c, plate, Argb(150, 24, 18, 44), Argb(200, 250, 200, 90));
+    DrawTextAtScale(c, plate, l.lines, StyleFor(Kind::Menu), MenuScale());
 }
 
 // Labels that stand just left of what they name (a number, a key cap) end at
@@ -202,29 +217,56 @@ bool EndsAtTheRight(const std::string& region) {
     return region == "hud.floor" || region == "floorselect.label" || region == "keyconfig.label";
 }
 
-// Option rows and choices lie over the dimmed title picture: each gets a
-// dark rounded backing just larger than its words, and rows start a margin
-// in from the screen's edge.
-void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
-    TextStyle style = StyleFor(l.kind);
-    if (EndsAtTheRight(l.region)) style.align = Align::Right;
-    Canvas words(r.Width(), r.Height());
-    const int margin = l.kind == Kind::Row && !EndsAtTheRight(l.region) ? 10 : 0;
-    DrawText(words, Rect{margin, 0, r.Width(), r.Height()}, l.lines, style);
-    Rect ink{r.Width(), r.Height(), 0, 0};
-    for (int y = 0; y < r.Height(); ++y)
-        for (int x = 0; x < r.Width(); ++x)
+// The ink box of a picture's words: everything painted in the canvas.
+Rect InkBox(const Canvas& words) {
+    Rect ink{words.Width(), words.Height(), 0, 0};
+    for (int y = 0; y < words.Height(); ++y)
+        for (int x = 0; x < words.Width(); ++x)
             if (AlphaOf(words.Get(x, y)) != 0)
                 ink = Rect{std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
                            std::max(ink.bottom, y + 1)};
+    return ink;
+}
+
+// A small triangle in the words' colours, ringed like them, pointing left or
+// right from x (its blunt end) with its tip's rows centred on cy.
+constexpr int kPointerWidth = 8;
+void PaintPointer(Canvas& c, int x, int cy, bool right, const TextStyle& style) {
+    const Colour fill = MixColours(style.top, style.bottom, 128);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < 4; ++i) {
+            // Column pair i counts from the tip: 2, 4, 6, 8 rows tall.
+            const int col = right ? x + kPointerWidth - 2 - i * 2 : x + i * 2;
+            const int grow = pass == 0 ? 1 : 0;
+            c.FillRect(Rect{col - grow, cy - i - grow, col + 2 + grow, cy + i + 2 + grow}, pass == 0 ? style.outline : fill);
+        }
+}
+
+// Option rows, choices and the labels beside a value lie over the dimmed
+// title picture: each gets a dark rounded plate just larger than its words,
+// so it reads as one item and not as letters on the hills. Rows start a
+// margin in from the screen's edge; labels beside a value end at their
+// picture's right edge, as near the value as the picture reaches.
+void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
+    TextStyle style = StyleFor(l.kind);
+    const bool toTheRight = EndsAtTheRight(l.region);
+    if (toTheRight) style.align = Align::Right;
+    constexpr int kPadX = 5, kPadY = 3;
+    style.margin = l.kind == Kind::Row && !toTheRight ? 16 : toTheRight ? kPadX + kPointerWidth + 4 : kPadX;
+    Canvas words(r.Width(), r.Height());
+    DrawText(words, Rect{0, 0, r.Width(), r.Height()}, l.lines, style);
+    // What such a label names lies further right than its picture reaches:
+    // a pointer at the end of the line leads the eye on to it.
+    if (toTheRight) {
+        const Rect text = InkBox(words);
+        PaintPointer(words, r.Width() - kPadX - kPointerWidth - 1, (text.top + text.bottom) / 2 - 1, true, style);
+    }
+    const Rect ink = InkBox(words);
     if (ink.left < ink.right) {
-        const Rect plate{std::max(0, ink.left - 4), std::max(0, ink.top - 2), std::min(r.Width(), ink.right + 4),
-                         std::min(r.Height(), ink.bottom + 2)};
-        for (int y = plate.top; y < plate.bottom; ++y)
-            for (int x = plate.left; x < plate.right; ++x) {
-                const bool corner = (x == plate.left || x == plate.right - 1) && (y == plate.top || y == plate.bottom - 1);
-                if (!corner) c.Put(r.left + x, r.top + y, Argb(120, 14, 10, 26));
-            }
+        const Rect plate{std::max(0, ink.left - kPadX), std::max(0, ink.top - kPadY),
+                         std::min(r.Width(), ink.right + kPadX), std::min(r.Height(), ink.bottom + kPadY)};
+        Plate(c, Rect{r.left + plate.left, r.top + plate.top, r.left + plate.right, r.top + plate.bottom},
+              Argb(170, 16, 12, 30), Argb(170, 120, 110, 160));
     }
     c.CopyScaled(words, Rect{0, 0, r.Width(), r.Height()}, r, true);
 }
@@ -232,50 +274,62 @@ void PaintBackedText(Canvas& c, const Rect& r, const Label& l) {
 // READY and MAP are drawn at twice their size over the floor: a dark rounded
 // banner behind warm letters makes them read over any tiles.
 void PaintBanner(Canvas& c, const Rect& r, const std::string& word) {
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) {
-            const bool corner = (x == r.left || x == r.right - 1) && (y == r.top || y == r.bottom - 1);
-            const bool rim = y == r.top || y == r.bottom - 1 || x == r.left || x == r.right - 1;
-            if (!corner) c.Put(x, y, rim ? Argb(220, 60, 40, 90) : Argb(200, 20, 14, 36));
-        }
-    const int w = PixelTextWidth(word);
-    const int x = r.left + (r.Width() - w) / 2, y = r.top + (r.Height() - 7) / 2;
-    DrawPixelText(c, x, y, word, Rgb(255, 244, 200));
-    // The lower half of the letters in a deeper gold.
-    for (int yy = y + 4; yy < y + 7; ++yy)
-        for (int xx = x; xx < x + w; ++xx)
-            if (c.Get(xx, yy) == Rgb(255, 244, 200)) c.Put(xx, yy, Rgb(250, 190, 70));
+    Plate(c, r, Argb(200, 20, 14, 36), Argb(220, 60, 40, 90));
+    TextStyle s;
+    s.top = Rgb(255, 244, 200);
+    s.bottom = Rgb(250, 190, 70);
+    s.shadow = false;
+    s.outline = Argb(0, 0, 0, 0);
+    DrawTextAtScale(c, r, {word}, s, 1);
+}
+
+// The name of the character in front is drawn centred under the wheel, to
+// the right of the figure: it starts at its picture's left end, nearest the
+// figure, behind a small pointer toward it.
+void PaintName(Canvas& c, const Rect& r, const Label& l) {
+    TextStyle style = StyleFor(l.kind);
+    style.align = Align::Left;
+    style.margin = kPointerWidth + 2;
+    DrawText(c, r, l.lines, style);
+    PaintPointer(c, r.left + 1, r.top + r.Height() / 2 - 1, false, style);
 }
 
 void PaintLabel(Canvas& c, const Label& l) {
     Rect r = RegionRect(l.region);
     c.SetClip(r);
-    if (std::string(l.region) == "label.ready" || std::string(l.region) == "label.mapview") {
+    const std::string region = l.region;
+    if (region == "label.ready" || region == "label.mapview") {
         PaintBanner(c, r, l.lines[0]);
-        c.ClearClip();
-        return;
-    }
-    // Lines too short for the vector font get the pixel font.
-    int perLine = r.Height() / int(l.lines.size());
-    if (l.kind == Kind::Menu) {
+    } else if (l.kind == Kind::Menu) {
         PaintMenuItem(c, l);
-    } else if (l.kind == Kind::Pixel || l.kind == Kind::Caption || perLine < 12) {
-        // Captions are all in the pixel font, so every help page speaks at
-        // one size, the size the labels inside the pictures use.
-        DrawPixelLabel(c, r, l.lines, Rgb(255, 255, 255), kInk,
-                       EndsAtTheRight(l.region)                      ? Align::Right
-                       : l.kind == Kind::Row || l.kind == Kind::Choice ? Align::Left
-                                                                       : Align::Centre);
-    } else if ((l.kind == Kind::Row || l.kind == Kind::Choice) && std::string(l.region) != "floorselect.label") {
+    } else if (l.kind == Kind::Heading) {
+        DrawTextAtScale(c, r, l.lines, StyleFor(l.kind), HeadingScale());
+    } else if (l.kind == Kind::Row || l.kind == Kind::Choice) {
         PaintBackedText(c, r, l);
-    } else if (EndsAtTheRight(l.region)) {
-        TextStyle style = StyleFor(l.kind);
-        style.align = Align::Right;
-        DrawText(c, r, l.lines, style);
+    } else if (l.kind == Kind::Name0 || l.kind == Kind::Name1 || l.kind == Kind::Name2) {
+        PaintName(c, r, l);
     } else {
-        DrawText(c, r, l.lines, StyleFor(l.kind));
+        TextStyle style = StyleFor(l.kind);
+        if (EndsAtTheRight(region)) style.align = Align::Right;
+        DrawText(c, r, l.lines, style);
     }
     c.ClearClip();
+}
+
+struct KeyCap {
+    std::string region, text;
+};
+
+// The keys the action can be bound to, as printed on their caps.
+const std::vector<KeyCap>& KeyCaps() {
+    static const std::vector<KeyCap> caps = [] {
+        std::vector<KeyCap> v;
+        for (char k = 'A'; k <= 'Z'; ++k) v.push_back({std::string("key.") + k, std::string(1, k)});
+        v.push_back({"key.Space", "SPACE"});
+        v.push_back({"key.Shift", "SHIFT"});
+        return v;
+    }();
+    return caps;
 }
 
 void PaintKeyCap(Canvas& c, const std::string& region, const std::string& text) {
@@ -292,72 +346,47 @@ void PaintKeyCap(Canvas& c, const std::string& region, const std::string& text) 
             if (x <= cap.left + 1 || y <= cap.top + 1) k = Rgb(250, 250, 255);
             c.Put(x, y, edge ? kInk : k);
         }
+    // Letters printed on the key: dark, no ring, at the size of the menus.
     TextStyle s;
-    s.top = Rgb(40, 34, 60);
-    s.bottom = Rgb(40, 34, 60);
-    s.outline = Rgb(255, 255, 255);
-    s.outlineWidth = 0;
+    s.top = s.bottom = Rgb(40, 34, 60);
+    s.outline = Argb(0, 0, 0, 0);
     s.shadow = false;
-    s.maxPixelHeight = text.size() == 1 ? 16 : 11;
+    s.maxScale = 2;
     DrawText(c, Rect{cap.left + 2, cap.top + 1, cap.right - 2, cap.bottom - 5}, {text}, s);
     c.ClearClip();
 }
 
-// Small digits: 6 x 8 strokes with a one-pixel outline, 8 x 10 in all.
-void PaintSmallDigits(Canvas& c) {
-    static const char* kDigits[10][8] = {
-        {".####.", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", ".####."},
-        {"..##..", ".###..", "..##..", "..##..", "..##..", "..##..", "..##..", ".####."},
-        {".####.", "##..##", "....##", "...##.", "..##..", ".##...", "##....", "######"},
-        {"#####.", "....##", "....##", ".####.", "....##", "....##", "....##", "#####."},
-        {"...##..", "..###..", ".#.##..", "#..##..", "#######", "...##..", "...##..", "...##.."},
-        {"######", "##....", "#####.", "....##", "....##", "....##", "##..##", ".####."},
-        {".####.", "##....", "##....", "#####.", "##..##", "##..##", "##..##", ".####."},
-        {"######", "....##", "...##.", "...##.", "..##..", "..##..", ".##...", ".##..."},
-        {".####.", "##..##", "##..##", ".####.", "##..##", "##..##", "##..##", ".####."},
-        {".####.", "##..##", "##..##", "##..##", ".#####", "....##", "....##", ".####."},
-    };
-    for (int d = 0; d < 10; ++d) {
-        Rect r = RegionRect("digit.small." + std::to_string(d));
-        c.SetClip(r);
-        std::vector<std::string> rows(kDigits[d], kDigits[d] + 8);
-        c.Art(r.left + 1, r.top + 1, rows, {{'#', Rgb(255, 255, 255)}});
-        // Warm the lower half like the other labels.
-        for (int y = r.top + 5; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (AlphaOf(c.Get(x, y)) == 255) c.Put(x, y, Rgb(255, 226, 150));
-        c.Outline(r, kInk);
-        c.ClearClip();
-    }
-}
-
-void PaintBigDigits(Canvas& c) {
+// The numbers are the font's own digits: once in the HUD, twice on floor
+// selection, each centred in its box.
+void PaintDigits(Canvas& c, const std::string& prefix, int scale) {
     TextStyle s;
-    s.top = Rgb(255, 250, 200);
-    s.bottom = Rgb(250, 160, 40);
-    s.outlineWidth = 2;
-    s.shadow = false;
+    s.top = Rgb(255, 250, 210);
+    s.bottom = Rgb(250, 176, 60);
+    s.outline = kInk;
+    s.shadow = scale > 1;
     for (int d = 0; d < 10; ++d) {
-        Rect r = RegionRect("digit.big." + std::to_string(d));
+        const Rect r = RegionRect(prefix + std::to_string(d));
         c.SetClip(r);
-        // Every digit is fitted to the height of the 20-pixel boxes so the
-        // row is even; a narrow box is simply a narrow digit.
-        Rect box{r.left - 3, r.top, r.right + 3, r.top + 20};
-        s.maxPixelHeight = 16;
-        DrawText(c, box, {std::string(1, char('0' + d))}, s);
+        DrawTextAtScale(c, r, {std::string(1, char('0' + d))}, s, scale);
         c.ClearClip();
     }
 }
 
 }  // namespace
 
+std::vector<std::string> LabelLines() {
+    std::vector<std::string> lines;
+    for (const Label& l : Labels()) lines.insert(lines.end(), l.lines.begin(), l.lines.end());
+    for (const KeyCap& k : KeyCaps()) lines.push_back(k.text);
+    lines.push_back("0123456789");
+    return lines;
+}
+
 void PaintLabels(Canvas& c) {
     for (const Label& l : Labels()) PaintLabel(c, l);
-    for (int i = 0; i < 26; ++i) PaintKeyCap(c, std::string("key.") + char('A' + i), std::string(1, char('A' + i)));
-    PaintKeyCap(c, "key.Space", "SPACE");
-    PaintKeyCap(c, "key.Shift", "SHIFT");
-    PaintSmallDigits(c);
-    PaintBigDigits(c);
+    for (const KeyCap& k : KeyCaps()) PaintKeyCap(c, k.region, k.text);
+    PaintDigits(c, "digit.small.", 1);
+    PaintDigits(c, "digit.big.", 2);
     c.ClearClip();
 }
 

@@ -182,8 +182,7 @@ void PaintEndingLine(Canvas& c) {
     TextStyle s;
     s.top = Rgb(255, 255, 255);
     s.bottom = Rgb(210, 220, 250);
-    s.outlineWidth = 1;
-    s.condensed = true;
+    s.maxScale = 2;
     DrawText(c, Rect{r.left + 40, r.top, r.right - 40, r.bottom}, {"YOU CLIMBED ALL 56 FLOORS", "TO THE TOP OF THE TOWER"}, s);
     c.ClearClip();
 }

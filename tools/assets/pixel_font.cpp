@@ -1,6 +1,7 @@
-// The small pixel font. Each glyph is 5 columns by 7 rows; '#' is ink.
+// The game's one lettering: a hand-made pixel font of 5 x 7 capitals, digits
+// and signs, set proportionally (each glyph as wide as its ink) so narrow
+// letters do not leave holes in a word. '#' is ink.
 #include <algorithm>
-#include <cstring>
 
 #include "assets/text.hpp"
 
@@ -62,6 +63,10 @@ constexpr Glyph kGlyphs[] = {
     {'+', {".....", "..#..", "..#..", "#####", "..#..", "..#..", "....."}},
     {'<', {"...#.", "..#..", ".#...", "#....", ".#...", "..#..", "...#."}},
     {'>', {".#...", "..#..", "...#.", "....#", "...#.", "..#..", ".#..."}},
+    {';', {".....", "..#..", "..#..", ".....", "..#..", "..#..", ".#..."}},
+    {'"', {".#.#.", ".#.#.", ".....", ".....", ".....", ".....", "....."}},
+    {'=', {".....", ".....", "#####", ".....", "#####", ".....", "....."}},
+    {'&', {".##..", "#..#.", "#.#..", ".#...", "#.#.#", "#..#.", ".##.#"}},
 };
 
 const Glyph* Find(char ch) {
@@ -71,14 +76,33 @@ const Glyph* Find(char ch) {
     return nullptr;
 }
 
-// Narrow glyphs (I, 1, punctuation) take less room so lines stay even.
+// The columns a glyph's ink spans.
+struct Span {
+    int first = 0, last = -1;
+};
+
+Span InkColumns(const Glyph& g) {
+    Span s{5, -1};
+    for (int row = 0; row < 7; ++row)
+        for (int col = 0; col < 5; ++col)
+            if (g.rows[row][col] == '#') s.first = std::min(s.first, col), s.last = std::max(s.last, col);
+    return s;
+}
+
+// A word space is three columns; with the letter gap the words stand four
+// apart, clearly more than the one column between letters.
+constexpr int kSpace = 3;
+
 int Advance(char ch) {
-    if (ch == ' ') return 4;
-    if (std::strchr(".,:!'", ch)) return 4;
-    return 6;
+    const Glyph* g = Find(ch);
+    if (!g) return kSpace;
+    const Span s = InkColumns(*g);
+    return s.last - s.first + 2;
 }
 
 }  // namespace
+
+bool PixelFontHas(char ch) { return ch == ' ' || Find(ch) != nullptr; }
 
 int PixelTextWidth(const std::string& text, int scale) {
     int w = 0;
@@ -88,35 +112,17 @@ int PixelTextWidth(const std::string& text, int scale) {
 
 void DrawPixelText(Canvas& c, int x, int y, const std::string& text, Colour fill, int scale) {
     for (char ch : text) {
-        const Glyph* g = Find(ch);
-        int adv = Advance(ch);
-        // Narrow signs sit in the middle three columns of their cell.
-        int shift = adv == 4 && ch != ' ' ? -1 : 0;
-        if (g)
+        if (const Glyph* g = Find(ch)) {
+            const Span s = InkColumns(*g);
             for (int row = 0; row < 7; ++row)
-                for (int col = 0; col < 5; ++col)
-                    if (g->rows[row][col] == '#')
-                        c.FillRect(Rect{x + (col + shift) * scale, y + row * scale, x + (col + shift + 1) * scale,
-                                        y + (row + 1) * scale},
-                                   fill);
-        x += adv * scale;
+                for (int col = s.first; col <= s.last; ++col)
+                    if (g->rows[row][col] == '#') {
+                        const int px = x + (col - s.first) * scale, py = y + row * scale;
+                        c.FillRect(Rect{px, py, px + scale, py + scale}, fill);
+                    }
+        }
+        x += Advance(ch) * scale;
     }
-}
-
-void DrawPixelLabel(Canvas& c, const Rect& r, const std::vector<std::string>& lines, Colour fill, Colour outline,
-                    Align align) {
-    int lineH = 9;
-    int total = int(lines.size()) * lineH - (lines.empty() ? 0 : 1);
-    int y = r.top + (r.Height() - total) / 2 + 1;
-    Canvas ink(r.Width(), r.Height());
-    for (const std::string& line : lines) {
-        int w = PixelTextWidth(line);
-        int x = align == Align::Centre ? (r.Width() - w) / 2 : align == Align::Right ? r.Width() - 1 - w : 1;
-        DrawPixelText(ink, x, y - r.top, line, fill);
-        y += lineH;
-    }
-    ink.Outline(Rect{0, 0, r.Width(), r.Height()}, outline);
-    c.CopyScaled(ink, Rect{0, 0, r.Width(), r.Height()}, r, true);
 }
 
 }  // namespace q::assets

@@ -1,205 +1,90 @@
-// Label pictures rendered from a free font with stb_truetype.
-#define STB_TRUETYPE_IMPLEMENTATION
-#include <stb_truetype.h>
-
+// Pictures of words: lines of the pixel font laid out once at the font's own
+// size, with their ring and shadow, then enlarged by a whole number so every
+// letter keeps the pixel grid of the HUD.
 #include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "assets/text.hpp"
 
 namespace q::assets {
 namespace {
 
-constexpr const char* kBoldFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-constexpr const char* kCondensedFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
+constexpr int kGlyphHeight = 7;
+constexpr int kLineGap = 2;  // rows between lines: the rings of two lines just meet
 
-struct Font {
-    std::vector<unsigned char> data;
-    stbtt_fontinfo info{};
-    bool ok = false;
-};
-
-const Font& LoadFont(bool condensed) {
-    static Font fonts[2];
-    static bool loaded[2] = {false, false};
-    int i = condensed ? 1 : 0;
-    if (!loaded[i]) {
-        loaded[i] = true;
-        std::ifstream in(condensed ? kCondensedFont : kBoldFont, std::ios::binary);
-        fonts[i].data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        fonts[i].ok = !fonts[i].data.empty() &&
-                      stbtt_InitFont(&fonts[i].info, fonts[i].data.data(),
-                                     stbtt_GetFontOffsetForIndex(fonts[i].data.data(), 0)) != 0;
-    }
-    if (condensed && !fonts[1].ok) return LoadFont(false);
-    return fonts[i];
-}
-
-// Width in pixels of a line at the given scale, kerning included.
-float LineWidth(const Font& f, const std::string& s, float scale) {
-    float w = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        int adv, lsb;
-        stbtt_GetCodepointHMetrics(&f.info, (unsigned char)s[i], &adv, &lsb);
-        w += adv * scale;
-        if (i + 1 < s.size()) w += scale * stbtt_GetCodepointKernAdvance(&f.info, (unsigned char)s[i], (unsigned char)s[i + 1]);
-    }
+int Widest(const std::vector<std::string>& lines) {
+    int w = 0;
+    for (const std::string& l : lines) w = std::max(w, PixelTextWidth(l));
     return w;
 }
 
-// Ink box of the capitals: text is fitted by its cap height, not the full
-// line height, so short labels fill their picture.
-void CapMetrics(const Font& f, int& capTop, int& baselineDrop) {
-    int x0, y0, x1, y1;
-    stbtt_GetCodepointBox(&f.info, 'H', &x0, &y0, &x1, &y1);
-    capTop = y1;
-    stbtt_GetCodepointBox(&f.info, 'g', &x0, &y0, &x1, &y1);
-    baselineDrop = -y0;
-}
-
-void FallbackPixelText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
-    DrawPixelLabel(c, r, lines, st.top, st.outline, st.align);
+// The lines at scale 1: letters, ring and shadow.
+Canvas Compose(const std::vector<std::string>& lines, const TextStyle& st) {
+    const int n = int(lines.size());
+    const int w = Widest(lines) + 2;
+    const int h = n * kGlyphHeight + (n - 1) * kLineGap + 2 + (st.shadow ? 1 : 0);
+    Canvas ink(w, h);
+    for (int i = 0; i < n; ++i) {
+        const int lw = PixelTextWidth(lines[size_t(i)]);
+        const int x = st.align == Align::Left ? 1 : st.align == Align::Right ? w - 1 - lw : (w - lw) / 2;
+        const int y = 1 + i * (kGlyphHeight + kLineGap);
+        Canvas line(w, h);
+        DrawPixelText(line, x, y, lines[size_t(i)], Rgb(255, 255, 255));
+        // A gradient row by row of the font, so the shading keeps the grid too.
+        for (int row = 0; row < kGlyphHeight; ++row) {
+            const Colour k = MixColours(st.top, st.bottom, row * 256 / (kGlyphHeight - 1));
+            for (int xx = 0; xx < w; ++xx)
+                if (AlphaOf(line.Get(xx, y + row)) != 0) ink.Put(xx, y + row, k);
+        }
+    }
+    ink.Outline(Rect{0, 0, w, h}, st.outline);
+    if (st.shadow) {
+        const Colour dark = WithAlpha(Shade(st.outline, 96), 200);
+        for (int y = h - 1; y >= 1; --y)
+            for (int x = 0; x < w; ++x)
+                if (AlphaOf(ink.Get(x, y)) == 0 && AlphaOf(ink.Get(x, y - 1)) == 255) ink.Put(x, y, dark);
+    }
+    return ink;
 }
 
 }  // namespace
 
-namespace {
-
-struct Fit {
-    int cap = 0;
-    bool descender = false;
-};
-
-// Largest cap height (in whole pixels) at which every line fits the box.
-Fit FitLines(const Font& f, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
-    int capUnits, dropUnits;
-    CapMetrics(f, capUnits, dropUnits);
-    Fit fit;
-    for (const std::string& l : lines)
-        for (char ch : l)
-            if (std::strchr("gjpqy", ch)) fit.descender = true;
-    const int pad = st.outlineWidth + (st.shadow ? 1 : 0);
-    const int availW = r.Width() - 2 * pad, availH = r.Height() - 2 * pad;
-    const int n = int(lines.size());
-    fit.cap = 4;
-    for (int cap = 4; cap <= 120; ++cap) {
-        if (st.maxPixelHeight && cap > st.maxPixelHeight) break;
-        float scale = float(cap) / float(capUnits);
-        int drop = fit.descender ? int(std::ceil(dropUnits * scale)) : 0;
-        int gap = std::max(2, cap / 3);
-        int height = n * cap + (n - 1) * gap + drop;
-        float widest = 0;
-        for (const std::string& l : lines) widest = std::max(widest, LineWidth(f, l, scale));
-        if (height > availH || widest > float(availW)) break;
-        fit.cap = cap;
-    }
-    return fit;
+int FittingScale(const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
+    if (lines.empty()) return 0;
+    const Canvas ink = Compose(lines, st);
+    // The margin is kept at both ends of centred lines, at the aligned end
+    // of the others.
+    const int room = r.Width() - (st.align == Align::Centre ? 2 : 1) * st.margin;
+    int best = 0;
+    for (int s = 1; s <= 16; ++s)
+        if (ink.Width() * s <= room && ink.Height() * s <= r.Height()) best = s;
+    return best;
 }
 
-}  // namespace
-
-int FittingCapHeight(const Rect& r, const std::vector<std::string>& lines, const TextStyle& style) {
-    const Font& f = LoadFont(style.condensed);
-    if (!f.ok || lines.empty()) return 0;
-    TextStyle unbounded = style;
-    unbounded.maxPixelHeight = 0;
-    return FitLines(f, r, lines, unbounded).cap;
+void DrawTextAtScale(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st, int scale) {
+    if (lines.empty() || scale < 1) return;
+    const Canvas ink = Compose(lines, st);
+    const int w = ink.Width() * scale, h = ink.Height() * scale;
+    const int x = st.align == Align::Left    ? r.left + st.margin
+                  : st.align == Align::Right ? r.right - st.margin - w
+                                             : r.left + (r.Width() - w) / 2;
+    const int y = r.top + (r.Height() - h) / 2;
+    c.CopyScaled(ink, Rect{0, 0, ink.Width(), ink.Height()}, Rect{x, y, x + w, y + h}, true);
 }
 
-void DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
-    const Font* fp = &LoadFont(st.condensed);
-    if (!fp->ok || lines.empty()) {
-        FallbackPixelText(c, r, lines, st);
-        return;
-    }
-    Fit fit = FitLines(*fp, r, lines, st);
-    // A label squeezed by its width gets the condensed face when that lets
-    // it stand as tall as its neighbours.
-    if (!st.condensed && st.maxPixelHeight && fit.cap < st.maxPixelHeight) {
-        const Font& narrow = LoadFont(true);
-        Fit other = FitLines(narrow, r, lines, st);
-        if (narrow.ok && other.cap > fit.cap) {
-            fp = &narrow;
-            fit = other;
-        }
-    }
-    const Font& f = *fp;
-    int capUnits, dropUnits;
-    CapMetrics(f, capUnits, dropUnits);
-    const bool hasDescender = fit.descender;
-    const int pad = st.outlineWidth + (st.shadow ? 1 : 0);
-    const int n = int(lines.size());
-    const int best = fit.cap;
-    float scale = float(best) / float(capUnits);
-    int drop = hasDescender ? int(std::ceil(dropUnits * scale)) : 0;
-    int gap = std::max(2, best / 3);
-    int height = n * best + (n - 1) * gap + drop;
+int DrawText(Canvas& c, const Rect& r, const std::vector<std::string>& lines, const TextStyle& st) {
+    const int scale = std::max(1, std::min(st.maxScale, FittingScale(r, lines, st)));
+    DrawTextAtScale(c, r, lines, st, scale);
+    return scale;
+}
 
-    // Coverage of the letters over the whole picture, then outline and fill.
-    const int w = r.Width(), h = r.Height();
-    std::vector<int> cover(size_t(w) * size_t(h), 0);
-    int baseline = (h - height) / 2 + best;
-    for (const std::string& line : lines) {
-        float lw = LineWidth(f, line, scale);
-        float pen = st.align == Align::Centre  ? (float(w) - lw) / 2.0f
-                    : st.align == Align::Right ? std::floor(float(w) - lw) - float(pad)
-                                               : float(pad);
-        for (size_t i = 0; i < line.size(); ++i) {
-            int cp = (unsigned char)line[i];
-            int adv, lsb;
-            stbtt_GetCodepointHMetrics(&f.info, cp, &adv, &lsb);
-            float fx = std::floor(pen);
-            float shift = pen - fx;
-            int x0, y0, x1, y1;
-            stbtt_GetCodepointBitmapBoxSubpixel(&f.info, cp, scale, scale, shift, 0, &x0, &y0, &x1, &y1);
-            int gw = x1 - x0, gh = y1 - y0;
-            if (gw > 0 && gh > 0) {
-                std::vector<unsigned char> bmp(size_t(gw) * size_t(gh));
-                stbtt_MakeCodepointBitmapSubpixel(&f.info, bmp.data(), gw, gh, gw, scale, scale, shift, 0, cp);
-                for (int y = 0; y < gh; ++y)
-                    for (int x = 0; x < gw; ++x) {
-                        int px = int(fx) + x0 + x, py = baseline + y0 + y;
-                        if (px < 0 || py < 0 || px >= w || py >= h) continue;
-                        int& cv = cover[size_t(py) * size_t(w) + size_t(px)];
-                        cv = std::max(cv, int(bmp[size_t(y) * size_t(gw) + size_t(x)]));
-                    }
-            }
-            pen += adv * scale;
-            if (i + 1 < line.size()) pen += scale * stbtt_GetCodepointKernAdvance(&f.info, cp, (unsigned char)line[i + 1]);
-        }
-        baseline += best + gap;
-    }
-    auto at = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h) return 0;
-        return cover[size_t(y) * size_t(w) + size_t(x)];
-    };
-    // Outline: the coverage grown by a round brush of outlineWidth.
-    const int ow = st.outlineWidth;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            int grown = 0;
-            for (int dy = -ow; dy <= ow; ++dy)
-                for (int dx = -ow; dx <= ow; ++dx)
-                    if (dx * dx + dy * dy <= ow * ow + ow / 2) grown = std::max(grown, at(x + dx, y + dy));
-            int shadow = st.shadow ? at(x - 1 - ow / 2, y - 1 - ow / 2) : 0;
-            if (st.shadow) {
-                for (int dy = -ow; dy <= ow; ++dy)
-                    for (int dx = -ow; dx <= ow; ++dx)
-                        if (dx * dx + dy * dy <= ow * ow + ow / 2) shadow = std::max(shadow, at(x - 1 + dx, y - 1 + dy));
-            }
-            int X = r.left + x, Y = r.top + y;
-            if (shadow) c.Blend(X, Y, WithAlpha(Shade(st.outline, 128), shadow * 200 / 255));
-            if (grown) c.Blend(X, Y, WithAlpha(st.outline, grown));
-            int cv = at(x, y);
-            if (cv) {
-                int rel = (y - (h - height) / 2) % (best + gap);
-                int t = std::clamp(rel * 256 / std::max(1, best), 0, 256);
-                c.Blend(X, Y, WithAlpha(MixColours(st.top, st.bottom, t), cv));
-            }
-        }
+void DrawPixelLabel(Canvas& c, const Rect& r, const std::vector<std::string>& lines, Colour fill, Colour outline,
+                    Align align) {
+    TextStyle st;
+    st.top = st.bottom = fill;
+    st.outline = outline;
+    st.shadow = false;
+    st.align = align;
+    DrawTextAtScale(c, r, lines, st, 1);
 }
 
 }  // namespace q::assets
