@@ -39,9 +39,9 @@ bool SoftwareSprites::Create(SDL_Renderer* renderer, SDL_Texture* atlas, AtlasIm
 }
 
 void SoftwareSprites::Release() {
-    for (const auto& [key, texture] : opaque_)
-        if (texture) SDL_DestroyTexture(texture);
-    opaque_.clear();
+    for (const auto& [key, look] : looks_)
+        if (look.opaque) SDL_DestroyTexture(look.opaque);
+    looks_.clear();
     ForgetStretched();
     if (image_) SDL_FreeSurface(image_);
     image_ = nullptr;
@@ -69,21 +69,35 @@ bool SoftwareSprites::InsideImage(const SDL_Rect& src) const {
            src.y + src.h <= pixels_.height;
 }
 
-SDL_Texture* SoftwareSprites::Opaque(const SDL_Rect& src) {
+const SoftwareSprites::Look& SoftwareSprites::LookOf(const SDL_Rect& src) {
     const uint64_t key = RectKey(src);
-    if (const auto found = opaque_.find(key); found != opaque_.end()) return found->second;
-    bool opaque = InsideImage(src);
+    if (const auto found = looks_.find(key); found != looks_.end()) return found->second;
+    Look look;
+    look.inked = src;
+    if (!InsideImage(src)) return looks_.emplace(key, look).first->second;
+
     const uint8_t* rgba = pixels_.rgba.get();
     const int pitch = pixels_.width * 4;
-    for (int y = src.y; opaque && y < src.y + src.h; ++y)
-        for (int x = src.x; opaque && x < src.x + src.w; ++x)
-            opaque = rgba[size_t(y) * size_t(pitch) + size_t(x) * 4 + 3] == 255;
-    SDL_Texture* texture = nullptr;
+    bool opaque = true;
+    int left = src.x + src.w, right = src.x, top = src.y + src.h, bottom = src.y;
+    for (int y = src.y; y < src.y + src.h; ++y)
+        for (int x = src.x; x < src.x + src.w; ++x) {
+            const uint8_t alpha = rgba[size_t(y) * size_t(pitch) + size_t(x) * 4 + 3];
+            opaque = opaque && alpha == 255;
+            if (alpha == 0) continue;
+            left = SDL_min(left, x);
+            right = SDL_max(right, x + 1);
+            top = SDL_min(top, y);
+            bottom = SDL_max(bottom, y + 1);
+        }
+    // Clear pixels change nothing where they are blended, so they need not
+    // be drawn at all.
+    look.inked = left < right ? SDL_Rect{left, top, right - left, bottom - top} : SDL_Rect{src.x, src.y, 0, 0};
     if (opaque) {
         std::vector<uint8_t> converted(size_t(src.w) * size_t(src.h) * 4);
         const uint8_t* from = rgba + size_t(src.y) * size_t(pitch) + size_t(src.x) * 4;
         const int toPitch = src.w * SDL_BYTESPERPIXEL(screenFormat_);
-        texture = SDL_CreateTexture(renderer_, screenFormat_, SDL_TEXTUREACCESS_STATIC, src.w, src.h);
+        SDL_Texture* texture = SDL_CreateTexture(renderer_, screenFormat_, SDL_TEXTUREACCESS_STATIC, src.w, src.h);
         if (texture && (SDL_ConvertPixels(src.w, src.h, SDL_PIXELFORMAT_RGBA32, from, pitch, screenFormat_,
                                           converted.data(), toPitch) != 0 ||
                         SDL_UpdateTexture(texture, nullptr, converted.data(), toPitch) != 0)) {
@@ -91,9 +105,9 @@ SDL_Texture* SoftwareSprites::Opaque(const SDL_Rect& src) {
             texture = nullptr;
         }
         if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+        look.opaque = texture;
     }
-    opaque_.emplace(key, texture);
-    return texture;
+    return looks_.emplace(key, look).first->second;
 }
 
 SDL_Texture* SoftwareSprites::Stretched(const SDL_Rect& src, int toW, int toH) {
@@ -156,15 +170,20 @@ void SoftwareSprites::Draw(SDL_Rect src, const SDL_Rect& dst, SDL_Color tint) {
         SDL_RenderCopyEx(renderer_, atlas_, &src, &dst, 0.0, nullptr, SDL_RendererFlip(flip));
         return;
     }
-    SDL_Texture* own = nullptr;
-    if (src.w != dst.w || src.h != dst.h)
-        own = Stretched(src, dst.w, dst.h);
-    else if (tint.a == 255)
-        own = Opaque(src);
-    if (own)
-        Copy(renderer_, own, nullptr, dst, tint);
-    else
-        Copy(renderer_, atlas_, &src, dst, tint);
+    if (src.w != dst.w || src.h != dst.h) {
+        if (SDL_Texture* stretched = Stretched(src, dst.w, dst.h))
+            Copy(renderer_, stretched, nullptr, dst, tint);
+        else
+            Copy(renderer_, atlas_, &src, dst, tint);
+        return;
+    }
+    const Look& look = LookOf(src);
+    if (look.opaque && tint.a == 255) {
+        Copy(renderer_, look.opaque, nullptr, dst, tint);
+    } else if (look.inked.w > 0) {
+        const SDL_Rect to{dst.x + look.inked.x - src.x, dst.y + look.inked.y - src.y, look.inked.w, look.inked.h};
+        Copy(renderer_, atlas_, &look.inked, to, tint);
+    }
 }
 
 }  // namespace q

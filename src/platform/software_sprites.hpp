@@ -3,7 +3,9 @@
 // renderer. It blends every pixel of every copy and stretches through its
 // slowest blitters, which made a full play field cost a quarter of a core.
 // Here a picture with no transparent pixel is copied from a texture of its
-// own in the screen's format without blending (a plain row copy), and a
+// own in the screen's format without blending (a plain row copy), one with
+// clear margins is drawn without them (the empty cell is clear but for a
+// speck, and stands in every empty place of a floor), and a
 // picture drawn at another size is stretched once, with the same stretch SDL
 // uses, into a texture of its own and copied from there ever after. Each is
 // made the first time the picture is drawn.
@@ -41,7 +43,12 @@ private:
     };
 
     bool InsideImage(const SDL_Rect& src) const;
-    SDL_Texture* Opaque(const SDL_Rect& src);
+    // What is known of a picture drawn at its own size.
+    struct Look {
+        SDL_Texture* opaque = nullptr;  // its unblended copy, when it has no transparent pixel
+        SDL_Rect inked{};               // the part of it with any pixel not fully clear
+    };
+    const Look& LookOf(const SDL_Rect& src);
     SDL_Texture* Stretched(const SDL_Rect& src, int toW, int toH);
     void ForgetStretched();
     static void Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst,
@@ -53,9 +60,8 @@ private:
     AtlasImage pixels_;
     Uint32 screenFormat_ = 0;
     SDL_ScaleMode scaleMode_ = SDL_ScaleModeNearest;
-    // Learnt per picture on first use: its unblended copy, or none when it
-    // has transparent pixels.
-    std::unordered_map<uint64_t, SDL_Texture*> opaque_;
+    // Learnt per picture on first use.
+    std::unordered_map<uint64_t, Look> looks_;
     std::unordered_map<Stretch, SDL_Texture*, StretchHash> stretched_;
 };
 

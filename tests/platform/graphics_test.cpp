@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -147,6 +148,27 @@ TEST_F(GraphicsTest, EnlargedSpritesDrawnEarlyInAFrameSurviveTheCacheFillingUp) 
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(At(frame, 449, 449) & 0xFFFFFF, 0x0000FFu);
     EXPECT_EQ(At(frame, 450, 449), kBlack);
+}
+
+TEST_F(GraphicsTest, APictureMostlyClearShowsItsInkInPlaceAndWhatIsUnderItElsewhere) {
+    settings.linearFilter = 0;
+    // Texels 0..3 of row 0 white and opaque; a 4 x 3 picture below them,
+    // clear but for one red texel at (2, 2) of the atlas.
+    Picture atlas{4, 3, std::vector<uint8_t>(4 * 3 * 4, 0)};
+    for (int x = 0; x < 4; ++x)
+        for (int c = 0; c < 4; ++c) atlas.rgba[size_t(x) * 4 + size_t(c)] = 255;
+    const uint8_t red[4] = {255, 0, 0, 255};
+    std::copy(red, red + 4, &atlas.rgba[(2 * 4 + 2) * 4]);
+    ASSERT_TRUE(UseAtlas(atlas));
+    const auto frame = Frame([] {
+        DrawSprite(Rect{0, 0, 640, 480}, Rect{0, 0, 4, 1}, kWhite);
+        DrawSpriteAt(100, 50, 1, kWhite, Rect{0, 1, 4, 3});
+        DrawSpriteAt(200, 50, 1, 0xFF00FF00u, Rect{0, 1, 4, 3});  // tinted: red under green is black
+    });
+    EXPECT_EQ(At(frame, 102, 51) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(At(frame, 202, 51) & 0xFFFFFF, 0x000000u);
+    for (const auto& [x, y] : {std::pair{100, 50}, {101, 51}, {103, 51}, {102, 50}, {103, 50}, {202, 50}, {203, 51}})
+        EXPECT_EQ(At(frame, x, y) & 0xFFFFFF, 0xFFFFFFu) << x << "," << y;
 }
 
 TEST_F(GraphicsTest, ANonPowerOfTwoAtlasLandsAtTheTopLeftWithNothingAroundIt) {
