@@ -114,40 +114,40 @@ SDL_Texture* SoftwareSprites::Stretched(const SDL_Rect& src, int toW, int toH) {
     const Stretch key{src.x, src.y, src.w, src.h, toW, toH};
     if (const auto found = stretched_.find(key); found != stretched_.end()) return found->second;
     if (stretched_.size() >= kMaxStretched) ForgetStretched();
-    SDL_Texture* texture = nullptr;
-    if (InsideImage(src))
-        texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, toW, toH);
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (texture && SDL_LockTexture(texture, nullptr, &pixels, &pitch) == 0) {
-        SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(pixels, toW, toH, 32, pitch, SDL_PIXELFORMAT_RGBA32);
-        // SDL's own stretches, with the filter the renderer would use.
-        SDL_Rect from = src;
-        const bool done = to && (scaleMode_ == SDL_ScaleModeNearest ? SDL_SoftStretch(image_, &from, to, nullptr)
-                                                                    : SDL_SoftStretchLinear(image_, &from, to, nullptr)) == 0;
-        if (to) SDL_FreeSurface(to);
-        SDL_UnlockTexture(texture);
-        if (done) {
-            SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-        } else {
-            SDL_DestroyTexture(texture);
-            texture = nullptr;
-        }
-    } else if (texture) {
-        SDL_DestroyTexture(texture);
-        texture = nullptr;
-    }
     // A picture that cannot be stretched here is remembered as such and
     // drawn by the renderer itself.
+    SDL_Texture* texture = InsideImage(src) ? MakeStretched(src, toW, toH) : nullptr;
     stretched_.emplace(key, texture);
     return texture;
 }
 
-void SoftwareSprites::Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst,
-                           SDL_Color tint) {
+SDL_Texture* SoftwareSprites::MakeStretched(const SDL_Rect& src, int toW, int toH) {
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, toW, toH);
+    void* pixels = nullptr;
+    int pitch = 0;
+    bool done = false;
+    if (texture && SDL_LockTexture(texture, nullptr, &pixels, &pitch) == 0) {
+        SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(pixels, toW, toH, 32, pitch, SDL_PIXELFORMAT_RGBA32);
+        // SDL's own stretches, with the filter the renderer would use.
+        SDL_Rect from = src;
+        done = to && (scaleMode_ == SDL_ScaleModeNearest ? SDL_SoftStretch(image_, &from, to, nullptr)
+                                                         : SDL_SoftStretchLinear(image_, &from, to, nullptr)) == 0;
+        if (to) SDL_FreeSurface(to);
+        SDL_UnlockTexture(texture);
+    }
+    if (!done) {
+        if (texture) SDL_DestroyTexture(texture);
+        return nullptr;
+    }
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    return texture;
+}
+
+void SoftwareSprites::Copy(SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst, SDL_Color tint,
+                           SDL_RendererFlip flip) {
     SDL_SetTextureAlphaMod(texture, tint.a);
     SDL_SetTextureColorMod(texture, tint.r, tint.g, tint.b);
-    SDL_RenderCopy(renderer, texture, src, &dst);
+    SDL_RenderCopyEx(renderer_, texture, src, &dst, 0.0, nullptr, flip);
 }
 
 void SoftwareSprites::Draw(SDL_Rect src, const SDL_Rect& dst, SDL_Color tint) {
@@ -165,24 +165,22 @@ void SoftwareSprites::Draw(SDL_Rect src, const SDL_Rect& dst, SDL_Color tint) {
             src.h = -src.h;
             src.y -= src.h;
         }
-        SDL_SetTextureAlphaMod(atlas_, tint.a);
-        SDL_SetTextureColorMod(atlas_, tint.r, tint.g, tint.b);
-        SDL_RenderCopyEx(renderer_, atlas_, &src, &dst, 0.0, nullptr, SDL_RendererFlip(flip));
+        Copy(atlas_, &src, dst, tint, SDL_RendererFlip(flip));
         return;
     }
     if (src.w != dst.w || src.h != dst.h) {
         if (SDL_Texture* stretched = Stretched(src, dst.w, dst.h))
-            Copy(renderer_, stretched, nullptr, dst, tint);
+            Copy(stretched, nullptr, dst, tint);
         else
-            Copy(renderer_, atlas_, &src, dst, tint);
+            Copy(atlas_, &src, dst, tint);
         return;
     }
     const Look& look = LookOf(src);
     if (look.opaque && tint.a == 255) {
-        Copy(renderer_, look.opaque, nullptr, dst, tint);
+        Copy(look.opaque, nullptr, dst, tint);
     } else if (look.inked.w > 0) {
         const SDL_Rect to{dst.x + look.inked.x - src.x, dst.y + look.inked.y - src.y, look.inked.w, look.inked.h};
-        Copy(renderer_, atlas_, &look.inked, to, tint);
+        Copy(atlas_, &look.inked, to, tint);
     }
 }
 

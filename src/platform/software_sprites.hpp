@@ -3,12 +3,12 @@
 // renderer. It blends every pixel of every copy and stretches through its
 // slowest blitters, which made a full play field cost a quarter of a core.
 // Here a picture with no transparent pixel is copied from a texture of its
-// own in the screen's format without blending (a plain row copy), one with
+// own in the screen's format without blending (a plain row copy); one with
 // clear margins is drawn without them (the empty cell is clear but for a
-// speck, and stands in every empty place of a floor), and a
-// picture drawn at another size is stretched once, with the same stretch SDL
-// uses, into a texture of its own and copied from there ever after. Each is
-// made the first time the picture is drawn.
+// speck, and stands in every empty place of a floor); and one drawn at
+// another size is stretched once, with the same stretch SDL uses, into a
+// texture of its own and copied from there ever after. Each is made the
+// first time the picture is drawn.
 #include <SDL.h>
 
 #include <cstdint>
@@ -50,9 +50,11 @@ private:
     };
     const Look& LookOf(const SDL_Rect& src);
     SDL_Texture* Stretched(const SDL_Rect& src, int toW, int toH);
+    SDL_Texture* MakeStretched(const SDL_Rect& src, int toW, int toH);
     void ForgetStretched();
-    static void Copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst,
-                     SDL_Color tint);
+    // No flip and no angle is SDL's plain copy.
+    void Copy(SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect& dst, SDL_Color tint,
+              SDL_RendererFlip flip = SDL_FLIP_NONE);
 
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* atlas_ = nullptr;    // blended, as every renderer draws
