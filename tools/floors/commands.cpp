@@ -43,6 +43,16 @@ std::string StatsText(const Solution& s) {
     return o.str();
 }
 
+// How the search went, for the benchmark and for tuning.
+std::string SearchFigures(const Solution& s) {
+    std::ostringstream o;
+    const double perWorld = s.worldsSeen ? static_cast<double>(s.peakBytes) / static_cast<double>(s.worldsSeen) : 0;
+    o << "worlds " << s.worldsSeen << ", expanded " << s.statesSearched << ", " << s.seconds << " s, "
+      << static_cast<int64_t>(s.seconds > 0 ? static_cast<double>(s.worldsSeen) / s.seconds : 0) << " worlds/s, peak "
+      << s.peakBytes / 1024 << " KiB, " << static_cast<int>(perWorld) << " bytes/world";
+    return o.str();
+}
+
 // The source text with its stats line and demo replaced; every other line
 // (comments included) stays as written.
 std::string WithDemo(const std::string& text, const std::string& stats, const std::vector<uint8_t>& demo) {
@@ -103,6 +113,8 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
                 out.write = args[++i];
         } else if (a == "--no-chasers") {
             out.noChasers = true;
+        } else if (a == "--measure") {
+            out.measure = true;
         } else if (a == "--no-action") {
             out.noAction = true;
         } else if (a == "--max-states") {
@@ -222,10 +234,12 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!s.found) {
             out << "floor " << n << ": no way found (" << (s.exhausted ? "every world searched" : "search limit")
                 << ", " << s.statesSearched << " worlds)\n";
+            if (a.measure) out << "  " << SearchFigures(s) << "\n";
             ++unsolved;
             continue;
         }
         out << "floor " << n << ": " << StatsText(s) << "\n";
+        if (a.measure) out << "  " << SearchFigures(s) << "\n";
         if (a.writeBack) {
             std::vector<uint8_t> text;
             if (!ReadWholeFile(path, text, error) ||

@@ -35,7 +35,8 @@ struct Arguments {
     bool writeBack = false;
     bool noChasers = false;
     bool noAction = false;
-    long long maxStates = 300000;
+    bool measure = false;  // solve: print the search's own figures
+    long long maxStates = 3000000;
     std::vector<int> numbers;
 };
 // false (with a message) on an argument the command does not know.
