@@ -36,6 +36,8 @@ struct Arguments {
     bool noChasers = false;
     bool noAction = false;
     bool measure = false;  // solve: print the search's own figures
+    bool ideas = false;    // verify: prove every idea by ablation
+    std::string forbid;    // solve: ideas taken away
     long long maxStates = 3000000;
     std::vector<int> numbers;
 };

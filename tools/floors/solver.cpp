@@ -1,12 +1,11 @@
 #include "floors/solver.hpp"
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
+#include <ctime>
 #include <queue>
 #include <set>
 
 #include "floors/floor_world.hpp"
+#include "floors/moves.hpp"
 #include "floors/seen_worlds.hpp"
 #include "floors/world_code.hpp"
 #include "world/actor_pool.hpp"
@@ -19,104 +18,6 @@
 namespace q::floors {
 
 namespace {
-
-// Every command a player can give; keys are never combined.
-constexpr int kCommands[] = {CMD_NONE, CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN, CMD_ACTION};
-constexpr int kCommandCount = 6;
-
-// A fall from the top of the tallest floor to its bottom takes 480 steps.
-constexpr int kMaxMoveSteps = 600;
-
-// Whether the player will take a command in the coming step: on a grid
-// column when it climbs, or when it walks or carries on firm ground. Only a
-// guess that saves stepping a copy: a step read without it is played again.
-bool WillRead(World& w) {
-    Actor* p = FindPlayer(w);
-    if (!p || !OnColumn(*p)) return false;
-    if (p->update == PlayerClimb) return true;
-    if (p->update != PlayerWalk && p->update != PlayerCarry) return false;
-    const int fallStep = p->fallStep < 0 ? 0 : (p->fallStep > kLastFallStep ? kLastFallStep : p->fallStep);
-    Actor probe = *p;
-    probe.vy = VerticalSpeedTable[fallStep];
-    if (probe.vy <= 0) return false;  // rising in a hop
-    probe.oldX = probe.x;
-    probe.oldY = probe.y;
-    probe.y += probe.vy;
-    const int threshold = p->update == PlayerCarry ? TILE_FOOTING : TILE_LADDER;
-    return (TileFloorBelow(w, probe, threshold) | BlockFloorBelow(w, probe)) != 0;
-}
-
-enum class Outcome { Moved, Cleared, Failed, Banned };
-
-struct MoveResult {
-    Outcome outcome = Outcome::Moved;
-    bool acted = false;  // a lift or put-down started
-    int steps = 0;
-};
-
-// The commands of a way as they are played, and which of them the player
-// read, so the demo can hold each key through the steps it skips.
-struct Recording {
-    std::vector<uint8_t> bytes, reads;
-};
-
-// Plays `command` from the world a code stands for (decoded into w) on the
-// first step, then nothing until the next step the player will read; every
-// step checked against the bans.
-MoveResult PlayMove(World& w, const WorldCoder& coder, const std::vector<uint8_t>& from, int command,
-                    const IdeaBans& bans, Recording* rec, int64_t& misses) {
-    MoveResult result;
-    coder.Decode(from.data(), from.size(), w);
-    auto step = [&](int give) {
-        const int readsBefore = w.commandsRead;
-        const bool done = StepWorld(w, give);
-        ++result.steps;
-        if (rec) {
-            rec->bytes.push_back(static_cast<uint8_t>(give));
-            rec->reads.push_back(w.commandsRead > readsBefore ? 1 : 0);
-        }
-        Actor* p = FindPlayer(w);
-        if (p && p->update == PlayerFrozen) result.acted = true;
-        if (bans.Any() && bans.StepUsesBanned(w)) result.outcome = Outcome::Banned;
-        if (done) result.outcome = w.playResult == PLAY_RESULT_CLEARED ? Outcome::Cleared : Outcome::Failed;
-        return w.commandsRead > readsBefore;
-    };
-    step(command);
-    while (result.outcome == Outcome::Moved) {
-        if (WillRead(w)) break;
-        if (result.steps >= kMaxMoveSteps) {
-            result.outcome = Outcome::Failed;
-            break;
-        }
-        if (!step(CMD_NONE)) continue;
-        // The player took a command where none was expected: the world before
-        // that step is where this move ends. Play it again up to there.
-        ++misses;
-        const int keep = result.steps - 1;
-        coder.Decode(from.data(), from.size(), w);
-        StepWorld(w, command);
-        for (int i = 1; i < keep; ++i) StepWorld(w, CMD_NONE);
-        result.steps = keep;
-        if (rec) {
-            rec->bytes.pop_back();
-            rec->reads.pop_back();
-        }
-        break;
-    }
-    return result;
-}
-
-// Steps that were not read carry on the command read before them, so a demo
-// reads as held keys rather than taps; replay never reads them.
-std::vector<uint8_t> Smooth(const Recording& rec) {
-    std::vector<uint8_t> out(rec.bytes);
-    uint8_t held = CMD_NONE;
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (rec.reads[i]) held = out[i] == CMD_ACTION ? uint8_t{CMD_NONE} : out[i];
-        else out[i] = held;
-    }
-    return out;
-}
 
 // A queue entry: cost (lifts and put-downs), then steps, then the node.
 constexpr int kStepBits = 24;
@@ -173,9 +74,8 @@ struct Search {
     }
 };
 
-double SecondsSince(std::chrono::steady_clock::time_point t) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
-}
+// Processor time, not the clock's: the figure holds on a busy machine.
+double SecondsSince(std::clock_t t) { return static_cast<double>(std::clock() - t) / CLOCKS_PER_SEC; }
 
 }  // namespace
 
@@ -194,7 +94,7 @@ int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool
 }
 
 Solution Solve(const Floor& floor, const SolveOptions& options) {
-    const auto started = std::chrono::steady_clock::now();
+    const std::clock_t started = std::clock();
     Solution solution;
     auto root = EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0});
     for (Actor* a = FirstActive(*root); a; a = NextActive(*root, *a))
@@ -231,7 +131,6 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             break;
         }
         if (cost > layer) {
-            if (getenv("LAYERS")) fprintf(stderr, "layer %u done at %lld expanded, %zu seen\n", layer, (long long)solution.statesSearched, s.seen.Count());
             s.peakBytes = std::max(s.peakBytes, s.Bytes());
             for (uint32_t c = layer; c < cost && c < s.arenas.size(); ++c) std::vector<uint8_t>().swap(s.arenas[c]);
             layer = cost;
@@ -244,14 +143,14 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
             break;
         }
         baseCode.assign(code, code + size);
-        coder.Decode(code, size, *base);
+        const Start start{baseCode, *base, coder.Decode(code, size, *base)};
         Actor* p = FindPlayer(*base);
         if (!p) continue;
         for (uint8_t m = 0; m < kCommandCount; ++m) {
             const int command = kCommands[m];
             if (command == CMD_ACTION && !options.allowAction) continue;
             if (!bans.AllowsCommand(*base, command)) continue;
-            const MoveResult r = PlayMove(*scratch, coder, baseCode, command, bans, nullptr, solution.readMisses);
+            const MoveResult r = PlayMove(*scratch, coder, start, command, bans, nullptr, solution.readMisses);
             if (r.outcome == Outcome::Failed || r.outcome == Outcome::Banned) continue;
             uint32_t childCost = cost;
             if (command == CMD_ACTION && r.acted) ++childCost;
@@ -300,7 +199,7 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
         const bool carrying = p && p->update == PlayerCarry;
         baseCode.clear();
         coder.Encode(*base, baseCode);
-        const MoveResult r = PlayMove(*scratch, coder, baseCode, command, bans, &rec, misses);
+        const MoveResult r = PlayMove(*scratch, coder, Start{baseCode, *base, false}, command, bans, &rec, misses);
         if (command == CMD_ACTION && r.acted) (carrying ? solution.putDowns : solution.lifts) += 1;
         CopyLiveParts(*base, *scratch);
     }

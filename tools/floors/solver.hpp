@@ -33,7 +33,7 @@ struct Solution {
     int64_t statesSearched = 0;  // worlds expanded before the way was found
     int64_t worldsSeen = 0;      // distinct worlds reached
     int64_t peakBytes = 0;       // memory the search held at its largest
-    double seconds = 0;
+    double seconds = 0;          // processor time
     int blocksMoved = 0;         // distinct blocks the way lifts
     int blockCount = 0;          // blocks on the floor at the start
     int64_t readMisses = 0;      // steps read where none was expected (each replayed exactly)

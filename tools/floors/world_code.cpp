@@ -225,14 +225,16 @@ void WorldCoder::Encode(const World& w, std::vector<uint8_t>& out) {
 // the one the blocks stamp afresh. A map that already is that one (the usual
 // case, when no block moved) is one byte.
 void WorldCoder::PutOccupancy(const World& w, std::vector<uint8_t>& out) {
-    World& fresh = *fresh_;
-    CopyRecordsAndState(fresh, w);
-    RebuildOccupancy(fresh);
     World& self = const_cast<World&>(w);  // read only: the list walks take a non-const world
     if (OccupancyMatchesBlocks(self)) {
+        view_ = &self;
         out.push_back(0);
         return;
     }
+    World& fresh = *fresh_;
+    CopyRecordsAndState(fresh, w);
+    RebuildOccupancy(fresh);
+    view_ = &fresh;
     out.push_back(1);
     const StampLog& log = w.occupancyStamps;
     const int32_t count = std::clamp(log.count, 0, kMaxStamps);

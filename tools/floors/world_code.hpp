@@ -38,9 +38,9 @@ public:
     // a block not resting on its support.
     static bool MovesByItself(World& w);
 
-    // After Encode: the encoded world with its occupancy map rebuilt from its
-    // blocks, for questions about what stands on what.
-    World& FreshView() { return *fresh_; }
+    // After Encode: the encoded world, or a copy of it, with the occupancy
+    // map its blocks stamp afresh, for questions about what stands on what.
+    World& FreshView() { return *view_; }
 
 private:
     static void Canonical(World& w);
@@ -49,6 +49,7 @@ private:
     const World& root_;
     std::unique_ptr<World> canonicalRoot_;
     std::unique_ptr<World> fresh_;
+    World* view_ = nullptr;
 };
 
 }  // namespace q::floors
