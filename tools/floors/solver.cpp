@@ -130,7 +130,7 @@ private:
 };
 
 Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& bans, const SolveOptions& options,
-              Order order, int maxSteps, bool coarse, Solution& stats) {
+              int maxSteps, bool coarse, Solution& stats) {
     WorldCoder& coder = const_cast<WorldCoder&>(constCoder);
     Run run;
     CoarseKeys coarseKeys(root);
