@@ -261,7 +261,8 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         const Solution s = Solve(f, options);
         if (!s.found) {
-            out << "floor " << n << ": no way found (" << (s.exhausted ? "every world searched" : "search limit")
+            out << "floor " << n << ": no way found ("
+                << (s.exhausted ? "every world searched" : s.everyTileSearched ? "every world searched, creatures by tile" : "search limit")
                 << ", " << s.statesSearched << " worlds)\n";
             if (a.measure) out << "  " << SearchFigures(s) << "\n";
             ++unsolved;
@@ -368,7 +369,9 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
             SolveOptions noAction = calm;
             noAction.allowAction = false;
             const Solution s = Solve(f, noAction);
-            if (s.found || !s.exhausted) {
+            // With creatures, every world by the creatures' tiles is as far
+            // as a search goes.
+            if (s.found || !(s.exhausted || s.everyTileSearched)) {
                 err << path << ": " << (s.found ? "can be cleared without moving a block" : "undecided without the action key")
                     << "\n";
                 ++faults;
