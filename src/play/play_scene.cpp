@@ -56,6 +56,7 @@ void CheckPlayKeys() {
 }
 
 void ReadyUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
     sceneTimer -= 1;
@@ -75,6 +76,7 @@ void ReadyDraw() {
 }
 
 void PlayUpdate() {
+    ApplyShownFloorRules();
     ClearScrollRequest();
     if (logicPhase == 0 && HasGameWorld()) PlayLogicStep(GameWorld());
     logicPhase = 1 - logicPhase;
@@ -83,6 +85,7 @@ void PlayUpdate() {
 void PlayDraw() { DrawPlayField(SCENE_PLAY); }
 
 void ResultUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
     sceneTimer -= 1;
