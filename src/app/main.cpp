@@ -1,8 +1,24 @@
-#include "app/game.hpp"
-#include "platform/host.hpp"
+#include <cstdio>
+#include <string>
 
-// The command line is ignored: everything comes from the working folder.
-int main() {
+#include "app/game.hpp"
+#include "app/launch_options.hpp"
+#include "platform/host.hpp"
+#include "platform/window.hpp"
+
+// Without options the game is the plain one: everything from the working folder.
+int main(int argc, char** argv) {
+    q::LaunchOptions options;
+    std::string error;
+    if (!q::ParseLaunchOptions(argc, argv, &options, &error)) {
+        q::ShowErrorBox((error + "\n" + q::LaunchHelp()).c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(q::LaunchHelp(), stdout);
+        return 0;
+    }
     q::UseProgramFolderWithoutData();
+    if (!q::ApplyLaunchOptions(options)) return 1;
     return q::RunGame();
 }

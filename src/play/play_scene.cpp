@@ -4,6 +4,8 @@
 #include "play/play_field.hpp"
 #include "play/play_scenes.hpp"
 #include "play/play_state.hpp"
+#include "play/replay_run.hpp"
+#include "play/run_recorder.hpp"
 #include "play/shutter.hpp"
 #include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
@@ -23,10 +25,17 @@ void ClearScrollRequest() {
 void PlayLogicStep(World& w) {
     PollKeys();
     // The world never reads the keyboard: the keys become the step's command.
-    if (StepWorld(w, KeysToCommand())) {
+    const int command = KeysToCommand();
+    RecordStep(command);
+    if (StepWorld(w, command)) {
+        FinishRecordedFloor();
         sceneTimer = kResultFrames;
         StopBgm();
         SetScene(SCENE_RESULT);
+    } else if (WatchedRunOver(w)) {
+        // A run that was left or retried stops where the player stopped.
+        ReturnToTitle();
+        return;
     }
     ForwardWorldSounds();
     // Looked at after the result, so Esc or Ctrl in the same step wins over
