@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <string>
 
 #include "app/game.hpp"
@@ -15,7 +14,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.help) {
-        std::fputs(q::LaunchHelp(), stdout);
+        q::ShowText("Quorrel", q::LaunchHelp());
         return 0;
     }
     q::UseProgramFolderWithoutData();

@@ -124,7 +124,8 @@ bool WriteNewFile(const char* folder, const char* prefix, const char* extension,
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    // Windows keeps localtime's result per thread.
+    if (const std::tm* t = std::localtime(&now)) local = *t;
 #else
     localtime_r(&now, &local);
 #endif
