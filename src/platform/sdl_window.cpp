@@ -24,8 +24,10 @@ SDL_Window* MainSdlWindow() { return mainWindow; }
 
 void WindowedClientSize(int* width, int* height) {
     SDL_Rect usable{0, 0, kClientWidth, kClientHeight};
+#ifndef __EMSCRIPTEN__
     if (videoStarted && SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0)
         usable = SDL_Rect{0, 0, kClientWidth, kClientHeight};
+#endif
     FittingClientSize(usable.w, usable.h, width, height);
 }
 
@@ -73,8 +75,13 @@ bool CreateWindow() {
     CenterOnDesktop(width, height, &x, &y);
     // Hidden until start-up has succeeded. High-DPI: the renderer draws in
     // the display's own pixels, so the picture is not blurred by scaling.
-    mainWindow = SDL_CreateWindow(kWindowTitle, x, y, width, height,
-                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+#ifdef __EMSCRIPTEN__
+    // In a page the canvas keeps the size the page gives it.
+    constexpr Uint32 kSizing = 0;
+#else
+    constexpr Uint32 kSizing = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
+    mainWindow = SDL_CreateWindow(kWindowTitle, x, y, width, height, SDL_WINDOW_HIDDEN | kSizing);
     if (!mainWindow) {
         std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
         return false;
@@ -142,7 +149,13 @@ void PumpEvents(void (*onClose)()) {
         // the first one ends the game and destroys the window, so the second
         // finds no window and is dropped.
         if (closeRequest && mainWindow && onClose) onClose();
-        const bool altEnter = event.type == SDL_KEYDOWN && !event.key.repeat &&
+        // A page goes full screen by the browser's own means.
+#ifdef __EMSCRIPTEN__
+        constexpr bool kAltEnterSwitches = false;
+#else
+        constexpr bool kAltEnterSwitches = true;
+#endif
+        const bool altEnter = kAltEnterSwitches && event.type == SDL_KEYDOWN && !event.key.repeat &&
                               (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) &&
                               (event.key.keysym.mod & KMOD_ALT);
         if (altEnter && mainWindow && HasDevice()) {
