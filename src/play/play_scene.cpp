@@ -23,6 +23,12 @@ void ClearScrollRequest() {
 
 // One step of the world; the scene runs it on every other frame.
 void PlayLogicStep(World& w) {
+    // A watched run that was left or retried stops where the player stopped,
+    // once its last step has been shown.
+    if (WatchedRunOver(w)) {
+        ReturnToTitle();
+        return;
+    }
     PollKeys();
     // The world never reads the keyboard: the keys become the step's command.
     const int command = KeysToCommand();
@@ -32,10 +38,6 @@ void PlayLogicStep(World& w) {
         sceneTimer = kResultFrames;
         StopBgm();
         SetScene(SCENE_RESULT);
-    } else if (WatchedRunOver(w)) {
-        // A run that was left or retried stops where the player stopped.
-        ReturnToTitle();
-        return;
     }
     ForwardWorldSounds();
     // Looked at after the result, so Esc or Ctrl in the same step wins over

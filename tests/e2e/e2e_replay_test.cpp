@@ -69,11 +69,15 @@ SimRun Sim(const GameFolder& dir, const std::string& replay, const std::string& 
     return run;
 }
 
-// The frames of each scene visit on floor 1, in order: how the floor went.
+// The frames of each scene visit on floor 1 from its countdown on, in order:
+// how the floor went. (The intro's first frame is logged with the screen
+// that started it, which a watched run does not have.)
 std::vector<std::pair<int, int>> FloorOneVisits(const HeadlessRun& run) {
     std::vector<std::pair<int, int>> visits;
     for (const LoggedFrame& f : run.frames) {
-        if (f.floor != 1 || f.scene == SCENE_TITLE || f.scene == SCENE_CHARACTER_SELECT) continue;
+        if (f.floor != 1 || f.scene == SCENE_TITLE || f.scene == SCENE_CHARACTER_SELECT ||
+            f.scene == SCENE_FLOOR_INTRO)
+            continue;
         if (visits.empty() || visits.back().first != f.scene) visits.push_back({f.scene, 0});
         ++visits.back().second;
     }

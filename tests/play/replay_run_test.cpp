@@ -1,6 +1,7 @@
 // A floor played with recording on is kept as a replay, and watching it
 // (quorrel --replay) steps the same world as the live play did, step for
 // step, as quorrel-sim --replay does too.
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -15,6 +16,16 @@ namespace q {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The first step whose traces differ, so a failure shows one step, not all.
+void ExpectSameSteps(const std::vector<std::string>& got, const std::vector<std::string>& want, const char* what) {
+    EXPECT_EQ(got.size(), want.size()) << what;
+    for (size_t i = 0; i < std::min(got.size(), want.size()); ++i) {
+        if (got[i] == want[i]) continue;
+        ADD_FAILURE() << what << ", step " << i + 1 << ":\n" << got[i] << "\n" << want[i];
+        return;
+    }
+}
 
 class ReplayRunTest : public test::PlayFlowFixture {
 protected:
@@ -45,7 +56,8 @@ protected:
                 Key(KEY_SPACE, c == 'A');
             }
             Frame();
-            if (logicFrame) trace.push_back(std::regex_replace(sim::TraceLine(W(), int64_t(step + 1), 0), cursor, ""));
+            // A watched run ends in the logic frame after its last step, without a step.
+            if (logicFrame && CurrentScene() != SCENE_TITLE) trace.push_back(std::regex_replace(sim::TraceLine(W(), int64_t(step + 1), 0), cursor, ""));
         }
         headless::ReleaseAllKeys();
         return trace;
@@ -84,6 +96,10 @@ TEST_F(ReplayRunTest, ALeftFloorKeptAndWatchedStepsAsItWasPlayedAndAsTheSimulato
     EXPECT_EQ(run.header.character, character);
     EXPECT_EQ(run.header.chasers, 1);
 
+    // Watched as quorrel --replay watches it, in a world fresh from start-up:
+    // the last lift's origin is never cleared between floors (only read
+    // after a lift on the same floor has set it), so it would stand out.
+    W().liftOriginX = W().liftOriginY = 0;
     // Watched with another character and the chasers off: the run's own are used.
     SetCharacter(2);
     SetChasersEnabled(false);
@@ -91,7 +107,7 @@ TEST_F(ReplayRunTest, ALeftFloorKeptAndWatchedStepsAsItWasPlayedAndAsTheSimulato
     ASSERT_TRUE(StartWatchingRun());
     ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
     const std::vector<std::string> watched = PlaySteps("", 0);
-    EXPECT_EQ(watched, live);
+    ExpectSameSteps(watched, live, "watched in the game");
     EXPECT_EQ(CurrentScene(), SCENE_TITLE) << "once its steps are played";
     EXPECT_EQ(character, 2) << "the player's choices come back";
     EXPECT_FALSE(ChasersEnabled());
@@ -112,7 +128,7 @@ TEST_F(ReplayRunTest, ALeftFloorKeptAndWatchedStepsAsItWasPlayedAndAsTheSimulato
         simLines.push_back(std::regex_replace(std::regex_replace(line, cursor, ""), sounds, "\"sounds\":[]"));
     ASSERT_EQ(simLines.size(), live.size() + 1);
     simLines.erase(simLines.begin());
-    EXPECT_EQ(simLines, live);
+    ExpectSameSteps(simLines, live, "played by quorrel-sim");
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST(ReplayFile, EachKindOfDamageIsToldApart) {
     EXPECT_EQ(Decode(badCommand), ReplayRefusal::DamagedCommands);
 
     // Files too large to be read whole are still named for what they are.
-    Bytes huge = patched(24, kMaxReplaySteps + 1);
+    Bytes huge{'Q', 'R', 'P', 'L'};
+    for (int32_t field : {kReplayVersion, 1, 0, 1, 0, kMaxReplaySteps + 1}) test::Put32(huge, uint32_t(field));
     huge.resize(kMaxReplayFileBytes + 1, 0);
     const std::string path = test::ScratchPath("huge.qrp");
     ASSERT_TRUE(test::WriteFile(path, huge));
@@ -118,6 +119,7 @@ TEST(ReplayFile, TheFloorChecksumFollowsWhatPlayReadsAndNotTheDemo) {
         EXPECT_EQ(LoadReplayFloor(*w, *run, path.c_str()), expected[n - 1]) << "floor " << n;
     }
 
+    run->header.floor = 1;
     run->header.steps = 3;
     run->commands[0] = CMD_RIGHT;
     ASSERT_EQ(LoadReplayFloor(*w, *run, path.c_str()), ReplayRefusal::None);
