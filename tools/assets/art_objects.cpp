@@ -93,6 +93,12 @@ void PaintLock(Canvas& c) {
     c.FillRect(Rect{x0 + 1, y0 + 14, x0 + 31, y0 + 17}, Rgb(90, 94, 112));
     c.FillRect(Rect{x0 + 1, y0 + 14, x0 + 31, y0 + 15}, Rgb(150, 154, 176));
     c.FillRect(Rect{x0 + 1, y0 + 16, x0 + 31, y0 + 17}, Rgb(56, 58, 74));
+    // An iron plate across the top hides the EXIT sign behind the cage, whose
+    // green would otherwise peep through between the bars like two eyes.
+    c.FillRect(Rect{x0 + 1, y0 + 1, x0 + 31, y0 + 9}, Rgb(76, 80, 98));
+    c.FillRect(Rect{x0 + 1, y0 + 1, x0 + 31, y0 + 2}, Rgb(150, 154, 176));
+    c.FillRect(Rect{x0 + 1, y0 + 8, x0 + 31, y0 + 9}, Rgb(44, 46, 60));
+    for (int x = 4; x < 30; x += 6) c.Put(x0 + x, y0 + 4, Rgb(190, 194, 214)), c.Put(x0 + x + 1, y0 + 5, Rgb(40, 42, 54));
     c.FrameRect(Rect{x0, y0, x0 + 32, y0 + 32}, kInk);
     // Padlock: shackle and body.
     c.FillEllipse(2 * (x0 + 16), 2 * (y0 + 13), 12, 12, kInk);
