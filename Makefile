@@ -86,7 +86,8 @@ game-dir: build
 	build/release/quorrel-assets --out $(GAME_DIR)
 	build/release/quorrel-floors compile --out $(GAME_DIR)/floor.dat
 
-# Every floor's map, the contact sheet of the set and the difficulty table,
+# Every floor's map, the contact sheet of the set, the sheet of the tower's
+# sections and the difficulty table,
 # drawn with the game's own atlas, to look at.
 floors: game-dir
 	mkdir -p $(FLOORS_DIR)

@@ -8,6 +8,7 @@
 #include "floors/floor_set.hpp"
 #include "floors/floor_world.hpp"
 #include "floors/lint.hpp"
+#include "floors/lint_sections.hpp"
 #include "floors/solver.hpp"
 #include "world/replay_file.hpp"
 
@@ -243,7 +244,9 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             ++faults;
             continue;
         }
-        for (const LintFinding& finding : LintFloor(f, n)) {
+        std::vector<LintFinding> findings = LintFloor(f, n);
+        for (LintFinding& finding : LintSectionDressing(f, n)) findings.push_back(std::move(finding));
+        for (const LintFinding& finding : findings) {
             err << path << ":" << finding.line << ": " << finding.message << "\n";
             ++faults;
         }
