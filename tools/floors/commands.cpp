@@ -186,14 +186,14 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const std::vector<int> checked = NumbersOrAll(a, kEndingFloor);
     // Every playable floor is loaded to compare landings with; only the
     // floors named are linted and have their faults reported.
-    std::vector<Floor> floors(kPlayableFloors + 1);
+    std::vector<Floor> floors(kEndingFloor + 1);  // floors[n] is floor n
     std::vector<VarietyFloor> compared;
     int faults = 0;
     for (int n = 1; n <= kEndingFloor; ++n) {
         const bool named = std::find(checked.begin(), checked.end(), n) != checked.end();
         if (!named && n == kEndingFloor) continue;
         const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
-        Floor& f = floors[static_cast<size_t>(n == kEndingFloor ? 0 : n)];
+        Floor& f = floors[static_cast<size_t>(n)];
         if (!LoadFloorFile(path, f, error)) {
             if (named) {
                 err << error << "\n";

@@ -53,7 +53,8 @@ bool ParseKnownCopies(const std::string& text, KnownCopies& out, SourceError& er
         std::istringstream words(line);
         std::vector<int> group;
         for (std::string w; words >> w;) {
-            const bool digits = w.size() <= 3 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
+            const bool digits =
+                w.size() <= 3 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
             const int n = digits ? std::stoi(w) : 0;
             if (n < 1 || n > kPlayableFloors) {
                 error = {lineNumber, "\"" + w + "\" is not a floor number 1.." + std::to_string(kPlayableFloors)};
@@ -63,7 +64,8 @@ bool ParseKnownCopies(const std::string& text, KnownCopies& out, SourceError& er
         }
         if (group.empty()) continue;
         if (group.size() < 2) {
-            error = {lineNumber, "a line names the floors that share a landing: two at least (a floor twice for a copy in itself)"};
+            error = {lineNumber,
+                     "a line names the floors that share a landing: two at least (a floor twice for a copy in itself)"};
             return false;
         }
         out.groups.push_back(std::move(group));
@@ -108,7 +110,8 @@ VarietyReport CheckVariety(const std::vector<VarietyFloor>& floors, const std::v
                 if (IsKnown(known, a, b)) continue;
                 allKnown = false;
                 const std::string relation = CopyRelation(found[i].landing, found[j].landing);
-                copies += (copies.empty() ? "" : ", ") + Where(found[j]) + (relation.empty() ? "" : " (" + relation + ")");
+                copies += (copies.empty() ? "" : ", ") + Where(found[j]);
+                if (!relation.empty()) copies += " (" + relation + ")";
             }
             if (!copies.empty())
                 report.faults.push_back({found[i].floor->path, LineOf(found[i]),
