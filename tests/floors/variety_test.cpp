@@ -104,5 +104,25 @@ TEST_F(FloorVariety, ListedCopiesAreReportedWithoutFailingAndAStaleListFails) {
     EXPECT_NE(run.err.find(list + ":2: \"x\" is not a floor number"), std::string::npos) << run.err;
 }
 
+TEST_F(FloorVariety, TwoLandingsOfOneFloorAreACopyWhereverTheirBlocksWerePutDown) {
+    // Two rooms over each other, parted by a row of stone: below, the wall and
+    // the block of floor 3; above, the same with its block put down in the air,
+    // to fall onto the floor.
+    SourceFloor f(60, 30);
+    f.Tiles(29, 0, std::string(40, '#'));
+    for (int row : {26, 27, 28, 55, 56, 57}) f.Tiles(row, 30, std::string(9, '#'));
+    f.Objects(20, 10, "J").Objects(57, 10, "J").Objects(56, 2, "P").Objects(53, 33, "E");
+    Put(3, f);
+    dir.Write("known-copies.txt", "7 9\n");
+    const ToolRun run = Lint({"3"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find(At(3, f.TerrainLine(22)) + "the landing in rows 22-28 is also in floor 3 rows 51-57, floor 5"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find(At(3, f.TerrainLine(51)) + "the landing in rows 51-57 is also in floor 3 rows 22-28, floor 5"),
+              std::string::npos)
+        << run.err;
+}
+
 }  // namespace
 }  // namespace q::test
