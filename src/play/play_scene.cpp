@@ -67,6 +67,7 @@ void CheckPlayKeys() {
 }
 
 void ReadyUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
     sceneTimer -= 1;
@@ -86,6 +87,7 @@ void ReadyDraw() {
 }
 
 void PlayUpdate() {
+    ApplyShownFloorRules();
     ClearScrollRequest();
     if (logicPhase == 0 && HasGameWorld()) PlayLogicStep(GameWorld());
     logicPhase = 1 - logicPhase;
@@ -94,6 +96,7 @@ void PlayUpdate() {
 void PlayDraw() { DrawPlayField(SCENE_PLAY); }
 
 void ResultUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
     sceneTimer -= 1;

@@ -90,7 +90,7 @@ TEST_F(ReplayRunTest, ALeftFloorKeptAndWatchedStepsAsItWasPlayedAndAsTheSimulato
     for (const auto& entry : fs::directory_iterator("kept")) kept.push_back(entry.path());
     ASSERT_EQ(kept.size(), 1u);
     Replay run;
-    ASSERT_EQ(ReadReplayFile(kept[0].c_str(), &run), ReplayRefusal::None);
+    ASSERT_EQ(ReadReplayFile(kept[0].string().c_str(), &run), ReplayRefusal::None);
     EXPECT_EQ(run.header.floor, 1);
     EXPECT_EQ(run.header.steps, 200);
     EXPECT_EQ(run.header.character, character);
