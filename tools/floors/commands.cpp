@@ -110,6 +110,8 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
             if (!value(out.floors)) return false;
         } else if (a == "--data") {
             if (!value(out.data)) return false;
+        } else if (a == "--curve") {
+            if (!value(out.curve)) return false;
         } else if (a == "--write") {
             out.writeBack = true;
             if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 && !ParseNumber(args[i + 1], n))
