@@ -34,10 +34,11 @@ struct Place {
 class NaivePlayer {
 public:
     explicit NaivePlayer(const Floor& floor)
-        : w_(EnterFloor(floor, {PLAY_MODE_NORMAL, false, 0})),
-          fork_(std::make_unique<World>(*w_)),
-          coder_(*w_),
-          none_(0, *w_) {
+        : root_(EnterFloor(floor, {PLAY_MODE_NORMAL, false, 0})),
+          w_(std::make_unique<World>(*root_)),
+          fork_(std::make_unique<World>(*root_)),
+          coder_(*root_),
+          none_(0, *root_) {
         // The exit: the first exit cell or lock from the top.
         for (int row = 0; row < floor.rows && !hasExit_; ++row)
             for (int column = 0; column < kColumns && !hasExit_; ++column) {
@@ -51,11 +52,13 @@ public:
     NaiveRun Play() {
         NaiveRun run;
         if (!hasExit_ || !FindPlayer(*w_) || w_->playResult != PLAY_RESULT_PLAYING) return run;
-        for (int round = 0;; ++round) {
-            if (Walk(exit_, [] { return false; }) || cleared_) break;
-            if (round == kNaiveBlocks || !LiftNearestBlock() || !CarryToWall()) break;
+        auto toExit = [&] { return Walk(exit_, [] { return false; }); };
+        // Blocks first: walking ahead first would often pass the nearest one.
+        for (int round = 0; round < kNaiveBlocks && LiftNearestBlock() && CarryToWall(); ++round) {
             ++run.blocksCarried;
+            if (toExit()) break;
         }
+        if (!cleared_) toExit();
         run.cleared = cleared_;
         return run;
     }
@@ -110,6 +113,8 @@ private:
             if (target.y < at.y - kTile / 2) tries.push_back(CMD_UP);
             if (std::abs(target.x - at.x) >= kTile / 2) tries.push_back(target.x < at.x ? CMD_LEFT : CMD_RIGHT);
             if (target.y > at.y + kTile / 2) tries.push_back(CMD_DOWN);
+            // Standing still lets the exit test see a player that has arrived.
+            tries.push_back(CMD_NONE);
             bool went = false;
             for (int command : tries)
                 if (Go(command, seen)) {
@@ -129,7 +134,7 @@ private:
         Actor* nearest = nullptr;
         int best = 0;
         for (Actor* a = FirstActive(*w_); a; a = NextActive(*w_, *a)) {
-            if (!IsLBlockKind(a->kind) || a->update != LBlockRest || moved_.count(w_->IndexOf(*a))) continue;
+            if (!IsLBlockKind(a->kind) || moved_.count(w_->IndexOf(*a))) continue;
             const int d = std::abs(a->x + kLBlockSize / 2 - at.x) + std::abs(a->y + w_->scrollY + kLBlockSize / 2 - at.y);
             if (!nearest || d < best) {
                 nearest = a;
@@ -148,21 +153,28 @@ private:
         return Walk(block, lifted) && !cleared_;
     }
 
-    // Carries the block on until it stops, and puts it down there.
+    // Carries the block on until it stops, and puts it down as near there
+    // as a put-down goes (the block needs room in front of the player).
     bool CarryToWall() {
         const int ahead = Player(*w_).dir == FACING_LEFT ? CMD_LEFT : CMD_RIGHT;
+        std::unique_ptr<World> putDown;
         for (int moves = 0; moves < kMaxMoves; ++moves) {
+            if (Move(CMD_ACTION) == Outcome::Moved && Player(*fork_).update == PlayerWalk) {
+                if (!putDown) putDown = std::make_unique<World>(*fork_);
+                *putDown = *fork_;
+            }
             const Place from = Head(*w_);
-            if (Move(ahead) != Outcome::Moved || Player(*fork_).update != PlayerCarry) return false;
-            if (Head(*fork_) == from) break;
+            if (Move(ahead) != Outcome::Moved || Player(*fork_).update != PlayerCarry || Head(*fork_) == from) break;
             Take();
         }
-        if (Move(CMD_ACTION) != Outcome::Moved || Player(*fork_).update != PlayerWalk) return false;
-        Take();
+        if (!putDown) return false;
+        *w_ = *putDown;
         return true;
     }
 
-    std::unique_ptr<World> w_, fork_;
+    // The coder reads the first world for as long as it lives: it stays apart
+    // from the two that take turns being played.
+    std::unique_ptr<World> root_, w_, fork_;
     WorldCoder coder_;
     IdeaBans none_;
     std::vector<uint8_t> code_;
