@@ -2,6 +2,9 @@
 // difficulty table and its curve are made from.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "floors/curve.hpp"
 #include "floors/depth.hpp"
 #include "floors/measures.hpp"
 #include "floors/naive.hpp"
@@ -140,6 +143,63 @@ TEST(Measures, TheTableShowsWhatWasMeasuredUntilTheFloorChanges) {
     EXPECT_EQ(Cells(stale.out, 3),
               (std::vector<std::string>{"3", "Wall", "30", "3", "-", "-", "-", "-", "-", "-", "-", "-"}));
     EXPECT_NE(stale.err.find("not measured as they stand: 3"), std::string::npos) << stale.err;
+}
+
+
+TEST(Measures, ASpaceOverItsBudgetAndUndecidedIdeasAreShownAsSuch) {
+    const floors::Floor floor = Parse(RightWallFloor("J").Name("Wall"));
+    floors::FloorMeasures m;
+    m.solved = true;
+    m.lifts = 5;
+    m.landings = 2;
+    m.proved = floors::Bit(floors::Idea::Turn) | floors::Bit(floors::Idea::Stack);
+    m.inconclusive = floors::Bit(floors::Idea::Hold);
+    m.depth.complete = false;
+    m.depth.worlds = 1000000;
+    m.depth.settled = 10;  // left from the part explored: not a share of the space
+    m.naiveClears = false;
+    m.blocks = 3;
+    m.blocksMoved = 2;
+    const std::string table = floors::DifficultyTable({{3, &floor, &m}});
+    EXPECT_EQ(Cells(table, 3), (std::vector<std::string>{"3", "Wall", "30", "3", "turn, stack, hold?", "5", "2.5",
+                                                         "over 1000000", "-", "-", "no", "2/3"}));
+}
+
+// The colours drawn in a floor's column of the curve, from the top of the
+// first panel to the naive player's strip.
+std::set<assets::Colour> ColumnColours(const assets::Canvas& c, int i) {
+    std::set<assets::Colour> colours;
+    for (int y = 0; y < c.Height() - 36; ++y)
+        for (int x = floors::CurveColumn(i); x < floors::CurveColumn(i) + floors::kCurveBarWidth; ++x)
+            colours.insert(c.Get(x, y));
+    return colours;
+}
+
+TEST(Curve, OnlyMeasuredFloorsHaveBarsAndTheNaivePlayersFloorsAreMarked) {
+    floors::FloorMeasures walk, puzzle;
+    walk.solved = puzzle.solved = true;
+    walk.naiveClears = true;
+    puzzle.lifts = 4;
+    puzzle.landings = 2;
+    puzzle.proved = floors::Bit(floors::Idea::Turn);
+    puzzle.blocks = puzzle.blocksMoved = 2;
+    puzzle.depth = {true, 5000, 4000, 1000, 30, 2};
+    // A set's worth of floors, so the three looked at stand clear of the
+    // panels' titles at the left.
+    std::vector<floors::CurveFloor> set;
+    for (int n = 1; n <= 56; ++n) set.push_back({n, 0, nullptr});
+    set[50] = {51, 0, &walk};
+    set[51] = {52, 6, &puzzle};
+    set[52] = {53, 6, nullptr};
+    const assets::Canvas c = floors::DrawCurve(set);
+    const auto walkColours = ColumnColours(c, 50), puzzleColours = ColumnColours(c, 51), bare = ColumnColours(c, 52);
+    EXPECT_GE(puzzleColours.size(), walkColours.size() + 7) << "the puzzle has a bar in every panel, the walk in none";
+    EXPECT_EQ(bare.size(), ColumnColours(c, 53).size() + 1) << "not measured: only its rows climbed, from the source";
+    // The naive player's mark is a colour of its own, under the walk alone.
+    std::set<assets::Colour> onlyWalk;
+    for (assets::Colour colour : walkColours)
+        if (!puzzleColours.count(colour) && !bare.count(colour)) onlyWalk.insert(colour);
+    EXPECT_EQ(onlyWalk.size(), 1u);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using assets::Rgb;
 
 constexpr int kMargin = 16;
 constexpr int kPitch = 14;  // pixels a floor
-constexpr int kBar = 10;
+constexpr int kBar = kCurveBarWidth;
 constexpr int kTitleScale = 2;
 constexpr int kTitleHeight = 7 * kTitleScale + 6;
 constexpr int kPlotHeight = 56;
@@ -95,7 +95,9 @@ std::string Figure(double v) {
 
 }  // namespace
 
-std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors) {
+int CurveColumn(int i) { return kMargin + i * kPitch + (kPitch - kBar) / 2; }
+
+Canvas DrawCurve(const std::vector<CurveFloor>& floors) {
     const std::vector<Panel> panels = Panels();
     const int count = static_cast<int>(floors.size());
     const int width = 2 * kMargin + std::max(count, 10) * kPitch;
@@ -103,7 +105,6 @@ std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors) {
     const int height = kMargin + static_cast<int>(panels.size()) * panelHeight + kTitleHeight + kStripHeight + 24 + kMargin;
     Canvas c(width, height);
     c.FillRect(Rect{0, 0, width, height}, kBackground);
-    auto column = [&](int i) { return kMargin + i * kPitch + (kPitch - kBar) / 2; };
 
     int top = kMargin;
     for (const Panel& p : panels) {
@@ -117,7 +118,9 @@ std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors) {
             atLeast[i] = lower;
             if (shown[i]) most = std::max({most, values[i], unders[i]});
         }
-        const std::string title = std::string(p.title) + "   TOP " + Figure(most);
+        const bool anyAtLeast = std::find(atLeast.begin(), atLeast.end(), 1) != atLeast.end();
+        const std::string title =
+            std::string(p.title) + "   TOP " + Figure(most) + (anyAtLeast ? "   PALE: OVER THE BUDGET, MORE" : "");
         assets::DrawPixelText(c, kMargin, top, title, p.colour, kTitleScale);
         const int base = top + kTitleHeight + kPlotHeight;
         for (int g = 0; g <= 2; ++g) {
@@ -126,15 +129,14 @@ std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors) {
         }
         for (size_t i = 0; i < floors.size(); ++i) {
             if (!shown[i] || most <= 0) continue;
-            const int x = column(static_cast<int>(i));
+            const int x = CurveColumn(static_cast<int>(i));
             auto bar = [&](double v, Colour colour) {
                 const int h = static_cast<int>(std::lround(v / most * kPlotHeight));
                 c.FillRect(Rect{x, base - h, x + kBar, base}, colour);
             };
             bar(unders[i], assets::Shade(p.colour, 110));
-            bar(values[i], p.colour);
             // A search over its budget: the bar is only a floor for the figure.
-            if (atLeast[i]) assets::DrawPixelText(c, x + 2, base - kPlotHeight - 2, "+", kText, 1);
+            bar(values[i], atLeast[i] ? assets::MixColours(p.colour, Rgb(255, 255, 255), 150) : p.colour);
         }
         top += panelHeight;
     }
@@ -144,7 +146,7 @@ std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors) {
     top += kTitleHeight;
     for (size_t i = 0; i < floors.size(); ++i) {
         if (!floors[i].measures) continue;
-        const int x = column(static_cast<int>(i));
+        const int x = CurveColumn(static_cast<int>(i));
         c.FillRect(Rect{x, top, x + kBar, top + kStripHeight},
                    floors[i].measures->naiveClears ? Rgb(250, 80, 80) : kGrid);
     }
@@ -154,10 +156,10 @@ std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors) {
         const int n = floors[i].number;
         if (n != 1 && n % 5 != 0) continue;
         const std::string label = std::to_string(n);
-        const int x = column(static_cast<int>(i)) + kBar / 2 - assets::PixelTextWidth(label, kTitleScale) / 2;
+        const int x = CurveColumn(static_cast<int>(i)) + kBar / 2 - assets::PixelTextWidth(label, kTitleScale) / 2;
         assets::DrawPixelText(c, x, top, label, kText, kTitleScale);
     }
-    return assets::EncodePng(c);
+    return c;
 }
 
 }  // namespace q::floors

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "assets/canvas.hpp"
 #include "floors/measures.hpp"
 
 namespace q::floors {
@@ -14,7 +15,10 @@ struct CurveFloor {
     const FloorMeasures* measures = nullptr;  // nullptr: not measured (no bars)
 };
 
-// PNG bytes of the curve.
-std::vector<uint8_t> DrawCurve(const std::vector<CurveFloor>& floors);
+// The curve, floors left to right in the order given.
+assets::Canvas DrawCurve(const std::vector<CurveFloor>& floors);
+// The left edge of the i-th floor's bars, and their width.
+int CurveColumn(int i);
+constexpr int kCurveBarWidth = 10;
 
 }  // namespace q::floors

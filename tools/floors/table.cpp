@@ -227,7 +227,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         std::vector<CurveFloor> curve;
         for (const TableRow& row : rows)
             if (row.number != kLastFloor) curve.push_back({row.number, RowsClimbed(*row.floor), row.measures});
-        const std::vector<uint8_t> png = DrawCurve(curve);
+        const std::vector<uint8_t> png = assets::EncodePng(DrawCurve(curve));
         if (!WriteWholeFile(a.curve, png.data(), png.size(), error)) {
             err << "quorrel-floors table: " << error << "\n";
             return 1;
