@@ -86,9 +86,9 @@ game-dir: build
 	build/release/quorrel-assets --out $(GAME_DIR)
 	build/release/quorrel-floors compile --out $(GAME_DIR)/floor.dat
 
-# Every floor's map, the contact sheet of the set, the difficulty table and
-# its curve, drawn with the game's own atlas, to look at. The table's measures
-# come from assets/floors/measures.txt (`quorrel-floors table --measure`).
+# Every floor's map, the contact sheet of the set, the sheet of the tower's
+# sections and the difficulty table,
+# drawn with the game's own atlas, to look at.
 floors: game-dir
 	mkdir -p $(FLOORS_DIR)
 	build/release/quorrel-floors render --data $(GAME_DIR)/data.dat --out $(FLOORS_DIR)
