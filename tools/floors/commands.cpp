@@ -110,8 +110,6 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
             if (!value(out.floors)) return false;
         } else if (a == "--data") {
             if (!value(out.data)) return false;
-        } else if (a == "--curve") {
-            if (!value(out.curve)) return false;
         } else if (a == "--write") {
             out.writeBack = true;
             if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 && !ParseNumber(args[i + 1], n))
@@ -130,6 +128,8 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
             out.ideas = true;
         } else if (a == "--measure") {
             out.measure = true;
+        } else if (a == "--curve") {
+            if (!value(out.curve)) return false;
         } else if (a == "--no-action") {
             out.noAction = true;
         } else if (a == "--max-states") {

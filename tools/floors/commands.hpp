@@ -32,13 +32,13 @@ struct Arguments {
     std::string floors;   // a floor.dat
     std::string write;    // table --write
     std::string data;     // render: the data.dat whose atlas draws the floors
-    std::string curve;    // table: where to draw the curve (a PNG)
     bool writeBack = false;
     bool noChasers = false;
     bool noAction = false;
     bool measure = false;  // solve: print the search's own figures; table: measure the floors
     bool ideas = false;    // verify: prove every idea by ablation
     std::string forbid;    // solve: ideas taken away
+    std::string curve;     // table: where to draw the curve (a PNG)
     long long maxStates = 3000000;
     std::vector<int> numbers;
 };
