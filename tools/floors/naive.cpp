@@ -10,6 +10,7 @@
 #include "floors/floor_world.hpp"
 #include "floors/ideas.hpp"
 #include "floors/moves.hpp"
+#include "floors/seen_worlds.hpp"
 #include "floors/world_code.hpp"
 #include "world/actor_pool.hpp"
 #include "world/handlers.hpp"
@@ -22,6 +23,9 @@ namespace {
 constexpr int kTile = 16;
 // Moves a walk may take before the player is taken to be wandering.
 constexpr int kMaxMoves = 300;
+// Worlds the walk to the exit may search: a floor's worlds without the
+// action key, its blocks standing still, are a few thousand.
+constexpr size_t kWalkWorlds = 200000;
 // Turning on the spot takes four commands before the player walks.
 constexpr int kTurnMoves = 5;
 
@@ -52,13 +56,8 @@ public:
     NaiveRun Play() {
         NaiveRun run;
         if (!hasExit_ || !FindPlayer(*w_) || w_->playResult != PLAY_RESULT_PLAYING) return run;
-        auto toExit = [&] { return Walk(exit_, [] { return false; }); };
-        // Blocks first: walking ahead first would often pass the nearest one.
-        for (int round = 0; round < kNaiveBlocks && LiftNearestBlock() && CarryToWall(); ++round) {
+        for (int round = 0; !WalkToExit() && round < kNaiveBlocks && LiftNearestBlock() && CarryToWall(); ++round)
             ++run.blocksCarried;
-            if (toExit()) break;
-        }
-        if (!cleared_) toExit();
         run.cleared = cleared_;
         return run;
     }
@@ -113,8 +112,6 @@ private:
             if (target.y < at.y - kTile / 2) tries.push_back(CMD_UP);
             if (std::abs(target.x - at.x) >= kTile / 2) tries.push_back(target.x < at.x ? CMD_LEFT : CMD_RIGHT);
             if (target.y > at.y + kTile / 2) tries.push_back(CMD_DOWN);
-            // Standing still lets the exit test see a player that has arrived.
-            tries.push_back(CMD_NONE);
             bool went = false;
             for (int command : tries)
                 if (Go(command, seen)) {
@@ -125,6 +122,27 @@ private:
             seen.insert(Head(*w_));
         }
         return cleared_;
+    }
+
+    // Whether the player can get to the exit from here without the action
+    // key: every such move from every world, breadth first.
+    bool WalkToExit() {
+        SeenWorlds seen;
+        std::vector<std::vector<uint8_t>> queue(1);
+        coder_.Encode(*w_, queue[0]);
+        seen.Offer(WorldCoder::Key(queue[0].data(), queue[0].size()), 0);
+        for (size_t i = 0; i < queue.size() && i < kWalkWorlds; ++i) {
+            for (int command : {CMD_NONE, CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN}) {
+                const Start from{queue[i], *w_, false};
+                const MoveResult r = PlayMove(*fork_, coder_, from, command, none_, nullptr, misses_);
+                if (r.outcome == Outcome::Cleared) return cleared_ = true;
+                if (r.outcome != Outcome::Moved) continue;
+                code_.clear();
+                coder_.Encode(*fork_, code_);
+                if (seen.Offer(WorldCoder::Key(code_.data(), code_.size()), 0)) queue.push_back(code_);
+            }
+        }
+        return false;
     }
 
     // Walks to the nearest block not yet moved, trying the action key at

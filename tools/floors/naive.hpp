@@ -2,10 +2,10 @@
 // The naive player, a small fixed program played on the real world: walk to
 // the nearest block not yet moved, lift it from the side met first, carry it
 // on the way the player faces until something stops it (the nearest wall
-// ahead), put it down there, then walk and climb toward the exit; again with
-// the next block, at most kNaiveBlocks times, and a last walk to the exit.
-// It never turns with a block in its hands. A floor it clears is a walk, not
-// a puzzle.
+// ahead), put it down there, then walk and climb to the exit if it can get
+// there without the action key; again with the next block, at most
+// kNaiveBlocks times. It never turns with a block in its hands. A floor it
+// clears is a walk, not a puzzle.
 #include "floors/floor_source.hpp"
 
 namespace q::floors {
