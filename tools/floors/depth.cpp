@@ -17,6 +17,7 @@ namespace {
 constexpr uint32_t kExit = UINT32_MAX;
 constexpr uint32_t kNotFound = UINT32_MAX;
 
+// No block falling, hanging or being lifted or put down (see Depth::settled).
 bool Settled(World& w) {
     for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
         if (!IsLBlockKind(a->kind) || a->update == LBlockCarried) continue;
