@@ -22,6 +22,7 @@ namespace {
 constexpr int kTile = 16;
 // A block is two rows high: standing on one is still the same landing.
 constexpr int kLandingRows = 2;
+constexpr int8_t kFirstPlayTile = 16;
 
 // The first cell from the top holding one of the kinds, or false.
 bool FirstCell(const Floor& floor, int kindA, int kindB, int& row) {
@@ -40,7 +41,9 @@ uint64_t FloorKey(const Floor& floor) {
     std::vector<uint8_t> bytes;
     for (int32_t v : {floor.rows, floor.startRow})
         for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    bytes.insert(bytes.end(), floor.tiles.begin(), floor.tiles.end());
+    // Dressing (tiles below 16) never changes play, so redressing a floor
+    // keeps its measures.
+    for (int8_t tile : floor.tiles) bytes.push_back(tile >= 0 && tile < kFirstPlayTile ? 0 : static_cast<uint8_t>(tile));
     bytes.insert(bytes.end(), floor.objects.begin(), floor.objects.end());
     return Fingerprint(bytes.data(), bytes.size());
 }

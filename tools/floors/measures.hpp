@@ -30,7 +30,8 @@ struct FloorMeasures {
     int blocksMoved = 0;
 };
 
-// A fingerprint of what plays: the rows, the start row, terrain and objects.
+// A fingerprint of what plays: the rows, the start row, the terrain without
+// its dressing, and the objects.
 uint64_t FloorKey(const Floor& floor);
 
 // The landings of a way: the heights the player stands at when it starts a
