@@ -93,7 +93,7 @@ floors: game-dir
 	build/release/quorrel-floors lint
 	mkdir -p $(FLOORS_DIR)
 	build/release/quorrel-floors render --data $(GAME_DIR)/data.dat --out $(FLOORS_DIR)
-	build/release/quorrel-floors table > $(FLOORS_DIR)/difficulty.md.part
+	build/release/quorrel-floors table --curve $(FLOORS_DIR)/curve.png > $(FLOORS_DIR)/difficulty.md.part
 	mv $(FLOORS_DIR)/difficulty.md.part $(FLOORS_DIR)/difficulty.md
 
 # The Debian package (build/release/package/quorrel_*.deb): the programs, the

@@ -184,6 +184,8 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
             out.ideas = true;
         } else if (a == "--measure") {
             out.measure = true;
+        } else if (a == "--curve") {
+            if (!value(out.curve)) return false;
         } else if (a == "--no-action") {
             out.noAction = true;
         } else if (a == "--max-states") {
