@@ -101,6 +101,9 @@ bool HeadroomBlocked(const World& w, const Actor& a);
 // Every cell empty, as a floor starts.
 void ClearOccupancy(World& w);
 void RebuildOccupancy(World& w);
+// True when the map is the one the blocks would stamp afresh: the last
+// rebuild stamped these blocks where they stand and nothing painted since.
+bool OccupancyMatchesBlocks(World& w);
 void PaintLBlockCells(World& w, int x, int y, int dir, int value);
 int LBlockSideTest(World& w, Actor& block);
 int LBlockVerticalTest(World& w, Actor& block);

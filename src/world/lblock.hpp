@@ -8,6 +8,9 @@ namespace q {
 constexpr int kLBlockSize = 32;
 // Steps a block hangs without support before it falls.
 constexpr int kLBlockRestSteps = 40;
+// The speed of a player pushed down by a falling block; nothing else moves
+// the player this fast, so the tools can tell a push from a fall.
+constexpr int kPushSpeed = 16;
 
 // Whether the player stands where it can take hold of this block.
 bool GrabPositionMatches(const Actor& player, const Actor& block);

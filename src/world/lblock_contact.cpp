@@ -11,7 +11,6 @@ namespace q {
 
 namespace {
 
-constexpr int kPushSpeed = 16;
 constexpr int kSquashSteps = 50;
 
 // The 16 x 16 box of the quarter at row i, column j of a block.

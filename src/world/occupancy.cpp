@@ -1,5 +1,6 @@
 // The occupancy grid of the L-blocks: rebuilt from the blocks at the start of
 // every step, and the quarter-by-quarter tests a moving block makes with it.
+#include <algorithm>
 #include <cstring>
 
 #include "world/actor_pool.hpp"
@@ -88,7 +89,9 @@ void StampAndLog(World& w, int x, int y, int dir) {
 void ClearStampedCells(World& w) {
     StampLog& log = w.occupancyStamps;
     if (log.overflowed) {
-        w.occupancyMap.fill(0);
+        // Stamps land only inside the floor, so the rows below it stay clear.
+        const int rows = std::clamp(std::max(w.floorRows, log.floorRows), 0, kMaxFloorRows);
+        std::fill_n(w.occupancyMap.begin(), size_t(rows) * kOccupancyColumns * 4, uint8_t{0});
     } else {
         for (int i = 0; i < log.count; ++i) {
             const OccupancyStamp& s = log.stamps[size_t(i)];
@@ -132,9 +135,14 @@ void ClearOccupancy(World& w) {
     ForgetStamps(w.occupancyStamps);
 }
 
+bool OccupancyMatchesBlocks(World& w) {
+    const StampLog& log = w.occupancyStamps;
+    return !log.edited && !log.overflowed && log.floorRows == w.floorRows && BlocksStandAsStamped(w);
+}
+
 void RebuildOccupancy(World& w) {
     StampLog& log = w.occupancyStamps;
-    if (!log.edited && !log.overflowed && log.floorRows == w.floorRows && BlocksStandAsStamped(w)) return;
+    if (OccupancyMatchesBlocks(w)) return;
     ClearStampedCells(w);
     for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
         if (IsLBlockKind(a->kind)) StampAndLog(w, a->x, a->y, a->dir);

@@ -36,7 +36,11 @@ struct Arguments {
     bool writeBack = false;
     bool noChasers = false;
     bool noAction = false;
-    long long maxStates = 300000;
+    bool measure = false;  // solve: print the search's own figures; table: measure the floors
+    bool ideas = false;    // verify: prove every idea by ablation
+    std::string forbid;    // solve: ideas taken away
+    std::string curve;     // table: where to draw the curve (a PNG)
+    long long maxStates = 3000000;
     std::vector<int> numbers;
 };
 // false (with a message) on an argument the command does not know.

@@ -1,207 +1,82 @@
 #include "floors/solver.hpp"
 
+#include <algorithm>
+#include <ctime>
 #include <queue>
 #include <set>
-#include <tuple>
-#include <unordered_map>
 
 #include "floors/floor_world.hpp"
-#include "floors/world_store.hpp"
+#include "floors/moves.hpp"
+#include "floors/seen_worlds.hpp"
+#include "floors/world_code.hpp"
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
 #include "world/handlers.hpp"
 #include "world/player.hpp"
+#include "world/tiles.hpp"
 #include "world/world_step.hpp"
 
 namespace q::floors {
 
 namespace {
 
-// Walks go on through a turn until the player has moved a tile; a face move
-// is the one step that turns the player (and a carried block) on the spot.
-enum Move { kRight, kLeft, kFaceRight, kFaceLeft, kUp, kDown, kAction, kWait, kMoveCount };
-constexpr int kMoveCommand[kMoveCount] = {CMD_RIGHT, CMD_LEFT, CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN, CMD_ACTION, CMD_NONE};
+// A queue entry: cost (lifts and put-downs), then steps, then the node.
+constexpr int kStepBits = 24;
+constexpr uint32_t kMaxCost = 255;
+constexpr uint32_t kMaxQueuedSteps = (1u << kStepBits) - 1;
+uint32_t PackCost(uint32_t cost, uint32_t steps) { return cost << kStepBits | steps; }
+uint64_t QueueKey(uint32_t packedCost, uint32_t node) { return static_cast<uint64_t>(packedCost) << 32 | node; }
 
-// A fall from the top of the tallest floor to its bottom takes 480 steps.
-constexpr int kMaxMoveSteps = 600;
-// Waiting lets wobbling blocks fall and creatures walk on.
-constexpr int kWaitSteps = 8;
-constexpr int kMaxWaySteps = 2500;
-constexpr int kLadderLow = 24;
-constexpr int kLadderHigh = 29;
-constexpr int kRestTimer = 40;
+constexpr uint32_t kNoParent = UINT32_MAX;
 
-bool IsLadder(int tile) { return tile >= kLadderLow && tile <= kLadderHigh; }
+// What the search keeps of each world it reached: how it got there, and while
+// it waits to be expanded, where its code is. Codes live in one arena per
+// cost: once the search has moved past a cost, its arena is let go.
+struct Search {
+    std::vector<uint32_t> parent;
+    std::vector<uint8_t> command;  // index into kCommands
+    std::vector<uint32_t> codeAt;  // offset in the arena of the node's cost
+    std::vector<std::vector<uint8_t>> arenas;
+    std::vector<uint8_t> scratchCode;
+    SeenWorlds seen;
+    std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<uint64_t>> open;
+    int64_t peakBytes = 0;
 
-// Whether the player will take a command in the coming step: it does on a
-// grid column when it climbs, or when it walks or carries on firm ground.
-bool WillRead(World& w) {
-    Actor* p = FindPlayer(w);
-    if (!p || !OnColumn(*p)) return false;
-    if (p->update == PlayerClimb) return true;
-    if (p->update != PlayerWalk && p->update != PlayerCarry) return false;
-    const int fallStep = p->fallStep < 0 ? 0 : (p->fallStep > 11 ? 11 : p->fallStep);
-    Actor probe = *p;
-    probe.vy = VerticalSpeedTable[fallStep];
-    if (probe.vy <= 0) return false;  // rising in a hop
-    probe.oldX = probe.x;
-    probe.oldY = probe.y;
-    probe.y += probe.vy;
-    const int threshold = p->update == PlayerCarry ? 28 : 24;
-    return (TileFloorBelow(w, probe, threshold) | BlockFloorBelow(w, probe)) != 0;
-}
-
-struct PlayerKey {
-    int x, worldY, dir, rightHold, leftHold;
-    ActorHandler update;
-    bool operator==(const PlayerKey&) const = default;
+    uint32_t Add(uint32_t from, uint8_t cmd, uint32_t cost, const std::vector<uint8_t>& code) {
+        if (arenas.size() <= cost) arenas.resize(cost + 1);
+        std::vector<uint8_t>& arena = arenas[cost];
+        parent.push_back(from);
+        command.push_back(cmd);
+        codeAt.push_back(static_cast<uint32_t>(arena.size()));
+        const uint32_t size = static_cast<uint32_t>(code.size());
+        for (uint32_t v = size; ; v >>= 7) {
+            arena.push_back(static_cast<uint8_t>((v & 0x7F) | (v >= 0x80 ? 0x80 : 0)));
+            if (v < 0x80) break;
+        }
+        arena.insert(arena.end(), code.begin(), code.end());
+        return static_cast<uint32_t>(parent.size() - 1);
+    }
+    const uint8_t* Code(uint32_t node, uint32_t cost, size_t& size) const {
+        const uint8_t* p = arenas[cost].data() + codeAt[node];
+        uint32_t v = 0;
+        for (int shift = 0;; shift += 7) {
+            const uint8_t b = *p++;
+            v |= static_cast<uint32_t>(b & 0x7F) << shift;
+            if (!(b & 0x80)) break;
+        }
+        size = v;
+        return p;
+    }
+    int64_t Bytes() const {
+        int64_t b = static_cast<int64_t>(seen.Bytes() + parent.capacity() * 4 + command.capacity() +
+                                         codeAt.capacity() * 4 + open.size() * 8);
+        for (const auto& a : arenas) b += static_cast<int64_t>(a.capacity());
+        return b;
+    }
 };
 
-PlayerKey KeyOf(World& w) {
-    Actor* p = FindPlayer(w);
-    if (!p) return {};
-    return {p->x, p->y + w.scrollY, p->dir, w.rightHold, w.leftHold, p->update};
-}
-
-uint64_t Mix(uint64_t h, uint64_t v) {
-    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-    return h * 0xBF58476D1CE4E5B9ull;
-}
-
-// What decides the floor's future: every actor but its animation frame, in
-// floor coordinates (the world moves the same whatever the view shows). The
-// turn counters are left out: they only delay a walk, and walks finish turns.
-uint64_t HashWorld(World& w) {
-    uint64_t h = 1469598103934665603ull;
-    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
-        const int32_t worldY = a->y + w.scrollY;
-        h = Mix(h, static_cast<uint64_t>(w.IndexOf(*a)));
-        h = Mix(h, static_cast<uint64_t>(a->kind) | static_cast<uint64_t>(a->alive) << 8 |
-                       static_cast<uint64_t>(static_cast<uint32_t>(a->dir)) << 16);
-        h = Mix(h, reinterpret_cast<uintptr_t>(a->update));
-        if (a->kind == KIND_BUILDER || a->kind == KIND_CHASER || a->kind == KIND_CHASER_SPAWNER) {
-            // Creatures by the tile they are on: worlds that differ only by a
-            // few pixels of a creature's walk count as one, which keeps a
-            // floor with creatures searchable (the way found is still played
-            // exactly).
-            h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->x >> 4)) |
-                           static_cast<uint64_t>(static_cast<uint32_t>(worldY >> 4)) << 32);
-            continue;
-        }
-        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->x)) |
-                       static_cast<uint64_t>(static_cast<uint32_t>(worldY)) << 32);
-        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->vx)) |
-                       static_cast<uint64_t>(static_cast<uint32_t>(a->vy)) << 32);
-        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->fallStep)) |
-                       static_cast<uint64_t>(static_cast<uint32_t>(a->timer)) << 32);
-        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->width)) |
-                       static_cast<uint64_t>(static_cast<uint32_t>(a->height)) << 32);
-        h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(a->substep)));
-    }
-    Actor* p = FindPlayer(w);
-    if (p && p->update == PlayerCarry) h = Mix(h, static_cast<uint64_t>(w.heldActor) + 1);
-    return h;
-}
-
-bool HasCreatures(World& w) {
-    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
-        if (a->kind == KIND_BUILDER || a->kind == KIND_CHASER || a->kind == KIND_CHASER_SPAWNER) return true;
-    return false;
-}
-
-// Every block standing still on its support.
-bool BlocksSettled(World& w) {
-    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
-        if (IsLBlockKind(a->kind) && (a->update != LBlockRest || a->timer != kRestTimer)) return false;
-    return true;
-}
-
-// Anything on the floor that moves without the player.
-bool FloorMovesByItself(World& w) { return HasCreatures(w) || !BlocksSettled(w); }
-
-enum class Outcome { Noop, Moved, Cleared, Failed };
-
-struct MoveResult {
-    Outcome outcome = Outcome::Noop;
-    bool acted = false;  // a lift or put-down started
-};
-
-// Plays one move from a point where the player takes a command, to the next
-// such point; appends the step's commands and whether the player read each.
-MoveResult PlayMove(World& w, Move move, std::vector<uint8_t>& bytes, std::vector<uint8_t>& reads) {
-    MoveResult result;
-    Actor* p = FindPlayer(w);
-    if (!p) return result;
-    const PlayerKey start = KeyOf(w);
-    const ActorHandler startHandler = p->update;
-    const bool vertical = move == kUp || move == kDown;
-    // A wait lasts until falling or wobbling blocks have settled, or a while
-    // when only creatures move.
-    const bool settleFirst = move == kWait && !BlocksSettled(w);
-    int waitLeft = move == kWait ? kWaitSteps : 0;
-    bool arrived = move == kWait;
-    for (int steps = 0;; ++steps) {
-        const bool waited = waitLeft <= 0 || (settleFirst && BlocksSettled(w));
-        if (steps > 0 && arrived && waited && WillRead(w)) break;
-        if (steps >= kMaxMoveSteps) return {Outcome::Failed, false};
-        const int give = arrived ? CMD_NONE : kMoveCommand[move];
-        const int readsBefore = w.commandsRead;
-        const int xBefore = p->x, yBefore = p->y + w.scrollY;
-        const bool done = StepWorld(w, give);
-        bytes.push_back(static_cast<uint8_t>(give));
-        const bool read = w.commandsRead > readsBefore;
-        reads.push_back(read ? 1 : 0);
-        if (waitLeft > 0) --waitLeft;
-        p = FindPlayer(w);
-        if (p->update == PlayerFrozen) result.acted = true;
-        if (done) {
-            result.outcome = w.playResult == PLAY_RESULT_CLEARED ? Outcome::Cleared : Outcome::Failed;
-            return result;
-        }
-        if (!read || arrived) continue;
-        if (move == kRight || move == kLeft) {
-            // Through a turn on the spot, until the player has left its column
-            // or cannot.
-            const bool turning = (move == kRight ? w.rightHold : w.leftHold) < 4 && p->x == xBefore;
-            if (!turning) arrived = true;
-        } else if (!vertical) {
-            arrived = true;
-        } else {
-            // A climb goes on to the next whole tile, until the player stops or
-            // leaves the ladder.
-            const int worldY = p->y + w.scrollY;
-            if (startHandler == PlayerClimb && p->update != PlayerClimb) arrived = true;
-            else if (p->x == xBefore && worldY == yBefore) arrived = true;
-            else if ((worldY & 15) == 0 && worldY != start.worldY) arrived = true;
-        }
-    }
-    if (move == kAction) result.outcome = result.acted ? Outcome::Moved : Outcome::Noop;
-    else if (move == kWait || !(KeyOf(w) == start)) result.outcome = Outcome::Moved;
-    return result;
-}
-
-struct Node {
-    uint32_t world;
-    int32_t parent;
-    uint32_t bytesAt;
-    uint32_t bytesCount;
-    int32_t lifts;
-    int32_t putDowns;
-    int32_t steps;
-    uint64_t hash;
-};
-
-// Steps that were not read carry on the command read before them, so a demo
-// reads as held keys (R12) rather than taps; replay never reads them.
-std::vector<uint8_t> Smooth(const std::vector<uint8_t>& bytes, const std::vector<uint8_t>& reads) {
-    std::vector<uint8_t> out(bytes);
-    uint8_t held = CMD_NONE;
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (reads[i]) held = out[i] == CMD_ACTION ? uint8_t{CMD_NONE} : out[i];
-        else out[i] = held;
-    }
-    return out;
-}
+// Processor time, not the clock's: the figure holds on a busy machine.
+double SecondsSince(std::clock_t t) { return static_cast<double>(std::clock() - t) / CLOCKS_PER_SEC; }
 
 }  // namespace
 
@@ -221,206 +96,198 @@ int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool
 
 namespace {
 
-constexpr uint32_t kGoal = UINT32_MAX;
-// A climb of this much counts as a landing: from there on the search forgets
-// the floor below.
-constexpr int kLandingRise = 6 * 16;
-constexpr int kLandingDrop = 4 * 16;
+constexpr int kFirstHorizon = 800;
 
-// The player stands still, nothing falls, and no pickup is left below it
-// (the floor below is about to be forgotten).
-bool Landed(World& w) {
-    Actor* p = FindPlayer(w);
-    if (!p || p->update != PlayerWalk || !WillRead(w) || !BlocksSettled(w)) return false;
-    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
-        if (a->kind == KIND_PICKUP && a->alive && a->y > p->y) return false;
-    return true;
-}
-
-// One search from a world where the player takes a command, to the exit or,
-// when landingY is given, to the first world where the player stands at or
-// above it with everything settled.
-struct Phase {
-    bool found = false;    // the exit
-    bool landed = false;   // a landing
+struct Run {
+    bool found = false;
     bool exhausted = false;
-    std::vector<uint8_t> bytes, reads;
-    int lifts = 0, putDowns = 0;
-    int64_t searched = 0;
-    std::unique_ptr<World> end;
+    std::vector<uint8_t> chain;  // the way's commands (indices into kCommands), first first
 };
 
-Phase SearchPhase(const World& start, int stepsBefore, const SolveOptions& options, int64_t budget, bool useLanding,
-                  int landingY) {
-    Phase phase;
-    WorldStore store(start);
-    std::vector<uint8_t> bytes, reads;
-    std::vector<Node> nodes;
-    auto base = std::make_unique<World>(start);
-    auto scratch = std::make_unique<World>(start);
-    const uint64_t rootHash = HashWorld(*base);
-    nodes.push_back({store.Save(start), -1, 0, 0, 0, 0, 0, rootHash});
-    using Entry = std::tuple<int, int, int>;  // lifts + put-downs, steps, node
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    open.emplace(0, 0, 0);
-    // The cheapest way to each world found so far; a cheaper one found later
-    // takes its place.
-    std::unordered_map<uint64_t, std::pair<int, int>> best{{rootHash, {0, 0}}};
-    std::vector<char> landing{0};
+bool IsCreature(int kind) { return kind == KIND_BUILDER || kind == KIND_CHASER || kind == KIND_CHASER_SPAWNER; }
 
-    while (!open.empty()) {
-        const auto [cost, steps, id] = open.top();
-        open.pop();
-        const Node node = nodes[static_cast<size_t>(id)];
-        if (node.world == kGoal || landing[static_cast<size_t>(id)]) {
-            std::vector<int> chain;
-            for (int n = id; n >= 0; n = nodes[static_cast<size_t>(n)].parent) chain.push_back(n);
-            for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-                const Node& c = nodes[static_cast<size_t>(*it)];
-                phase.bytes.insert(phase.bytes.end(), bytes.begin() + c.bytesAt, bytes.begin() + c.bytesAt + c.bytesCount);
-                phase.reads.insert(phase.reads.end(), reads.begin() + c.bytesAt, reads.begin() + c.bytesAt + c.bytesCount);
-            }
-            phase.lifts = node.lifts;
-            phase.putDowns = node.putDowns;
-            if (node.world == kGoal) {
-                phase.found = true;
-            } else {
-                phase.landed = true;
-                phase.end = std::make_unique<World>(start);
-                store.Load(node.world, *phase.end);
-            }
-            return phase;
+// A key that files worlds whose creatures stand on the same tiles together:
+// creatures make every step a new world, and a floor with them is searched
+// this way to find a way at all. Such a search proves nothing.
+class CoarseKeys {
+public:
+    explicit CoarseKeys(const World& root) : world_(std::make_unique<World>(root)) {}
+    uint64_t Key(const World& w, WorldCoder& coder) {
+        CopyLiveParts(*world_, w);
+        for (Actor* a = FirstActive(*world_); a; a = NextActive(*world_, *a)) {
+            if (!IsCreature(a->kind)) continue;
+            a->x = a->oldX = a->x & ~15;
+            a->y = a->oldY = ((a->y + world_->scrollY) & ~15) - world_->scrollY;
+            a->timer = 0;
+            a->substep = 0;
         }
-        const auto known = best.find(node.hash);
-        if (known != best.end() && known->second < std::make_pair(cost, steps)) continue;
-        if (++phase.searched > budget) return phase;
-        store.Load(node.world, *base);
-        Actor* p = FindPlayer(*base);
-        const bool moving = FloorMovesByItself(*base);
-        for (int m = 0; m < kMoveCount; ++m) {
-            const Move move = static_cast<Move>(m);
-            if (move == kAction && !options.allowAction) continue;
-            if (move == kFaceRight && (p->dir == 0 || p->update == PlayerClimb)) continue;
-            if (move == kFaceLeft && (p->dir == 1 || p->update == PlayerClimb)) continue;
-            if (move == kWait && !moving) continue;
-            if (p->update == PlayerWalk) {
-                if (move == kUp) continue;
-                if (move == kDown && !IsLadder(TileAt(*base, p->x, p->y + p->height))) continue;
-            } else if (p->update == PlayerCarry) {
-                if (move == kUp || move == kDown) continue;
-            }
-            CopyLiveParts(*scratch, *base);
-            const uint32_t at = static_cast<uint32_t>(bytes.size());
-            const MoveResult r = PlayMove(*scratch, move, bytes, reads);
-            const uint32_t count = static_cast<uint32_t>(bytes.size()) - at;
-            auto drop = [&] {
-                bytes.resize(at);
-                reads.resize(at);
-            };
-            if (r.outcome == Outcome::Noop || r.outcome == Outcome::Failed) {
-                drop();
+        code_.clear();
+        coder.Encode(*world_, code_);
+        return WorldCoder::Key(code_.data(), code_.size());
+    }
+
+private:
+    std::unique_ptr<World> world_;
+    std::vector<uint8_t> code_;
+};
+
+Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& bans, const SolveOptions& options,
+              int maxSteps, bool coarse, Solution& stats) {
+    WorldCoder& coder = const_cast<WorldCoder&>(constCoder);
+    Run run;
+    CoarseKeys coarseKeys(root);
+    std::vector<uint64_t> keys;  // each node's key, when keys are not the code's
+    auto base = std::make_unique<World>(root);
+    auto scratch = std::make_unique<World>(root);
+    Search s;
+    std::vector<uint8_t> baseCode;
+    coder.Encode(root, s.scratchCode);
+    auto keyOf = [&](const World& w, const std::vector<uint8_t>& code) {
+        return coarse ? coarseKeys.Key(w, coder) : WorldCoder::Key(code.data(), code.size());
+    };
+    keys.push_back(keyOf(root, s.scratchCode));
+    s.seen.Offer(keys.back(), 0);
+    s.open.push(QueueKey(0, s.Add(kNoParent, 0, 0, s.scratchCode)));
+
+    uint32_t goal = kNoParent;
+    bool cut = false;  // some way was cut short by the step or cost limit
+    uint32_t layer = 0;
+    while (!s.open.empty()) {
+        const uint64_t key = s.open.top();
+        s.open.pop();
+        const uint32_t packed = static_cast<uint32_t>(key >> 32);
+        const uint32_t node = static_cast<uint32_t>(key);
+        const uint32_t cost = packed >> kStepBits;
+        const uint32_t steps = packed & kMaxQueuedSteps;
+        if (s.command[node] == kCommandCount) {  // the exit
+            goal = node;
+            break;
+        }
+        if (cost > layer) {
+            s.peakBytes = std::max(s.peakBytes, s.Bytes());
+            for (uint32_t c = layer; c < cost && c < s.arenas.size(); ++c) std::vector<uint8_t>().swap(s.arenas[c]);
+            layer = cost;
+        }
+        size_t size = 0;
+        const uint8_t* code = s.Code(node, cost, size);
+        const uint64_t nodeKey = coarse ? keys[node] : WorldCoder::Key(code, size);
+        if (s.seen.Cost(nodeKey) != packed) continue;  // reached more cheaply since
+        if (++stats.statesSearched > options.maxStates) {
+            cut = true;
+            break;
+        }
+        baseCode.assign(code, code + size);
+        const Start start{baseCode, *base, coder.Decode(code, size, *base)};
+        if (!FindPlayer(*base)) continue;
+        for (uint8_t m = 0; m < kCommandCount; ++m) {
+            const int command = kCommands[m];
+            if (command == CMD_ACTION && !options.allowAction) continue;
+            if (!bans.AllowsCommand(*base, command)) continue;
+            const MoveResult r = PlayMove(*scratch, coder, start, command, bans, nullptr, stats.readMisses);
+            if (r.outcome == Outcome::Failed || r.outcome == Outcome::Banned) continue;
+            uint32_t childCost = cost;
+            if (command == CMD_ACTION && r.acted) ++childCost;
+            const uint32_t childSteps = steps + static_cast<uint32_t>(r.steps);
+            if (childCost > kMaxCost || childSteps > static_cast<uint32_t>(maxSteps)) {
+                cut = true;
                 continue;
             }
-            Node child{0, id, at, count, node.lifts, node.putDowns, node.steps + static_cast<int32_t>(count), 0};
-            if (move == kAction) (p->update == PlayerCarry ? child.putDowns : child.lifts) += 1;
-            // Creatures keep a floor changing for ever; a way longer than this
-            // is no way a player would take.
-            if (stepsBefore + child.steps > kMaxWaySteps && r.outcome != Outcome::Cleared) {
-                drop();
-                continue;
-            }
-            bool landed = false;
+            const uint32_t childPacked = PackCost(childCost, childSteps);
             if (r.outcome == Outcome::Cleared) {
-                child.world = kGoal;
-            } else {
-                child.hash = HashWorld(*scratch);
-                const std::pair<int, int> childCost{child.lifts + child.putDowns, child.steps};
-                const auto [it, added] = best.emplace(child.hash, childCost);
-                if (!added && it->second <= childCost) {
-                    drop();
-                    continue;
-                }
-                it->second = childCost;
-                child.world = store.Save(*scratch);
-                if (useLanding) {
-                    Actor* cp = FindPlayer(*scratch);
-                    const int y = cp->y + scratch->scrollY;
-                    landed = y <= landingY && Landed(*scratch);
-                    // Climbing is the point: going back down below the
-                    // landing the search began on is not searched.
-                    if (y > landingY + kLandingRise + kLandingDrop) {
-                        drop();
-                        continue;
-                    }
-                }
+                s.scratchCode.clear();
+                const uint32_t id = s.Add(node, kCommandCount, childCost, s.scratchCode);
+                if (coarse) keys.push_back(0);
+                // The exit node keeps the command that reached it in codeAt.
+                s.codeAt[id] = m;
+                s.open.push(QueueKey(childPacked, id));
+                continue;
             }
-            nodes.push_back(child);
-            landing.push_back(landed ? 1 : 0);
-            open.emplace(child.lifts + child.putDowns, child.steps, static_cast<int>(nodes.size() - 1));
+            s.scratchCode.clear();
+            coder.Encode(*scratch, s.scratchCode);
+            if (bans.Any() && bans.WorldUsesBanned(coder.FreshView())) continue;
+            const uint64_t childKey = keyOf(*scratch, s.scratchCode);
+            if (!s.seen.Offer(childKey, childPacked)) continue;
+            s.open.push(QueueKey(childPacked, s.Add(node, m, childCost, s.scratchCode)));
+            if (coarse) keys.push_back(childKey);
         }
     }
-    phase.exhausted = true;
-    return phase;
+    s.peakBytes = std::max(s.peakBytes, s.Bytes());
+    stats.worldsSeen += static_cast<int64_t>(s.seen.Count());
+    stats.peakBytes = std::max(stats.peakBytes, s.peakBytes);
+    if (goal == kNoParent) {
+        run.exhausted = !cut && s.open.empty();
+        return run;
+    }
+    run.found = true;
+    run.chain.push_back(static_cast<uint8_t>(s.codeAt[goal]));
+    for (uint32_t n = s.parent[goal]; s.parent[n] != kNoParent; n = s.parent[n]) run.chain.push_back(s.command[n]);
+    std::reverse(run.chain.begin(), run.chain.end());
+    return run;
+}
+
+bool HasCreatures(World& w) {
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+        if (IsCreature(a->kind)) return true;
+    return false;
 }
 
 }  // namespace
 
 Solution Solve(const Floor& floor, const SolveOptions& options) {
+    const std::clock_t started = std::clock();
     Solution solution;
     auto root = EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0});
     for (Actor* a = FirstActive(*root); a; a = NextActive(*root, *a))
         if (IsLBlockKind(a->kind)) ++solution.blockCount;
-
-    // Up to the player's first command (it may start in the air).
-    std::vector<uint8_t> prefix, prefixReads;
-    for (int i = 0; i < kMaxMoveSteps && !WillRead(*root); ++i) {
-        if (StepWorld(*root)) break;
-        prefix.push_back(CMD_NONE);
-        prefixReads.push_back(0);
-    }
     if (root->playResult != PLAY_RESULT_PLAYING || !FindPlayer(*root)) {
         solution.exhausted = true;
         return solution;
     }
 
-    // A tall floor is climbed landing by landing: once the player stands well
-    // above where the search began, the floor below no longer matters, so a
-    // new search starts there. If that leads nowhere, the floor is searched
-    // whole.
-    for (const bool byLandings : {true, false}) {
-        if (byLandings && !options.allowAction) continue;  // without the key, one search says all
-        std::vector<uint8_t> demo(prefix), reads(prefixReads);
-        int lifts = 0, putDowns = 0;
-        int64_t searched = 0;
-        auto world = std::make_unique<World>(*root);
-        for (;;) {
-            Actor* p = FindPlayer(*world);
-            const int landingY = p->y + world->scrollY - kLandingRise;
-            Phase phase = SearchPhase(*world, static_cast<int>(demo.size()), options, options.maxStates - searched,
-                                      byLandings, landingY);
-            searched += phase.searched;
-            demo.insert(demo.end(), phase.bytes.begin(), phase.bytes.end());
-            reads.insert(reads.end(), phase.reads.begin(), phase.reads.end());
-            lifts += phase.lifts;
-            putDowns += phase.putDowns;
-            if (phase.landed) {
-                world = std::move(phase.end);
-                continue;
-            }
-            solution.statesSearched += searched;
-            if (phase.found) {
-                solution.found = true;
-                solution.demo = Smooth(demo, reads);
-                solution.lifts = lifts;
-                solution.putDowns = putDowns;
-                solution.steps = static_cast<int>(demo.size());
-                solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
-                return solution;
-            }
-            solution.exhausted = phase.exhausted && !byLandings;
-            break;
-        }
+    WorldCoder coder(*root);
+    const IdeaBans bans(options.forbid, *root);
+    // Creatures make every step a new world, and every world times every
+    // step of theirs is more than any budget: their floors are searched with
+    // creatures filed by tile, which finds ways but proves nothing.
+    const bool coarse = HasCreatures(*root);
+    Run run;
+    // Creatures keep adding worlds as time goes on (a builder drops block
+    // after block), so their floors are searched to a growing horizon: a
+    // short way is found without first wandering every long one.
+    for (int horizon = coarse ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
+        horizon = std::min(horizon, options.maxSteps);
+        run = RunSearch(*root, coder, bans, options, horizon, coarse, solution);
+        if (run.found || run.exhausted || horizon >= options.maxSteps) break;
     }
+    solution.exhausted = run.exhausted && !coarse;
+    solution.byTile = coarse;
+    solution.everyTileSearched = run.exhausted && coarse;
+    if (!run.found) {
+        solution.seconds = SecondsSince(started);
+        return solution;
+    }
+
+    // The way, replayed from the first world by its commands.
+    auto base = std::make_unique<World>(*root);
+    auto scratch = std::make_unique<World>(*root);
+    std::vector<uint8_t> baseCode;
+    Recording rec;
+    int64_t misses = 0;
+    for (uint8_t m : run.chain) {
+        const int command = kCommands[m];
+        Actor* p = FindPlayer(*base);
+        const bool carrying = p && p->update == PlayerCarry;
+        baseCode.clear();
+        coder.Encode(*base, baseCode);
+        const MoveResult r = PlayMove(*scratch, coder, Start{baseCode, *base, false}, command, bans, &rec, misses);
+        if (command == CMD_ACTION && r.acted) (carrying ? solution.putDowns : solution.lifts) += 1;
+        CopyLiveParts(*base, *scratch);
+    }
+    solution.found = true;
+    solution.demo = Smooth(rec);
+    solution.steps = static_cast<int>(solution.demo.size());
+    solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
+    solution.seconds = SecondsSince(started);
     return solution;
 }
 
