@@ -20,6 +20,7 @@ void Usage() {
                  "  solve     [--sources DIR] [--write] [--no-chasers] [--no-action] [--max-states K] N...\n"
                  "  verify    [--sources DIR] [N...]\n"
                  "  table     [--sources DIR] [--write [README.md]]\n"
+                 "  generate  --ideas LIST --rows R --seed S [--count K] [--out DIR] [--max-states K] [--tries N]\n"
                  "DIR defaults to the project's assets/floors.\n";
 }
 
