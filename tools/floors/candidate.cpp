@@ -46,9 +46,24 @@ Measures Judge(const Floor& floor, IdeaSet ideas, const Judging& judging) {
     for (int i = 0; i < kIdeaCount; ++i) {
         const Idea idea = static_cast<Idea>(i);
         if (!Has(ideas, idea)) continue;
-        const Proof p = ProveIdea(floor, idea, m.way, judging.maxStates).proof;
-        if (p == Proof::Proved) m.proved |= Bit(idea);
-        if (p == Proof::Inconclusive) m.inconclusive |= Bit(idea);
+        if (IsPressure(idea)) {
+            const Proof p = ProveIdea(floor, idea, m.way, judging.maxStates).proof;
+            if (p == Proof::Proved) m.proved |= Bit(idea);
+            if (p == Proof::Inconclusive) m.inconclusive |= Bit(idea);
+            continue;
+        }
+        // A tool is proved as ProveIdea proves it; the banned way's cost,
+        // when there is one, tells the climb how near it came.
+        SolveOptions banned = calm;
+        banned.forbid = Bit(idea);
+        const Solution without = Solve(floor, banned);
+        if (without.found) {
+            if (without.lifts + without.putDowns > m.way.lifts + m.way.putDowns) m.helps |= Bit(idea);
+        } else if (without.exhausted) {
+            m.proved |= Bit(idea);
+        } else {
+            m.inconclusive |= Bit(idea);
+        }
     }
     if (judging.naive && (m.proved & judging.wanted) == judging.wanted) m.naive = judging.naive(floor) ? 1 : 0;
     return m;
@@ -57,7 +72,7 @@ Measures Judge(const Floor& floor, IdeaSet ideas, const Judging& judging) {
 double Score(const Measures& m, IdeaSet wanted) {
     if (!m.valid) return -1;
     if (!m.way.found) return 0;
-    double s = 1 + 1000.0 * std::popcount(m.proved & wanted);
+    double s = 1 + 1000.0 * std::popcount(m.proved & wanted) + 300.0 * std::popcount(m.helps & wanted);
     if (m.way.lifts == 0) return s;
     s += 200;
     if (m.NoStray()) s += 100;

@@ -27,6 +27,7 @@ struct Measures {
     Solution way;         // with chasers off
     IdeaSet proved = 0;   // of the ideas judged
     IdeaSet inconclusive = 0;
+    IdeaSet helps = 0;    // not proved, but the floor takes more lifts without them
     int rowsClimbed = 0;  // from where the player starts to where the exit is
     int naive = -1;       // 1: the naive player clears it, 0: it does not, -1: not asked
 
@@ -36,7 +37,8 @@ struct Measures {
 
 // Lint, the way, the ideas in `ideas` proved one by one, and the naive player.
 Measures Judge(const Floor& floor, IdeaSet ideas, const Judging& judging);
-// Higher is better: the ideas asked proved first, then a block needed, no
+// Higher is better: the ideas asked proved first (then, short of a proof,
+// ideas that save lifts), then a block needed, no
 // stray block, a puzzle the naive player cannot walk, more lifts up to a
 // point, more of the blocks used, a higher climb.
 double Score(const Measures& m, IdeaSet wanted);

@@ -127,6 +127,18 @@ void LabelFully(Candidate& c, const GenerateOptions& o) {
     c.score = Score(c.measures, o.ideas);
 }
 
+// What a search came to, for the maintainer watching it.
+std::string Outcome(const Judged& best, IdeaSet wanted) {
+    const Measures& m = best.measures;
+    if (m.Complete(wanted)) return "found one";
+    if (!m.way.found) return "no layout it judged could be solved";
+    std::string s = "the best layout (" + std::to_string(m.way.lifts) + " lifts) does not prove " +
+                    IdeaList(wanted & ~m.proved);
+    if (m.inconclusive & wanted) s += "; inconclusive: " + IdeaList(m.inconclusive & wanted);
+    if (m.helps & wanted) s += "; saves lifts: " + IdeaList(m.helps & wanted);
+    return s;
+}
+
 }  // namespace
 
 std::vector<Candidate> Generate(const GenerateOptions& o, std::ostream* progress) {
@@ -138,9 +150,7 @@ std::vector<Candidate> Generate(const GenerateOptions& o, std::ostream* progress
         Jury judge(o);
         const Judged best = Search(o, rng, judge);
         const bool complete = best.measures.Complete(o.ideas);
-        if (progress)
-            *progress << "search " << slot + 1 << ": " << judge.Count() << " layouts judged, "
-                      << (complete ? "found one" : "none proves " + IdeaList(o.ideas & ~best.measures.proved)) << "\n";
+        if (progress) *progress << "search " << slot + 1 << ": " << judge.Count() << " layouts judged, " << Outcome(best, o.ideas) << "\n";
         if (!complete) continue;
         const std::string text = WriteFloorSource(best.floor, 1);
         if (kept.count(text)) continue;
