@@ -79,7 +79,7 @@ double Score(const Measures& m, IdeaSet wanted) {
     if (m.naive != 1) s += 60;
     s += 10.0 * std::min(m.way.lifts, kLiftsWanted) - 5.0 * std::max(0, m.way.lifts - kLiftsTooMany);
     s += 10.0 * m.way.blocksMoved / std::max(1, m.way.blockCount);
-    s += std::clamp(m.rowsClimbed, 0, 8);
+    s += 5.0 * std::clamp(m.rowsClimbed, 0, 8);
     // Ideas proved beyond those asked make a richer floor.
     s += 3.0 * std::popcount(m.proved & ~wanted);
     return s;

@@ -9,7 +9,7 @@ namespace q::floors {
 
 namespace {
 
-constexpr int kMinWidth = 8;
+constexpr int kMinWidth = 10;
 constexpr int kMaxWidth = 18;
 constexpr int kMaxBlocks = 4;
 constexpr int kMaxTower = 7;
@@ -116,7 +116,7 @@ void AddTerrain(Layout& l, IdeaSet ideas, int blocks, bool ledge, SplitMix& rng)
     for (int i = 0; i < towerWidth; ++i) l.ground[static_cast<size_t>(towerLeft ? i : l.width - 1 - i)] = towerHeight;
     const int inner0 = towerLeft ? towerWidth + 1 : 1, inner1 = towerLeft ? l.width - 2 : l.width - towerWidth - 2;
     if (inner1 - inner0 >= 3 && rng.Chance(35)) {  // a pit
-        const int w = rng.Between(1, 2), at = rng.Between(inner0, inner1 - w + 1);
+        const int w = rng.Between(1, 3), at = rng.Between(inner0, inner1 - w + 1);
         const int depth = -rng.Between(1, kMaxPitDepth);
         for (int i = at; i < at + w; ++i) l.ground[static_cast<size_t>(i)] = depth;
     }
@@ -126,7 +126,8 @@ void AddTerrain(Layout& l, IdeaSet ideas, int blocks, bool ledge, SplitMix& rng)
         for (int i = at; i < at + w; ++i) l.ground[static_cast<size_t>(i)] = h;
     }
     int ledges = NeedsLedge(ideas) || ledge ? 1 : (rng.Chance(40) ? 1 : 0);
-    ledges += rng.Between(0, (l.rows - kMinWidth * 3) / 16);
+    // A taller floor has room for more ledges above the first.
+    ledges += rng.Between(0, (l.rows - 30) / 16);
     for (int i = 0; i < ledges; ++i) {
         const Ledge e = RandomLedge(l, rng, Has(ideas, Idea::LadderLift) || rng.Chance(60));
         if (LedgeFits(l, e)) l.ledges.push_back(e);
@@ -138,9 +139,12 @@ bool AddPieces(Layout& l, IdeaSet ideas, int blocks, SplitMix& rng) {
     l.pieces.push_back({KIND_PLAYER, 0, 0});
     l.pieces.push_back({Has(ideas, Idea::Pickup) ? static_cast<int8_t>(KIND_EXIT_LOCK) : EXIT_CELL, 0, 0});
     if (!PlaceAt(l, 0, rng, [&](int, int s) { return s >= base - 1; }) || !PlaceExit(l, rng)) return false;
+    // Staircases hold only between blocks facing the same way.
+    const bool alike = Has(ideas, Idea::Hold) && rng.Chance(70);
+    const bool firstRaisedRight = rng.Chance(50);
     for (int b = 0; b < blocks; ++b) {
         const bool heavy = Has(ideas, Idea::Heavy) && (b == 0 || rng.Chance(30));
-        l.pieces.push_back({BlockKind(heavy, rng.Chance(50)), 0, 0});
+        l.pieces.push_back({BlockKind(heavy, alike || b == 0 ? firstRaisedRight : rng.Chance(50)), 0, 0});
         if (!PlaceAt(l, static_cast<int>(l.pieces.size()) - 1, rng, Anywhere)) return false;
     }
     if (Has(ideas, Idea::Builder) || Has(ideas, Idea::Squash)) {
