@@ -1,5 +1,6 @@
 #include "floors/solver.hpp"
 
+#include <algorithm>
 #include <ctime>
 #include <queue>
 #include <set>
@@ -93,6 +94,143 @@ int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool
     return static_cast<int>(lifted.size());
 }
 
+namespace {
+
+struct Run {
+    bool found = false;
+    bool exhausted = false;
+    std::vector<uint8_t> chain;  // the way's commands (indices into kCommands), first first
+};
+
+bool IsCreature(int kind) { return kind == KIND_BUILDER || kind == KIND_CHASER || kind == KIND_CHASER_SPAWNER; }
+
+// A key that files worlds whose creatures stand on the same tiles together:
+// creatures make every step a new world, and a floor with them is searched
+// this way to find a way at all. Such a search proves nothing.
+class CoarseKeys {
+public:
+    explicit CoarseKeys(const World& root) : world_(std::make_unique<World>(root)) {}
+    uint64_t Key(const World& w, WorldCoder& coder) {
+        CopyLiveParts(*world_, w);
+        for (Actor* a = FirstActive(*world_); a; a = NextActive(*world_, *a)) {
+            if (!IsCreature(a->kind)) continue;
+            a->x = a->oldX = a->x & ~15;
+            a->y = a->oldY = ((a->y + world_->scrollY) & ~15) - world_->scrollY;
+            a->timer = 0;
+            a->substep = 0;
+        }
+        code_.clear();
+        coder.Encode(*world_, code_);
+        return WorldCoder::Key(code_.data(), code_.size());
+    }
+
+private:
+    std::unique_ptr<World> world_;
+    std::vector<uint8_t> code_;
+};
+
+Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& bans, const SolveOptions& options,
+              int maxSteps, bool coarse, Solution& stats) {
+    WorldCoder& coder = const_cast<WorldCoder&>(constCoder);
+    Run run;
+    CoarseKeys coarseKeys(root);
+    std::vector<uint64_t> keys;  // each node's key, when keys are not the code's
+    auto base = std::make_unique<World>(root);
+    auto scratch = std::make_unique<World>(root);
+    Search s;
+    std::vector<uint8_t> baseCode;
+    coder.Encode(root, s.scratchCode);
+    auto keyOf = [&](const World& w, const std::vector<uint8_t>& code) {
+        return coarse ? coarseKeys.Key(w, coder) : WorldCoder::Key(code.data(), code.size());
+    };
+    keys.push_back(keyOf(root, s.scratchCode));
+    s.seen.Offer(keys.back(), 0);
+    s.open.push(QueueKey(0, s.Add(kNoParent, 0, 0, s.scratchCode)));
+
+    uint32_t goal = kNoParent;
+    bool cut = false;  // some way was cut short by the step or cost limit
+    uint32_t layer = 0;
+    while (!s.open.empty()) {
+        const uint64_t key = s.open.top();
+        s.open.pop();
+        const uint32_t packed = static_cast<uint32_t>(key >> 32);
+        const uint32_t node = static_cast<uint32_t>(key);
+        const uint32_t cost = packed >> kStepBits;
+        const uint32_t steps = packed & kMaxQueuedSteps;
+        if (s.command[node] == kCommandCount) {  // the exit
+            goal = node;
+            break;
+        }
+        if (cost > layer) {
+            s.peakBytes = std::max(s.peakBytes, s.Bytes());
+            for (uint32_t c = layer; c < cost && c < s.arenas.size(); ++c) std::vector<uint8_t>().swap(s.arenas[c]);
+            layer = cost;
+        }
+        size_t size = 0;
+        const uint8_t* code = s.Code(node, cost, size);
+        const uint64_t nodeKey = coarse ? keys[node] : WorldCoder::Key(code, size);
+        if (s.seen.Cost(nodeKey) != packed) continue;  // reached more cheaply since
+        if (++stats.statesSearched > options.maxStates) {
+            cut = true;
+            break;
+        }
+        baseCode.assign(code, code + size);
+        const Start start{baseCode, *base, coder.Decode(code, size, *base)};
+        if (!FindPlayer(*base)) continue;
+        for (uint8_t m = 0; m < kCommandCount; ++m) {
+            const int command = kCommands[m];
+            if (command == CMD_ACTION && !options.allowAction) continue;
+            if (!bans.AllowsCommand(*base, command)) continue;
+            const MoveResult r = PlayMove(*scratch, coder, start, command, bans, nullptr, stats.readMisses);
+            if (r.outcome == Outcome::Failed || r.outcome == Outcome::Banned) continue;
+            uint32_t childCost = cost;
+            if (command == CMD_ACTION && r.acted) ++childCost;
+            const uint32_t childSteps = steps + static_cast<uint32_t>(r.steps);
+            if (childCost > kMaxCost || childSteps > static_cast<uint32_t>(maxSteps)) {
+                cut = true;
+                continue;
+            }
+            const uint32_t childPacked = PackCost(childCost, childSteps);
+            if (r.outcome == Outcome::Cleared) {
+                s.scratchCode.clear();
+                const uint32_t id = s.Add(node, kCommandCount, childCost, s.scratchCode);
+                if (coarse) keys.push_back(0);
+                // The exit node keeps the command that reached it in codeAt.
+                s.codeAt[id] = m;
+                s.open.push(QueueKey(childPacked, id));
+                continue;
+            }
+            s.scratchCode.clear();
+            coder.Encode(*scratch, s.scratchCode);
+            if (bans.Any() && bans.WorldUsesBanned(coder.FreshView())) continue;
+            const uint64_t childKey = keyOf(*scratch, s.scratchCode);
+            if (!s.seen.Offer(childKey, childPacked)) continue;
+            s.open.push(QueueKey(childPacked, s.Add(node, m, childCost, s.scratchCode)));
+            if (coarse) keys.push_back(childKey);
+        }
+    }
+    s.peakBytes = std::max(s.peakBytes, s.Bytes());
+    stats.worldsSeen += static_cast<int64_t>(s.seen.Count());
+    stats.peakBytes = std::max(stats.peakBytes, s.peakBytes);
+    if (goal == kNoParent) {
+        run.exhausted = !coarse && !cut && s.open.empty();
+        return run;
+    }
+    run.found = true;
+    run.chain.push_back(static_cast<uint8_t>(s.codeAt[goal]));
+    for (uint32_t n = s.parent[goal]; s.parent[n] != kNoParent; n = s.parent[n]) run.chain.push_back(s.command[n]);
+    std::reverse(run.chain.begin(), run.chain.end());
+    return run;
+}
+
+bool HasCreatures(World& w) {
+    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
+        if (IsCreature(a->kind)) return true;
+    return false;
+}
+
+}  // namespace
+
 Solution Solve(const Floor& floor, const SolveOptions& options) {
     const std::clock_t started = std::clock();
     Solution solution;
@@ -106,95 +244,25 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
 
     WorldCoder coder(*root);
     const IdeaBans bans(options.forbid, *root);
-    auto base = std::make_unique<World>(*root);
-    auto scratch = std::make_unique<World>(*root);
-    Search s;
-    std::vector<uint8_t> baseCode;
-    coder.Encode(*root, s.scratchCode);
-    s.seen.Offer(WorldCoder::Key(s.scratchCode.data(), s.scratchCode.size()), 0);
-    s.open.push(QueueKey(0, s.Add(kNoParent, 0, 0, s.scratchCode)));
-
-    uint32_t goal = kNoParent;
-    uint32_t goalCost = 0;
-    bool cut = false;  // some way was cut short by the step or cost limit
-    uint32_t layer = 0;
-    while (!s.open.empty()) {
-        const uint64_t key = s.open.top();
-        s.open.pop();
-        const uint32_t packed = static_cast<uint32_t>(key >> 32);
-        const uint32_t node = static_cast<uint32_t>(key);
-        const uint32_t cost = packed >> kStepBits;
-        const uint32_t steps = packed & kMaxQueuedSteps;
-        if (s.command[node] == kCommandCount) {  // the exit
-            goal = node;
-            goalCost = packed;
-            break;
-        }
-        if (cost > layer) {
-            s.peakBytes = std::max(s.peakBytes, s.Bytes());
-            for (uint32_t c = layer; c < cost && c < s.arenas.size(); ++c) std::vector<uint8_t>().swap(s.arenas[c]);
-            layer = cost;
-        }
-        size_t size = 0;
-        const uint8_t* code = s.Code(node, cost, size);
-        if (s.seen.Cost(WorldCoder::Key(code, size)) != packed) continue;  // reached more cheaply since
-        if (++solution.statesSearched > options.maxStates) {
-            cut = true;
-            break;
-        }
-        baseCode.assign(code, code + size);
-        const Start start{baseCode, *base, coder.Decode(code, size, *base)};
-        Actor* p = FindPlayer(*base);
-        if (!p) continue;
-        for (uint8_t m = 0; m < kCommandCount; ++m) {
-            const int command = kCommands[m];
-            if (command == CMD_ACTION && !options.allowAction) continue;
-            if (!bans.AllowsCommand(*base, command)) continue;
-            const MoveResult r = PlayMove(*scratch, coder, start, command, bans, nullptr, solution.readMisses);
-            if (r.outcome == Outcome::Failed || r.outcome == Outcome::Banned) continue;
-            uint32_t childCost = cost;
-            if (command == CMD_ACTION && r.acted) ++childCost;
-            const uint32_t childSteps = steps + static_cast<uint32_t>(r.steps);
-            if (childCost > kMaxCost || childSteps > static_cast<uint32_t>(options.maxSteps)) {
-                cut = true;
-                continue;
-            }
-            const uint32_t childPacked = PackCost(childCost, childSteps);
-            if (r.outcome == Outcome::Cleared) {
-                s.scratchCode.clear();
-                const uint32_t id = s.Add(node, kCommandCount, childCost, s.scratchCode);
-                s.command[id] = kCommandCount;
-                s.command.back() = kCommandCount;
-                // The exit node keeps the command that reached it in codeAt.
-                s.codeAt[id] = m;
-                s.open.push(QueueKey(childPacked, id));
-                continue;
-            }
-            s.scratchCode.clear();
-            coder.Encode(*scratch, s.scratchCode);
-            if (bans.Any() && bans.WorldUsesBanned(coder.FreshView())) continue;
-            if (!s.seen.Offer(WorldCoder::Key(s.scratchCode.data(), s.scratchCode.size()), childPacked)) continue;
-            s.open.push(QueueKey(childPacked, s.Add(node, m, childCost, s.scratchCode)));
-        }
-    }
-    s.peakBytes = std::max(s.peakBytes, s.Bytes());
-    solution.worldsSeen = static_cast<int64_t>(s.seen.Count());
-    solution.peakBytes = s.peakBytes;
-    if (goal == kNoParent) {
-        solution.exhausted = !cut && s.open.empty();
+    // Creatures make every step a new world, and every world times every
+    // step of theirs is more than any budget: their floors are searched with
+    // creatures filed by tile, which finds ways but proves nothing.
+    const bool coarse = HasCreatures(*root);
+    Run run = RunSearch(*root, coder, bans, options, options.maxSteps, coarse, solution);
+    solution.exhausted = run.exhausted;
+    if (!run.found) {
         solution.seconds = SecondsSince(started);
         return solution;
     }
 
     // The way, replayed from the first world by its commands.
-    std::vector<uint8_t> chain;
-    chain.push_back(static_cast<uint8_t>(s.codeAt[goal]));
-    for (uint32_t n = s.parent[goal]; s.parent[n] != kNoParent; n = s.parent[n]) chain.push_back(s.command[n]);
+    auto base = std::make_unique<World>(*root);
+    auto scratch = std::make_unique<World>(*root);
+    std::vector<uint8_t> baseCode;
     Recording rec;
-    CopyLiveParts(*base, *root);
     int64_t misses = 0;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        const int command = kCommands[*it];
+    for (uint8_t m : run.chain) {
+        const int command = kCommands[m];
         Actor* p = FindPlayer(*base);
         const bool carrying = p && p->update == PlayerCarry;
         baseCode.clear();
@@ -206,7 +274,6 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     solution.found = true;
     solution.demo = Smooth(rec);
     solution.steps = static_cast<int>(solution.demo.size());
-    (void)goalCost;
     solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
     solution.seconds = SecondsSince(started);
     return solution;
