@@ -16,8 +16,8 @@ namespace {
 constexpr int kRestartAfter = 30;
 // Judgements spent improving a layout once it proves every idea asked.
 constexpr int kPolish = 12;
-// Changes that fail to draw, per try, before a search gives up.
-constexpr int kMisfitsPerTry = 50;
+// Steps of the climb, per layout judged, before a search gives up.
+constexpr int kStepsPerTry = 50;
 
 struct Judged {
     Layout layout;
@@ -86,19 +86,19 @@ Judged Tidy(Judged best, Jury& judge, IdeaSet wanted) {
 Judged Search(const GenerateOptions& o, SplitMix& rng, Jury& judge) {
     Judged current = judge.Of(RandomLayout(o.ideas, o.rows, rng));
     Judged best = current;
-    int stale = 0, misfits = 0, polish = 0;
-    const int start = judge.Count();
-    while (judge.Count() - start < o.tries && misfits < kMisfitsPerTry * o.tries) {
-        if (best.measures.Complete(o.ideas) && ++polish > kPolish) break;
+    int stale = 0, completeAt = -1;
+    // Changes that do not fit, and layouts judged before, cost no judgement:
+    // the steps are bounded apart from the judgements.
+    const int64_t maxSteps = static_cast<int64_t>(kStepsPerTry) * o.tries;
+    for (int64_t step = 0; step < maxSteps && judge.Count() < o.tries; ++step) {
+        if (completeAt < 0 && best.measures.Complete(o.ideas)) completeAt = judge.Count();
+        if (completeAt >= 0 && judge.Count() - completeAt >= kPolish) break;
         if (stale > kRestartAfter) {
             current = judge.Of(RandomLayout(o.ideas, o.rows, rng));
             stale = 0;
         } else {
             Layout next = current.layout;
-            if (!Mutate(next, o.ideas, rng)) {
-                ++misfits;
-                continue;
-            }
+            if (!Mutate(next, o.ideas, rng)) continue;
             Judged j = judge.Of(next);
             // Equal scores are taken too, so the climb wanders across a plateau.
             stale = j.score > current.score ? 0 : stale + 1;
