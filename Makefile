@@ -66,7 +66,7 @@ build-fuzz: deps
 	cmake --build --preset fuzz -j2
 
 FUZZ_SECONDS ?= 60
-FUZZERS := archive atlas wave world settings floor_source floor_dat headless_script sim_commands
+FUZZERS := archive atlas wave world settings floor_source floor_dat headless_script sim_commands replay
 
 # Each harness for FUZZ_SECONDS; what it finds is left in build/fuzz/artifacts.
 fuzz: build-fuzz
@@ -86,7 +86,8 @@ game-dir: build
 	build/release/quorrel-assets --out $(GAME_DIR)
 	build/release/quorrel-floors compile --out $(GAME_DIR)/floor.dat
 
-# Every floor's map, the contact sheet of the set and the difficulty table,
+# Every floor's map, the contact sheet of the set, the sheet of the tower's
+# sections and the difficulty table,
 # drawn with the game's own atlas, to look at.
 floors: game-dir
 	mkdir -p $(FLOORS_DIR)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "assets/wave_writer.hpp"
 #include "floors/floor_set.hpp"
 #include "floors/floor_source.hpp"
+#include "world/replay_file.hpp"
 
 namespace {
 
@@ -99,6 +101,15 @@ int main(int argc, char** argv) {
         Seed("world", name + "-live", Concat(Concat({1, 0}, Le16(demo.size())), Concat(demo, dat)));
         Seed("world", name + "-replay", Concat(Concat({1, 1}, Le16(demo.size())), Concat(demo, dat)));
         Seed("sim_commands", name, Concat({uint8_t(n - 1)}, demo));
+        // The floor's demo as a player's recorded run of it.
+        auto run = std::make_unique<q::Replay>();
+        run->header.floor = n;
+        run->header.floorChecksum = q::FloorChecksum(floor.rows, floor.startRow, floor.tiles.data(), floor.objects.data());
+        run->header.steps = int32_t(demo.size());
+        std::copy(demo.begin(), demo.end(), run->commands.begin());
+        Bytes file(q::kMaxReplayFileBytes);
+        file.resize(q::EncodeReplay(*run, file.data(), file.size()));
+        Seed("replay", name, file);
     }
     Seed("floor_dat", "two-floors", BuildFloorDat({set.floors[0], set.floors[1]}));
     return 0;

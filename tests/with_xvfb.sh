@@ -1,5 +1,6 @@
 #!/bin/sh
 # with_xvfb.sh COMMAND [ARG...]
+# XVFB_SCREEN=WIDTHxHEIGHTxDEPTH picks the screen (default 1024x768x24).
 # Runs COMMAND under a virtual X server of its own. Xvfb picks a free display
 # itself (-displayfd) and says which only once it accepts connections, so
 # neither a busy machine nor another X server racing for the same number can
@@ -9,7 +10,7 @@ set -u
 dir=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-xvfb.XXXXXX") || exit 1
 # -noreset: each test opens and closes its own connection, and one made
 # while the server resets after the last client left would fail.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 server=$!
 
 cleanup() {

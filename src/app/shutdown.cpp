@@ -4,6 +4,7 @@
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/window.hpp"
+#include "play/run_recorder.hpp"
 #include "scene/scene.hpp"
 
 namespace q {
@@ -12,6 +13,8 @@ namespace q {
 // run twice, or run in the middle of a frame (the rest of that frame then
 // finds scene 0, no device and no sound, and does nothing).
 void ShutdownGame() {
+    // Closing the game in the middle of a floor still keeps its replay.
+    FinishRecordedFloor();
     SetScene(SCENE_IDLE);
     DestroyGameWorld();  // the stage buffers and the actor pool
     FreeArchive();

@@ -10,6 +10,7 @@
 #include "platform/sound.hpp"
 #include "platform/window.hpp"
 #include "play/play_state.hpp"
+#include "play/replay_run.hpp"
 #include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
 
@@ -83,7 +84,11 @@ bool StartGame() {
     InitGameState();
     // The window is shown only when everything started; after a failure it is
     // already gone and the loop ends without a frame.
-    if (StartResources()) ShowMainWindow();
+    if (StartResources()) {
+        ShowMainWindow();
+        // quorrel --replay: the run starts at once, in place of the title.
+        StartWatchingRun();
+    }
     return true;
 }
 

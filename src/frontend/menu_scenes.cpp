@@ -41,6 +41,7 @@ void QuitPromptDraw() {
 }
 
 void PauseUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     UpdateMenu(pauseMenu);
 }

@@ -64,6 +64,16 @@ int32_t CurrentValue(int row) {
     }
 }
 
+// The display mode as the rows last saw it: Alt+Enter switches it anywhere
+// in the game, and the display row follows.
+int32_t windowedSeen = 1;
+
+void FollowDisplaySwitch() {
+    if (settings.windowed == windowedSeen) return;
+    windowedSeen = settings.windowed;
+    optionRows[ROW_WINDOWED].value = settings.windowed;
+}
+
 // Leaving the screen sets every row at once; false when the display could
 // not be made with the new settings.
 bool ApplyRows() {
@@ -73,7 +83,9 @@ bool ApplyRows() {
     GameSettings wanted = settings;
     for (int row : {ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER})
         DisplayField(wanted, row) = optionRows[row].value;
-    return ApplyDisplaySettings(wanted);
+    const bool applied = ApplyDisplaySettings(wanted);
+    windowedSeen = settings.windowed;
+    return applied;
 }
 
 }  // namespace
@@ -84,14 +96,17 @@ int32_t optionsCursor = 0;
 void InitOptionRows() {
     optionsCursor = 0;
     for (int r = 0; r < kOptionRowCount; ++r) optionRows[r].value = CurrentValue(r);
+    windowedSeen = settings.windowed;
 }
 
 void ActOptions() {
+    FollowDisplaySwitch();
     optionsCursor = 0;
     SetScene(SCENE_OPTIONS);
 }
 
 void OptionsUpdate() {
+    FollowDisplaySwitch();
     PollKeys();
     if (IsPressed(ButtonUp)) {
         optionsCursor -= 1;

@@ -62,6 +62,8 @@ bool DesktopBounds(int* x, int* y, int* width, int* height);
 void ShowErrorBox(const char* text);
 void PumpEvents(void (*onClose)());
 bool KeyDown(int32_t key);
+// Enter reads as up until both Enter keys have been let go.
+void IgnoreEnterUntilReleased();
 // The SDL scancodes that make a key down (either Ctrl, either Shift, both
 // Enter keys, the letter keys by layout); returns how many, 0 for none.
 constexpr int kMaxScancodesPerKey = 2;

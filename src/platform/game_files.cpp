@@ -64,6 +64,23 @@ const char* InstalledDataFolder() {
 
 }  // namespace
 
+bool DefaultReplayFolder(GamePath* out) {
+#ifdef _WIN32
+    // %APPDATA%\quorrel\, which SDL makes when it is missing.
+    char* base = SDL_GetPrefPath("", "quorrel");
+    if (!base) return false;
+    const bool joined = Join(*out, base, "replays");
+    SDL_free(base);
+    return joined;
+#else
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg && IsAbsolute(xdg)) return Join(*out, xdg, "/quorrel/replays");
+    if (home && home[0] != '\0') return Join(*out, home, "/.local/share/quorrel/replays");
+    return false;
+#endif
+}
+
 GamePath GameDataFile(const char* name) {
     if (IsRegularFile(name)) return Bare(name);
     GamePath installed{};

@@ -17,5 +17,10 @@ GamePath GameDataFile(const char* name);
 // config folder ($XDG_CONFIG_HOME, or ~/.config without it), then the one
 // installed with the data.
 GamePath GameConfigFile();
+// Where recorded runs go unless the player names a folder: quorrel/replays
+// in the user's data folder ($XDG_DATA_HOME, or ~/.local/share without it;
+// on Windows the roaming application data folder). false when there is
+// none to be found.
+bool DefaultReplayFolder(GamePath* out);
 
 }  // namespace q

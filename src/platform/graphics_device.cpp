@@ -45,6 +45,7 @@ struct Device {
     bool inFrame = false;
     bool watching = false;
     bool snapToPixels = false;          // the software renderer truncates positions
+    float pointShift = kPointSampleShift;  // kPointSampleShift in the frame's own pixels
 };
 
 Device device;
@@ -145,6 +146,7 @@ bool CreateAttempt() {
         SDL_GetRendererInfo(device.renderer, &rendererInfo) == 0 && (rendererInfo.flags & SDL_RENDERER_SOFTWARE);
     AtlasImage kept;
     if (!CreateAtlasTexture(device.snapToPixels ? &kept : nullptr)) return false;
+    // The picture keeps its 4:3 shape in any window, centred between black bars.
     SDL_RenderSetLogicalSize(device.renderer, kScreenWidth, kScreenHeight);
     SDL_SetRenderDrawBlendMode(device.renderer, SDL_BLENDMODE_NONE);
     if (SixteenBitFrame()) {
@@ -258,6 +260,9 @@ bool HasDevice() { return device.renderer != nullptr; }
 
 void ApplyTextureFilter() {
     const SDL_ScaleMode mode = settings.linearFilter ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    // Point sampling only stays crisp at a whole-number scale; linear
+    // filtering fills the window at any size.
+    if (device.renderer) SDL_RenderSetIntegerScale(device.renderer, settings.linearFilter ? SDL_FALSE : SDL_TRUE);
     if (device.atlas) SDL_SetTextureScaleMode(device.atlas, mode);
     if (device.target565) SDL_SetTextureScaleMode(device.target565, mode);
     softwareSprites.SetScaleMode(mode);
@@ -267,11 +272,17 @@ bool RecreateDevice() {
     if (!HasDevice()) return true;
     ReleaseGraphics();
     if (SDL_Window* window = MainSdlWindow(); window && settings.windowed == 1) {
+        const bool wasFullScreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
         SDL_SetWindowFullscreen(window, 0);
-        SDL_SetWindowSize(window, kScreenWidth, kScreenHeight);
-        int x = 0, y = 0;
-        CenterOnDesktop(kScreenWidth, kScreenHeight, &x, &y);
-        SDL_SetWindowPosition(window, x, y);
+        // Back from full screen the window is placed anew; a window the
+        // player has sized keeps its size through any other rebuild.
+        if (wasFullScreen) {
+            int width = 0, height = 0, x = 0, y = 0;
+            WindowedClientSize(&width, &height);
+            SDL_SetWindowSize(window, width, height);
+            CenterOnDesktop(width, height, &x, &y);
+            SDL_SetWindowPosition(window, x, y);
+        }
         SDL_ShowWindow(window);
     }
     return CreateGraphics();
@@ -296,6 +307,11 @@ void BeginFrameDraw() {
     vertices.clear();
     indices.clear();
     if (device.target565) SDL_SetRenderTarget(device.renderer, device.target565);
+    // Scaled up, the nudge of point sampling is the same fraction of a real
+    // pixel, so every picture pixel covers exactly `scale` of them.
+    float scaleX = 1.0f, scaleY = 1.0f;
+    SDL_RenderGetScale(device.renderer, &scaleX, &scaleY);
+    device.pointShift = kPointSampleShift / (scaleX > 1.0f ? scaleX : 1.0f);
     SDL_SetRenderDrawColor(device.renderer, 0, 0, 0, 255);
     SDL_RenderClear(device.renderer);
     device.inFrame = true;
@@ -325,7 +341,7 @@ namespace render {
 
 void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
     if (!device.inFrame) return;
-    const float shift = settings.linearFilter ? 0.0f : kPointSampleShift;
+    const float shift = settings.linearFilter ? 0.0f : device.pointShift;
     float x0 = float(dest.left) + shift, x1 = float(dest.right) + shift;
     float y0 = float(dest.top) + shift, y1 = float(dest.bottom) + shift;
     float u0 = float(src.left) / kAtlasSpace * device.uScale, u1 = float(src.right) / kAtlasSpace * device.uScale;

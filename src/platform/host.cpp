@@ -10,6 +10,8 @@
 #include <vector>
 #endif
 
+#include <cstdio>
+
 namespace q {
 
 #ifdef _WIN32
@@ -37,10 +39,18 @@ void UseBinaryStdout() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+void ShowText(const char* title, const char* text) {
+    std::fputs(text, stdout);
+    std::fflush(stdout);
+    MessageBoxA(nullptr, text, title, MB_OK | MB_ICONINFORMATION);
+}
+
 #else
 
 void UseProgramFolderWithoutData() {}
 void UseBinaryStdout() {}
+
+void ShowText(const char*, const char* text) { std::fputs(text, stdout); }
 
 #endif
 

@@ -8,6 +8,10 @@ namespace q {
 // is in. Elsewhere, and when data.dat is where it was started, nothing changes.
 void UseProgramFolderWithoutData();
 
+// Text the player asked for (--help): standard output, or on Windows, where
+// the game has no console, a message box.
+void ShowText(const char* title, const char* text);
+
 // Standard output written byte for byte: Windows would turn each "\n" of a
 // trace or log into "\r\n", and those outputs are compared with other builds'.
 void UseBinaryStdout();

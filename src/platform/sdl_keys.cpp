@@ -41,7 +41,11 @@ int ScancodesForKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     return 0;
 }
 
-bool KeyDown(int32_t vk) {
+static bool enterIgnored = false;
+
+void IgnoreEnterUntilReleased() { enterIgnored = true; }
+
+static bool AnyScancodeDown(int32_t vk) {
     int codes[kMaxScancodesPerKey];
     const int n = ScancodesForKey(vk, codes);
     int count = 0;
@@ -49,6 +53,14 @@ bool KeyDown(int32_t vk) {
     for (int i = 0; i < n; ++i) {
         if (codes[i] > SDL_SCANCODE_UNKNOWN && codes[i] < count && state[codes[i]] != 0) return true;
     }
+    return false;
+}
+
+bool KeyDown(int32_t vk) {
+    const bool down = AnyScancodeDown(vk);
+    if (vk != KEY_ENTER || !enterIgnored) return down;
+    // Held since Alt+Enter, even once Alt is let go first.
+    if (!down) enterIgnored = false;
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/backend_table.hpp"
+#include "platform/graphics.hpp"
 #include "platform/pads.hpp"
 #include "platform/sdl_window.hpp"
 #include "platform/window.hpp"
@@ -21,6 +22,26 @@ static bool videoStarted = false;
 
 SDL_Window* MainSdlWindow() { return mainWindow; }
 
+void WindowedClientSize(int* width, int* height) {
+    SDL_Rect usable{0, 0, kClientWidth, kClientHeight};
+#ifndef __EMSCRIPTEN__
+    if (videoStarted && SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0)
+        usable = SDL_Rect{0, 0, kClientWidth, kClientHeight};
+#endif
+    FittingClientSize(usable.w, usable.h, width, height);
+}
+
+// Alt+Enter: the display row of the options follows, since it is the same
+// setting. A switch that leaves no device is a close request.
+static void SwitchWindowAndFullScreen(void (*onClose)()) {
+    GameSettings wanted = settings;
+    wanted.windowed = settings.windowed == 1 ? 0 : 1;
+    if (ApplyDisplaySettings(wanted)) return;
+    std::fprintf(stderr, "Alt+Enter: %s\n", SDL_GetError());
+    wanted.windowed = wanted.windowed == 1 ? 0 : 1;
+    if (!ApplyDisplaySettings(wanted) && onClose) onClose();
+}
+
 namespace sdl {
 
 bool CreateWindow() {
@@ -31,6 +52,9 @@ bool CreateWindow() {
         SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 1);
         SDL_SetHint(SDL_HINT_APP_NAME, kWindowTitle);
 #ifdef _WIN32
+        // Sizes in real pixels on a scaled desktop, so Windows does not
+        // stretch (and blur) the whole-number picture.
+        SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
         // The icons of the program's resources, large and small.
         SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, "107");
         SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, "108");
@@ -46,15 +70,23 @@ bool CreateWindow() {
         if (!StartPads()) std::fprintf(stderr, "SDL game controllers: %s\n", SDL_GetError());
 #endif
     }
-    int x = 0, y = 0;
-    CenterOnDesktop(kClientWidth, kClientHeight, &x, &y);
-    // Hidden until start-up has succeeded; without SDL_WINDOW_RESIZABLE the
-    // client area stays 640 x 480.
-    mainWindow = SDL_CreateWindow(kWindowTitle, x, y, kClientWidth, kClientHeight, SDL_WINDOW_HIDDEN);
+    int width = 0, height = 0, x = 0, y = 0;
+    WindowedClientSize(&width, &height);
+    CenterOnDesktop(width, height, &x, &y);
+    // Hidden until start-up has succeeded. High-DPI: the renderer draws in
+    // the display's own pixels, so the picture is not blurred by scaling.
+#ifdef __EMSCRIPTEN__
+    // In a page the canvas keeps the size the page gives it.
+    constexpr Uint32 kSizing = 0;
+#else
+    constexpr Uint32 kSizing = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
+    mainWindow = SDL_CreateWindow(kWindowTitle, x, y, width, height, SDL_WINDOW_HIDDEN | kSizing);
     if (!mainWindow) {
         std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
         return false;
     }
+    SDL_SetWindowMinimumSize(mainWindow, kClientWidth, kClientHeight);
     return true;
 }
 
@@ -117,6 +149,20 @@ void PumpEvents(void (*onClose)()) {
         // the first one ends the game and destroys the window, so the second
         // finds no window and is dropped.
         if (closeRequest && mainWindow && onClose) onClose();
+        // A page goes full screen by the browser's own means.
+#ifdef __EMSCRIPTEN__
+        constexpr bool kAltEnterSwitches = false;
+#else
+        constexpr bool kAltEnterSwitches = true;
+#endif
+        const bool altEnter = kAltEnterSwitches && event.type == SDL_KEYDOWN && !event.key.repeat &&
+                              (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) &&
+                              (event.key.keysym.mod & KMOD_ALT);
+        if (altEnter && mainWindow && HasDevice()) {
+            // The Enter of Alt+Enter is not a confirm for the menus.
+            IgnoreEnterUntilReleased();
+            SwitchWindowAndFullScreen(onClose);
+        }
     }
 }
 

@@ -5,4 +5,7 @@ struct SDL_Window;
 
 namespace q {
 SDL_Window* MainSdlWindow();
+// The client size a window gets when it is made or leaves full screen: the
+// largest whole multiple of 640 x 480 that fits the desktop's usable area.
+void WindowedClientSize(int* width, int* height);
 }  // namespace q

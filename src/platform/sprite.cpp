@@ -9,20 +9,14 @@ namespace {
 
 constexpr uint32_t kDimmed = 0xFF323232u;
 
-int muteDepth = 0;
-
 }  // namespace
 
-MuteDrawing::MuteDrawing() { ++muteDepth; }
-MuteDrawing::~MuteDrawing() { --muteDepth; }
-
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour) {
-    if (muteDepth > 0) return;
     RecordDraw(dest, src, colour);
     render::QueueSprite(dest, src, colour);
 }
 
-bool SpritesReachAnything() { return muteDepth == 0 && (render::FrameOpen() || RecordingDraws()); }
+bool SpritesReachAnything() { return render::FrameOpen() || RecordingDraws(); }
 
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src) {
     DrawSprite(Rect{x, y, x + scale * src.Width(), y + scale * src.Height()}, src, colour);

@@ -13,17 +13,8 @@ constexpr uint32_t kUntinted = 0xFFFFFFFFu;
 // each texel multiplied by colour (ARGB).
 void DrawSprite(const Rect& dest, const Rect& src, uint32_t colour);
 
-// While one of these lives, DrawSprite does nothing: the world's draw pass
-// runs outside a frame for its side effects alone.
-class MuteDrawing {
-public:
-    MuteDrawing();
-    ~MuteDrawing();
-    MuteDrawing(const MuteDrawing&) = delete;
-    MuteDrawing& operator=(const MuteDrawing&) = delete;
-};
-// Whether DrawSprite would reach anything now: not muted, and a frame open
-// or the drawing recorded. Code that only makes pictures may skip itself when
+// Whether DrawSprite would reach anything now: a frame open or the drawing
+// recorded. Code that only makes pictures may skip itself when
 // it would not.
 bool SpritesReachAnything();
 void DrawSpriteAt(int x, int y, int scale, uint32_t colour, const Rect& src);

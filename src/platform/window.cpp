@@ -1,6 +1,7 @@
 #include "platform/window.hpp"
 
 #include "platform/backend_table.hpp"
+#include "platform/rect.hpp"
 
 namespace q {
 
@@ -32,6 +33,14 @@ void CenterOnDesktop(int width, int height, int* x, int* y) {
     // Integer division truncates toward zero, also for a window larger than the desktop.
     *x = left + (desktopWidth - width) / 2;
     *y = top + (desktopHeight - height) / 2;
+}
+
+void FittingClientSize(int usableWidth, int usableHeight, int* width, int* height) {
+    const int across = usableWidth / kScreenWidth, down = usableHeight / kScreenHeight;
+    int scale = across < down ? across : down;
+    if (scale < 1) scale = 1;
+    *width = kScreenWidth * scale;
+    *height = kScreenHeight * scale;
 }
 
 void EndWindowSystem() { Backend().endWindowSystem(); }

@@ -2,8 +2,8 @@
 
 namespace q {
 
-// The one main window, 640 x 480 client area, titled "Quorrel", centred,
-// not resizable.
+// The one main window, titled "Quorrel", centred, resizable; its client area
+// starts at FittingClientSize of the desktop's usable area.
 // The window is created hidden, so a failed start-up never shows it.
 bool CreateMainWindow();
 void ShowMainWindow();
@@ -12,6 +12,9 @@ bool HasMainWindow();
 // Position that centres a width x height area on the desktop; each offset is
 // (desktop size - size) / 2, truncated toward zero.
 void CenterOnDesktop(int width, int height, int* x, int* y);
+// The largest whole multiple of 640 x 480 that fits a usable area of
+// usableWidth x usableHeight, and 640 x 480 when nothing larger fits.
+void FittingClientSize(int usableWidth, int usableHeight, int* width, int* height);
 // Closes the window system once the game loop has ended.
 void EndWindowSystem();
 
@@ -19,7 +22,9 @@ void EndWindowSystem();
 void ShowErrorBox(const char* text);
 
 // Drains waiting window events. A close request calls onClose (once per
-// request). Returns true, once, after the window was destroyed: the loop ends.
+// request); so does an Alt+Enter switch between window and full screen that
+// leaves no device to draw with. Returns true, once, after the window was
+// destroyed: the loop ends.
 bool PumpWindowEvents(void (*onClose)());
 
 }  // namespace q

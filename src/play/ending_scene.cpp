@@ -15,6 +15,7 @@ constexpr int kEndingBottomY = 180;
 }  // namespace
 
 void EndingUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     if (!HasGameWorld()) return;
     World& w = GameWorld();

@@ -1,6 +1,10 @@
+#include <cstdio>
+
 #include "platform/game_files.hpp"
 #include "platform/sound.hpp"
 #include "play/play_state.hpp"
+#include "play/replay_run.hpp"
+#include "play/run_recorder.hpp"
 #include "play/shutter.hpp"
 #include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
@@ -10,10 +14,41 @@ namespace q {
 
 namespace {
 
-int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber, GameDataFile("floor.dat").text); }
+// The floor set named on the command line; empty for floor.dat.
+GamePath floorsFile{};
+
+int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber, FloorsFile().text); }
+
+// The floor just loaded becomes a recorded floor, or takes a watched run's
+// commands in place of its demo; then its actors appear. false when the
+// watched run's floor has changed under it.
+bool PrepareLoadedFloor() {
+    World& w = GameWorld();
+    if (WatchingRun()) {
+        if (!InstallWatchedRun(w)) return false;
+    } else if (playMode == PLAY_MODE_NORMAL) {
+        BeginRecordedFloor(floorNumber, w);
+    }
+    PopulateFloor(w);
+    return true;
+}
+
 }  // namespace
 
+void SetFloorsFile(const char* path) {
+    floorsFile = GamePath{};
+    if (path) std::snprintf(floorsFile.text, sizeof floorsFile.text, "%s", path);
+}
+
+GamePath FloorsFile() {
+    if (floorsFile.text[0] != '\0') return floorsFile;
+    return GameDataFile("floor.dat");
+}
+
 void ReturnToTitle() {
+    // A floor left for the title is kept as it was played so far.
+    FinishRecordedFloor();
+    StopWatchingRun();
     SetScene(SCENE_TITLE);
     StopBgm();
     StopAllSe();
@@ -24,8 +59,7 @@ int StartPlay() {
     if (!HasGameWorld()) return 0;
     ResetPlayState();
     // A floor that cannot be read leaves the caller's screen up.
-    if (!LoadCurrentFloor()) return 0;
-    PopulateFloor(GameWorld());
+    if (!LoadCurrentFloor() || !PrepareLoadedFloor()) return 0;
     CloseShutterNow();
     sceneTimer = kReadyFrames;
     SetScene(SCENE_FLOOR_INTRO);
@@ -33,7 +67,8 @@ int StartPlay() {
 }
 
 void NextFloor() {
-    if (!HasGameWorld()) {
+    // A watched run is one floor, played once.
+    if (!HasGameWorld() || WatchingRun()) {
         ReturnToTitle();
         return;
     }
@@ -56,13 +91,13 @@ void NextFloor() {
         return;
     }
     ResetPlayState();
-    PopulateFloor(w);
+    PrepareLoadedFloor();
     sceneTimer = kReadyFrames;
     SetScene(SCENE_FLOOR_INTRO);
 }
 
 void StartEnding() {
-    if (!HasGameWorld() || !LoadFloor(GameWorld(), kEndingFloor, GameDataFile("floor.dat").text)) {
+    if (!HasGameWorld() || !LoadFloor(GameWorld(), kEndingFloor, FloorsFile().text)) {
         ReturnToTitle();
         return;
     }

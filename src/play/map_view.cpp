@@ -26,6 +26,7 @@ void ShiftActorsForRequest(int request) {
 }  // namespace
 
 void MapViewUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     if (!HasGameWorld()) return;
     World& w = GameWorld();
@@ -56,6 +57,7 @@ void MapViewDraw() {
 }
 
 void MapReturnUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     if (!HasGameWorld()) {
         SetScene(SCENE_PLAY);

@@ -4,6 +4,7 @@
 #include "platform/sprite.hpp"
 #include "play/play_state.hpp"
 #include "world/actor_pool.hpp"
+#include "world/handlers.hpp"
 
 namespace q {
 
@@ -18,6 +19,10 @@ void DrawPlayField(int sceneId) {
     if (!HasGameWorld()) return;
     DrawWorld(GameWorld());
     DrawPlayHud(sceneId, floorNumber);
+}
+
+void ApplyShownFloorRules() {
+    if (HasGameWorld()) ApplyFrameRules(GameWorld());
 }
 
 void DrawReadyCountdown() {

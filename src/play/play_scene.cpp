@@ -4,6 +4,8 @@
 #include "play/play_field.hpp"
 #include "play/play_scenes.hpp"
 #include "play/play_state.hpp"
+#include "play/replay_run.hpp"
+#include "play/run_recorder.hpp"
 #include "play/shutter.hpp"
 #include "scene/scene.hpp"
 #include "world/actor_pool.hpp"
@@ -21,9 +23,18 @@ void ClearScrollRequest() {
 
 // One step of the world; the scene runs it on every other frame.
 void PlayLogicStep(World& w) {
+    // A watched run that was left or retried stops where the player stopped,
+    // once its last step has been shown.
+    if (WatchedRunOver(w)) {
+        ReturnToTitle();
+        return;
+    }
     PollKeys();
     // The world never reads the keyboard: the keys become the step's command.
-    if (StepWorld(w, KeysToCommand())) {
+    const int command = KeysToCommand();
+    RecordStep(command);
+    if (StepWorld(w, command)) {
+        FinishRecordedFloor();
         sceneTimer = kResultFrames;
         StopBgm();
         SetScene(SCENE_RESULT);
@@ -56,6 +67,7 @@ void CheckPlayKeys() {
 }
 
 void ReadyUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
     sceneTimer -= 1;
@@ -75,6 +87,7 @@ void ReadyDraw() {
 }
 
 void PlayUpdate() {
+    ApplyShownFloorRules();
     ClearScrollRequest();
     if (logicPhase == 0 && HasGameWorld()) PlayLogicStep(GameWorld());
     logicPhase = 1 - logicPhase;
@@ -83,6 +96,7 @@ void PlayUpdate() {
 void PlayDraw() { DrawPlayField(SCENE_PLAY); }
 
 void ResultUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
     sceneTimer -= 1;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/game_files.hpp"
 #include "world/world.hpp"
 
 namespace q {
@@ -40,7 +41,13 @@ void ResetPlayState();
 // Start-up values of the play-flow and floor globals.
 void InitPlayGlobals();
 
-// SetScene(title), StopBgm, StopAllSe, ReleaseAllActors.
+// The floor set the game plays: the one named by SetFloorsFile (a copy is
+// kept; nullptr forgets it), else floor.dat where the game finds its data.
+void SetFloorsFile(const char* path);
+GamePath FloorsFile();
+
+// SetScene(title), StopBgm, StopAllSe, ReleaseAllActors; a floor being
+// recorded is kept and a watched run ends.
 void ReturnToTitle();
 int StartPlay();
 void NextFloor();

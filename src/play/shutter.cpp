@@ -53,6 +53,7 @@ void DrawShutter() {
 }
 
 void FloorIntroUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     if (ShutterOpen()) {
         sceneTimer = kReadyFrames;
@@ -69,6 +70,7 @@ void FloorIntroDraw() {
 }
 
 void FloorOutroUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     // The next floor is loaded behind the closed shutter; stepping on keeps it
     // closed for the intro that reveals it.
@@ -82,6 +84,7 @@ void FloorOutroDraw() {
 }
 
 void EndingIntroUpdate() {
+    ApplyShownFloorRules();
     PollKeys();
     if (ShutterOpen()) {
         StartBgm();

@@ -2,6 +2,8 @@
 // that update and draw the actors kind by kind.
 #include "world/actor_pool.hpp"
 
+#include <type_traits>
+
 #include "platform/sprite.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"
@@ -36,20 +38,25 @@ void AppendBefore(World& w, int tail, int index) {
 // visited exactly when a walk of the whole list from the front would reach
 // it: later in the same pass if it is of that pass's kind, and in every later
 // pass of its kind.
+enum class Dead { Keep, Release };
+
+// W is World for the update passes, const World for drawing.
+template <class W>
 class KindChains {
 public:
-    enum class Dead { Keep, Release };
-
-    KindChains(World& w, Dead dead) : w_(w) {
+    KindChains(W& w, Dead dead) : w_(w) {
         head_.fill(kNoActor);
         tail_.fill(kNoActor);
         int i = w_[kActiveHead].next;
         while (i != kActiveTail) {
             const int next = w_[i].next;
-            if (dead == Dead::Release && w_[i].alive == 0)
-                ReleaseActor(w_, w_[i]);
-            else
+            if constexpr (std::is_const_v<W>) {
                 Thread(i);
+            } else if (dead == Dead::Release && w_[i].alive == 0) {
+                ReleaseActor(w_, w_[i]);
+            } else {
+                Thread(i);
+            }
             i = next;
         }
     }
@@ -84,7 +91,7 @@ private:
         tail_[size_t(kind)] = i;
     }
 
-    World& w_;
+    W& w_;
     std::array<int, kKindCount> head_;
     std::array<int, kKindCount> tail_;
     std::array<int, kActorRecords> next_;  // the next actor of the same kind
@@ -171,7 +178,7 @@ int FreeCount(const World& w) {
     return n;
 }
 
-int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorHandler draw) {
+int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorDrawer draw) {
     a.x = a.oldX = x;
     a.y = a.oldY = y;
     a.width = width;
@@ -194,7 +201,7 @@ void UpdateActors(World& w) {
 
     // Actors killed during the previous step leave now, so they were still
     // drawn on the frames in between.
-    KindChains(w, KindChains::Dead::Release).RunPasses(KindUpdateOrder, [&w](Actor& b) {
+    KindChains<World>(w, Dead::Release).RunPasses(KindUpdateOrder, [&w](Actor& b) {
         if (b.update) b.update(w, b);
     });
 
@@ -204,32 +211,16 @@ void UpdateActors(World& w) {
     }
 }
 
-void DrawActors(World& w) {
-    KindChains(w, KindChains::Dead::Keep).RunPasses(KindDrawOrder, [&w](Actor& a) {
+void DrawActors(const World& w) {
+    KindChains<const World>(w, Dead::Keep).RunPasses(KindDrawOrder, [&w](const Actor& a) {
         if (a.draw) a.draw(w, a);
     });
 }
 
-bool DrawChangesTheWorld(ActorHandler draw) { return draw == PlayerDraw || draw == FigureDraw; }
-
-void RunWorldChangingDraws(World& w) {
-    // Few actors have such a handler (the player, a figure): pick them out in
-    // one walk, then call them kind by kind in draw order. They spawn nothing.
-    std::array<Actor*, kPoolSize> chosen;
-    int count = 0;
-    for (Actor* a = FirstActive(w); a; a = NextActive(w, *a))
-        if (DrawChangesTheWorld(a->draw)) chosen[size_t(count++)] = a;
-    if (count == 0) return;
-    for (int kind : KindDrawOrder)
-        for (int i = 0; i < count; ++i)
-            if (chosen[size_t(i)]->kind == kind) chosen[size_t(i)]->draw(w, *chosen[size_t(i)]);
-}
-
-void DrawWorld(World& w) {
-    if (!SpritesReachAnything()) {
-        RunWorldChangingDraws(w);
-        return;
-    }
+void DrawWorld(const World& w) {
+    // Drawing has no effect on the world, so a frame with nowhere for its
+    // pictures to go skips it.
+    if (!SpritesReachAnything()) return;
     DrawTerrain(w);
     DrawActors(w);
 }

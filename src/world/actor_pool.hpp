@@ -30,7 +30,7 @@ void ReleaseAllActors(World& w);
 int ActiveCount(const World& w);
 int FreeCount(const World& w);
 
-int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorHandler draw);
+int InitActorBox(Actor& a, int x, int y, int width, int height, ActorHandler update, ActorDrawer draw);
 
 extern const int KindUpdateOrder[kKindCount];
 extern const int KindDrawOrder[kKindCount];
@@ -38,18 +38,13 @@ extern const KindSpawner KindSpawnTable[kKindCount];
 
 void UpdateActors(World& w);
 // Calls every draw handler in draw order (no terrain, no HUD).
-void DrawActors(World& w);
-// Terrain, then actors; with nowhere for the pictures to go, only the draw
-// handlers that change the world.
-void DrawWorld(World& w);
-// The draw handlers that change the world: the player's (its exit test) and
-// the figure's (its pose). Every other one only draws.
-bool DrawChangesTheWorld(ActorHandler draw);
-// Those handlers alone, in draw order.
-void RunWorldChangingDraws(World& w);
+void DrawActors(const World& w);
+// Terrain, then actors.
+void DrawWorld(const World& w);
 
 // Name of a handler as traces and logs print it ("PlayerWalk"); nullptr for
 // no handler, "?" for one not in the table.
 const char* HandlerName(ActorHandler h);
+const char* HandlerName(ActorDrawer h);
 
 }  // namespace q

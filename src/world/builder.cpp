@@ -82,7 +82,7 @@ void BuilderPlaceBlock(World& w, Actor& a) {
     w.RequestSe(SE_BLOCK_DROP);
 }
 
-void BuilderDraw(World& w, Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }
+void BuilderDraw(const World& w, const Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }
 
 void KillPlayerOnTouch(World& w, Actor& creature) {
     Actor* player = FindPlayer(w);

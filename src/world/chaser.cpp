@@ -171,6 +171,6 @@ int OnLadderTop(const World& w, const Actor& a) {
     return 1;
 }
 
-void ChaserDraw(World& w, Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }
+void ChaserDraw(const World& w, const Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }
 
 }  // namespace q

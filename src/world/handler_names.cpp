@@ -1,4 +1,6 @@
 // Names of the handlers as traces and logs print them.
+#include <cstddef>
+
 #include "world/actor_pool.hpp"
 #include "world/handlers.hpp"
 
@@ -6,18 +8,26 @@ namespace q {
 
 namespace {
 
-struct NamedHandler {
-    ActorHandler handler;
+template <class Handler>
+struct Named {
+    Handler handler;
     const char* name;
 };
 
-constexpr NamedHandler kHandlerNames[] = {
+template <class Handler, std::size_t N>
+const char* NameIn(const Named<Handler> (&table)[N], Handler h) {
+    if (!h) return nullptr;
+    for (const Named<Handler>& n : table)
+        if (n.handler == h) return n.name;
+    return "?";
+}
+
+constexpr Named<ActorHandler> kHandlerNames[] = {
     {PlayerWalk, "PlayerWalk"},
     {PlayerClimb, "PlayerClimb"},
     {PlayerCarry, "PlayerCarry"},
     {PlayerFrozen, "PlayerFrozen"},
     {PlayerCrushed, "PlayerCrushed"},
-    {PlayerDraw, "PlayerDraw"},
     {TrackIdle, "TrackIdle"},
     {LBlockFall, "LBlockFall"},
     {LBlockRest, "LBlockRest"},
@@ -26,29 +36,25 @@ constexpr NamedHandler kHandlerNames[] = {
     {LBlockCarried, "LBlockCarried"},
     {LBlockShiftOut, "LBlockShiftOut"},
     {LBlockLower, "LBlockLower"},
-    {LBlockDraw, "LBlockDraw"},
     {TryGrabLBlock, "TryGrabLBlock"},
     {Squashed, "Squashed"},
     {BuilderWalk, "BuilderWalk"},
-    {BuilderDraw, "BuilderDraw"},
     {KillPlayerOnTouch, "KillPlayerOnTouch"},
     {ChaserWalk, "ChaserWalk"},
     {ChaserClimb, "ChaserClimb"},
-    {ChaserDraw, "ChaserDraw"},
     {SpawnerTick, "SpawnerTick"},
     {ExitLockTick, "ExitLockTick"},
     {PickupTick, "PickupTick"},
-    {PropDraw, "PropDraw"},
-    {FigureDraw, "FigureDraw"},
+};
+
+constexpr Named<ActorDrawer> kDrawerNames[] = {
+    {PlayerDraw, "PlayerDraw"}, {LBlockDraw, "LBlockDraw"}, {BuilderDraw, "BuilderDraw"},
+    {ChaserDraw, "ChaserDraw"}, {PropDraw, "PropDraw"},     {FigureDraw, "FigureDraw"},
 };
 
 }  // namespace
 
-const char* HandlerName(ActorHandler h) {
-    if (!h) return nullptr;
-    for (const NamedHandler& n : kHandlerNames)
-        if (n.handler == h) return n.name;
-    return "?";
-}
+const char* HandlerName(ActorHandler h) { return NameIn(kHandlerNames, h); }
+const char* HandlerName(ActorDrawer h) { return NameIn(kDrawerNames, h); }
 
 }  // namespace q

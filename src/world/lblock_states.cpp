@@ -197,7 +197,7 @@ void LBlockLower(World& w, Actor& a) {
     }
 }
 
-void LBlockDraw(World&, Actor& a) {
+void LBlockDraw(const World&, const Actor& a) {
     const bool heavy = a.kind == KIND_HEAVY_LBLOCK_0 || a.kind == KIND_HEAVY_LBLOCK_1;
     const int dir = a.dir == SHAPE_RAISED_RIGHT ? 1 : 0;
     // A block about to fall shakes: lower on every odd count of its wobble.

@@ -41,7 +41,7 @@ void PickupTick(World& w, Actor& a) {
     w.RequestSe(SE_PICKUP);
 }
 
-void PropDraw(World&, Actor& a) {
+void PropDraw(const World&, const Actor& a) {
     for (const PropPicture& p : kPropPictures) {
         if (p.kind != a.kind) continue;
         DrawSprite(Rect{a.x, a.y, a.x + a.width, a.y + a.height}, p.source, kUntinted);
@@ -49,11 +49,13 @@ void PropDraw(World&, Actor& a) {
     }
 }
 
-void FigureDraw(World& w, Actor& a) {
-    // Always the standing picture facing the viewer.
-    a.dir = FACING_VIEWER;
-    a.frame = 0;
-    DrawCharacter(a, CharacterSetFor(w, 0));
+void FigureDraw(const World& w, const Actor& a) {
+    // Always the standing picture facing the viewer, the pose the frame rules
+    // give it.
+    Actor standing = a;
+    standing.dir = FACING_VIEWER;
+    standing.frame = 0;
+    DrawCharacter(standing, CharacterSetFor(w, 0));
 }
 
 }  // namespace q

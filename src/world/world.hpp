@@ -53,6 +53,8 @@ struct Actor;
 
 // A state is a handler; changing state is storing another handler.
 using ActorHandler = void (*)(World&, Actor&);
+// Drawing only reads: a drawer cannot change the world it shows.
+using ActorDrawer = void (*)(const World&, const Actor&);
 // Accepts (1) or refuses (0) a freshly cleared record; arg is kind-specific
 // (the L-block's shape dir).
 using ActorInit = int (*)(World&, Actor&, int x, int y, int arg);
@@ -81,7 +83,7 @@ struct Actor {
     int32_t timer = 0;
     int32_t substep = 0;
     ActorHandler update = nullptr;
-    ActorHandler draw = nullptr;
+    ActorDrawer draw = nullptr;
 
     friend bool operator==(const Actor&, const Actor&) = default;
 };

@@ -3,6 +3,7 @@
 // the pictures have the shapes play depends on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/art.hpp"
 #include "assets/atlas.hpp"
 #include "platform/atlas_image.hpp"
 #include "platform/atlas_layout.hpp"
@@ -115,6 +117,69 @@ TEST(AtlasPictures, FullScreenPicturesAndTheShutterAreOpaqueEverywhere) {
         Rect r = RegionRect(name);
         EXPECT_EQ(CountOpaque(r, 255), r.Width() * r.Height()) << name;
     }
+}
+
+// The section dressing laid in patches of any size (cellar stone, bookcase,
+// night sky) hides the brick behind it everywhere, or the patch would show
+// holes of the one background through it.
+TEST(AtlasPictures, DressingLaidInPatchesIsOpaque) {
+    for (const char* name : {"tile.08", "tile.09", "tile.15"}) {
+        Rect r = RegionRect(name);
+        EXPECT_EQ(CountOpaque(r, 255), r.Width() * r.Height()) << name;
+    }
+}
+
+// Every figure on the title is drawn in whole square pixels: each opaque
+// pixel of its design is a block of scale x scale texels of its colour, on
+// the figure's own grid.
+TEST(AtlasPictures, TitleFiguresAreWholeSquarePixels) {
+    const Rect title = RegionRect("title");
+    const int s = q::assets::kTitleFigureScale;
+    ASSERT_EQ(q::assets::TitleFigures().size(), 3u);
+    for (const q::assets::TitleFigure& f : q::assets::TitleFigures()) {
+        const q::assets::Canvas design = q::assets::FigureDesign(f.set, f.dir, f.pose);
+        int opaque = 0, wrong = 0;
+        for (int y = 0; y < design.Height(); ++y)
+            for (int x = 0; x < design.Width(); ++x) {
+                const uint32_t k = design.Get(x, y);
+                if (q::assets::AlphaOf(k) != 255) continue;
+                ++opaque;
+                for (int dy = 0; dy < s; ++dy)
+                    for (int dx = 0; dx < s; ++dx) {
+                        const size_t at = (size_t(title.top + f.y + y * s + dy) * kSize + size_t(title.left + f.x + x * s + dx)) * 4;
+                        const uint8_t* p = &Pixels()[at];
+                        wrong += p[0] != ((k >> 16) & 0xFF) || p[1] != ((k >> 8) & 0xFF) || p[2] != (k & 0xFF);
+                    }
+            }
+        EXPECT_GT(opaque, 100) << "character " << f.set;
+        EXPECT_EQ(wrong, 0) << "figure of character " << f.set;
+    }
+}
+
+// The HUD's floor number: DrawDigits sets each glyph one pixel after the
+// previous glyph's box, so each digit's figure fills its box from the left
+// and two digits side by side stand one or two pixels apart, as letters do.
+TEST(AtlasPictures, HudDigitsStandSideBySideLikeLetters) {
+    struct Span {
+        int left, right, width;
+    };
+    std::vector<Span> spans;
+    for (const q::atlas::Picture& picture : q::atlas::kSmallDigits) {
+        const Rect glyph = picture;
+        Span sp{glyph.Width(), -1, glyph.Width()};
+        for (int y = glyph.top; y < glyph.bottom; ++y)
+            for (int x = glyph.left; x < glyph.right; ++x)
+                if (Pixels()[(size_t(y) * kSize + size_t(x)) * 4] >= 128)  // the figure's warm red channel
+                    sp.left = std::min(sp.left, x - glyph.left), sp.right = std::max(sp.right, x - glyph.left);
+        ASSERT_GE(sp.right, 0);
+        spans.push_back(sp);
+    }
+    for (size_t a = 0; a < spans.size(); ++a)
+        for (size_t b = 0; b < spans.size(); ++b) {
+            const int gap = (spans[a].width - 1 - spans[a].right) + 1 + spans[b].left;
+            EXPECT_GE(gap, 1) << a << b;
+            EXPECT_LE(gap, 2) << a << b;
+        }
 }
 
 TEST(AtlasPictures, TheBackgroundRepeatsEvery32RowsSoScrollingIsSeamless) {

@@ -117,5 +117,41 @@ TEST_F(FloorLint, TheEndingFloorNeedsNeitherPlayerNorExit) {
     EXPECT_EQ(Lint(SourceFloor(40, 10), 56).code, 1);
 }
 
+// Each section of the tower lays its own wall dressing: a floor showing
+// another section's is named at the row, with both sections.
+TEST_F(FloorLint, AFloorLaysOnlyItsOwnSectionsDressing) {
+    SourceFloor cellar = WalkRightFloor();
+    cellar.Tiles(24, 5, "%%").Tiles(25, 5, "%%");
+    EXPECT_EQ(Lint(cellar, 3).code, 0) << "cellar stone on a cellar floor";
+
+    SourceFloor shelved = cellar;
+    shelved.Tiles(20, 12, "v");
+    ToolRun run = Lint(shelved, 3);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find(At(shelved.TerrainLine(20), 3) + "column 12: 'v' is library dressing; floor 3 is in the cellar"),
+              std::string::npos)
+        << run.err;
+
+    // The same floor higher up the tower: the bookcase belongs, the cellar stone not.
+    run = Lint(shelved, 25);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find(At(shelved.TerrainLine(24), 25) + "column 5: '%' is cellar dressing"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("library dressing"), std::string::npos) << run.err;
+
+    // The ending is the top of the tower: the battlements' night sky, no torches.
+    SourceFloor ending = WalkRightFloor();
+    ending.Tiles(10, 4, "::");
+    EXPECT_EQ(Lint(ending, 57).code, 0);
+    ending.Tiles(11, 4, "i");
+    EXPECT_EQ(Lint(ending, 57).code, 1);
+}
+
+// The shipped floors pass every check, their sections' included.
+TEST(ShippedFloors, LintQuiet) {
+    const ToolRun run = RunTool(floors::RunLint, {"--sources", std::string(QUORREL_ASSET_DIR) + "/floors"});
+    EXPECT_EQ(run.code, 0) << run.err;
+}
+
 }  // namespace
 }  // namespace q::test

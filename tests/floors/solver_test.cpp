@@ -2,9 +2,14 @@
 // every floor to its demo and to needing its blocks.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "floors/ablation.hpp"
 #include "floors/floor_world.hpp"
 #include "floors/solver.hpp"
+#include "floors/world_code.hpp"
 #include "floors_fixture.hpp"
+#include "world/world_step.hpp"
 
 namespace q {
 namespace {
@@ -63,6 +68,85 @@ TEST(Solver, WaitsForTheBuildersBlockWhenThereIsNoOther) {
     EXPECT_EQ(way.blocksMoved, 1) << "the block the builder dropped";
     floor.demo = way.demo;
     EXPECT_EQ(floors::ReplayDemo(floor, true).result, PLAY_RESULT_CLEARED);
+}
+
+TEST(Solver, WalksRightToThePickupAndTurnsBackToTheOpenedLock) {
+    // Standing still with nothing in hand, the player must turn round: a
+    // search that forgets the turn counters never finds this way.
+    test::SourceFloor f(30);
+    f.Tiles(25, 3, "()").Tiles(26, 3, "[]").Objects(26, 3, "X").Objects(26, 10, "P").Objects(26, 30, "o");
+    floors::Floor floor = Parse(f);
+    const floors::Solution way = floors::Solve(floor, {});
+    ASSERT_TRUE(way.found);
+    EXPECT_EQ(way.lifts, 0);
+    floor.demo = way.demo;
+    EXPECT_EQ(floors::ReplayDemo(floor, false).result, PLAY_RESULT_CLEARED);
+}
+
+TEST(Solver, ARunOutBudgetIsNoProofAndCreaturesAreNeverSearchedThrough) {
+    floors::SolveOptions tight;
+    tight.maxStates = 50;
+    const floors::Solution cut = floors::Solve(Parse(WallFloor("L")), tight);
+    EXPECT_FALSE(cut.found);
+    EXPECT_FALSE(cut.exhausted) << "50 worlds are not all the worlds";
+
+    test::SourceFloor f = WallFloor("L");
+    f.Tiles(23, 1, "=========").Objects(21, 7, "B");
+    tight.maxStates = 20000;
+    const floors::Solution withBuilder = floors::Solve(Parse(f), tight);
+    EXPECT_TRUE(withBuilder.byTile);
+    EXPECT_FALSE(withBuilder.exhausted) << "a search with creatures filed by tile proves nothing";
+}
+
+TEST(WorldCode, ADecodedWorldStepsOnExactlyAsTheWorldItWasCodedFrom) {
+    // Random commands through a floor where blocks are lifted, carried, put
+    // down and fall; at every step the world is coded, decoded and both are
+    // stepped on together.
+    test::SourceFloor f = WallFloor("J");
+    f.Tiles(22, 1, "=========").Objects(21, 5, "L").Objects(27, 20, "J");
+    const auto root = floors::EnterFloor(Parse(f), {PLAY_MODE_NORMAL, false, 0});
+    floors::WorldCoder coder(*root);
+    auto world = std::make_unique<World>(*root);
+    auto copy = std::make_unique<World>(*root);
+    std::mt19937 random(7);
+    constexpr int kCommands[] = {CMD_NONE, CMD_RIGHT, CMD_LEFT, CMD_UP, CMD_DOWN, CMD_ACTION};
+    std::vector<uint8_t> code, again;
+    for (int step = 0; step < 3000; ++step) {
+        code.clear();
+        coder.Encode(*world, code);
+        coder.Decode(code.data(), code.size(), *copy);
+        const int command = kCommands[random() % 6];
+        const bool done = StepWorld(*world, command);
+        ASSERT_EQ(StepWorld(*copy, command), done);
+        code.clear();
+        again.clear();
+        coder.Encode(*world, code);
+        coder.Encode(*copy, again);
+        ASSERT_EQ(code, again) << "step " << step;
+        if (done) break;
+    }
+}
+
+TEST(Ablation, AnIdeaIsProvedOnlyOnAFloorThatCannotDoWithoutIt) {
+    // The block lies behind the player, raised towards it: lifted facing left,
+    // it must be turned round to stand raised against the wall.
+    test::SourceFloor turn = WallFloor("");
+    turn.Objects(26, 3, ".").Objects(26, 20, "P").Objects(27, 10, "L");
+    // The block is up on a shelf with the player and must come down to the floor.
+    test::SourceFloor drop = WallFloor("");
+    drop.Tiles(22, 1, "============").Objects(26, 3, ".").Objects(20, 3, "P").Objects(21, 8, "J");
+    floors::SolveOptions calm;
+    calm.chasers = false;
+    for (const auto& [source, needs, not_needed] : {std::tuple{turn, floors::Idea::Turn, floors::Idea::Drop},
+                                                    std::tuple{drop, floors::Idea::Drop, floors::Idea::Turn}}) {
+        const floors::Floor floor = Parse(source);
+        const floors::Solution way = floors::Solve(floor, calm);
+        ASSERT_TRUE(way.found);
+        EXPECT_EQ(floors::ProveIdea(floor, needs, way, 1000000).proof, floors::Proof::Proved) << IdeaName(needs);
+        EXPECT_EQ(floors::ProveIdea(floor, not_needed, way, 1000000).proof, floors::Proof::NotProved)
+            << IdeaName(not_needed);
+        EXPECT_EQ(floors::ProveIdea(floor, floors::Idea::Heavy, way, 1000000).proof, floors::Proof::NoPiece);
+    }
 }
 
 TEST(Verify, NamesAFloorWhoseDemoFailsOrThatNeedsNoBlock) {

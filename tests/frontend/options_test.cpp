@@ -86,6 +86,26 @@ TEST_F(OptionsTest, EachRowSetsItsOwnSettingOnly) {
     EXPECT_TRUE(ChasersEnabled());
 }
 
+// Alt+Enter changes the display setting wherever the player is; the
+// display row shows it, and leaving the screen does not switch back.
+TEST_F(OptionsTest, TheDisplayRowFollowsAnAltEnterSwitchOnTheScreenAndOffIt) {
+    GoToRow(1);
+    Toggle();  // music, an edit still pending
+    settings.windowed = 0;
+    Frame(OptionsUpdate);
+    EXPECT_EQ(optionRows[2].value, 0);
+    EXPECT_EQ(optionRows[1].value, 0) << "other edits are kept";
+    Frame(OptionsUpdate, {KEY_ENTER});
+    EXPECT_EQ(settings.windowed, 0);
+    EXPECT_FALSE(MusicEnabled());
+
+    settings.windowed = 1;  // switched back at the title
+    ActOptions();
+    EXPECT_EQ(optionRows[2].value, 1);
+    Frame(OptionsUpdate, {KEY_ENTER});
+    EXPECT_EQ(settings.windowed, 1);
+}
+
 TEST_F(OptionsTest, ToggledTwiceIsUnchanged) {
     GoToRow(2);
     Toggle();

@@ -161,14 +161,17 @@ public:
         std::filesystem::remove(File(name), ignored);
     }
 
-    // Runs the game for `frames` frames with the given script text.
-    HeadlessRun Run(const std::string& script, int frames) const {
+    // Runs the game for `frames` frames with the given script text and any
+    // of the game's own options (already quoted for the shell).
+    HeadlessRun Run(const std::string& script, int frames, const std::string& gameOptions = "") const {
+        // A run refused before it starts writes no log: none from before may stand in.
+        Remove("log.txt");
         {
             std::ofstream out(File("script.txt"), std::ios::trunc);
             out << script;
         }
         const std::string command = "cd '" + path_ + "' && '" QUORREL_BINARY_DIR "/quorrel-headless' --script script.txt --frames " +
-                                    std::to_string(frames) + " --log log.txt > stdout.txt 2> stderr.txt";
+                                    std::to_string(frames) + " --log log.txt " + gameOptions + " > stdout.txt 2> stderr.txt";
         HeadlessRun run;
         const int status = std::system(command.c_str());
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/atlas_layout.hpp"
 #include "platform/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
+#include "world/handlers.hpp"
 #include "world/world_helpers.hpp"
 
 namespace q {
@@ -39,7 +42,7 @@ const std::vector<std::string> kExitRoom = {
     "##########",
 };
 
-TEST(PlayerDrawExit, WalkingAcrossAnExitClearsTheFloorOnItsColumn) {
+TEST(FrameRulesExit, WalkingAcrossAnExitClearsTheFloorOnItsColumn) {
     auto w = test::MakeWorld(kExitRoom);
     test::Populate(*w);
     test::UseCommands(*w, Repeat('R', 40));
@@ -54,21 +57,27 @@ TEST(PlayerDrawExit, WalkingAcrossAnExitClearsTheFloorOnItsColumn) {
     EXPECT_TRUE(w->soundRequests & (1u << 4));  // character 0's jingle
 }
 
-TEST(PlayerDrawExit, BetweenColumnsIsNotAGridPoint) {
+TEST(FrameRulesExit, BetweenColumnsIsNotAGridPoint) {
     auto w = test::MakeWorld(kExitRoom);
     test::Populate(*w);
     Actor* p = test::Player(*w);
     test::UseCommands(*w, "");
     test::Steps(*w);
     p->x = 84;  // overlapping the exit cell, off the grid
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING);
     p->x = 80;
-    Draw(*w);  // no logic step needed: the test runs when drawn
+    // The frame that shows the player in the exit shows the cleared bubble
+    // but leaves the world alone; the frame rules after it clear the floor.
+    const auto before = std::make_unique<World>(*w);
+    EXPECT_TRUE(Drew(Draw(*w), kCleared));
+    EXPECT_TRUE(test::SameWorld(*before, *w));
+    ApplyFrameRules(*w);  // no logic step needed: the rules run once a frame
     EXPECT_EQ(w->playResult, PLAY_RESULT_CLEARED);
+    EXPECT_EQ(p->update, PlayerFrozen);
 }
 
-TEST(PlayerDrawExit, OnlyAWalkingPlayerStandingOnSomethingClears) {
+TEST(FrameRulesExit, OnlyAWalkingPlayerStandingOnSomethingClears) {
     auto w = test::MakeWorld(kExitRoom);
     test::Populate(*w);
     Actor* p = test::Player(*w);
@@ -77,23 +86,23 @@ TEST(PlayerDrawExit, OnlyAWalkingPlayerStandingOnSomethingClears) {
     p->x = 80;
     for (ActorHandler h : {PlayerClimb, PlayerCarry, PlayerFrozen}) {
         p->update = h;
-        Draw(*w);
+        ApplyFrameRules(*w);
         EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING) << HandlerName(h);
     }
     p->update = PlayerWalk;
     p->vy = -4;  // rising in a hop
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING);
     p->vy = 4;
     test::SetTile(*w, 5, 3, 23);  // no firm ground under the feet
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING);
     test::SetTile(*w, 5, 3, 24);  // a ladder top will do
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_CLEARED);
 }
 
-TEST(PlayerDrawExit, AnLBlockUnderTheFeetIsSupport) {
+TEST(FrameRulesExit, AnLBlockUnderTheFeetIsSupport) {
     auto w = test::MakeWorld({
         "..........",
         "..........",
@@ -104,14 +113,14 @@ TEST(PlayerDrawExit, AnLBlockUnderTheFeetIsSupport) {
     });
     Actor* p = test::PlacePlayer(*w, 80, 32);
     p->vy = 4;
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING);
     PaintLBlockCells(*w, 80, 64, 0, 1);
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_CLEARED);
 }
 
-TEST(PlayerDrawExit, TheExitMustBeInTheCellOfTheUpperHalf) {
+TEST(FrameRulesExit, TheExitMustBeInTheCellOfTheUpperHalf) {
     auto w = test::MakeWorld({
         "..........",
         "..........",
@@ -120,7 +129,7 @@ TEST(PlayerDrawExit, TheExitMustBeInTheCellOfTheUpperHalf) {
     });
     Actor* p = test::PlacePlayer(*w, 80, 16);
     p->vy = 4;
-    Draw(*w);
+    ApplyFrameRules(*w);
     EXPECT_EQ(w->playResult, PLAY_RESULT_PLAYING);
 }
 

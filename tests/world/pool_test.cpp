@@ -15,7 +15,7 @@ std::vector<int> updateLog;
 std::vector<int> drawLog;
 
 void LogUpdate(World& w, Actor& a) { updateLog.push_back(w.IndexOf(a)); }
-void LogDraw(World& w, Actor& a) { drawLog.push_back(w.IndexOf(a)); }
+void LogDraw(const World& w, const Actor& a) { drawLog.push_back(w.IndexOf(a)); }
 int LoggedInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 16, 16, LogUpdate, LogDraw); }
 int RefusingInit(World&, Actor& a, int, int, int) {
     a.x = 99;  // a refusing init may have scribbled on the record
@@ -192,24 +192,26 @@ TEST_F(PoolTest, TheReplayCursorAdvancesOncePerStepAndStopsOnTheLastZero) {
 }
 
 TEST(PoolHandlerNames, EveryHandlerHasItsOwnName) {
-    const ActorHandler handlers[] = {PlayerWalk,   PlayerClimb,  PlayerCarry,    PlayerFrozen,  PlayerCrushed,
-                                     PlayerDraw,   LBlockFall,   LBlockRest,     LBlockLift,    LBlockShiftIn,
-                                     LBlockCarried, LBlockShiftOut, LBlockLower, LBlockDraw,    Squashed,
-                                     BuilderWalk,  BuilderDraw,  ChaserWalk,     ChaserClimb,   ChaserDraw,
-                                     SpawnerTick,  ExitLockTick, PickupTick,     PropDraw,      FigureDraw};
+    const ActorHandler handlers[] = {PlayerWalk,    PlayerClimb,    PlayerCarry, PlayerFrozen, PlayerCrushed,
+                                     LBlockFall,    LBlockRest,     LBlockLift,  LBlockShiftIn, LBlockCarried,
+                                     LBlockShiftOut, LBlockLower,   Squashed,    BuilderWalk,  ChaserWalk,
+                                     ChaserClimb,   SpawnerTick,    ExitLockTick, PickupTick};
+    const ActorDrawer drawers[] = {PlayerDraw, LBlockDraw, BuilderDraw, ChaserDraw, PropDraw, FigureDraw};
     std::vector<std::string> names;
-    for (ActorHandler h : handlers) {
-        const char* n = HandlerName(h);
-        ASSERT_NE(n, nullptr);
-        EXPECT_STRNE(n, "?");
-        names.emplace_back(n);
+    for (ActorHandler h : handlers) names.emplace_back(HandlerName(h) ? HandlerName(h) : "");
+    for (ActorDrawer h : drawers) names.emplace_back(HandlerName(h) ? HandlerName(h) : "");
+    for (const std::string& n : names) {
+        EXPECT_FALSE(n.empty());
+        EXPECT_NE(n, "?");
     }
     EXPECT_EQ(names[0], "PlayerWalk");
-    EXPECT_EQ(names[11], "LBlockShiftOut");
-    EXPECT_EQ(names[20], "SpawnerTick");
+    EXPECT_EQ(names[10], "LBlockShiftOut");
+    EXPECT_EQ(names[16], "SpawnerTick");
+    EXPECT_EQ(names[19], "PlayerDraw");
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(HandlerName(nullptr), nullptr);
+    EXPECT_EQ(HandlerName(ActorHandler{}), nullptr);
+    EXPECT_EQ(HandlerName(ActorDrawer{}), nullptr);
     EXPECT_STREQ(HandlerName(LogUpdate), "?");
 }
 

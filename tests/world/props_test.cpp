@@ -148,6 +148,9 @@ TEST(PropsFigure, ShowsThePlayersOwnCharacterStandingFacingTheViewer) {
         ASSERT_EQ(draws.size(), 1u);
         EXPECT_EQ(draws[0].src, CharacterSets[character].frames[2][0]);
         EXPECT_EQ(draws[0].dest, (Rect{64, 160, 80, 192}));
+        // Drawing leaves the pose alone; the frame rules set it.
+        EXPECT_EQ(figure->dir, 1);
+        ApplyFrameRules(*w);
         EXPECT_EQ(figure->dir, 2);
         EXPECT_EQ(figure->frame, 0);
     }

@@ -101,7 +101,7 @@ TEST(SimSummary, ADemoThatReachesTheExitEndsOnTheClearingStep) {
     const SimRun run = RunSim({"--floors", path, "--floor", "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(run.lines.size(), 1u);
-    // Reaching x 480 takes 28 * 4 steps; the draw pass of the next step clears.
+    // Reaching x 480 takes 28 * 4 steps; the frame rules of the next step clear.
     EXPECT_EQ(run.lines[0], "{\"result\":0,\"steps\":113}");
 }
 

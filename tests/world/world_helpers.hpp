@@ -141,9 +141,8 @@ inline void Steps(World& w, int n = 1) {
     for (int i = 0; i < n; ++i) UpdateActors(w);
 }
 
-// n full logic steps as the play scene runs them: a draw pass over the actors
-// (the exit test lives there), then the step, the scroll and the result
-// check. Stops early after a step that produced a result; returns the steps
+// n full logic steps as the play scene runs them: the frame rules (the exit
+// test lives there), then the step, the scroll and the result check. Stops early after a step that produced a result; returns the steps
 // run.
 inline int PlaySteps(World& w, int n = 1) {
     for (int i = 0; i < n; ++i)

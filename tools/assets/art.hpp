@@ -17,7 +17,21 @@ void PaintScreens(Canvas& c);
 void PaintHelp(Canvas& c);
 
 // Draws character `set` pose (dir 0..3, pose 0..2 for A, B, C) stretched to
-// dest the way the game draws actors; used by the title and help pictures.
+// dest the way the game draws actors; used by the help pictures.
+// The figure as designed, 16 x 32 as in play, outlined (standing on its
+// sliver of stone when it faces the viewer).
+Canvas FigureDesign(int set, int dir, int pose);
+// That figure with each of its pixels a scale x scale square, its top-left
+// corner at (x, y).
+void DrawFigureAt(Canvas& c, int set, int dir, int pose, int x, int y, int scale);
+// Where the title picture puts its figures, each at twice its size: the
+// screens drawn over the title keep their plates clear of them.
+struct TitleFigure {
+    int set, dir, pose;
+    int x, y;  // top-left in the title picture
+};
+constexpr int kTitleFigureScale = 2;
+const std::vector<TitleFigure>& TitleFigures();
 void DrawCharacterInto(Canvas& c, int set, int dir, int pose, const Rect& dest);
 // Every line of words the label pictures show, key caps included.
 std::vector<std::string> LabelLines();

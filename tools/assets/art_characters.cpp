@@ -39,9 +39,10 @@ const Look kLooks[3] = {
     // Rowan: tall and lean; green hood, red scarf, brown trousers.
     {"Rowan", Headwear::Hood, Rgb(250, 214, 176), Rgb(90, 60, 30), Rgb(60, 168, 84), Rgb(46, 130, 70),
      Rgb(214, 52, 52), Rgb(122, 86, 52), Rgb(64, 44, 30), 9, 10, 8, 6, 10, 9, false},
-    // Mirabel: slim; pink ponytail, violet dress with a white collar.
-    {"Mirabel", Headwear::Ponytail, Rgb(196, 134, 96), Rgb(238, 92, 170), Rgb(238, 92, 170), Rgb(128, 76, 214),
-     Rgb(246, 246, 255), Rgb(70, 56, 104), Rgb(214, 50, 70), 9, 10, 8, 6, 10, 8, true},
+    // Mirabel: slim; pink ponytail, a sky-blue dress with a white collar and
+    // pale stockings, bright against the violet wall of the tower.
+    {"Mirabel", Headwear::Ponytail, Rgb(196, 134, 96), Rgb(238, 92, 170), Rgb(238, 92, 170), Rgb(64, 156, 230),
+     Rgb(246, 246, 255), Rgb(222, 218, 236), Rgb(214, 50, 70), 9, 10, 8, 6, 10, 8, true},
 };
 
 // Draws into a small canvas whose content box is inset by one pixel so the
@@ -432,6 +433,18 @@ void PaintPortraitCard(Canvas& c, int set) {
 }
 
 }  // namespace
+
+Canvas FigureDesign(int set, int dir, int pose) {
+    Canvas s = DesignPose(set, dir, pose);
+    s.Outline(Rect{0, 0, s.Width(), s.Height()}, kInk);
+    if (dir == 2) StandOnStone(s);
+    return s;
+}
+
+void DrawFigureAt(Canvas& c, int set, int dir, int pose, int x, int y, int scale) {
+    const Canvas s = FigureDesign(set, dir, pose);
+    c.CopyScaled(s, Rect{0, 0, s.Width(), s.Height()}, Rect{x, y, x + s.Width() * scale, y + s.Height() * scale}, true);
+}
 
 void DrawCharacterInto(Canvas& c, int set, int dir, int pose, const Rect& dest) {
     Stamp(c, PoseName(set, dir, pose), dest);

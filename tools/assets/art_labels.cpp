@@ -202,6 +202,12 @@ void Plate(Canvas& c, const Rect& plate, Colour body, Colour rim) {
         }
 }
 
+// The HUD's words lie over whatever part of the floor is at the top of the
+// view: a dark see-through backing over the whole picture keeps them legible
+// on stone, ledges and ladders alike.
+constexpr Colour kHudBacking = Argb(170, 14, 10, 26);
+void PaintHudBacking(Canvas& c, const Rect& r) { Plate(c, r, kHudBacking, kHudBacking); }
+
 void PaintMenuItem(Canvas& c, const Label& l) {
     const Rect r = RegionRect(l.region);
     // A dark rounded plate behind the words makes the column of items read
@@ -311,6 +317,7 @@ void PaintLabel(Canvas& c, const Label& l) {
     } else {
         TextStyle style = StyleFor(l.kind);
         if (EndsAtTheRight(region)) style.align = Align::Right;
+        if (region.rfind("hud.", 0) == 0) PaintHudBacking(c, r);
         DrawText(c, r, l.lines, style);
     }
     c.ClearClip();
@@ -356,8 +363,41 @@ void PaintKeyCap(Canvas& c, const std::string& region, const std::string& text) 
     c.ClearClip();
 }
 
-// The numbers are the font's own digits: once in the HUD, twice on floor
-// selection, each centred in its box.
+// The HUD's floor number: the game sets its digits one pixel apart after
+// each glyph's box, so each digit fills its box from the left, seven pixels
+// of bold figure (eight for the wider 4) and a shadow down and right; side by side they read as one
+// number, spaced like the letters before it, on the HUD's dark backing.
+void PaintHudDigits(Canvas& c) {
+    static const char* kFigures[10][9] = {
+        {".#####.", "##...##", "##..###", "##.#.##", "###..##", "##...##", "##...##", "##...##", ".#####."},
+        {"..##...", ".###...", "####...", "..##...", "..##...", "..##...", "..##...", "..##...", "#######"},
+        {".#####.", "##...##", ".....##", "....##.", "..###..", ".##....", "##.....", "##.....", "#######"},
+        {".#####.", "##...##", ".....##", ".....##", "..####.", ".....##", ".....##", "##...##", ".#####."},
+        {"....##..", "...###..", "..####..", ".##.##..", "##..##..", "########", "....##..", "....##..", "....##.."},
+        {"#######", "##.....", "##.....", "######.", ".....##", ".....##", ".....##", "##...##", ".#####."},
+        {"..####.", ".##....", "##.....", "######.", "##...##", "##...##", "##...##", "##...##", ".#####."},
+        {"#######", ".....##", ".....##", "....##.", "...##..", "..##...", "..##...", "..##...", "..##..."},
+        {".#####.", "##...##", "##...##", "##...##", ".#####.", "##...##", "##...##", "##...##", ".#####."},
+        {".#####.", "##...##", "##...##", "##...##", ".######", ".....##", ".....##", "....##.", ".####.."},
+    };
+    const Colour top = Rgb(255, 250, 210), bottom = Rgb(250, 176, 60);
+    for (int d = 0; d < 10; ++d) {
+        const Rect r = RegionRect("digit.small." + std::to_string(d));
+        c.SetClip(r);
+        c.FillRect(r, kHudBacking);
+        for (int pass = 0; pass < 2; ++pass)
+            for (int y = 0; y < 9; ++y)
+                for (int x = 0; kFigures[d][y][x] != 0; ++x) {
+                    if (kFigures[d][y][x] != '#') continue;
+                    if (pass == 0) c.Put(r.left + x + 1, r.top + y + 1, kInk);
+                    else c.Put(r.left + x, r.top + y, MixColours(top, bottom, y * 256 / 8));
+                }
+        c.ClearClip();
+    }
+}
+
+// The large numbers are the font's own digits, twice their size, each
+// centred in its box.
 void PaintDigits(Canvas& c, const std::string& prefix, int scale) {
     TextStyle s;
     s.top = Rgb(255, 250, 210);
@@ -385,7 +425,7 @@ std::vector<std::string> LabelLines() {
 void PaintLabels(Canvas& c) {
     for (const Label& l : Labels()) PaintLabel(c, l);
     for (const KeyCap& k : KeyCaps()) PaintKeyCap(c, k.region, k.text);
-    PaintDigits(c, "digit.small.", 1);
+    PaintHudDigits(c);
     PaintDigits(c, "digit.big.", 2);
     c.ClearClip();
 }

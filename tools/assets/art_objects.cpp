@@ -89,11 +89,23 @@ void PaintLock(Canvas& c) {
         c.FillRect(Rect{bx, y0 + 1, bx + 1, y0 + 31}, Rgb(160, 164, 186));
         c.FillRect(Rect{bx + 2, y0 + 1, bx + 3, y0 + 31}, Rgb(56, 58, 74));
     }
+    // A cross-rail ties the bars into a cage.
+    c.FillRect(Rect{x0 + 1, y0 + 14, x0 + 31, y0 + 17}, Rgb(90, 94, 112));
+    c.FillRect(Rect{x0 + 1, y0 + 14, x0 + 31, y0 + 15}, Rgb(150, 154, 176));
+    c.FillRect(Rect{x0 + 1, y0 + 16, x0 + 31, y0 + 17}, Rgb(56, 58, 74));
+    // An iron plate across the top hides the EXIT sign behind the cage, whose
+    // green would otherwise peep through between the bars like two eyes.
+    c.FillRect(Rect{x0 + 1, y0 + 1, x0 + 31, y0 + 9}, Rgb(76, 80, 98));
+    c.FillRect(Rect{x0 + 1, y0 + 1, x0 + 31, y0 + 2}, Rgb(150, 154, 176));
+    c.FillRect(Rect{x0 + 1, y0 + 8, x0 + 31, y0 + 9}, Rgb(44, 46, 60));
+    for (int x = 4; x < 30; x += 6) c.Put(x0 + x, y0 + 4, Rgb(190, 194, 214)), c.Put(x0 + x + 1, y0 + 5, Rgb(40, 42, 54));
     c.FrameRect(Rect{x0, y0, x0 + 32, y0 + 32}, kInk);
     // Padlock: shackle and body.
     c.FillEllipse(2 * (x0 + 16), 2 * (y0 + 13), 12, 12, kInk);
     c.FillEllipse(2 * (x0 + 16), 2 * (y0 + 13), 8, 8, Rgb(200, 200, 214));
-    c.FillEllipse(2 * (x0 + 16), 2 * (y0 + 13), 4, 4, 0x00000000);
+    // The shackle is solid inside: a see-through hole would show the lit
+    // door behind as two specks, like eyes.
+    c.FillEllipse(2 * (x0 + 16), 2 * (y0 + 13), 4, 4, Rgb(56, 58, 74));
     c.FillRect(Rect{x0 + 12, y0 + 13, x0 + 14, y0 + 17}, Rgb(200, 200, 214));
     c.FillRect(Rect{x0 + 18, y0 + 13, x0 + 20, y0 + 17}, Rgb(200, 200, 214));
     for (int y = 13; y < 18; ++y)
@@ -258,7 +270,9 @@ void PaintShutter(Canvas& c) {
     // Ten of these bands close side by side into one steel gate: fine slats
     // under a dark lintel, a brass-studded rail across the middle and a kick
     // plate at the foot, so the closed shutter reads as a door, not a grid.
-    // A band cut narrower shows its left part, whose edge is the lit one.
+    // A band cut narrower shows its left part, whose edge is the lit one; its
+    // brass boss is a square at that edge, so a cut band shows it whole or as
+    // a narrower square, never as an arrow.
     const Colour brass = Rgb(214, 170, 80), brassLit = Rgb(255, 226, 140), brassDark = Rgb(128, 92, 40);
     const Colour iron = Rgb(40, 42, 56), ironLit = Rgb(92, 96, 120);
     for (int y = 0; y < r.Height(); ++y)
@@ -272,14 +286,15 @@ void PaintShutter(Canvas& c) {
             if (y < 20) k = y == 19 ? Rgb(20, 20, 30) : y % 4 == 0 ? ironLit : iron;      // lintel
             if (y >= 224 && y < 256) {                                                   // middle rail
                 k = (y == 224 || y == 255) ? Rgb(20, 20, 30) : y == 225 ? ironLit : iron;
-                const int dx = x - 31, dy = y - 240;
-                const int d = (dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy);
-                if (d <= 9) k = d == 9 ? brassDark : (dx + dy < -3 ? brassLit : brass);  // a brass stud
-                if (d <= 3) k = brassDark;
+                if (x >= 4 && x < 20 && y >= 232 && y < 248) {  // the brass boss
+                    const bool lit = x == 4 || y == 232, dark = x == 19 || y == 247;
+                    k = lit ? brassLit : dark ? brassDark : brass;
+                    if (x >= 10 && x < 14 && y >= 238 && y < 242) k = brassDark;
+                }
             }
             if (y >= 452) k = y == 452 ? brassLit : y < 456 ? brass : y == 456 ? brassDark : (y % 6 == 0 ? ironLit : iron);
             if (x == 0) k = Shade(k, 330);
-            if (x >= r.Width() - 2) k = Rgb(26, 28, 38);
+            if (x == r.Width() - 1) k = Shade(k, 70);  // where one band meets the next
             if (y >= 20 && y < 224 && s == 6 && (x % 16) == 6) k = Rgb(200, 206, 226);  // rivets
             c.Put(r.left + x, r.top + y, k);
         }
@@ -289,7 +304,9 @@ void PaintShutter(Canvas& c) {
 }  // namespace
 
 void PaintObjects(Canvas& c) {
-    const Look wood{Rgb(196, 132, 70), Rgb(236, 180, 108), Rgb(136, 84, 44), 0, false};
+    // A liftable block is a crate painted teal, a colour nothing else in the
+    // tower wears, so it never passes for the wood of a ledge or a ladder.
+    const Look wood{Rgb(44, 156, 140), Rgb(112, 214, 192), Rgb(22, 94, 88), 0, false};
     const Look stone{Rgb(116, 122, 146), Rgb(170, 176, 200), Rgb(70, 74, 96), Rgb(60, 62, 78), true};
     PaintBlock(c, "block.light.0", 0, wood);
     PaintBlock(c, "block.light.1", 1, wood);

@@ -8,6 +8,16 @@
 #include "assets/text.hpp"
 
 namespace q::assets {
+
+const std::vector<TitleFigure>& TitleFigures() {
+    static const std::vector<TitleFigure> figures = {
+        {0, 2, 0, 536, 364},  // Bram, facing the viewer on the grass
+        {1, 2, 0, 600, 364},  // Rowan in the doorway
+        {2, 3, 0, 564, 222},  // Mirabel climbing
+    };
+    return figures;
+}
+
 namespace {
 
 
@@ -92,15 +102,22 @@ void PaintTower(Canvas& c, const Rect& r) {
         }
 }
 
+// The climbers at the foot of the tower, every pixel of theirs a square of
+// two: Bram on the grass, Rowan in the lit doorway and Mirabel on her way up
+// the ladder. They keep right of the option rows and below the key cap that
+// the screens over the title draw at the right.
 void PaintClimbers(Canvas& c, const Rect& r) {
-    auto at = [&](int x, int y, int w, int h) { return Rect{r.left + x, r.top + y, r.left + x + w, r.top + y + h}; };
-    // A block at the foot of the tower with the climbers on and around it.
-    Stamp(c, "block.heavy.1", at(512, 364, 64, 64));
-    DrawCharacterInto(c, 0, 2, 0, at(512, 332, 32, 64));
-    DrawCharacterInto(c, 1, 2, 0, at(544, 300, 32, 64));
-    DrawCharacterInto(c, 2, 3, 1, at(564, 226, 32, 64));
-    Stamp(c, "prop.48x80", at(150, 348, 48, 80));
-    Stamp(c, "pickup", at(520, 298, 16, 16));
+    for (const TitleFigure& f : TitleFigures())
+        DrawFigureAt(c, f.set, f.dir, f.pose, r.left + f.x, r.top + f.y, kTitleFigureScale);
+    // A young potted tree on the hills: the prop's tree taken at half its
+    // size, every pixel of it a square of two like the tower's, and short
+    // enough to stay under the rows the screens over the title draw.
+    const Rect tree = RegionRect("prop.48x80");
+    Canvas sapling(tree.Width() / 2, tree.Height() / 2);
+    for (int y = 0; y < sapling.Height(); ++y)
+        for (int x = 0; x < sapling.Width(); ++x) sapling.Put(x, y, c.Get(tree.left + 2 * x + 1, tree.top + 2 * y + 1));
+    c.CopyScaled(sapling, Rect{0, 0, sapling.Width(), sapling.Height()},
+                 Rect{r.left + 150, r.top + 348, r.left + 150 + tree.Width(), r.top + 348 + tree.Height()}, true);
 }
 
 void PaintTitle(Canvas& c) {

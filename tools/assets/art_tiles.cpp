@@ -1,7 +1,10 @@
 // The 32 terrain tiles and the back wall behind them. The tower is dusky
 // stone: a dark violet back wall, warm grey blocks, wooden ladders and
-// platforms, cool moonlit windows, and the exit as an arch full of golden
-// light under a green sign, the one warm doorway on a floor.
+// platforms, and the exit as an arch full of golden light under a green sign.
+// Each section of the tower dresses the wall with tiles of its own: damp
+// cellar stone, torches and banners in the keep, bookcases in the library,
+// tall dusk windows in the gallery, openings onto the night on the battlements.
+#include <algorithm>
 #include <string>
 
 #include "assets/art.hpp"
@@ -132,6 +135,104 @@ void Plank(Tile& t, int y, int h) {
     t.P(7, y + h - 2, Shade(kWood, 210));
 }
 
+// The cellar's damp stonework: two courses of rough grey-green stones with
+// moss in the joints. It repeats seamlessly every way, so a footing or a
+// patch of any size reads as one piece of older wall.
+void CellarStone(Tile& t) {
+    const Colour joint = Rgb(34, 40, 38), moss = Rgb(74, 118, 62), mossLit = Rgb(118, 160, 84);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const int course = y / 8, row = y % 8;
+            const int bx = (x + (course ? 8 : 0)) % 16;
+            Colour k = Shade(Rgb(100, 110, 100), 230 + int(Hash2(x / 3, y / 3, 8) % 40));
+            if (row == 0) k = Shade(k, 130);  // lit top edge of a stone
+            if (row == 7 || bx == 15) k = joint;
+            else if (bx == 0) k = Shade(k, 120);
+            else if (row == 6) k = Shade(k, 80);
+            t.P(x, y, k);
+        }
+    // Moss creeping along the joints, and a drip stain under it.
+    for (int x : {2, 3, 4, 11, 12}) t.P(x, 7, moss), t.P(x, 6, x % 2 ? mossLit : moss);
+    for (int x : {6, 7}) t.P(x, 15, moss), t.P(x, 14, mossLit);
+    t.P(3, 8, Rgb(60, 72, 66)), t.P(3, 9, Rgb(60, 72, 66)), t.P(3, 10, Rgb(70, 82, 74));
+}
+
+// The library's bookcase: a bay of books on a shelf between two uprights.
+// It stacks seamlessly both ways, so two or three bays stood side by side and
+// three shelves high read as one bookcase.
+void Bookcase(Tile& t) {
+    const Colour frame = Rgb(104, 62, 30), frameLit = Rgb(150, 96, 50), frameDark = Rgb(62, 34, 18);
+    t.R(0, 0, 16, 16, Rgb(40, 24, 16));  // the dark back of the case
+    static const Colour spines[] = {Rgb(150, 40, 40), Rgb(44, 90, 150), Rgb(60, 120, 70), Rgb(196, 150, 60),
+                                    Rgb(120, 60, 130), Rgb(170, 90, 50), Rgb(210, 200, 170)};
+    // Books of different widths and heights, one leaning at the end.
+    const int widths[] = {2, 2, 1, 2, 2, 1, 2};
+    int x = 2;
+    for (int i = 0; i < 7 && x < 14; ++i) {
+        const int w = std::min(widths[i], 14 - x), top = 2 + int(Hash2(i, 9, 4) % 3);
+        t.R(x, top, w, 12 - top, spines[i]);
+        t.R(x, top, w, 1, Shade(spines[i], 150));                   // the lit top of the book
+        t.R(x, top + 3, w, 1, Shade(spines[i], 60));                // a band on the spine
+        if (w == 2) t.R(x + 1, top + 1, 1, 11 - top, Shade(spines[i], 80));
+        x += w;
+    }
+    t.R(0, 12, 16, 1, frameLit);  // the shelf board
+    t.R(0, 13, 16, 2, frame);
+    t.R(0, 15, 16, 1, frameDark);
+    t.R(0, 0, 2, 16, frame);      // the uprights
+    t.R(0, 0, 1, 16, frameLit);
+    t.R(14, 0, 2, 16, frame);
+    t.R(15, 0, 1, 16, frameDark);
+}
+
+// The gallery's tall window: a pointed arch of dusk sky, violet at the top
+// and glowing orange at the sill, with a dark line of hills in the distance.
+void GalleryWindow(Tile& t, bool upper) {
+    const Colour skyTop = Rgb(54, 38, 110), skyMid = Rgb(150, 70, 130), skyLow = Rgb(250, 150, 80);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const int ay = upper ? y : y + 16;   // row within the whole window
+            const int half = upper ? std::min(7, y / 2 + 2) : 7;
+            const int d = x < 8 ? 8 - x : x - 7;  // columns out from the middle
+            if (ay > 29) continue;
+            if (d <= half - 1 && ay > 1 && ay < 28) {
+                const Colour sky = ay < 14 ? MixColours(skyTop, skyMid, ay * 256 / 14)
+                                           : MixColours(skyMid, skyLow, (ay - 14) * 256 / 14);
+                t.P(x, y, sky);
+            } else if (d <= half + 1 && ay > 0) {
+                t.P(x, y, d == half + 1 ? kStoneDark : (x < 8 ? kStoneLight : kStone));
+            }
+        }
+    if (upper) {
+        t.P(5, 8, Rgb(255, 250, 220));  // the evening star
+        t.R(7, 9, 2, 7, kStoneDark);    // mullion
+    } else {
+        t.R(7, 0, 2, 9, kStoneDark);
+        for (int x = 2; x < 14; ++x) t.R(x, 9 + int(Hash2(x / 2, 1, 6) % 2), 1, 3, Rgb(52, 30, 60));  // hills
+        t.R(1, 12, 14, 1, kStoneLight);  // the sill
+        t.R(1, 13, 14, 2, kStone);
+        t.R(1, 15, 14, 1, kStoneDark);
+    }
+}
+
+// The battlements: the wall opens onto the moonlit night. The night sky
+// repeats seamlessly, so an opening of any size is one piece of sky with its
+// stars, framed by the brick around it.
+void NightSky(Tile& t) {
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            Colour k = Rgb(16, 22, 58);
+            if (Hash2(x, y, 15) % 9 == 0) k = Rgb(22, 30, 72);  // the night is not flat
+            t.P(x, y, k);
+        }
+    t.P(4, 3, Rgb(255, 255, 230));  // stars, one of them bright
+    t.P(3, 3, Rgb(120, 130, 180)), t.P(5, 3, Rgb(120, 130, 180)), t.P(4, 2, Rgb(120, 130, 180)),
+        t.P(4, 4, Rgb(120, 130, 180));
+    t.P(11, 7, Rgb(210, 220, 255));
+    t.P(7, 12, Rgb(170, 180, 230));
+    t.P(14, 14, Rgb(140, 150, 210));
+}
+
 void PaintTile(Canvas& c, int n) {
     Tile t(c, n);
     switch (n) {
@@ -145,23 +246,9 @@ void PaintTile(Canvas& c, int n) {
         case 11: DoorLower(t, 16, 0); break;
         case 12: DoorLower(t, 32, 0); break;
         case 13: DoorLower(t, 32, 16); break;
-        case 6:  // window top: a pointed arch of night sky
-        case 14:
-            for (int y = 0; y < 16; ++y)
-                for (int x = 0; x < 16; ++x) {
-                    int ay = n == 6 ? y : y + 16;
-                    int half = n == 6 ? std::min(6, y / 2 + 1) : 6;
-                    int d = x < 8 ? 8 - x : x - 7;
-                    if (ay > 28) continue;
-                    if (d <= half - 1 && ay > 1)
-                        t.P(x, y, MixColours(Rgb(22, 40, 96), Rgb(90, 130, 190), ay * 256 / 28));
-                    else if (d <= half + 1 && ay > 0)
-                        t.P(x, y, (ay % 5 == 0) ? kStoneDark : kStone);
-                }
-            if (n == 6) t.P(6, 7, Rgb(255, 255, 220)), t.P(10, 11, Rgb(220, 220, 255));  // stars
-            else t.R(1, 13, 14, 2, kStoneLight), t.R(1, 15, 14, 1, kStoneDark);  // sill
-            if (n == 14) t.R(7, 0, 2, 13, kStoneDark);  // mullion
-            else t.R(7, 8, 2, 8, kStoneDark);
+        case 6:   // the gallery: a tall pointed window onto the dusk, its
+        case 14:  // arch above and its lower half with the sill below
+            GalleryWindow(t, n == 6);
             break;
         case 7:  // torch: a bracket, a stick and a flame
             t.R(6, 10, 4, 2, Rgb(80, 80, 96));
@@ -170,24 +257,8 @@ void PaintTile(Canvas& c, int n) {
             c.FillEllipse(2 * (t.x0 + 8), 2 * (t.y0 + 4), 4, 7, Rgb(255, 200, 60));
             c.FillEllipse(2 * (t.x0 + 8), 2 * (t.y0 + 5), 2, 4, Rgb(255, 250, 200));
             break;
-        case 8:  // cracks in the wall
-            t.L(3, 0, 6, 5, Argb(200, 20, 16, 30));
-            t.L(6, 5, 5, 10, Argb(200, 20, 16, 30));
-            t.L(6, 5, 11, 8, Argb(200, 20, 16, 30));
-            t.L(11, 8, 13, 15, Argb(200, 20, 16, 30));
-            t.L(4, 1, 7, 6, Argb(80, 255, 255, 255));
-            break;
-        case 9:  // ivy
-            for (int y = 0; y < 16; ++y) {
-                int x = 7 + ((y / 3) % 2 ? 1 : -1);
-                t.P(x, y, Rgb(40, 90, 40));
-                if (y % 4 == 1) {
-                    int lx = (y / 4) % 2 ? x + 2 : x - 3;
-                    t.R(lx, y, 2, 2, Rgb(70, 160, 70));
-                    t.P(lx, y, Rgb(120, 200, 100));
-                }
-            }
-            break;
+        case 8: CellarStone(t); break;
+        case 9: Bookcase(t); break;
         case 10:  // banner on a rod
             t.R(1, 0, 14, 1, kWoodDark);
             t.R(3, 1, 10, 12, Rgb(170, 40, 60));
@@ -196,13 +267,7 @@ void PaintTile(Canvas& c, int n) {
             t.R(7, 4, 2, 5, Rgb(250, 204, 40));
             t.R(6, 5, 4, 2, Rgb(250, 204, 40));
             break;
-        case 15:  // chain
-            for (int y = 0; y < 16; y += 4) {
-                t.R(7, y, 2, 3, Rgb(120, 120, 140));
-                t.P(7, y + 1, Rgb(200, 200, 220));
-                t.P(8, y + 3, Rgb(70, 70, 86));
-            }
-            break;
+        case 15: NightSky(t); break;
         case 16:
         case 19:
         case 20:  // pillar, its capital and base
@@ -273,16 +338,18 @@ void PaintTile(Canvas& c, int n) {
                 }
             break;
         case 27: LadderRails(t, 0, 16, true); LadderRungs(t, 0, 16, true); break;
-        case 28:  // a ledge with a hatch the ladder comes up through: the
-        case 29:  // plank reads as the ledge beside it, the ladder below it
-                  // hangs in the shade
+        case 28:  // a ledge the ladder comes up through: the plank reads as
+        case 29:  // the ledge beside it, and the ladder's rails rise through
+                  // it to capped ends with a last rung on top, so the cell
+                  // reads as where the ladder ends, not as a hole
             Plank(t, 0, 5);
-            t.R(4, 1, 8, 3, Rgb(40, 26, 20));  // the hatch
-            t.R(4, 1, 8, 1, Rgb(24, 16, 14));
-            LadderRails(t, 1, 16, n == 29);
-            LadderRungs(t, 1, 16, n == 29);
             t.R(0, 5, 16, 1, Argb(110, 10, 6, 20));
             t.R(0, 6, 16, 1, Argb(50, 10, 6, 20));
+            LadderRails(t, 0, 16, n == 29);
+            LadderRungs(t, 5, 16, n == 29);
+            t.R(4, 1, 8, 1, n == 29 ? Rgb(150, 98, 52) : kWoodLight);  // the last rung, on the plank
+            t.R(4, 2, 8, 1, n == 29 ? Rgb(96, 62, 34) : kWoodDark);
+            for (int x : {2, 12}) t.R(x, 0, 2, 1, n == 29 ? Rgb(230, 210, 160) : kWoodLight);  // the caps
             break;
         case 30:  // platform: a ledge plank with a shadow under it and a peg
             Plank(t, 0, 5);

@@ -46,7 +46,8 @@ Measures Judge(const Floor& floor, IdeaSet ideas, const Judging& judging) {
     for (int i = 0; i < kIdeaCount; ++i) {
         const Idea idea = static_cast<Idea>(i);
         if (!Has(ideas, idea)) continue;
-        if (IsPressure(idea)) {
+        // The builder is proved on the floor without it, as pressures are.
+        if (IsPressure(idea) || idea == Idea::Builder) {
             const Proof p = ProveIdea(floor, idea, m.way, judging.maxStates).proof;
             if (p == Proof::Proved) m.proved |= Bit(idea);
             if (p == Proof::Inconclusive) m.inconclusive |= Bit(idea);

@@ -1,6 +1,7 @@
 #include "floors/commands.hpp"
 
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <ostream>
 #include <sstream>
@@ -11,7 +12,9 @@
 #include "floors/ideas.hpp"
 #include "floors/floor_world.hpp"
 #include "floors/lint.hpp"
+#include "floors/lint_sections.hpp"
 #include "floors/solver.hpp"
+#include "world/replay_file.hpp"
 
 namespace q::floors {
 
@@ -72,6 +75,55 @@ std::string WithDemo(const std::string& text, const std::string& stats, const st
     return out + "demo:\n" + DemoText(demo);
 }
 
+// solve --demo-from: a run a player recorded (quorrel --record) becomes the
+// floor's demo, once it is shown to be of this very floor and to clear it
+// with chasers on, as verify will replay it.
+int DemoFromReplay(const Arguments& a, std::ostream& out, std::ostream& err) {
+    auto run = std::make_unique<Replay>();
+    ReplayRefusal refusal = ReadReplayFile(a.demoFrom.c_str(), run.get());
+    if (refusal != ReplayRefusal::None) {
+        err << a.demoFrom << " " << ReplayRefusalText(refusal) << "\n";
+        return 1;
+    }
+    const int n = run->header.floor;
+    if (a.numbers.size() > 1 || (a.numbers.size() == 1 && a.numbers[0] != n)) {
+        err << a.demoFrom << " is a run of floor " << n << ", not of floor "
+            << (a.numbers.empty() ? 0 : a.numbers.back()) << "\n";
+        return 1;
+    }
+    const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
+    Floor f;
+    std::string error;
+    if (!LoadFloorFile(path, f, error)) {
+        err << error << "\n";
+        return 1;
+    }
+    if (FloorChecksum(f.rows, f.startRow, f.tiles.data(), f.objects.data()) != run->header.floorChecksum) {
+        err << a.demoFrom << " " << ReplayRefusalText(ReplayRefusal::FloorMismatch) << ": " << path << "\n";
+        return 1;
+    }
+    f.demo.assign(run->commands.begin(), run->commands.begin() + run->header.steps);
+    const ReplayOutcome outcome = ReplayDemo(f, true, 0);
+    if (outcome.result != PLAY_RESULT_CLEARED) {
+        err << a.demoFrom << " does not clear floor " << n << " with chasers on (result " << outcome.result
+            << " after " << outcome.steps << " steps)" << (run->header.chasers ? "" : "; it was recorded with them off")
+            << "\n";
+        return 1;
+    }
+    // Only the steps up to the clear: whatever followed is never replayed.
+    f.demo.resize(static_cast<size_t>(outcome.steps));
+    const std::string stats = "recorded by a player, steps " + std::to_string(f.demo.size());
+    out << "floor " << n << ": " << stats << "\n";
+    if (!a.writeBack) return 0;
+    std::vector<uint8_t> text;
+    if (!ReadWholeFile(path, text, error) ||
+        !WriteWholeFile(path, WithDemo(std::string(text.begin(), text.end()), stats, f.demo), error)) {
+        err << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::string DefaultSourceDir() { return std::string(QUORREL_ASSET_DIR) + "/floors"; }
@@ -104,6 +156,8 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
             if (!value(out.floors)) return false;
         } else if (a == "--data") {
             if (!value(out.data)) return false;
+        } else if (a == "--demo-from") {
+            if (!value(out.demoFrom)) return false;
         } else if (a == "--write") {
             out.writeBack = true;
             if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 && !ParseNumber(args[i + 1], n))
@@ -209,7 +263,9 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             ++faults;
             continue;
         }
-        for (const LintFinding& finding : LintFloor(f, n)) {
+        std::vector<LintFinding> findings = LintFloor(f, n);
+        for (LintFinding& finding : LintSectionDressing(f, n)) findings.push_back(std::move(finding));
+        for (const LintFinding& finding : findings) {
             err << path << ":" << finding.line << ": " << finding.message << "\n";
             ++faults;
         }
@@ -221,7 +277,8 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
     std::string error;
-    if (!ReadArguments(args, a, error) || a.numbers.empty()) {
+    if (ReadArguments(args, a, error) && !a.demoFrom.empty()) return DemoFromReplay(a, out, err);
+    if (!error.empty() || a.numbers.empty()) {
         err << "quorrel-floors solve: " << (error.empty() ? "name the floors to solve" : error) << "\n";
         return 1;
     }
@@ -255,7 +312,8 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         const Solution s = Solve(f, options);
         if (!s.found) {
-            out << "floor " << n << ": no way found (" << (s.exhausted ? "every world searched" : "search limit")
+            out << "floor " << n << ": no way found ("
+                << (s.exhausted ? "every world searched" : s.everyTileSearched ? "every world searched, creatures by tile" : "search limit")
                 << ", " << s.statesSearched << " worlds)\n";
             if (a.measure) out << "  " << SearchFigures(s) << "\n";
             ++unsolved;
@@ -362,7 +420,9 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
             SolveOptions noAction = calm;
             noAction.allowAction = false;
             const Solution s = Solve(f, noAction);
-            if (s.found || !s.exhausted) {
+            // With creatures, every world by the creatures' tiles is as far
+            // as a search goes.
+            if (s.found || !(s.exhausted || s.everyTileSearched)) {
                 err << path << ": " << (s.found ? "can be cleared without moving a block" : "undecided without the action key")
                     << "\n";
                 ++faults;

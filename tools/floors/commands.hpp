@@ -33,6 +33,7 @@ struct Arguments {
     std::string floors;   // a floor.dat
     std::string write;    // table --write
     std::string data;     // render: the data.dat whose atlas draws the floors
+    std::string demoFrom; // solve: a recorded replay to take as the floor's demo
     bool writeBack = false;
     bool noChasers = false;
     bool noAction = false;

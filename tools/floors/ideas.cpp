@@ -15,6 +15,10 @@ namespace {
 constexpr const char* kNames[kIdeaCount] = {"turn",    "hold",    "wobble", "drop", "stack", "ladder-lift",
                                             "builder", "squash",  "push",   "heavy", "pickup"};
 
+// A falling block moves a whole tile a step; the put-down's last lowering,
+// half that, ends in the same state.
+constexpr int kFallTile = 16;
+
 bool IsCreature(int kind) { return kind == KIND_BUILDER || kind == KIND_CHASER; }
 
 bool Wobbling(const Actor& a) {
@@ -114,6 +118,15 @@ bool IdeaBans::AtRootPlace(const World& w, const Actor& block) const {
     return false;
 }
 
+bool IdeaBans::Settling(const World& w, const Actor& block) const {
+    // A block spawns half its height above its cell and settles onto it.
+    const int index = w.IndexOf(block);
+    for (const Place& p : rootBlocks_)
+        if (p.index == index)
+            return p.x == block.x && p.dir == block.dir && block.y + w.scrollY <= p.worldY + kLBlockSize / 2;
+    return false;
+}
+
 bool IdeaBans::AllowsCommand(World& w, int command) const {
     if (!forbidden_) return true;
     Actor* p = FindPlayer(w);
@@ -128,11 +141,28 @@ bool IdeaBans::AllowsCommand(World& w, int command) const {
     return true;
 }
 
+namespace {
+
+// A put-down lowers the block half a tile above the ground the player stands
+// on and lets it fall that last tile; every other tile a block falls is a drop.
+bool PutDownsLastFall(const Actor& block, const Actor* player) {
+    if (!player) return false;
+    const int feet = player->y + player->height;
+    const int middle = block.x + kLBlockSize / 2 - (player->x + player->width / 2);
+    return block.oldY + kLBlockSize == feet - 16 && block.y + kLBlockSize == feet && middle > -kLBlockSize * 2 &&
+           middle < kLBlockSize * 2;
+}
+
+}  // namespace
+
 bool IdeaBans::StepUsesBanned(World& w) const {
     if (!forbidden_) return false;
+    const Actor* player = FindPlayer(w);
     for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
         if (IsLBlockKind(a->kind)) {
-            if (Has(forbidden_, Idea::Drop) && a->update == LBlockFall && a->y > a->oldY) return true;
+            if (Has(forbidden_, Idea::Drop) && a->update == LBlockFall && a->y - a->oldY >= kFallTile &&
+                !PutDownsLastFall(*a, player) && !Settling(w, *a))
+                return true;
             if (Has(forbidden_, Idea::Builder) && a->update == LBlockLift && !RootBlock(w.IndexOf(*a))) return true;
         } else if (a->kind == KIND_PLAYER) {
             if (Has(forbidden_, Idea::Push) && a->vy == kPushSpeed) return true;

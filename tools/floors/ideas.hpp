@@ -66,6 +66,7 @@ private:
     std::vector<Place> rootBlocks_;
     bool AtRootPlace(const World& w, const Actor& block) const;
     bool RootBlock(int index) const;
+    bool Settling(const World& w, const Actor& block) const;
 };
 
 }  // namespace q::floors

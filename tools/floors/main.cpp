@@ -18,6 +18,7 @@ void Usage() {
                  "  lint      [--sources DIR] [N...]\n"
                  "  render    [--sources DIR] [--data DATA.DAT] --out DIR [N...]\n"
                  "  solve     [--sources DIR] [--write] [--no-chasers] [--no-action] [--max-states K] N...\n"
+                 "  solve     [--sources DIR] [--write] --demo-from REPLAY [N]\n"
                  "  verify    [--sources DIR] [N...]\n"
                  "  table     [--sources DIR] [--write [README.md]]\n"
                  "  generate  --ideas LIST --rows R --seed S [--count K] [--out DIR] [--max-states K] [--tries N]\n"

@@ -1,4 +1,5 @@
 // `render`: each floor's map as a PNG, and a contact sheet of the whole set.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -6,6 +7,7 @@
 #include "floors/commands.hpp"
 #include "floors/floor_set.hpp"
 #include "floors/render_map.hpp"
+#include "floors/sections.hpp"
 
 namespace q::floors {
 
@@ -15,6 +17,8 @@ constexpr int kLastFloor = 57;
 // The sheet shows each floor at a quarter of its size, ten floors a row.
 constexpr int kSheetScale = 4;
 constexpr int kSheetColumns = 10;
+// The sections' sheet shows each section's first floor at half its size.
+constexpr int kSectionScale = 2;
 
 // data.dat of the working folder, as the game itself reads it; otherwise the
 // one `make` builds into the game's folder.
@@ -28,6 +32,15 @@ std::string MapFileName(int n) {
     char name[32];
     std::snprintf(name, sizeof name, "floor-%02d.png", n);
     return name;
+}
+
+// The rows of a map the view shows when the floor begins.
+Picture StartView(const Picture& map, const Floor& floor) {
+    const int top = std::max(0, std::min(floor.startRow * 16, map.height - 480));
+    Picture view(map.width, std::min(480, map.height), 0xFF000000u);
+    for (int y = 0; y < view.height; ++y)
+        for (int x = 0; x < view.width; ++x) view.Set(x, y, map.At(x, top + y));
+    return view;
 }
 
 bool WritePicture(const std::string& path, const Picture& picture, std::string& error) {
@@ -63,6 +76,8 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     int faults = 0;
     std::vector<SheetEntry> sheet;
+    // The first floor of each section of the tower, as play begins there.
+    std::vector<SheetEntry> sections;
     for (int n : numbers) {
         const std::string source = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
         Floor floor;
@@ -72,6 +87,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
             continue;
         }
         Picture map = painter.PaintFloor(floor);
+        const Section* section = SectionOfFloor(n);
+        if (section && section->firstFloor == n)
+            sections.push_back({ScaleDown(StartView(map, floor), kSectionScale), painter.PaintNumber(n)});
         SheetEntry entry{ScaleDown(map, kSheetScale), painter.PaintNumber(n)};
         MarkStartAndExits(entry.map, floor, kSheetScale);
         MarkStartAndExits(map, floor, 1);
@@ -90,8 +108,13 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << error << "\n";
             return 1;
         }
+        const std::string sectionsPath = (std::filesystem::path(a.out) / "sections.png").string();
+        if (!WritePicture(sectionsPath, ContactSheet(sections, static_cast<int>(sections.size())), error)) {
+            err << error << "\n";
+            return 1;
+        }
     }
-    out << a.out << ": " << sheet.size() << " floor maps" << (wholeSet && faults == 0 ? " and the contact sheet" : "")
+    out << a.out << ": " << sheet.size() << " floor maps" << (wholeSet && faults == 0 ? ", the contact sheet and the sections' sheet" : "")
         << "\n";
     return faults ? 1 : 0;
 }

@@ -96,6 +96,8 @@ int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool
 
 namespace {
 
+constexpr int kFirstHorizon = 800;
+
 struct Run {
     bool found = false;
     bool exhausted = false;
@@ -213,7 +215,7 @@ Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& b
     stats.worldsSeen += static_cast<int64_t>(s.seen.Count());
     stats.peakBytes = std::max(stats.peakBytes, s.peakBytes);
     if (goal == kNoParent) {
-        run.exhausted = !coarse && !cut && s.open.empty();
+        run.exhausted = !cut && s.open.empty();
         return run;
     }
     run.found = true;
@@ -248,8 +250,18 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     // step of theirs is more than any budget: their floors are searched with
     // creatures filed by tile, which finds ways but proves nothing.
     const bool coarse = HasCreatures(*root);
-    Run run = RunSearch(*root, coder, bans, options, options.maxSteps, coarse, solution);
-    solution.exhausted = run.exhausted;
+    Run run;
+    // Creatures keep adding worlds as time goes on (a builder drops block
+    // after block), so their floors are searched to a growing horizon: a
+    // short way is found without first wandering every long one.
+    for (int horizon = coarse ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
+        horizon = std::min(horizon, options.maxSteps);
+        run = RunSearch(*root, coder, bans, options, horizon, coarse, solution);
+        if (run.found || run.exhausted || horizon >= options.maxSteps) break;
+    }
+    solution.exhausted = run.exhausted && !coarse;
+    solution.byTile = coarse;
+    solution.everyTileSearched = run.exhausted && coarse;
     if (!run.found) {
         solution.seconds = SecondsSince(started);
         return solution;

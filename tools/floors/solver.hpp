@@ -26,6 +26,10 @@ struct SolveOptions {
 struct Solution {
     bool found = false;
     bool exhausted = false;  // every reachable world was searched: "no way" is a proof
+    // A floor with creatures is searched with creatures filed by the tile
+    // they stand on: a way found is a way, but "none" is only as good as that.
+    bool byTile = false;
+    bool everyTileSearched = false;
     std::vector<uint8_t> demo;
     int lifts = 0;
     int putDowns = 0;

@@ -20,7 +20,7 @@ void CopyLiveParts(World& dst, const World& src, bool srcMapFresh = false);
 
 class WorldCoder {
 public:
-    // root: the floor's first world; it must outlive the coder.
+    // root: the floor's first world; it must outlive the coder, unchanged.
     explicit WorldCoder(const World& root);
 
     // Appends w's code to out. Fields that only draw (walk frames, the idle

@@ -1,4 +1,4 @@
-// quorrel-headless [--script FILE] [--frames N] [--log FILE]
+// quorrel-headless [--script FILE] [--frames N] [--log FILE] [GAME OPTIONS]
 // The whole game without a window, sound device or waiting, driven by a key
 // script; see runner.hpp and script.hpp.
 #include <cstdio>
@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/launch_options.hpp"
 #include "headless/runner.hpp"
+#include "platform/backend.hpp"
 #include "headless/script.hpp"
 #include "platform/bounded_read.hpp"
 #include "platform/host.hpp"
@@ -18,7 +20,9 @@ constexpr int kUsageError = 2;
 constexpr int64_t kMaxScriptBytes = 1 << 20;
 
 int Usage(const char* problem) {
-    std::fprintf(stderr, "quorrel-headless: %s\nusage: quorrel-headless [--script FILE] [--frames N] [--log FILE]\n",
+    std::fprintf(stderr,
+                 "quorrel-headless: %s\nusage: quorrel-headless [--script FILE] [--frames N] [--log FILE] "
+                 "[--floors FILE] [--record [DIR]] [--replay FILE]\n",
                  problem);
     return kUsageError;
 }
@@ -38,8 +42,17 @@ int main(int argc, char** argv) {
     RunOptions options;
     const char* scriptPath = nullptr;
     const char* logPath = nullptr;
+    q::LaunchOptions game;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        // The game's own options, as quorrel takes them.
+        std::string error;
+        const int used = q::ReadLaunchOption(argc, argv, i, &game, &error);
+        if (used < 0) return Usage(error.c_str());
+        if (used > 0) {
+            i += used - 1;
+            continue;
+        }
         if (i + 1 >= argc) return Usage(("missing value after " + arg).c_str());
         if (arg == "--script") {
             scriptPath = argv[++i];
@@ -65,6 +78,11 @@ int main(int argc, char** argv) {
             return Usage((std::string(scriptPath) + ": " + error).c_str());
         }
     }
+
+    if (game.help) return Usage("the game's options are those of quorrel --help");
+    // Refusals are printed, as every message of the headless game is.
+    q::SelectBackend(q::BackendKind::Headless);
+    if (!q::ApplyLaunchOptions(game)) return 1;
 
     q::UseBinaryStdout();
     std::FILE* log = stdout;

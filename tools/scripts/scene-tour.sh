@@ -51,7 +51,7 @@ downs() { i=0; while [ "$i" -lt "$2" ]; do tap $(($1 + 2 * i)) Down; i=$((i + 1)
 # Floor 1 with the first character: the shutter, the countdown, play, pause,
 # the map, the result and the next floor's shutter.
 { tap 40 Enter; tap 80 Enter
-  echo "83 shot @10-intro-closed.png"; echo "100 shot @11-intro-half.png"; echo "150 shot @12-ready.png"
+  echo "81 shot @10-intro-closed.png"; echo "100 shot @11-intro-half.png"; echo "150 shot @12-ready.png"
   echo "195 down Right"; echo "260 shot @13-play.png"
   echo "300 down Escape"; echo "302 up Escape"; echo "330 shot @14-pause.png"; tap 340 Enter
   echo "360 down Ctrl"; echo "362 up Ctrl"; echo "400 shot @15-map.png"; tap 420 Ctrl; echo "425 shot @16-map-return.png"

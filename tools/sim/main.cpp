@@ -1,5 +1,6 @@
 // quorrel-sim --floors PATH --floor N [--commands FILE] [--steps K]
 //             [--no-extra-spawns] [--character C] [--trace]
+// quorrel-sim --floors PATH --replay FILE [--steps K] [--trace]
 #include <iostream>
 #include <string>
 
@@ -12,7 +13,8 @@ int main(int argc, char** argv) {
     if (!q::sim::ParseArgs(argc, argv, options, error)) {
         std::cerr << "quorrel-sim: " << error << "\n"
                   << "usage: quorrel-sim --floors PATH --floor N [--commands FILE] [--steps K] "
-                     "[--no-extra-spawns] [--character C] [--trace]\n";
+                     "[--no-extra-spawns] [--character C] [--trace]\n"
+                     "       quorrel-sim --floors PATH --replay FILE [--steps K] [--trace]\n";
         return q::sim::kExitUsage;
     }
     q::UseBinaryStdout();

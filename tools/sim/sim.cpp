@@ -12,6 +12,7 @@
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 #include "world/play_step.hpp"
+#include "world/replay_file.hpp"
 #include "world/world_step.hpp"
 
 namespace q::sim {
@@ -76,6 +77,42 @@ void AppendActor(std::string& s, const Actor& a) {
     s += '}';
 }
 
+// PopulateFloor, then up to `limit` steps or the first with a result.
+int Play(World& w, int64_t limit, bool trace, std::ostream& out) {
+    PopulateFloor(w);
+    w.soundRequests = 0;
+    if (trace) out << TraceLine(w, 0, 0) << '\n';
+
+    int64_t step = 0;
+    while (step < limit) {
+        const bool result = StepWorld(w);
+        ++step;
+        if (trace) out << TraceLine(w, step, w.soundRequests) << '\n';
+        if (result) break;
+    }
+    if (!trace) out << "{\"result\":" << w.playResult << ",\"steps\":" << step << "}\n";
+    return kExitOk;
+}
+
+// A recorded run on its own floor: stops where the run stopped, unless
+// --steps says otherwise.
+int RunReplay(World& w, const Options& options, std::ostream& out, std::ostream& err) {
+    auto replay = std::make_unique<Replay>();
+    ReplayRefusal refusal = ReadReplayFile(options.replayPath.c_str(), replay.get());
+    if (refusal == ReplayRefusal::None) {
+        w.character = replay->header.character;
+        w.extraSpawnsEnabled = replay->header.chasers;
+        ResetAttempt(w);
+        refusal = LoadReplayFloor(w, *replay, options.floorsPath.c_str());
+    }
+    if (refusal != ReplayRefusal::None) {
+        err << "quorrel-sim: " << options.replayPath << " " << ReplayRefusalText(refusal) << "\n";
+        return kExitRefused;
+    }
+    InstallReplayCommands(w, *replay);
+    return Play(w, options.steps >= 0 ? options.steps : replay->header.steps, options.trace, out);
+}
+
 }  // namespace
 
 bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& error) {
@@ -108,6 +145,9 @@ bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& err
         } else if (arg == "--commands") {
             if (!value(v)) return false;
             out.commandsPath = v;
+        } else if (arg == "--replay") {
+            if (!value(v)) return false;
+            out.replayPath = v;
         } else if (arg == "--steps") {
             if (!value(v)) return false;
             if (!ParseInt(v, n) || n < 0) {
@@ -131,8 +171,17 @@ bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& err
             return false;
         }
     }
+    if (!out.replayPath.empty()) {
+        // The run says on which floor, with which character and chasers, and
+        // with which commands it was played.
+        if (haveFloor || !out.commandsPath.empty() || !out.extraSpawns || out.character != 0) {
+            error = "--replay FILE takes its floor, character, chasers and commands from the file";
+            return false;
+        }
+        haveFloor = true;
+    }
     if (!haveFloors || !haveFloor) {
-        error = "--floors PATH and --floor N are required";
+        error = "--floors PATH and --floor N (or --replay FILE) are required";
         return false;
     }
     return true;
@@ -177,6 +226,8 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     w.character = options.character;
     w.extraSpawnsEnabled = options.extraSpawns ? 1 : 0;
 
+    if (!options.replayPath.empty()) return RunReplay(w, options, out, err);
+
     ResetAttempt(w);
     if (!LoadFloor(w, options.floor, options.floorsPath.c_str())) {
         err << "quorrel-sim: cannot load floor " << options.floor << " from " << options.floorsPath << "\n";
@@ -200,21 +251,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
         w.replayLength = static_cast<int32_t>(bytes.size()) + 10;
     }
 
-    PopulateFloor(w);
-    w.soundRequests = 0;
-
-    const int64_t limit = options.steps >= 0 ? options.steps : w.replayLength + kExtraSteps;
-    if (options.trace) out << TraceLine(w, 0, 0) << '\n';
-
-    int64_t step = 0;
-    while (step < limit) {
-        const bool result = StepWorld(w);
-        ++step;
-        if (options.trace) out << TraceLine(w, step, w.soundRequests) << '\n';
-        if (result) break;
-    }
-    if (!options.trace) out << "{\"result\":" << w.playResult << ",\"steps\":" << step << "}\n";
-    return kExitOk;
+    return Play(w, options.steps >= 0 ? options.steps : w.replayLength + kExtraSteps, options.trace, out);
 }
 
 }  // namespace q::sim

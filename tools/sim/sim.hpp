@@ -13,7 +13,8 @@ struct Options {
     std::string floorsPath;
     int floor = 0;
     std::string commandsPath;  // empty: the floor's own demo
-    int64_t steps = -1;        // -1: replay length + 2000
+    std::string replayPath;    // a recorded run: its floor, character, chasers and commands
+    int64_t steps = -1;        // -1: replay length + 2000 (a recorded run: its own steps)
     bool extraSpawns = true;
     int character = 0;
     bool trace = false;
