@@ -87,12 +87,13 @@ game-dir: build
 	build/release/quorrel-floors compile --out $(GAME_DIR)/floor.dat
 
 # Every floor's map, the contact sheet of the set, the sheet of the tower's
-# sections and the difficulty table,
-# drawn with the game's own atlas, to look at.
+# sections and the difficulty table, drawn with the game's own atlas, to look
+# at; lint first, which also lists the landings floors share.
 floors: game-dir
+	build/release/quorrel-floors lint
 	mkdir -p $(FLOORS_DIR)
 	build/release/quorrel-floors render --data $(GAME_DIR)/data.dat --out $(FLOORS_DIR)
-	build/release/quorrel-floors table > $(FLOORS_DIR)/difficulty.md.part
+	build/release/quorrel-floors table --curve $(FLOORS_DIR)/curve.png > $(FLOORS_DIR)/difficulty.md.part
 	mv $(FLOORS_DIR)/difficulty.md.part $(FLOORS_DIR)/difficulty.md
 
 # The Debian package (build/release/package/quorrel_*.deb): the programs, the

@@ -41,7 +41,7 @@ const RowPictures kRowPictures[kOptionRowCount] = {
 };
 
 // The rows in screen order.
-enum OptionRowId { ROW_EFFECTS, ROW_MUSIC, ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER, ROW_CHASERS };
+enum OptionRowId : int { ROW_EFFECTS, ROW_MUSIC, ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER, ROW_CHASERS };
 
 // A display row's field of the settings, which holds whatever config.dat
 // gave it.

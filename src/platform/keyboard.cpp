@@ -45,10 +45,10 @@ void PollKeys() {
     }
 }
 
-int IsPressed(int button) {
-    if (button < 0 || button >= kButtonCount) return 0;
+bool IsPressed(int button) {
+    if (button < 0 || button >= kButtonCount) return false;
     const KeyBinding& key = keyBindings[button];
-    return (key.current & ~key.previous & kKeyDown) ? 1 : 0;
+    return (key.current & ~key.previous & kKeyDown) != 0;
 }
 
 bool IsHeld(int button) {

@@ -52,7 +52,7 @@ void InitKeyBindings();
 // Makes key choice 0..27 the action key, bound from the next poll on.
 void ChooseActionKey(int choice);
 void PollKeys();
-int IsPressed(int button);
+bool IsPressed(int button);
 bool IsHeld(int button);
 
 // Asks the back end whether the key is down now.

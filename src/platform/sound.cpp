@@ -120,7 +120,7 @@ void ReleaseSound() {
     ready = false;
 }
 
-void RequestSe(int n) {
+void RequestSe(SoundEffect n) {
     if (ValidSlot(n)) requests[n] = 1;
 }
 

@@ -18,7 +18,7 @@ bool MusicEnabled();
 
 bool InitSound();
 void ReleaseSound();
-void RequestSe(int n);
+void RequestSe(SoundEffect n);
 void PlaySe(int n);
 void StopAllSe();
 void StartBgm();

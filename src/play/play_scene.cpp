@@ -50,7 +50,7 @@ void ForwardWorldSounds() {
     if (!HasGameWorld()) return;
     World& w = GameWorld();
     for (int n = 0; n < kEffectCount; ++n) {
-        if (w.soundRequests & (1u << n)) RequestSe(n);
+        if (w.soundRequests & (1u << n)) RequestSe(SoundEffect(n));
     }
     w.soundRequests = 0;
 }

@@ -3,18 +3,18 @@
 namespace q {
 
 namespace {
-int currentScene = SCENE_IDLE;
+SceneId currentScene = SCENE_IDLE;
 void (*shutdownHandler)() = nullptr;
 }  // namespace
 
-void SetScene(int id) {
+void SetScene(SceneId id) {
     // Callers pass constants; an id outside the table is refused rather than
     // becoming an index past its end.
     if (id < 0 || id >= kSceneCount) return;
     currentScene = id;
 }
 
-int CurrentScene() { return currentScene; }
+SceneId CurrentScene() { return currentScene; }
 
 void Shutdown() {
     if (shutdownHandler) shutdownHandler();

@@ -29,8 +29,8 @@ enum SceneId : int {
 
 // Only stores the id: the new scene is drawn first in the next frame. An id
 // outside 0..17 is refused.
-void SetScene(int id);
-int CurrentScene();
+void SetScene(SceneId id);
+SceneId CurrentScene();
 
 // Orderly end of the program; safe after a partial start-up, twice, and in
 // the middle of a frame. Does nothing until the application has said how.

@@ -63,7 +63,7 @@ void ChaserWalk(World& w, Actor& a) {
     const int s = tileSide | blockSide;
 
     if (v == HIT_FLOOR && s == HIT_WALL) {
-        if (HeadroomBlocked(w, a) == 0)
+        if (!HeadroomBlocked(w, a))
             a.fallStep = 0;
         else
             ChaserTurn(w, a);
@@ -92,7 +92,7 @@ void ChaserClimb(World& w, Actor& a) {
     if ((tileHit | blockHit) != HIT_NONE) ChaserLeaveLadder(w, a);
 
     const bool aligned = OnColumn(a);
-    if (aligned && OnLadder(w, a) == 0) ChaserLeaveLadder(w, a);
+    if (aligned && !OnLadder(w, a)) ChaserLeaveLadder(w, a);
     if (aligned) ChaserLevelCheck(w, a);
     AdvanceAnimation(a);
     KillPlayerOnTouch(w, a);
@@ -163,12 +163,12 @@ void ChaserLevelCheck(World& w, Actor& a) {
     if (a.y + kHeight - 1 >= player->y && player->y + player->height - 1 >= a.y) ChaserLeaveLadder(w, a);
 }
 
-int OnLadderTop(const World& w, const Actor& a) {
-    if (!IsLadderTile(TileAt(w, a.x, a.y + kHeight))) return 0;
+bool OnLadderTop(const World& w, const Actor& a) {
+    if (!IsLadderTile(TileAt(w, a.x, a.y + kHeight))) return false;
     for (int i = 0; i < 8; ++i)
         for (int j = 0; j < 8; ++j)
-            if (OccupiedAt(w, a.x + 4 * j, a.y + kHeight + 4 * i) == 1) return 0;
-    return 1;
+            if (OccupiedAt(w, a.x + 4 * j, a.y + kHeight + 4 * i) == 1) return false;
+    return true;
 }
 
 void ChaserDraw(const World& w, const Actor& a) { DrawCharacter(a, CharacterSetFor(w, kSetOffset)); }

@@ -96,8 +96,8 @@ extern const BlockVerticalTest BlockVerticalTests[2];
 inline int SideIndex(int vx) { return vx == 0 ? 0 : (vx > 0 ? 1 : 2); }  // 0 still, 1 right, 2 left
 inline int VerticalIndex(int vy) { return vy > 0 ? 0 : 1; }                // 0 down, 1 otherwise
 
-int OnLadder(const World& w, const Actor& a);
-int HeadroomBlocked(const World& w, const Actor& a);
+bool OnLadder(const World& w, const Actor& a);
+bool HeadroomBlocked(const World& w, const Actor& a);
 // Every cell empty, as a floor starts.
 void ClearOccupancy(World& w);
 void RebuildOccupancy(World& w);
@@ -107,9 +107,9 @@ bool OccupancyMatchesBlocks(World& w);
 void PaintLBlockCells(World& w, int x, int y, int dir, int value);
 int LBlockSideTest(World& w, Actor& block);
 int LBlockVerticalTest(World& w, Actor& block);
-int RegionOccupied(const World& w, int x, int y);
-int BoxesOverlap(const Actor& a, const Actor& b);
-int TouchesPlayer(World& w, const Actor& a);
+bool RegionOccupied(const World& w, int x, int y);
+bool BoxesOverlap(const Actor& a, const Actor& b);
+bool TouchesPlayer(World& w, const Actor& a);
 
 extern const uint8_t LBlockShapeFine[2][8][8];
 extern const uint8_t LBlockShapeQuarters[2][2][2];

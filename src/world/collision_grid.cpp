@@ -9,11 +9,9 @@ void SetObjectCell(World& w, int x, int y, int value) {
     if (i >= 0) w.objectMap[i] = static_cast<int8_t>(value);
 }
 
-int BoxesOverlap(const Actor& a, const Actor& b) {
-    return (a.x + a.width - 1 >= b.x && a.y + a.height - 1 >= b.y && b.x + b.width - 1 >= a.x &&
-            b.y + b.height - 1 >= a.y)
-               ? 1
-               : 0;
+bool BoxesOverlap(const Actor& a, const Actor& b) {
+    return a.x + a.width - 1 >= b.x && a.y + a.height - 1 >= b.y && b.x + b.width - 1 >= a.x &&
+           b.y + b.height - 1 >= a.y;
 }
 
 }  // namespace q

@@ -69,28 +69,28 @@ const TileVerticalTest TileVerticalTests[2] = {TileFloorBelow, TileCeilingAbove}
 const BlockVerticalTest BlockVerticalTests[2] = {BlockFloorBelow, BlockCeilingAbove};
 
 
-int OnLadder(const World& w, const Actor& a) {
+bool OnLadder(const World& w, const Actor& a) {
     const int rows = TileRows(w, a);
     const int cols = TileCols(a);
     for (int i = 0; i < rows; ++i)
-        if (AnyTileInRun(w, a.x, a.y + 16 * i, 16, 0, cols, IsLadderTile)) return 1;
-    return 0;
+        if (AnyTileInRun(w, a.x, a.y + 16 * i, 16, 0, cols, IsLadderTile)) return true;
+    return false;
 }
 
 // Looks at the 16-pixel column beside the walker from 16 pixels above its head
 // down to its waist: free means what stopped it is a low step with room above.
-int HeadroomBlocked(const World& w, const Actor& a) {
+bool HeadroomBlocked(const World& w, const Actor& a) {
     const int px = a.vx > 0 ? a.x + a.width : a.x - 16;
     const int py = a.y - a.height / 2;
-    if (AnyTileInRun(w, px, py, 0, 16, 2, Solid)) return 1;
+    if (AnyTileInRun(w, px, py, 0, 16, 2, Solid)) return true;
     for (int i = 0; i < 8; ++i)
-        if (AnyCellInRun(w, px, py + 4 * i, 4, 0, 4, [](int cell) { return cell == 1; })) return 1;
-    return 0;
+        if (AnyCellInRun(w, px, py + 4 * i, 4, 0, 4, [](int cell) { return cell == 1; })) return true;
+    return false;
 }
 
-int TouchesPlayer(World& w, const Actor& a) {
+bool TouchesPlayer(World& w, const Actor& a) {
     const Actor* player = FindPlayer(w);
-    return player ? BoxesOverlap(*player, a) : 0;
+    return player && BoxesOverlap(*player, a);
 }
 
 }  // namespace q

@@ -16,7 +16,7 @@ void ChaserEnterLadder(World& w, Actor& chaser);
 void ChaserDescend(World& w, Actor& chaser);
 void ChaserLeaveLadder(World& w, Actor& chaser);
 void ChaserLevelCheck(World& w, Actor& chaser);
-int OnLadderTop(const World& w, const Actor& chaser);
+bool OnLadderTop(const World& w, const Actor& chaser);
 
 // The character set a kind is drawn with: the player's own plus an offset.
 const CharacterSet& CharacterSetFor(const World& w, int offset);

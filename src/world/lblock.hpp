@@ -13,13 +13,13 @@ constexpr int kLBlockRestSteps = 40;
 constexpr int kPushSpeed = 16;
 
 // Whether the player stands where it can take hold of this block.
-int GrabPositionMatches(const Actor& player, const Actor& block);
+bool GrabPositionMatches(const Actor& player, const Actor& block);
 // 1 when nothing stands on the block (above its raised quarter, above its
 // notch, or in its notch).
-int LBlockClearAbove(const World& w, const Actor& block);
+bool LBlockClearAbove(const World& w, const Actor& block);
 // 1 (and the block's y put back) when a same-dir block stands diagonally
 // below it on its notch side, dy pixels lower than the block's current y.
-int LBlockNeighbourBelow(World& w, Actor& block, int dy);
+bool LBlockNeighbourBelow(World& w, Actor& block, int dy);
 // Puts the block back where the lift or put-down started.
 void CancelBlockMove(World& w, Actor& block, ActorHandler blockHandler, ActorHandler playerHandler);
 

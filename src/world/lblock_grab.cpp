@@ -18,31 +18,31 @@ constexpr int kClearSquares[2][3][2] = {
 
 }  // namespace
 
-int GrabPositionMatches(const Actor& player, const Actor& block) {
+bool GrabPositionMatches(const Actor& player, const Actor& block) {
     const int dx = player.x - block.x;
     const int dy = player.y - block.y;
     // The block may stand 16 pixels lower only when its near quarter is the
     // raised one.
     if (player.dir == FACING_LEFT) {
-        if (dx != 32) return 0;
+        if (dx != 32) return false;
         if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == 16 || dy == -16;
         if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == 16;
-        return 0;
+        return false;
     }
     if (player.dir == FACING_RIGHT) {
-        if (dx != -16) return 0;
+        if (dx != -16) return false;
         if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == 16 || dy == -16;
         if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == 16;
-        return 0;
+        return false;
     }
-    return 0;
+    return false;
 }
 
-int LBlockClearAbove(const World& w, const Actor& block) {
+bool LBlockClearAbove(const World& w, const Actor& block) {
     const int dir = block.dir == SHAPE_RAISED_RIGHT ? 1 : 0;
     for (const auto& square : kClearSquares[dir])
-        if (RegionOccupied(w, block.x + square[0], block.y + square[1])) return 0;
-    return 1;
+        if (RegionOccupied(w, block.x + square[0], block.y + square[1])) return false;
+    return true;
 }
 
 void TryGrabLBlock(World& w, Actor& player) {

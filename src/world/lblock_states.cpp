@@ -43,16 +43,16 @@ int LBlockInit(World&, Actor& a, int x, int y, int dir) {
     return 1;
 }
 
-int LBlockNeighbourBelow(World& w, Actor& block, int dy) {
+bool LBlockNeighbourBelow(World& w, Actor& block, int dy) {
     for (Actor* other = FirstActive(w); other; other = NextActive(w, *other)) {
         if (!IsLBlockKind(other->kind) || other->dir != block.dir) continue;
         const int dx = block.dir == SHAPE_RAISED_RIGHT ? block.x - other->x : other->x - block.x;
         if (dx == kLBlockSize && block.y - other->y == dy) {
             block.y = block.oldY;
-            return 1;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 void CancelBlockMove(World& w, Actor& block, ActorHandler blockHandler, ActorHandler playerHandler) {
@@ -70,7 +70,7 @@ void LBlockFall(World& w, Actor& a) {
     // Each test may put y back, and the next one sees that.
     const int onTile = TileFloorBelow(w, a, TILE_FOOTING);
     const int onBlock = BlockFloorBelow(w, a);
-    const int onStair = LBlockNeighbourBelow(w, a, -16);
+    const bool onStair = LBlockNeighbourBelow(w, a, -16);
     if (onTile | onBlock | onStair) {
         a.timer = kLBlockRestSteps;
         a.update = LBlockRest;

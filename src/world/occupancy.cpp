@@ -201,11 +201,11 @@ int LBlockVerticalTest(World& w, Actor& block) {
     return result;
 }
 
-int RegionOccupied(const World& w, int x, int y) {
+bool RegionOccupied(const World& w, int x, int y) {
     int any = 0;
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) any |= OccupiedAt(w, x + 4 * j, y + 4 * i);
-    return any;
+    return any != 0;
 }
 
 }  // namespace q

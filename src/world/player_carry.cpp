@@ -58,7 +58,7 @@ void PlayerCarry(World& w, Actor& a) {
     const int sideCells = BlockSideTests[sd](w, a);
     const int s = sideTile | sideCells;
 
-    if (r == HIT_FLOOR && s == HIT_WALL && HeadroomBlocked(w, a) == 0) a.fallStep = 0;
+    if (r == HIT_FLOOR && s == HIT_WALL && !HeadroomBlocked(w, a)) a.fallStep = 0;
 
     if (r == HIT_FLOOR && a.command == CMD_ACTION) {
         SetPlayerHandler(w, PlayerFrozen);

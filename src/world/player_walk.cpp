@@ -50,7 +50,7 @@ void PlayerWalk(World& w, Actor& a) {
     if (a.oldY >= a.y) a.x += a.vx;  // a falling player drops straight down
     const int s = MoveSideTest(w, a);
 
-    if (r == HIT_FLOOR && s == HIT_WALL && HeadroomBlocked(w, a) == 0) a.fallStep = 0;  // hop onto the step
+    if (r == HIT_FLOOR && s == HIT_WALL && !HeadroomBlocked(w, a)) a.fallStep = 0;  // hop onto the step
 
     if (a.command == CMD_ACTION && r == HIT_FLOOR) {
         a.command = CMD_NONE;
@@ -81,7 +81,7 @@ void PlayerClimb(World& w, Actor& a) {
     a.y += a.vy;
     VerticalTest(w, a, TILE_SOLID, TILE_SOLID);
 
-    if (OnLadder(w, a) == 0) {
+    if (!OnLadder(w, a)) {
         a.fallStep = kRestFallStep;
         SetPlayerHandler(w, PlayerWalk);
     }

@@ -41,12 +41,9 @@ enum BlockShape : int32_t { SHAPE_RAISED_LEFT = 0, SHAPE_RAISED_RIGHT = 1 };
 // What the view should do after a step.
 enum ScrollRequest : int32_t { SCROLL_NONE = 0, SCROLL_DOWN = 1, SCROLL_UP = 2 };
 
-constexpr int32_t PLAY_RESULT_PLAYING = 255;
-constexpr int32_t PLAY_RESULT_CLEARED = 0;
-constexpr int32_t PLAY_RESULT_FAILED = 1;
+enum PlayResult : int32_t { PLAY_RESULT_CLEARED = 0, PLAY_RESULT_FAILED = 1, PLAY_RESULT_PLAYING = 255 };
 
-constexpr int32_t PLAY_MODE_NORMAL = 0;
-constexpr int32_t PLAY_MODE_REPLAY = 2;
+enum PlayMode : int32_t { PLAY_MODE_NORMAL = 0, PLAY_MODE_REPLAY = 2 };
 
 struct World;
 struct Actor;

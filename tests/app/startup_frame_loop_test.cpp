@@ -114,7 +114,7 @@ TEST_F(ShellFrameTest, ReturnToTitleWithoutAWorldOnlySwitchesScene) {
 TEST_F(ShellFrameTest, SceneOutsideTheTableIsRefused) {
     SetScene(SCENE_HELP);
     SetScene(kSceneCount);
-    SetScene(-1);
+    SetScene(SceneId(-1));
     EXPECT_EQ(CurrentScene(), SCENE_HELP);
 }
 

@@ -67,11 +67,11 @@ TEST_F(StartupRunningTest, NoSoundDeviceIsReportedAndTheGameGoesOnSilently) {
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_TRUE(HasMainWindow());
     onUpdate[SCENE_TITLE] = [] {
-        RequestSe(0);
+        RequestSe(SE_CURSOR);
         StartBgm();
         StopAllSe();
         StopBgm();
-        RequestSe(5);
+        RequestSe(SE_LIFT);
     };
     int exitCode = -1;
     for (int i = 0; i < 3; ++i) EXPECT_FALSE(GameLoopStep(&exitCode));
@@ -100,7 +100,7 @@ TEST_F(StartupRunningTest, NewSceneIsDrawnBeforeItIsFirstUpdated) {
 
 TEST_F(StartupRunningTest, SoundsRequestedWhileDrawingNeverPlay) {
     ASSERT_TRUE(StartGame());
-    onDraw[SCENE_TITLE] = [] { RequestSe(4); };
+    onDraw[SCENE_TITLE] = [] { RequestSe(SE_CLEAR_FIRST); };
     RunFrame();
     EXPECT_TRUE(headless::TakePlayedSounds().empty());
 }
@@ -109,10 +109,10 @@ TEST_F(StartupRunningTest, UpdateSoundsPlayOnceEachInAscendingOrderAtTheEnd) {
     ASSERT_TRUE(StartGame());
     std::vector<int> playedDuringUpdate;
     onUpdate[SCENE_TITLE] = [&playedDuringUpdate] {
-        RequestSe(9);
-        RequestSe(2);
-        RequestSe(9);
-        RequestSe(0);
+        RequestSe(SE_CLEAR_THIRD);
+        RequestSe(SE_FLOOR_FAILED);
+        RequestSe(SE_CLEAR_THIRD);
+        RequestSe(SE_CURSOR);
         playedDuringUpdate = headless::TakePlayedSounds();
     };
     RunFrame();

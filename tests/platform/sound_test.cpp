@@ -59,8 +59,8 @@ TEST_F(SoundTest, ASoundRequestedTwiceInAFramePlaysOnce) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
     ASSERT_TRUE(InitSound());
     EXPECT_EQ(Frame([] {
-                  RequestSe(3);
-                  RequestSe(3);
+                  RequestSe(SE_SQUASHED);
+                  RequestSe(SE_SQUASHED);
               }),
               std::vector<int>{3});
 }
@@ -69,14 +69,14 @@ TEST_F(SoundTest, RequestedSoundsPlayInAscendingOrderAndOnlyInTheirFrame) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
     ASSERT_TRUE(InitSound());
     EXPECT_EQ(Frame([] {
-                  RequestSe(7);
-                  RequestSe(0);
-                  RequestSe(10);
+                  RequestSe(SE_ASLEEP);
+                  RequestSe(SE_CURSOR);
+                  RequestSe(SE_PAUSE);
               }),
               (std::vector<int>{0, 7, 10}));
     EXPECT_EQ(Frame([] {}), std::vector<int>{});
     // A request raised before the update (in the draw) is cleared unheard.
-    RequestSe(4);
+    RequestSe(SE_CLEAR_FIRST);
     EXPECT_EQ(Frame([] {}), std::vector<int>{});
 }
 
@@ -85,14 +85,14 @@ TEST_F(SoundTest, EffectsSwitchedOffPlayNothingAndStopAllLeavesRequests) {
     ASSERT_TRUE(InitSound());
     SetEffectsEnabled(false);
     EXPECT_EQ(Frame([] {
-                  RequestSe(2);
+                  RequestSe(SE_FLOOR_FAILED);
                   StopAllSe();
                   EXPECT_TRUE(SoundRequested(2));
               }),
               std::vector<int>{});
     SetEffectsEnabled(true);
     EXPECT_EQ(Frame([] {
-                  RequestSe(2);
+                  RequestSe(SE_FLOOR_FAILED);
                   StopAllSe();
                   EXPECT_FALSE(SoundRequested(2));
               }),
@@ -132,8 +132,8 @@ TEST_F(SoundTest, ABrokenSoundEntryMeansNoSoundAndEveryOperationIsHarmless) {
     ASSERT_TRUE(LoadEntries(entries));
     EXPECT_FALSE(InitSound());
     EXPECT_EQ(Frame([] {
-                  RequestSe(0);
-                  RequestSe(5);
+                  RequestSe(SE_CURSOR);
+                  RequestSe(SE_LIFT);
                   StartBgm();
                   StopBgm();
                   StopAllSe();
@@ -155,7 +155,7 @@ TEST_F(SoundTest, NoAudioDeviceIsASoundError) {
     ASSERT_TRUE(LoadEntries(SoundEntries()));
     FailAudioDevice(true);
     EXPECT_FALSE(InitSound());
-    EXPECT_EQ(Frame([] { RequestSe(1); }), std::vector<int>{});
+    EXPECT_EQ(Frame([] { RequestSe(SE_PICKUP); }), std::vector<int>{});
     FailAudioDevice(false);
     EXPECT_TRUE(InitSound());
 }

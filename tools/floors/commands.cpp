@@ -1,5 +1,6 @@
 #include "floors/commands.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -14,6 +15,7 @@
 #include "floors/lint.hpp"
 #include "floors/lint_sections.hpp"
 #include "floors/solver.hpp"
+#include "floors/variety.hpp"
 #include "world/replay_file.hpp"
 
 namespace q::floors {
@@ -176,6 +178,8 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
             out.ideas = true;
         } else if (a == "--measure") {
             out.measure = true;
+        } else if (a == "--curve") {
+            if (!value(out.curve)) return false;
         } else if (a == "--no-action") {
             out.noAction = true;
         } else if (a == "--max-states") {
@@ -254,21 +258,54 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << "quorrel-floors lint: " << error << "\n";
         return 1;
     }
+    const std::vector<int> checked = NumbersOrAll(a, kEndingFloor);
+    // Every playable floor is loaded to compare landings with; only the
+    // floors named are linted and have their faults reported.
+    std::vector<Floor> floors(kEndingFloor + 1);  // floors[n] is floor n
+    std::vector<VarietyFloor> compared;
     int faults = 0;
-    for (int n : NumbersOrAll(a, kEndingFloor)) {
+    for (int n = 1; n <= kEndingFloor; ++n) {
+        const bool named = std::find(checked.begin(), checked.end(), n) != checked.end();
+        if (!named && n == kEndingFloor) continue;
         const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
-        Floor f;
+        Floor& f = floors[static_cast<size_t>(n)];
         if (!LoadFloorFile(path, f, error)) {
-            err << error << "\n";
-            ++faults;
+            if (named) {
+                err << error << "\n";
+                ++faults;
+            }
             continue;
         }
-        std::vector<LintFinding> findings = LintFloor(f, n);
-        for (LintFinding& finding : LintSectionDressing(f, n)) findings.push_back(std::move(finding));
-        for (const LintFinding& finding : findings) {
-            err << path << ":" << finding.line << ": " << finding.message << "\n";
+        if (named) {
+            std::vector<LintFinding> findings = LintFloor(f, n);
+            for (LintFinding& finding : LintSectionDressing(f, n)) findings.push_back(std::move(finding));
+            for (const LintFinding& finding : findings) {
+                err << path << ":" << finding.line << ": " << finding.message << "\n";
+                ++faults;
+            }
+        }
+        if (n != kEndingFloor) compared.push_back({n, path, &f});
+    }
+
+    KnownCopies known;
+    const std::string knownPath = (std::filesystem::path(a.sources) / kKnownCopiesFile).string();
+    std::error_code ec;
+    if (std::filesystem::exists(knownPath, ec)) {
+        std::vector<uint8_t> text;
+        SourceError bad;
+        if (!ReadWholeFile(knownPath, text, error)) {
+            err << error << "\n";
+            ++faults;
+        } else if (!ParseKnownCopies(std::string(text.begin(), text.end()), known, bad)) {
+            err << knownPath << ":" << bad.line << ": " << bad.message << "\n";
             ++faults;
         }
+    }
+    const VarietyReport variety = CheckVariety(compared, checked, known, knownPath);
+    for (const std::string& line : variety.known) out << line << "\n";
+    for (const VarietyFinding& finding : variety.faults) {
+        err << finding.path << ":" << finding.line << ": " << finding.message << "\n";
+        ++faults;
     }
     out << (faults ? std::to_string(faults) + " faults\n" : "no faults\n");
     return faults ? 1 : 0;

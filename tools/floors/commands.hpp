@@ -37,9 +37,10 @@ struct Arguments {
     bool writeBack = false;
     bool noChasers = false;
     bool noAction = false;
-    bool measure = false;  // solve: print the search's own figures
+    bool measure = false;  // solve: print the search's own figures; table: measure the floors
     bool ideas = false;    // verify: prove every idea by ablation
     std::string forbid;    // solve: ideas taken away
+    std::string curve;     // table: where to draw the curve (a PNG)
     long long maxStates = 3000000;
     std::vector<int> numbers;
 };

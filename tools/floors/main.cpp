@@ -20,7 +20,7 @@ void Usage() {
                  "  solve     [--sources DIR] [--write] [--no-chasers] [--no-action] [--max-states K] N...\n"
                  "  solve     [--sources DIR] [--write] --demo-from REPLAY [N]\n"
                  "  verify    [--sources DIR] [N...]\n"
-                 "  table     [--sources DIR] [--write [README.md]]\n"
+                 "  table     [--sources DIR] [--measure] [--curve PNG] [--write [README.md]] [N...]\n"
                  "  generate  --ideas LIST --rows R --seed S [--count K] [--out DIR] [--max-states K] [--tries N]\n"
                  "DIR defaults to the project's assets/floors.\n";
 }

@@ -1,10 +1,13 @@
 #include "floors/table.hpp"
 
+#include <cstdio>
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <sstream>
 
 #include "floors/commands.hpp"
+#include "floors/curve.hpp"
 #include "floors/floor_set.hpp"
 
 namespace q::floors {
@@ -82,25 +85,65 @@ bool ParseSolverStats(const std::string& line, SolverStats& out) {
     return true;
 }
 
+namespace {
+
+std::string Share(int64_t part, int64_t whole) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f%%", 100.0 * static_cast<double>(part) / static_cast<double>(whole));
+    return text;
+}
+
+// The ideas proved, then those a search could not decide, marked "?".
+std::string IdeasCell(const FloorMeasures& m) {
+    std::string out = IdeaList(m.proved);
+    for (int i = 0; i < kIdeaCount; ++i) {
+        const Idea idea = static_cast<Idea>(i);
+        if (Has(m.inconclusive, idea)) out += (out.empty() ? "" : ", ") + std::string(IdeaName(idea)) + "?";
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string DifficultyTable(const std::vector<TableRow>& rows) {
     std::ostringstream out;
-    out << "| Floor | Name | Rows | Ideas | Demo steps | Lifts | Put-downs | Worlds searched | Blocks moved |\n"
-        << "|---:|---|---:|---|---:|---:|---:|---:|---:|\n";
+    out << "| Floor | Name | Rows | Climbed | Ideas proved | Lifts | Lifts per landing | Reachable worlds | Dead ends | "
+           "Commitments | Naive clears | Blocks moved |\n"
+        << "|---:|---|---:|---:|---|---:|---:|---:|---:|---:|---|---:|\n";
     for (const TableRow& row : rows) {
         const Floor& f = *row.floor;
-        std::string ideas;
-        for (const std::string& idea : f.ideas) ideas += (ideas.empty() ? "" : ", ") + idea;
-        out << "| " << row.number << " | " << Cell(f.name) << " | " << f.rows << " | " << Cell(ideas) << " | ";
-        if (f.demo.empty())
-            out << "-";
-        else
-            out << f.demo.size();
+        out << "| " << row.number << " | " << Cell(f.name) << " | " << f.rows << " | " << RowsClimbed(f) << " | ";
+        const FloorMeasures* m = row.measures;
         SolverStats s;
-        if (ParseSolverStats(f.stats, s))
-            out << " | " << s.lifts << " | " << s.putDowns << " | " << s.searched << " | " << s.blocksMoved << "/"
-                << s.blockCount << " |\n";
+        if (m && m->solved) {
+            s.lifts = m->lifts;
+            s.blocksMoved = m->blocksMoved;
+            s.blockCount = m->blocks;
+        }
+        // Unmeasured, the lifts and blocks come from the stats line.
+        const bool way = (m && m->solved) || (!m && ParseSolverStats(f.stats, s));
+        out << (m ? Cell(IdeasCell(*m)) : "-") << " | " << (way ? std::to_string(s.lifts) : "-") << " | ";
+        if (m && m->landings > 0) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%.1f", static_cast<double>(m->lifts) / m->landings);
+            out << text;
+        } else {
+            out << "-";
+        }
+        out << " | ";
+        if (!m)
+            out << "- | - | -";
+        else if (!m->depth.complete)
+            out << "over " << m->depth.worlds << " | - | -";
         else
-            out << " | - | - | - | - |\n";
+            out << m->depth.worlds << " | " << (m->depth.settled ? Share(m->depth.settledDead, m->depth.settled) : "-")
+                << " | " << (m->solved ? std::to_string(m->depth.commitments) : "-");
+        out << " | " << (m ? (m->naiveClears ? "yes" : "no") : "-") << " | ";
+        if (way)
+            out << s.blocksMoved << "/" << s.blockCount;
+        else
+            out << "-";
+        out << " |\n";
     }
     return out.str();
 }
@@ -140,6 +183,57 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         rows.push_back({numbers[i], &floors[i]});
     }
     if (faults) return 1;
+
+    // The measures beside the sources; --measure refreshes the floors named.
+    const std::string measuresPath = (std::filesystem::path(a.sources) / kMeasuresFile).string();
+    std::map<int, FloorMeasures> measures;
+    std::error_code ec;
+    if (std::filesystem::exists(measuresPath, ec)) {
+        std::vector<uint8_t> bytes;
+        if (!ReadWholeFile(measuresPath, bytes, error) ||
+            !ReadMeasures(std::string(bytes.begin(), bytes.end()), measures, error)) {
+            err << "quorrel-floors table: " << measuresPath << ": " << error << "\n";
+            return 1;
+        }
+    }
+    if (a.measure) {
+        MeasureOptions options;
+        options.maxStates = a.maxStates;
+        for (const TableRow& row : rows) {
+            if (row.number == kLastFloor) continue;  // the ending is watched, not played
+            measures[row.number] = MeasureFloor(*row.floor, options);
+            // Written floor by floor, so an interrupted run keeps what it measured.
+            if (!WriteWholeFile(measuresPath, WriteMeasures(measures), error)) {
+                err << "quorrel-floors table: " << error << "\n";
+                return 1;
+            }
+            err << "floor " << row.number << " measured\n";
+        }
+    }
+    std::vector<int> unmeasured;
+    for (TableRow& row : rows) {
+        const auto it = measures.find(row.number);
+        if (it != measures.end() && it->second.key == FloorKey(*row.floor))
+            row.measures = &it->second;
+        else if (row.number != kLastFloor)
+            unmeasured.push_back(row.number);
+    }
+    if (!unmeasured.empty()) {
+        err << "quorrel-floors table: not measured as they stand:";
+        for (int n : unmeasured) err << " " << n;
+        err << " (quorrel-floors table --measure N... measures them)\n";
+    }
+    if (!a.curve.empty()) {
+        std::vector<CurveFloor> curve;
+        for (const TableRow& row : rows)
+            if (row.number != kLastFloor) curve.push_back({row.number, RowsClimbed(*row.floor), row.measures});
+        const std::vector<uint8_t> png = assets::EncodePng(DrawCurve(curve));
+        if (!WriteWholeFile(a.curve, png.data(), png.size(), error)) {
+            err << "quorrel-floors table: " << error << "\n";
+            return 1;
+        }
+    }
+
     const std::string table = DifficultyTable(rows);
     if (!a.writeBack) {
         out << table;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "floors/floor_source.hpp"
+#include "floors/measures.hpp"
 
 namespace q::floors {
 
@@ -25,6 +26,9 @@ bool ParseSolverStats(const std::string& line, SolverStats& out);
 struct TableRow {
     int number = 0;
     const Floor* floor = nullptr;
+    // What `table --measure` found, or nullptr when the floor was not
+    // measured as it now stands.
+    const FloorMeasures* measures = nullptr;
 };
 std::string DifficultyTable(const std::vector<TableRow>& rows);
 
