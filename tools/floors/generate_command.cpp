@@ -7,6 +7,7 @@
 #include "floors/commands.hpp"
 #include "floors/floor_set.hpp"
 #include "floors/generator.hpp"
+#include "floors/naive.hpp"
 
 namespace q::floors {
 
@@ -112,6 +113,7 @@ int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
         err << "quorrel-floors generate: " << error << "\n";
         return 1;
     }
+    o.naive = [](const Floor& f) { return PlayNaive(f).cleared; };
     const std::vector<Candidate> found = Generate(o, &err);
     if (!dir.empty()) {
         std::error_code ec;

@@ -19,7 +19,7 @@ struct GenerateOptions {
     int count = 3;
     int64_t maxStates = 40000;  // each search's budget
     int tries = 150;            // layouts judged for each candidate at most
-    NaivePlayer naive;          // empty until the naive player can be asked
+    NaivePlayer naive;          // empty: not asked
 };
 
 struct Candidate {
