@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "floors/ablation.hpp"
+#include "floors/candidate.hpp"
 #include "floors/floor_set.hpp"
 #include "floors/ideas.hpp"
 #include "floors/floor_world.hpp"
@@ -26,7 +27,7 @@ constexpr int kPlayableFloors = 56;
 
 const Command kCommands[] = {
     {"compile", RunCompile}, {"decompile", RunDecompile}, {"lint", RunLint},   {"render", RunRender},
-    {"solve", RunSolve},     {"verify", RunVerify},       {"table", RunTable},
+    {"solve", RunSolve},     {"verify", RunVerify},       {"table", RunTable},   {"generate", RunGenerate},
 };
 
 bool ParseNumber(const std::string& s, long long& out) {
@@ -42,13 +43,6 @@ std::vector<int> NumbersOrAll(const Arguments& a, int last) {
     std::vector<int> all;
     for (int n = 1; n <= last; ++n) all.push_back(n);
     return all;
-}
-
-std::string StatsText(const Solution& s) {
-    std::ostringstream o;
-    o << "lifts " << s.lifts << ", put-downs " << s.putDowns << ", steps " << s.steps << ", searched "
-      << s.statesSearched << ", blocks moved " << s.blocksMoved << "/" << s.blockCount;
-    return o.str();
 }
 
 // How the search went, for the benchmark and for tuning.
@@ -362,12 +356,12 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
             ++unsolved;
             continue;
         }
-        out << "floor " << n << ": " << StatsText(s) << "\n";
+        out << "floor " << n << ": " << StatsLine(s) << "\n";
         if (a.measure) out << "  " << SearchFigures(s) << "\n";
         if (a.writeBack) {
             std::vector<uint8_t> text;
             if (!ReadWholeFile(path, text, error) ||
-                !WriteWholeFile(path, WithDemo(std::string(text.begin(), text.end()), StatsText(s), s.demo), error)) {
+                !WriteWholeFile(path, WithDemo(std::string(text.begin(), text.end()), StatsLine(s), s.demo), error)) {
                 err << error << "\n";
                 return 1;
             }

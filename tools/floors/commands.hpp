@@ -24,6 +24,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Shared argument reading: "--name value" options and bare floor numbers.
 struct Arguments {

@@ -21,6 +21,7 @@ void Usage() {
                  "  solve     [--sources DIR] [--write] --demo-from REPLAY [N]\n"
                  "  verify    [--sources DIR] [N...]\n"
                  "  table     [--sources DIR] [--measure] [--curve PNG] [--write [README.md]] [N...]\n"
+                 "  generate  --ideas LIST --rows R --seed S [--count K] [--out DIR] [--max-states K] [--tries N]\n"
                  "DIR defaults to the project's assets/floors.\n";
 }
 
