@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install any missing Debian package first, then configure and build.
 
-PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev \
+PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev libcli11-dev \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
             clang libclang-rt-14-dev \
             dpkg-dev file lintian desktop-file-utils appstream libx11-dev
