@@ -256,12 +256,13 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     // Creatures make every step a new world, and every world times every
     // step of theirs is more than any budget: their floors are searched with
     // creatures filed by tile, which finds ways but proves nothing.
-    const bool coarse = HasCreatures(*root);
+    const bool creatures = HasCreatures(*root);
+    const bool coarse = creatures && !options.exactCreatures;
     Run run;
     // Creatures keep adding worlds as time goes on (a builder drops block
     // after block), so their floors are searched to a growing horizon: a
     // short way is found without first wandering every long one.
-    for (int horizon = coarse ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
+    for (int horizon = creatures ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
         horizon = std::min(horizon, options.maxSteps);
         run = RunSearch(*root, coder, bans, options, horizon, coarse, solution);
         if (run.found || run.exhausted || horizon >= options.maxSteps) break;
