@@ -5,14 +5,15 @@
 #include "world/collision.hpp"
 #include "world/creatures.hpp"
 #include "world/handlers.hpp"
+#include "world/lblock.hpp"
 #include "world/tiles.hpp"
 
 namespace q {
 
 namespace {
 
-constexpr int kWidth = 16;
-constexpr int kHeight = 32;
+constexpr int kWidth = kTileSize;
+constexpr int kHeight = 2 * kTileSize;
 constexpr int kFallSpeed = 4;
 constexpr int kStepsPerPixel = 3;  // it moves one pixel every third step
 constexpr int kSetOffset = 2;  // drawn as the character two after the player's
@@ -53,7 +54,7 @@ void BuilderWalk(World& w, Actor& a) {
     int gap = 0;
     // Only the terrain ahead counts as an edge; a block lying in the gap
     // does not keep the builder from turning there.
-    if (OnColumn(a) && TileAt(w, a.dir == FACING_RIGHT ? a.x + 16 : a.x - 16, a.y + kHeight) < TILE_FOOTING) {
+    if (OnColumn(a) && TileAt(w, a.dir == FACING_RIGHT ? a.x + kTileSize : a.x - kTileSize, a.y + kHeight) < TILE_FOOTING) {
         BuilderPlaceBlock(w, a);
         gap = 1;
     }
@@ -65,13 +66,13 @@ void BuilderWalk(World& w, Actor& a) {
 }
 
 void BuilderPlaceBlock(World& w, Actor& a) {
-    const int bx = a.dir == FACING_RIGHT ? a.x + 16 : a.x - 32;
+    const int bx = a.dir == FACING_RIGHT ? a.x + kWidth : a.x - kLBlockSize;
     const int below = a.y + kHeight;
     // The 32 x 32 square under the new block's place must be free of floor
     // and of other blocks; the place itself is not looked at.
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 2; ++j)
-            if (TileAt(w, bx + 16 * j, below + 16 * i) >= TILE_FOOTING) return;
+            if (TileAt(w, bx + kTileSize * j, below + kTileSize * i) >= TILE_FOOTING) return;
     for (int i = 0; i < 8; ++i)
         for (int j = 0; j < 8; ++j)
             if (OccupiedAt(w, bx + 4 * j, below + 4 * i) == 1) return;

@@ -13,8 +13,8 @@ namespace q {
 
 namespace {
 
-constexpr int kWidth = 16;
-constexpr int kHeight = 32;
+constexpr int kWidth = kTileSize;
+constexpr int kHeight = 2 * kTileSize;
 constexpr int kSetOffset = 1;  // drawn as the character one after the player's
 
 void AdvanceAnimation(Actor& a) {

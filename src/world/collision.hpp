@@ -11,12 +11,12 @@ enum class Layer { Tiles, Objects };
 // Inline: every collision test reads through these.
 inline bool InsideFloor(const World& w, int x, int y) {
     const int worldY = y + w.scrollY;
-    return x >= 0 && x < kFloorColumns * 16 && worldY >= 0 && worldY < w.floorRows * 16;
+    return x >= 0 && x < kFloorColumns * kTileSize && worldY >= 0 && worldY < w.floorRows * kTileSize;
 }
 // Index into a 40-column layer, or -1 outside the floor.
 inline int TileIndex(const World& w, int x, int y) {
     if (!InsideFloor(w, x, y)) return -1;
-    return (x >> 4) + ((y + w.scrollY) >> 4) * kFloorColumns;
+    return (x >> kTileShift) + ((y + w.scrollY) >> kTileShift) * kFloorColumns;
 }
 // Index into the occupancy map, or -1 outside the floor.
 inline int OccupancyIndex(const World& w, int x, int y) {
@@ -60,7 +60,7 @@ inline bool AnyInRun(const World& w, const Cell* layer, int shift, int columns, 
 // Runs of terrain tiles (16 pixels) and of occupancy cells (4 pixels).
 template <class Hit>
 inline bool AnyTileInRun(const World& w, int x, int y, int stepX, int stepY, int count, Hit hit) {
-    return AnyInRun(w, w.tileMap.data(), 4, kFloorColumns, x, y, stepX, stepY, count, hit);
+    return AnyInRun(w, w.tileMap.data(), kTileShift, kFloorColumns, x, y, stepX, stepY, count, hit);
 }
 template <class Hit>
 inline bool AnyCellInRun(const World& w, int x, int y, int stepX, int stepY, int count, Hit hit) {
@@ -68,8 +68,8 @@ inline bool AnyCellInRun(const World& w, int x, int y, int stepX, int stepY, int
 }
 
 void SetObjectCell(World& w, int x, int y, int value);
-inline bool OnColumn(const Actor& a) { return (a.x & 15) == 0; }
-inline bool OnRow(const World& w, const Actor& a) { return ((a.y + w.scrollY) & 15) == 0; }
+inline bool OnColumn(const Actor& a) { return (a.x & (kTileSize - 1)) == 0; }
+inline bool OnRow(const World& w, const Actor& a) { return ((a.y + w.scrollY) & (kTileSize - 1)) == 0; }
 
 // What a collision test met. The tests of one axis are ORed together, so a
 // sideways wall and a bump from below share a value.

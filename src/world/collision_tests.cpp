@@ -12,8 +12,8 @@ namespace {
 
 
 // Tiles an edge of the box covers: one more when it is off the grid.
-int TileRows(const World& w, const Actor& a) { return (a.height >> 4) + (OnRow(w, a) ? 0 : 1); }
-int TileCols(const Actor& a) { return (a.width >> 4) + (OnColumn(a) ? 0 : 1); }
+int TileRows(const World& w, const Actor& a) { return (a.height >> kTileShift) + (OnRow(w, a) ? 0 : 1); }
+int TileCols(const Actor& a) { return (a.width >> kTileShift) + (OnColumn(a) ? 0 : 1); }
 int CellRows(const Actor& a) { return (a.height >> 2) + ((a.y & 3) == 0 ? 0 : 1); }
 int CellCols(const Actor& a) { return (a.width >> 2) + ((a.x & 3) == 0 ? 0 : 1); }
 
@@ -21,13 +21,13 @@ bool Solid(int tile) { return tile >= TILE_SOLID; }
 bool Occupied(int cell) { return cell > 0; }
 
 int TileWallAt(const World& w, Actor& a, int edgeX) {
-    if (!AnyTileInRun(w, edgeX, a.y, 0, 16, TileRows(w, a), Solid)) return 0;
+    if (!AnyTileInRun(w, edgeX, a.y, 0, kTileSize, TileRows(w, a), Solid)) return 0;
     a.x = a.oldX;
     return HIT_WALL;
 }
 
 int TileRowHit(const World& w, Actor& a, int edgeY, int threshold) {
-    if (!AnyTileInRun(w, a.x, edgeY, 16, 0, TileCols(a), [threshold](int t) { return t >= threshold; })) return 0;
+    if (!AnyTileInRun(w, a.x, edgeY, kTileSize, 0, TileCols(a), [threshold](int t) { return t >= threshold; })) return 0;
     a.y = a.oldY;
     a.fallStep = kRestFallStep;
     return 1;
@@ -73,16 +73,16 @@ bool OnLadder(const World& w, const Actor& a) {
     const int rows = TileRows(w, a);
     const int cols = TileCols(a);
     for (int i = 0; i < rows; ++i)
-        if (AnyTileInRun(w, a.x, a.y + 16 * i, 16, 0, cols, IsLadderTile)) return true;
+        if (AnyTileInRun(w, a.x, a.y + kTileSize * i, kTileSize, 0, cols, IsLadderTile)) return true;
     return false;
 }
 
 // Looks at the 16-pixel column beside the walker from 16 pixels above its head
 // down to its waist: free means what stopped it is a low step with room above.
 bool HeadroomBlocked(const World& w, const Actor& a) {
-    const int px = a.vx > 0 ? a.x + a.width : a.x - 16;
+    const int px = a.vx > 0 ? a.x + a.width : a.x - kTileSize;
     const int py = a.y - a.height / 2;
-    if (AnyTileInRun(w, px, py, 0, 16, 2, Solid)) return true;
+    if (AnyTileInRun(w, px, py, 0, kTileSize, 2, Solid)) return true;
     for (int i = 0; i < 8; ++i)
         if (AnyCellInRun(w, px, py + 4 * i, 4, 0, 4, [](int cell) { return cell == 1; })) return true;
     return false;

@@ -7,6 +7,9 @@ namespace q {
 constexpr int kLastFloor = 56;    // floors 1..56 are played
 constexpr int kEndingFloor = 57;  // the floor the ending is shown on
 constexpr int kFloorCount = kEndingFloor;
+// A start row further than a whole floor above or below is not a floor the
+// game could show; refusing it also keeps scrollY far from overflow.
+constexpr int32_t kStartRowLimit = kMaxFloorRows;
 
 // Loads floor n (1..57) of the floor file into the stage buffers. Returns 1,
 // or 0 when the file is missing or damaged (buffers are zeroed either way).

@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kHeaderEntries = kFloorCount;
 constexpr int64_t kHeaderBytes = kHeaderEntries * 4;  // offsets count from here
-// A start row further than a whole floor above or below is not a floor the
-// game could show; refusing it also keeps scrollY far from overflow.
-constexpr int32_t kStartRowLimit = kMaxFloorRows;
 
 bool ReadExactly(InputFile& file, int64_t position, void* dst, int64_t n) {
     if (position < 0 || n < 0 || position + n > file.Size()) return false;
@@ -66,9 +63,8 @@ int LoadFloor(World& w, int n, const char* path) {
     }
 
     w.floorRows = rows;
-    w.scrollY = startRow * 16;
-    // Ten zero bytes follow the demo, so a replay that outlasts it stands still.
-    w.replayLength = demoLength + 10;
+    w.scrollY = startRow * kTileSize;
+    w.replayLength = demoLength + kReplayTail;
     return 1;
 }
 
@@ -83,8 +79,8 @@ void InstallFloor(World& w, int32_t rows, int32_t startRow, const int8_t* tiles,
     std::memcpy(w.objectMap.data(), objects, layerBytes);
     if (demoLength > 0) std::memcpy(w.replayBuffer.data(), demo, static_cast<std::size_t>(demoLength));
     w.floorRows = rows;
-    w.scrollY = startRow * 16;
-    w.replayLength = demoLength + 10;
+    w.scrollY = startRow * kTileSize;
+    w.replayLength = demoLength + kReplayTail;
 }
 
 void PopulateFloor(World& w) {
@@ -112,7 +108,7 @@ void SpawnCell(World& w, int column, int row, int cell) {
     const int kind = w.objectMap[cell];
     // Exit cells (31) and values outside the format spawn nothing.
     if (kind < 0 || kind >= kKindCount) return;
-    KindSpawnTable[kind](w, column * 16, row * 16 - w.scrollY, kind, cell);
+    KindSpawnTable[kind](w, column * kTileSize, row * kTileSize - w.scrollY, kind, cell);
 }
 
 }  // namespace q

@@ -8,17 +8,17 @@ namespace {
 
 // Kinds 2/12 hold the raised quarter on the left, 3/13 on the right; a block
 // marker names the lower tile row of the block, so it appears one tile higher.
-constexpr int kLBlockRaise = 16;
+constexpr int kLBlockRaise = kTileSize;
 // The tall picture stands on its marker cell and reaches 160 pixels above it.
 constexpr int kTallPropRaise = 160;
 
 int ExitLockInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 32, 32, ExitLockTick, PropDraw); }
-int PickupInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 16, 16, PickupTick, PropDraw); }
+int PickupInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, kTileSize, kTileSize, PickupTick, PropDraw); }
 int Prop32x64Init(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 32, 64, nullptr, PropDraw); }
 int Prop48x80Init(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 48, 80, nullptr, PropDraw); }
-int FigureInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 16, 32, nullptr, FigureDraw); }
+int FigureInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, kTileSize, 2 * kTileSize, nullptr, FigureDraw); }
 int Prop96x176Init(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 96, 176, nullptr, PropDraw); }
-int SpawnerInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, 16, 32, SpawnerTick, nullptr); }
+int SpawnerInit(World&, Actor& a, int x, int y, int) { return InitActorBox(a, x, y, kTileSize, 2 * kTileSize, SpawnerTick, nullptr); }
 
 void SpawnNothing(World&, int, int, int, int) {}
 

@@ -5,12 +5,14 @@
 // update handlers are in handlers.hpp.
 namespace q {
 
-constexpr int kLBlockSize = 32;
+constexpr int kLBlockSize = 2 * kTileSize;
+// A falling block drops a whole tile a step, so it keeps to the tile rows.
+constexpr int kLBlockFallSpeed = kTileSize;
 // Steps a block hangs without support before it falls.
 constexpr int kLBlockRestSteps = 40;
 // The speed of a player pushed down by a falling block; nothing else moves
 // the player this fast, so the tools can tell a push from a fall.
-constexpr int kPushSpeed = 16;
+constexpr int kPushSpeed = kTileSize;
 
 // Whether the player stands where it can take hold of this block.
 bool GrabPositionMatches(const Actor& player, const Actor& block);

@@ -13,13 +13,13 @@ namespace {
 
 constexpr int kSquashSteps = 50;
 
-// The 16 x 16 box of the quarter at row i, column j of a block.
+// The tile-sized box of the quarter at row i, column j of a block.
 Actor QuarterBox(const Actor& block, int i, int j) {
     Actor q{};
-    q.x = block.x + 16 * j;
-    q.y = block.y + 16 * i;
-    q.width = 16;
-    q.height = 16;
+    q.x = block.x + kTileSize * j;
+    q.y = block.y + kTileSize * i;
+    q.width = kTileSize;
+    q.height = kTileSize;
     return q;
 }
 

@@ -9,11 +9,11 @@ namespace q {
 
 namespace {
 
-// The three 16 x 16 squares that must be empty before a block can be lifted,
+// The three tile-sized squares that must be empty before a block can be lifted,
 // by dir: above the raised quarter, above the notch, and the notch itself.
 constexpr int kClearSquares[2][3][2] = {
-    {{0, -16}, {16, -16}, {16, 0}},
-    {{0, 0}, {0, -16}, {16, -16}},
+    {{0, -kTileSize}, {kTileSize, -kTileSize}, {kTileSize, 0}},
+    {{0, 0}, {0, -kTileSize}, {kTileSize, -kTileSize}},
 };
 
 }  // namespace
@@ -21,18 +21,18 @@ constexpr int kClearSquares[2][3][2] = {
 bool GrabPositionMatches(const Actor& player, const Actor& block) {
     const int dx = player.x - block.x;
     const int dy = player.y - block.y;
-    // The block may stand 16 pixels lower only when its near quarter is the
+    // The block may stand a tile lower only when its near quarter is the
     // raised one.
     if (player.dir == FACING_LEFT) {
-        if (dx != 32) return false;
-        if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == 16 || dy == -16;
-        if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == 16;
+        if (dx != kLBlockSize) return false;
+        if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == kTileSize || dy == -kTileSize;
+        if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == kTileSize;
         return false;
     }
     if (player.dir == FACING_RIGHT) {
-        if (dx != -16) return false;
-        if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == 16 || dy == -16;
-        if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == 16;
+        if (dx != -kTileSize) return false;
+        if (block.dir == SHAPE_RAISED_LEFT) return dy == 0 || dy == kTileSize || dy == -kTileSize;
+        if (block.dir == SHAPE_RAISED_RIGHT) return dy == 0 || dy == kTileSize;
         return false;
     }
     return false;

@@ -12,7 +12,6 @@ namespace q {
 
 namespace {
 
-constexpr int kFallSpeed = 16;
 constexpr int kLiftSpeed = 8;
 constexpr int kShiftSpeed = 8;
 constexpr int kLowerSpeed = 8;
@@ -65,12 +64,12 @@ void CancelBlockMove(World& w, Actor& block, ActorHandler blockHandler, ActorHan
 void LBlockFall(World& w, Actor& a) {
     BeginStep(a);
     a.vx = 0;
-    a.vy = kFallSpeed;
-    a.y += kFallSpeed;
+    a.vy = kLBlockFallSpeed;
+    a.y += kLBlockFallSpeed;
     // Each test may put y back, and the next one sees that.
     const int onTile = TileFloorBelow(w, a, TILE_FOOTING);
     const int onBlock = BlockFloorBelow(w, a);
-    const bool onStair = LBlockNeighbourBelow(w, a, -16);
+    const bool onStair = LBlockNeighbourBelow(w, a, -kLBlockFallSpeed);
     if (onTile | onBlock | onStair) {
         a.timer = kLBlockRestSteps;
         a.update = LBlockRest;
@@ -145,7 +144,7 @@ void LBlockCarried(World& w, Actor& a) {
         return;
     }
     a.y = player->y - kLBlockSize;
-    a.x = player->dir == FACING_RIGHT ? player->x : player->x - 16;
+    a.x = player->dir == FACING_RIGHT ? player->x : player->x - kTileSize;
     const int dy = a.y - a.oldY;
     const int dx = a.x - a.oldX;
     a.vy = dy;
@@ -191,7 +190,7 @@ void LBlockLower(World& w, Actor& a) {
     }
     if (a.timer == 0) {
         a.vx = 0;
-        a.vy = kFallSpeed;
+        a.vy = kLBlockFallSpeed;
         a.update = LBlockFall;
         SetPlayerHandler(w, PlayerWalk);
     }

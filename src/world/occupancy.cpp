@@ -115,14 +115,14 @@ bool BlocksStandAsStamped(World& w) {
     return i == log.fromRebuild;
 }
 
-// A 16 x 16 box standing in for one quarter of a block; reverting it leaves
+// A tile-sized box standing in for one quarter of a block; reverting it leaves
 // the block alone.
 Actor QuarterProbe(const Actor& block, int i, int j) {
     Actor probe{};
-    probe.x = probe.oldX = block.x + 16 * j;
-    probe.y = probe.oldY = block.y + 16 * i;
-    probe.width = 16;
-    probe.height = 16;
+    probe.x = probe.oldX = block.x + kTileSize * j;
+    probe.y = probe.oldY = block.y + kTileSize * i;
+    probe.width = kTileSize;
+    probe.height = kTileSize;
     probe.vx = block.vx;
     probe.vy = block.vy;
     return probe;

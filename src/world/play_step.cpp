@@ -29,7 +29,7 @@ int PlayerFallSpeed(World& w) {
 }
 
 void ApplyScroll(World& w) {
-    const int row = w.scrollY >> 4;
+    const int row = w.scrollY >> kTileShift;
     // Following down stops once the bottom row would come into view.
     if (w.scrollRequest == SCROLL_DOWN) {
         if (row < w.floorRows - kScreenRows)

@@ -11,6 +11,10 @@ extern const int VerticalSpeedTable[kFallStepCount];
 constexpr int kRestFallStep = 6;
 constexpr int kLastFallStep = 11;
 
+// The player stands a tile wide and two tall.
+constexpr int kPlayerWidth = kTileSize;
+constexpr int kPlayerHeight = 2 * kTileSize;
+
 // Pixels a step on foot and on a ladder; the chaser keeps the same pace.
 constexpr int kWalkSpeed = 4;
 constexpr int kClimbSpeed = 4;

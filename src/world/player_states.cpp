@@ -6,11 +6,6 @@
 
 namespace q {
 
-namespace {
-constexpr int kPlayerWidth = 16;
-constexpr int kPlayerHeight = 32;
-}  // namespace
-
 int PlayerInit(World&, Actor& a, int x, int y, int) {
     return InitActorBox(a, x, y, kPlayerWidth, kPlayerHeight, PlayerWalk, PlayerDraw);
 }

@@ -31,7 +31,7 @@ void ExitLockTick(World& w, Actor& a) {
     // next step's removal pass, so the lock opens a step later.
     if (FindActor(w, FirstActive(w), KIND_PICKUP)) return;
     SetObjectCell(w, a.x, a.y, EXIT_CELL);
-    SetObjectCell(w, a.x + 16, a.y, EXIT_CELL);
+    SetObjectCell(w, a.x + kTileSize, a.y, EXIT_CELL);
     a.alive = 0;
 }
 

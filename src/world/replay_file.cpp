@@ -128,7 +128,7 @@ uint32_t FloorChecksum(int32_t rows, int32_t startRow, const int8_t* tiles, cons
 
 uint32_t LoadedFloorChecksum(const World& w) {
     const int32_t rows = w.floorRows < 0 ? 0 : (w.floorRows > kMaxFloorRows ? kMaxFloorRows : w.floorRows);
-    return FloorChecksum(rows, w.scrollY / 16, w.tileMap.data(), w.objectMap.data());
+    return FloorChecksum(rows, w.scrollY / kTileSize, w.tileMap.data(), w.objectMap.data());
 }
 
 ReplayRefusal LoadReplayFloor(World& w, const Replay& replay, const char* floorsPath) {
@@ -141,7 +141,7 @@ void InstallReplayCommands(World& w, const Replay& replay) {
     const int32_t steps = replay.header.steps;
     w.replayBuffer.fill(0);
     if (steps > 0) std::memcpy(w.replayBuffer.data(), replay.commands.data(), std::size_t(steps));
-    w.replayLength = steps + 10;
+    w.replayLength = steps + kReplayTail;
 }
 
 }  // namespace q

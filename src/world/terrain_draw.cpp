@@ -21,8 +21,8 @@ void DrawTerrain(const World& w) {
     const Rect background = atlas::kBackground;
     DrawSprite({0, -b, kScreenWidth, background.Height() - b}, background, kUntinted);
 
-    const int top = w.scrollY >> 4;
-    const int f = w.scrollY & 15;
+    const int top = w.scrollY >> kTileShift;
+    const int f = w.scrollY & (kTileSize - 1);
     const int lastCell = w.floorRows * kFloorColumns - 1;
     for (int r = 0; r < kScreenRows; ++r) {
         for (int c = 0; c < kFloorColumns; ++c) {
@@ -32,9 +32,9 @@ void DrawTerrain(const World& w) {
             // have nothing to show.
             const Rect src = TileSourceRect(w.tileMap[cell]);
             if (src.Width() == 0) continue;
-            const int x = c * 16;
-            const int y = r * 16 - f;
-            DrawSprite({x, y, x + 16, y + 16}, src, kUntinted);
+            const int x = c * kTileSize;
+            const int y = r * kTileSize - f;
+            DrawSprite({x, y, x + kTileSize, y + kTileSize}, src, kUntinted);
         }
     }
 }

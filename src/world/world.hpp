@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/rect.hpp"
 #include "platform/sound_effects.hpp"
 
 namespace q {
@@ -93,19 +94,30 @@ constexpr int kActiveHead = kPoolSize + 2;
 constexpr int kActiveTail = kPoolSize + 3;
 constexpr int kActorRecords = kPoolSize + 4;
 
+// Terrain tiles are squares this many pixels wide; shifting a coordinate
+// right by kTileShift finds its tile, flooring negative values as the rules do.
+constexpr int kTileSize = 16;
+constexpr int kTileShift = 4;
+static_assert(1 << kTileShift == kTileSize);
 constexpr int kFloorColumns = 40;
-// Tile rows a screen shows, the last of them in part.
-constexpr int kScreenRows = 31;
+static_assert(kFloorColumns * kTileSize == kScreenWidth);
+// Tile rows a screen shows whole, and with the one below shown in part.
+constexpr int kWholeScreenRows = kScreenHeight / kTileSize;
+constexpr int kScreenRows = kWholeScreenRows + 1;
 constexpr int kMaxFloorRows = 120;
 constexpr int kTileMapBytes = kMaxFloorRows * kFloorColumns;  // 4800
-constexpr int kOccupancyColumns = 160;
-constexpr int kOccupancyBytes = kTileMapBytes * 16;  // 76800
+// The blocks' occupancy map has 4-pixel cells, four to a tile each way.
+constexpr int kOccupancyCellSize = 4;
+constexpr int kOccupancyColumns = kFloorColumns * kTileSize / kOccupancyCellSize;  // 160
+constexpr int kOccupancyBytes = kOccupancyColumns * kMaxFloorRows * (kTileSize / kOccupancyCellSize);  // 76800
 constexpr int kReplayBytes = 50000;
 // Block shapes stamped into the occupancy map between two clearings: one per
 // block at a rebuild and one per step while carrying; past this the whole
 // floor is cleared instead.
 constexpr int kMaxStamps = kPoolSize + 16;
-constexpr int kMaxDemoLength = 49990;
+// Zero commands follow every demo or replay, so one that is outlasted stands still.
+constexpr int kReplayTail = 10;
+constexpr int kMaxDemoLength = kReplayBytes - kReplayTail;  // 49990
 
 // Where one L-block shape was stamped into the occupancy map, in world
 // pixels, so it can be found again after the view has scrolled.

@@ -40,7 +40,7 @@ TEST(FloorRoundTrip, TheProjectsSourcesComeBackByteForByte) {
 TEST(FloorRoundTrip, EveryByteOfEveryLayerAndDemoComesBack) {
     // Bytes no symbol stands for (negative tiles, object codes 15..30 and
     // beyond), a bar in the terrain, and demo bytes that are no command.
-    std::vector<floors::Floor> set(floors::kFloorSlots);
+    std::vector<floors::Floor> set(kFloorCount);
     for (size_t i = 0; i < set.size(); ++i) {
         floors::Floor& f = set[i];
         f.rows = static_cast<int32_t>(1 + (i * 13) % 120);

@@ -148,14 +148,14 @@ inline SourceFloor WalkRightFloor() {
 // Every slot of a set filled with the walk-right floor, so the tools that need
 // all 57 sources have them.
 inline void WriteStandInSet(const TempFolder& dir) {
-    for (int n = 1; n <= floors::kFloorSlots; ++n) dir.Write(floors::SourceFileName(n), WalkRightFloor().Text());
+    for (int n = 1; n <= kFloorCount; ++n) dir.Write(floors::SourceFileName(n), WalkRightFloor().Text());
 }
 
 // The project's own sources copied in, a stand-in where a slot has none yet.
 inline int WriteRealSet(const TempFolder& dir) {
     WriteStandInSet(dir);
     int real = 0;
-    for (int n = 1; n <= floors::kFloorSlots; ++n) {
+    for (int n = 1; n <= kFloorCount; ++n) {
         const std::filesystem::path source = std::filesystem::path(floors::DefaultSourceDir()) / floors::SourceFileName(n);
         std::error_code ec;
         if (!std::filesystem::exists(source, ec)) continue;

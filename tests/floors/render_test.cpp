@@ -98,7 +98,7 @@ TEST_F(FloorRender, TheWholeSetGetsAContactSheetLabelledInTheGamesDigits) {
     sources.Write(floors::SourceFileName(7), TallFloor().Text());
     const ToolRun run = Render({});
     ASSERT_EQ(run.code, 0) << run.err;
-    for (int n = 1; n <= floors::kFloorSlots; ++n) {
+    for (int n = 1; n <= kFloorCount; ++n) {
         char name[32];
         std::snprintf(name, sizeof name, "maps/floor-%02d.png", n);
         EXPECT_TRUE(out.Has(name)) << name;

@@ -16,14 +16,12 @@
 #include "floors/lint_sections.hpp"
 #include "floors/solver.hpp"
 #include "floors/variety.hpp"
+#include "world/floor.hpp"
 #include "world/replay_file.hpp"
 
 namespace q::floors {
 
 namespace {
-
-constexpr int kEndingFloor = 57;
-constexpr int kPlayableFloors = 56;
 
 const Command kCommands[] = {
     {"compile", RunCompile}, {"decompile", RunDecompile}, {"lint", RunLint},   {"render", RunRender},
@@ -189,7 +187,7 @@ bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::st
                 error = "--max-states needs a count";
                 return false;
             }
-        } else if (ParseNumber(a, n) && n >= 1 && n <= kEndingFloor) {
+        } else if (ParseNumber(a, n) && n >= 1 && n <= kFloorCount) {
             out.numbers.push_back(static_cast<int>(n));
         } else {
             error = "unknown argument " + a;
@@ -258,13 +256,13 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << "quorrel-floors lint: " << error << "\n";
         return 1;
     }
-    const std::vector<int> checked = NumbersOrAll(a, kEndingFloor);
+    const std::vector<int> checked = NumbersOrAll(a, kFloorCount);
     // Every playable floor is loaded to compare landings with; only the
     // floors named are linted and have their faults reported.
-    std::vector<Floor> floors(kEndingFloor + 1);  // floors[n] is floor n
+    std::vector<Floor> floors(kFloorCount + 1);  // floors[n] is floor n
     std::vector<VarietyFloor> compared;
     int faults = 0;
-    for (int n = 1; n <= kEndingFloor; ++n) {
+    for (int n = 1; n <= kFloorCount; ++n) {
         const bool named = std::find(checked.begin(), checked.end(), n) != checked.end();
         if (!named && n == kEndingFloor) continue;
         const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
@@ -432,7 +430,7 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     const auto known = KnownIdeaFaults(a.sources);
     int faults = 0, knownFaults = 0;
-    for (int n : NumbersOrAll(a, kPlayableFloors)) {
+    for (int n : NumbersOrAll(a, kLastFloor)) {
         if (n == kEndingFloor) continue;
         const Floor& f = set.floors[static_cast<size_t>(n - 1)];
         const std::string& path = set.paths[static_cast<size_t>(n - 1)];

@@ -75,7 +75,7 @@ bool LoadFloorFile(const std::string& path, Floor& out, std::string& error) {
 
 bool LoadFloorSet(const std::string& dir, FloorSet& out, std::string& error) {
     out = FloorSet{};
-    for (int n = 1; n <= kFloorSlots; ++n) {
+    for (int n = 1; n <= kFloorCount; ++n) {
         const std::string path = (std::filesystem::path(dir) / SourceFileName(n)).string();
         Floor f;
         if (!LoadFloorFile(path, f, error)) return false;

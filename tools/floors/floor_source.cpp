@@ -9,18 +9,14 @@ namespace q::floors {
 
 namespace {
 
-constexpr int kMaxRows = 120;
-constexpr int kMaxDemo = 49990;
-constexpr int kHeaderBytes = kFloorSlots * 4;
-// Start rows the game refuses to load.
-constexpr int kStartRowLimit = 120;
+constexpr int kHeaderBytes = kFloorCount * 4;
 constexpr size_t kDemoLineWidth = 72;
 
 struct CommandSymbol {
     char symbol;
     uint8_t byte;
 };
-constexpr CommandSymbol kCommandSymbols[] = {{'.', 0}, {'R', 1}, {'L', 2}, {'D', 4}, {'U', 8}, {'A', 16}};
+constexpr CommandSymbol kCommandSymbols[] = {{'.', CMD_NONE}, {'R', CMD_RIGHT}, {'L', CMD_LEFT}, {'D', CMD_DOWN}, {'U', CMD_UP}, {'A', CMD_ACTION}};
 
 std::string Trim(const std::string& s) {
     const size_t a = s.find_first_not_of(" \t\r");
@@ -54,13 +50,13 @@ int32_t GetInt32(const std::vector<uint8_t>& b, size_t at) {
 bool ParseLayerRow(const std::string& line, bool tiles, std::vector<int8_t>& layer, std::string& error) {
     const std::string t = Trim(line);
     if (t.size() < 2 || t[0] != '|') {
-        error = "a row must be 40 cells between two bars, |....|";
+        error = "a row must be " + std::to_string(kColumns) + " cells between two bars, |....|";
         return false;
     }
     // The closing bar is found by its place: a pillar is drawn with a bar too.
     const size_t end = 1 + kColumns;
     if (t.size() <= end || t[end] != '|') {
-        error = "a row must be exactly 40 cells between its bars";
+        error = "a row must be exactly " + std::to_string(kColumns) + " cells between its bars";
         return false;
     }
     for (size_t i = 1; i < end; ++i) {
@@ -128,12 +124,12 @@ bool ParseDemoText(const std::string& text, std::vector<uint8_t>& out, std::stri
             i = 1;
         }
         long long count = 1;
-        if (i < token.size() && (!ParseInt(token.substr(i), count) || count < 1 || count > kMaxDemo)) {
+        if (i < token.size() && (!ParseInt(token.substr(i), count) || count < 1 || count > kMaxDemoLength)) {
             error = "'" + token + "': the count after a command is 1 or more";
             return false;
         }
-        if (out.size() + static_cast<size_t>(count) > static_cast<size_t>(kMaxDemo)) {
-            error = "the demo is longer than " + std::to_string(kMaxDemo) + " steps";
+        if (out.size() + static_cast<size_t>(count) > static_cast<size_t>(kMaxDemoLength)) {
+            error = "the demo is longer than " + std::to_string(kMaxDemoLength) + " steps";
             return false;
         }
         out.insert(out.end(), static_cast<size_t>(count), static_cast<uint8_t>(byte));
@@ -199,7 +195,7 @@ bool ParseFloorSource(const std::string& text, Floor& out, SourceError& error) {
                 } else if (key == "stats") {
                     out.stats = value;
                 } else if (key == "rows") {
-                    if (!ParseInt(value, n) || n < 1 || n > kMaxRows) return fail("rows must be 1..120");
+                    if (!ParseInt(value, n) || n < 1 || n > kMaxFloorRows) return fail("rows must be 1.." + std::to_string(kMaxFloorRows));
                     out.rows = static_cast<int32_t>(n);
                     out.rowsLine = lineNumber;
                     haveRows = true;
@@ -321,7 +317,7 @@ std::vector<uint8_t> BuildFloorDat(const std::vector<Floor>& floors) {
         body.insert(body.end(), f.demo.begin(), f.demo.end());
     }
     std::vector<uint8_t> out;
-    for (int i = 0; i < kFloorSlots; ++i) PutInt32(out, i < static_cast<int>(offsets.size()) ? offsets[i] : 0);
+    for (int i = 0; i < kFloorCount; ++i) PutInt32(out, i < static_cast<int>(offsets.size()) ? offsets[i] : 0);
     out.insert(out.end(), body.begin(), body.end());
     return out;
 }
@@ -329,11 +325,11 @@ std::vector<uint8_t> BuildFloorDat(const std::vector<Floor>& floors) {
 bool ReadFloorDat(const std::vector<uint8_t>& bytes, std::vector<Floor>& out, std::string& error) {
     out.clear();
     if (bytes.size() < static_cast<size_t>(kHeaderBytes)) {
-        error = "shorter than its header of 57 offsets";
+        error = "shorter than its header of " + std::to_string(kFloorCount) + " offsets";
         return false;
     }
     const int64_t size = static_cast<int64_t>(bytes.size());
-    for (int n = 1; n <= kFloorSlots; ++n) {
+    for (int n = 1; n <= kFloorCount; ++n) {
         const std::string floorName = "floor " + std::to_string(n) + ": ";
         const int64_t at = kHeaderBytes + static_cast<int64_t>(GetInt32(bytes, static_cast<size_t>(n - 1) * 4));
         if (at < kHeaderBytes || at + 8 > size) {
@@ -344,8 +340,8 @@ bool ReadFloorDat(const std::vector<uint8_t>& bytes, std::vector<Floor>& out, st
         f.name = "Floor " + std::to_string(n);
         f.rows = GetInt32(bytes, static_cast<size_t>(at));
         f.startRow = GetInt32(bytes, static_cast<size_t>(at + 4));
-        if (f.rows < 1 || f.rows > kMaxRows) {
-            error = floorName + "rows " + std::to_string(f.rows) + " outside 1..120";
+        if (f.rows < 1 || f.rows > kMaxFloorRows) {
+            error = floorName + "rows " + std::to_string(f.rows) + " outside 1.." + std::to_string(kMaxFloorRows);
             return false;
         }
         if (f.startRow < -kStartRowLimit || f.startRow > kStartRowLimit) {
@@ -359,7 +355,7 @@ bool ReadFloorDat(const std::vector<uint8_t>& bytes, std::vector<Floor>& out, st
             return false;
         }
         const int32_t length = GetInt32(bytes, static_cast<size_t>(lengthAt));
-        if (length < 0 || length > kMaxDemo || lengthAt + 4 + length > size) {
+        if (length < 0 || length > kMaxDemoLength || lengthAt + 4 + length > size) {
             error = floorName + "demo length " + std::to_string(length) + " is not one the game loads";
             return false;
         }

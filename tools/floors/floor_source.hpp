@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "world/floor.hpp"
+
 namespace q::floors {
 
-constexpr int kColumns = 40;
-constexpr int kFloorSlots = 57;
+// The floor tools' short name for a floor's width in tiles.
+constexpr int kColumns = kFloorColumns;
 
 struct Floor {
     std::string name;

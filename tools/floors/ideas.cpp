@@ -15,10 +15,6 @@ namespace {
 constexpr const char* kNames[kIdeaCount] = {"turn",    "hold",    "wobble", "drop", "stack", "ladder-lift",
                                             "builder", "squash",  "push",   "heavy", "pickup"};
 
-// A falling block moves a whole tile a step; the put-down's last lowering,
-// half that, ends in the same state.
-constexpr int kFallTile = 16;
-
 bool IsCreature(int kind) { return kind == KIND_BUILDER || kind == KIND_CHASER; }
 
 bool Wobbling(const Actor& a) {
@@ -149,7 +145,7 @@ bool PutDownsLastFall(const Actor& block, const Actor* player) {
     if (!player) return false;
     const int feet = player->y + player->height;
     const int middle = block.x + kLBlockSize / 2 - (player->x + player->width / 2);
-    return block.oldY + kLBlockSize == feet - 16 && block.y + kLBlockSize == feet && middle > -kLBlockSize * 2 &&
+    return block.oldY + kLBlockSize == feet - kLBlockFallSpeed && block.y + kLBlockSize == feet && middle > -kLBlockSize * 2 &&
            middle < kLBlockSize * 2;
 }
 
@@ -160,7 +156,7 @@ bool IdeaBans::StepUsesBanned(World& w) const {
     const Actor* player = FindPlayer(w);
     for (Actor* a = FirstActive(w); a; a = NextActive(w, *a)) {
         if (IsLBlockKind(a->kind)) {
-            if (Has(forbidden_, Idea::Drop) && a->update == LBlockFall && a->y - a->oldY >= kFallTile &&
+            if (Has(forbidden_, Idea::Drop) && a->update == LBlockFall && a->y - a->oldY >= kLBlockFallSpeed &&
                 !PutDownsLastFall(*a, player) && !Settling(w, *a))
                 return true;
             if (Has(forbidden_, Idea::Builder) && a->update == LBlockLift && !RootBlock(w.IndexOf(*a))) return true;

@@ -10,7 +10,6 @@ namespace q::floors {
 
 namespace {
 
-constexpr int kScreenRows = 30;
 // Rows of the view above the player's head when the floor starts: the player
 // sees most of what lies above.
 constexpr int kViewAbovePlayer = 20;
@@ -91,7 +90,7 @@ private:
 };
 
 bool RoomFits(const Layout& l) {
-    return l.rows >= kScreenRows && l.rows <= 120 && l.left >= 1 && l.width >= 4 && l.Right() <= kColumns - 2 &&
+    return l.rows >= kWholeScreenRows && l.rows <= kMaxFloorRows && l.left >= 1 && l.width >= 4 && l.Right() <= kColumns - 2 &&
            static_cast<int>(l.ground.size()) == l.width && l.pieces.size() >= 2;
 }
 
@@ -157,7 +156,7 @@ Floor ToFloor(const Drawing& d) {
             if (o[static_cast<size_t>(c)] == 'P') playerRow = r;
         }
     }
-    f.startRow = std::clamp(playerRow - kViewAbovePlayer, 0, std::max(0, f.rows - kScreenRows));
+    f.startRow = std::clamp(playerRow - kViewAbovePlayer, 0, std::max(0, f.rows - kWholeScreenRows));
     return f;
 }
 

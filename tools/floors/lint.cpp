@@ -3,15 +3,15 @@
 #include <vector>
 
 #include "floors/floor_world.hpp"
+#include "world/floor.hpp"
+#include "world/player.hpp"
+#include "world/tiles.hpp"
 #include "world/world_step.hpp"
 
 namespace q::floors {
 
 namespace {
 
-constexpr int kSolid = 31;
-constexpr int kEndingFloor = 57;
-constexpr int kScreenRows = 30;  // whole tile rows the 480-pixel view shows
 // Steps a floor is left alone to see whether the player reaches the exit
 // without a command.
 constexpr int kUntouchedSteps = 300;
@@ -20,13 +20,13 @@ int TerrainRowLine(const Floor& f, int row) { return f.terrainLine ? f.terrainLi
 int ObjectRowLine(const Floor& f, int row) { return f.objectsLine ? f.objectsLine + 1 + row : 0; }
 
 bool IsMover(int8_t object) {
-    return object == 1 || object == 4 || object == 5 || object == 14;
+    return object == KIND_PLAYER || object == KIND_BUILDER || object == KIND_CHASER || object == KIND_CHASER_SPAWNER;
 }
 
 const char* MoverName(int8_t object) {
     switch (object) {
-        case 1: return "the player";
-        case 4: return "the builder";
+        case KIND_PLAYER: return "the player";
+        case KIND_BUILDER: return "the builder";
         default: return "a chaser";
     }
 }
@@ -35,8 +35,8 @@ const char* MoverName(int8_t object) {
 
 std::vector<LintFinding> LintFloor(const Floor& f, int number) {
     std::vector<LintFinding> out;
-    if (f.rows < 1 || f.rows > 120) {
-        out.push_back({f.rowsLine, "rows must be 1..120"});
+    if (f.rows < 1 || f.rows > kMaxFloorRows) {
+        out.push_back({f.rowsLine, "rows must be 1.." + std::to_string(kMaxFloorRows)});
         return out;
     }
     if (number == kEndingFloor) return out;
@@ -45,19 +45,19 @@ std::vector<LintFinding> LintFloor(const Floor& f, int number) {
     for (int row = 0; row < f.rows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const int8_t o = f.Object(column, row);
-            if (o == 1 && playerRow < 0) playerRow = row;
-            if (o == 31 || o == 6) ++exits;
+            if (o == KIND_PLAYER && playerRow < 0) playerRow = row;
+            if (o == EXIT_CELL || o == KIND_EXIT_LOCK) ++exits;
         }
     if (exits == 0) out.push_back({f.objectsLine, "the floor has no exit (E) and no exit lock (X)"});
     if (playerRow < 0) {
         out.push_back({f.objectsLine, "the floor has no player (P)"});
     } else {
-        const int top = playerRow * 16, bottom = top + 32;
-        const int viewTop = f.startRow * 16, viewBottom = viewTop + 480;
+        const int top = playerRow * kTileSize, bottom = top + kPlayerHeight;
+        const int viewTop = f.startRow * kTileSize, viewBottom = viewTop + kScreenHeight;
         if (bottom <= viewTop || top >= viewBottom)
             out.push_back({f.startLine, "start row " + std::to_string(f.startRow) + " shows no part of the player (row " +
                                             std::to_string(playerRow) + "); a view shows rows start..start+" +
-                                            std::to_string(kScreenRows - 1)});
+                                            std::to_string(kWholeScreenRows - 1)});
     }
 
     // Everything a walker could reach through open cells, from every walker:
@@ -88,7 +88,7 @@ std::vector<LintFinding> LintFloor(const Floor& f, int number) {
                 for (const auto& n : next) {
                     if (n[0] < 0 || n[0] >= f.rows || n[1] < 0 || n[1] >= kColumns) continue;
                     const int i = n[0] * kColumns + n[1];
-                    if (seen[static_cast<size_t>(i)] || f.tiles[static_cast<size_t>(i)] >= kSolid) continue;
+                    if (seen[static_cast<size_t>(i)] || f.tiles[static_cast<size_t>(i)] >= TILE_SOLID) continue;
                     seen[static_cast<size_t>(i)] = 1;
                     todo.push_back(i);
                 }

@@ -13,16 +13,15 @@
 #include "floors/solver.hpp"
 #include "world/actor_pool.hpp"
 #include "world/handlers.hpp"
+#include "world/tiles.hpp"
 #include "world/world_step.hpp"
 
 namespace q::floors {
 
 namespace {
 
-constexpr int kTile = 16;
 // A block is two rows high: standing on one is still the same landing.
 constexpr int kLandingRows = 2;
-constexpr int8_t kFirstPlayTile = 16;
 
 // The first cell from the top holding one of the kinds, or false.
 bool FirstCell(const Floor& floor, int kindA, int kindB, int& row) {
@@ -41,9 +40,9 @@ uint64_t FloorKey(const Floor& floor) {
     std::vector<uint8_t> bytes;
     for (int32_t v : {floor.rows, floor.startRow})
         for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    // Dressing (tiles below 16) never changes play, so redressing a floor
+    // Dressing (tiles below TILE_RULED) never changes play, so redressing a floor
     // keeps its measures.
-    for (int8_t tile : floor.tiles) bytes.push_back(tile >= 0 && tile < kFirstPlayTile ? 0 : static_cast<uint8_t>(tile));
+    for (int8_t tile : floor.tiles) bytes.push_back(tile >= 0 && tile < TILE_RULED ? 0 : static_cast<uint8_t>(tile));
     bytes.insert(bytes.end(), floor.objects.begin(), floor.objects.end());
     return Fingerprint(bytes.data(), bytes.size());
 }
@@ -55,7 +54,7 @@ int CountLandings(const Floor& floor, const std::vector<uint8_t>& way) {
         Actor* p = FindPlayer(*w);
         if (!p) break;
         const bool carrying = p->update == PlayerCarry;
-        const int feetRow = (p->y + w->scrollY + p->height - 1) / kTile;
+        const int feetRow = (p->y + w->scrollY + p->height - 1) / kTileSize;
         const bool done = StepWorld(*w, command);
         p = FindPlayer(*w);
         if (carrying && p && p->update == PlayerFrozen) rows.insert(feetRow);

@@ -15,19 +15,19 @@
 #include "world/actor_pool.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"
+#include "world/player.hpp"
 
 namespace q::floors {
 
 namespace {
 
-constexpr int kTile = 16;
 // Moves a walk may take before the player is taken to be wandering.
 constexpr int kMaxMoves = 300;
 // Worlds the walk to the exit may search: a floor's worlds without the
 // action key, its blocks standing still, are a few thousand.
 constexpr size_t kWalkWorlds = 200000;
-// Turning on the spot takes four commands before the player walks.
-constexpr int kTurnMoves = 5;
+// Turning on the spot takes kTurnSteps commands; the next one walks.
+constexpr int kTurnMoves = kTurnSteps + 1;
 
 struct Place {
     int x = 0, y = 0;  // world pixels
@@ -48,7 +48,7 @@ public:
             for (int column = 0; column < kColumns && !hasExit_; ++column) {
                 const int8_t cell = floor.Object(column, row);
                 if (cell != EXIT_CELL && cell != KIND_EXIT_LOCK) continue;
-                exit_ = {column * kTile + kTile / 2, row * kTile + kTile / 2};
+                exit_ = {column * kTileSize + kTileSize / 2, row * kTileSize + kTileSize / 2};
                 hasExit_ = true;
             }
     }
@@ -67,7 +67,7 @@ private:
     // The middle of the player's upper half, where the exit test looks.
     Place Head(World& w) {
         const Actor& p = Player(w);
-        return {p.x + p.width / 2, p.y + w.scrollY + kTile / 2};
+        return {p.x + p.width / 2, p.y + w.scrollY + kTileSize / 2};
     }
 
     // Plays one move of the world into fork_.
@@ -109,9 +109,9 @@ private:
             if (arrived()) return true;
             const Place at = Head(*w_);
             std::vector<int> tries;
-            if (target.y < at.y - kTile / 2) tries.push_back(CMD_UP);
-            if (std::abs(target.x - at.x) >= kTile / 2) tries.push_back(target.x < at.x ? CMD_LEFT : CMD_RIGHT);
-            if (target.y > at.y + kTile / 2) tries.push_back(CMD_DOWN);
+            if (target.y < at.y - kTileSize / 2) tries.push_back(CMD_UP);
+            if (std::abs(target.x - at.x) >= kTileSize / 2) tries.push_back(target.x < at.x ? CMD_LEFT : CMD_RIGHT);
+            if (target.y > at.y + kTileSize / 2) tries.push_back(CMD_DOWN);
             bool went = false;
             for (int command : tries)
                 if (Go(command, seen)) {

@@ -8,12 +8,12 @@
 #include "floors/floor_set.hpp"
 #include "floors/render_map.hpp"
 #include "floors/sections.hpp"
+#include "world/floor.hpp"
 
 namespace q::floors {
 
 namespace {
 
-constexpr int kLastFloor = 57;
 // The sheet shows each floor at a quarter of its size, ten floors a row.
 constexpr int kSheetScale = 4;
 constexpr int kSheetColumns = 10;
@@ -36,8 +36,8 @@ std::string MapFileName(int n) {
 
 // The rows of a map the view shows when the floor begins.
 Picture StartView(const Picture& map, const Floor& floor) {
-    const int top = std::max(0, std::min(floor.startRow * 16, map.height - 480));
-    Picture view(map.width, std::min(480, map.height), 0xFF000000u);
+    const int top = std::max(0, std::min(floor.startRow * kTileSize, map.height - kScreenHeight));
+    Picture view(map.width, std::min(kScreenHeight, map.height), 0xFF000000u);
     for (int y = 0; y < view.height; ++y)
         for (int x = 0; x < view.width; ++x) view.Set(x, y, map.At(x, top + y));
     return view;
@@ -72,7 +72,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     const bool wholeSet = a.numbers.empty();
     std::vector<int> numbers = a.numbers;
-    for (int n = 1; wholeSet && n <= kLastFloor; ++n) numbers.push_back(n);
+    for (int n = 1; wholeSet && n <= kFloorCount; ++n) numbers.push_back(n);
 
     int faults = 0;
     std::vector<SheetEntry> sheet;

@@ -19,9 +19,6 @@ namespace {
 
 constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kSheetBackground = 0xFF202028u;
-constexpr int kTile = 16;
-constexpr int8_t kExitCell = 31;
-constexpr int8_t kExitLock = 6;
 constexpr int kSheetGap = 12;
 constexpr int kLabelGap = 4;
 
@@ -85,7 +82,7 @@ bool MapPainter::Open(const std::string& dataPath, std::string& error) {
 }
 
 Picture MapPainter::PaintFloor(const Floor& floor) {
-    Picture map(kScreenWidth, std::max(0, floor.rows) * kTile, kBlack);
+    Picture map(kScreenWidth, std::max(0, floor.rows) * kTileSize, kBlack);
     if (!open_ || map.height == 0) return map;
     const std::unique_ptr<World> start = EnterFloor(floor, EntryOptions{});
     auto view = std::make_unique<World>();
@@ -136,16 +133,16 @@ Picture MapPainter::PaintNumber(int number) {
 void MarkStartAndExits(Picture& map, const Floor& floor, int scale) {
     scale = std::max(1, scale);
     const int thickness = scale == 1 ? 2 : 1;
-    const int cell = std::max(1, kTile / scale);
+    const int cell = std::max(1, kTileSize / scale);
     for (int row = 0; row < floor.rows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const int8_t o = floor.Object(column, row);
             // A lock opens into two exit cells: its own and the one to its right.
-            const int width = o == kExitCell ? 1 : o == kExitLock ? 2 : 0;
+            const int width = o == EXIT_CELL ? 1 : o == KIND_EXIT_LOCK ? 2 : 0;
             if (width)
-                Outline(map, column * kTile / scale, row * kTile / scale, width * cell, cell, thickness, kExitColour);
+                Outline(map, column * kTileSize / scale, row * kTileSize / scale, width * cell, cell, thickness, kExitColour);
         }
-    Outline(map, 0, floor.startRow * kTile / scale, kScreenWidth / scale, kScreenHeight / scale, thickness,
+    Outline(map, 0, floor.startRow * kTileSize / scale, kScreenWidth / scale, kScreenHeight / scale, thickness,
             kStartViewColour);
 }
 

@@ -88,7 +88,7 @@ int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool
     f.demo = demo;
     auto w = EnterFloor(f, {PLAY_MODE_REPLAY, chasers, 0});
     std::set<int> lifted;
-    for (size_t i = 0; i < demo.size() + 10; ++i) {
+    for (size_t i = 0; i < demo.size() + kReplayTail; ++i) {
         const bool done = StepWorld(*w);
         for (Actor* a = FirstActive(*w); a; a = NextActive(*w, *a))
             if (IsLBlockKind(a->kind) && a->update == LBlockLift) lifted.insert(w->IndexOf(*a));
@@ -119,8 +119,8 @@ public:
         CopyLiveParts(*world_, w);
         for (Actor* a = FirstActive(*world_); a; a = NextActive(*world_, *a)) {
             if (!IsCreature(a->kind)) continue;
-            a->x = a->oldX = a->x & ~15;
-            a->y = a->oldY = ((a->y + world_->scrollY) & ~15) - world_->scrollY;
+            a->x = a->oldX = a->x & ~(kTileSize - 1);
+            a->y = a->oldY = ((a->y + world_->scrollY) & ~(kTileSize - 1)) - world_->scrollY;
             a->timer = 0;
             a->substep = 0;
         }

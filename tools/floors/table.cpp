@@ -9,12 +9,11 @@
 #include "floors/commands.hpp"
 #include "floors/curve.hpp"
 #include "floors/floor_set.hpp"
+#include "world/floor.hpp"
 
 namespace q::floors {
 
 namespace {
-
-constexpr int kLastFloor = 57;
 
 std::string Trim(const std::string& s) {
     const size_t a = s.find_first_not_of(" \t");
@@ -169,7 +168,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     std::vector<int> numbers = a.numbers;
     if (numbers.empty())
-        for (int n = 1; n <= kLastFloor; ++n) numbers.push_back(n);
+        for (int n = 1; n <= kFloorCount; ++n) numbers.push_back(n);
     std::vector<Floor> floors(numbers.size());
     std::vector<TableRow> rows;
     int faults = 0;
@@ -200,7 +199,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         MeasureOptions options;
         options.maxStates = a.maxStates;
         for (const TableRow& row : rows) {
-            if (row.number == kLastFloor) continue;  // the ending is watched, not played
+            if (row.number == kEndingFloor) continue;  // the ending is watched, not played
             measures[row.number] = MeasureFloor(*row.floor, options);
             // Written floor by floor, so an interrupted run keeps what it measured.
             if (!WriteWholeFile(measuresPath, WriteMeasures(measures), error)) {
@@ -215,7 +214,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const auto it = measures.find(row.number);
         if (it != measures.end() && it->second.key == FloorKey(*row.floor))
             row.measures = &it->second;
-        else if (row.number != kLastFloor)
+        else if (row.number != kEndingFloor)
             unmeasured.push_back(row.number);
     }
     if (!unmeasured.empty()) {
@@ -226,7 +225,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!a.curve.empty()) {
         std::vector<CurveFloor> curve;
         for (const TableRow& row : rows)
-            if (row.number != kLastFloor) curve.push_back({row.number, RowsClimbed(*row.floor), row.measures});
+            if (row.number != kEndingFloor) curve.push_back({row.number, RowsClimbed(*row.floor), row.measures});
         const std::vector<uint8_t> png = assets::EncodePng(DrawCurve(curve));
         if (!WriteWholeFile(a.curve, png.data(), png.size(), error)) {
             err << "quorrel-floors table: " << error << "\n";

@@ -6,12 +6,11 @@
 #include <sstream>
 
 #include "floors/landings.hpp"
+#include "world/floor.hpp"
 
 namespace q::floors {
 
 namespace {
-
-constexpr int kPlayableFloors = 56;
 
 struct Found {
     const VarietyFloor* floor;
@@ -56,8 +55,8 @@ bool ParseKnownCopies(const std::string& text, KnownCopies& out, SourceError& er
             const bool digits =
                 w.size() <= 3 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
             const int n = digits ? std::stoi(w) : 0;
-            if (n < 1 || n > kPlayableFloors) {
-                error = {lineNumber, "\"" + w + "\" is not a floor number 1.." + std::to_string(kPlayableFloors)};
+            if (n < 1 || n > kLastFloor) {
+                error = {lineNumber, "\"" + w + "\" is not a floor number 1.." + std::to_string(kLastFloor)};
                 return false;
             }
             group.push_back(n);

@@ -248,7 +248,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
         }
         w.replayBuffer.fill(0);
         if (!bytes.empty()) std::memcpy(w.replayBuffer.data(), bytes.data(), bytes.size());
-        w.replayLength = static_cast<int32_t>(bytes.size()) + 10;
+        w.replayLength = static_cast<int32_t>(bytes.size()) + kReplayTail;
     }
 
     return Play(w, options.steps >= 0 ? options.steps : w.replayLength + kExtraSteps, options.trace, out);
