@@ -42,7 +42,15 @@ IdeaProof ProveIdea(const Floor& floor, Idea idea, const Solution& way, int64_t 
             return out;
         }
         options.forbid = Bit(idea);
-        const Solution banned = Solve(floor, options);
+        options.exactCreatures = true;
+        Solution banned = Solve(floor, options);
+        if (!banned.found && !banned.exhausted && FloorHasPieceFor(floor, Idea::Builder)) {
+            // A builder's floor searched world by world rarely ends; filed by
+            // tile it may still show a way, which disproves the idea.
+            options.exactCreatures = false;
+            const Solution byTile = Solve(floor, options);
+            if (byTile.found) banned = byTile;
+        }
         out.worlds = banned.worldsSeen;
         out.proof = banned.found ? Proof::NotProved : banned.exhausted ? Proof::Proved : Proof::Inconclusive;
         return out;

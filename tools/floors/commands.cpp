@@ -331,6 +331,8 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
             else
                 options.forbid |= Bit(idea);
         }
+        // A ban is searched as a proof is, creatures world by world.
+        options.exactCreatures = forbid != 0;
         if (forbid && a.writeBack) {
             err << "quorrel-floors solve: --write keeps the floor's own way; it does not go with --forbid\n";
             return 1;

@@ -5,6 +5,7 @@
 #include <queue>
 #include <set>
 
+#include "floors/chunked.hpp"
 #include "floors/floor_world.hpp"
 #include "floors/moves.hpp"
 #include "floors/seen_worlds.hpp"
@@ -33,31 +34,33 @@ constexpr uint32_t kNoParent = UINT32_MAX;
 // it waits to be expanded, where its code is. Codes live in one arena per
 // cost: once the search has moved past a cost, its arena is let go.
 struct Search {
-    std::vector<uint32_t> parent;
-    std::vector<uint8_t> command;  // index into kCommands
-    std::vector<uint32_t> codeAt;  // offset in the arena of the node's cost
-    std::vector<std::vector<uint8_t>> arenas;
+    ChunkedArray<uint32_t> parent;
+    ChunkedArray<uint8_t> command;  // index into kCommands
+    ChunkedArray<uint32_t> codeAt;  // place in the arena of the node's cost
+    std::vector<ChunkedBytes> arenas;
     std::vector<uint8_t> scratchCode;
     SeenWorlds seen;
     std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<uint64_t>> open;
     int64_t peakBytes = 0;
+    bool full = false;  // an arena could take no more: the search is cut short
 
     uint32_t Add(uint32_t from, uint8_t cmd, uint32_t cost, const std::vector<uint8_t>& code) {
         if (arenas.size() <= cost) arenas.resize(cost + 1);
-        std::vector<uint8_t>& arena = arenas[cost];
-        parent.push_back(from);
-        command.push_back(cmd);
-        codeAt.push_back(static_cast<uint32_t>(arena.size()));
-        const uint32_t size = static_cast<uint32_t>(code.size());
-        for (uint32_t v = size; ; v >>= 7) {
-            arena.push_back(static_cast<uint8_t>((v & 0x7F) | (v >= 0x80 ? 0x80 : 0)));
+        uint8_t head[5];
+        size_t headSize = 0;
+        for (uint32_t v = static_cast<uint32_t>(code.size());; v >>= 7) {
+            head[headSize++] = static_cast<uint8_t>((v & 0x7F) | (v >= 0x80 ? 0x80 : 0));
             if (v < 0x80) break;
         }
-        arena.insert(arena.end(), code.begin(), code.end());
+        const uint32_t at = arenas[cost].Append(head, headSize, code.data(), code.size());
+        if (at == ChunkedBytes::kFull) full = true;
+        parent.push_back(from);
+        command.push_back(cmd);
+        codeAt.push_back(at);
         return static_cast<uint32_t>(parent.size() - 1);
     }
     const uint8_t* Code(uint32_t node, uint32_t cost, size_t& size) const {
-        const uint8_t* p = arenas[cost].data() + codeAt[node];
+        const uint8_t* p = arenas[cost].At(codeAt[node]);
         uint32_t v = 0;
         for (int shift = 0;; shift += 7) {
             const uint8_t b = *p++;
@@ -68,9 +71,9 @@ struct Search {
         return p;
     }
     int64_t Bytes() const {
-        int64_t b = static_cast<int64_t>(seen.Bytes() + parent.capacity() * 4 + command.capacity() +
-                                         codeAt.capacity() * 4 + open.size() * 8);
-        for (const auto& a : arenas) b += static_cast<int64_t>(a.capacity());
+        int64_t b = static_cast<int64_t>(seen.Bytes() + parent.Bytes() + command.Bytes() + codeAt.Bytes() +
+                                         open.size() * 8);
+        for (const auto& a : arenas) b += static_cast<int64_t>(a.Bytes());
         return b;
     }
 };
@@ -153,6 +156,10 @@ Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& b
     bool cut = false;  // some way was cut short by the step or cost limit
     uint32_t layer = 0;
     while (!s.open.empty()) {
+        if (s.full) {
+            cut = true;
+            break;
+        }
         const uint64_t key = s.open.top();
         s.open.pop();
         const uint32_t packed = static_cast<uint32_t>(key >> 32);
@@ -165,7 +172,7 @@ Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& b
         }
         if (cost > layer) {
             s.peakBytes = std::max(s.peakBytes, s.Bytes());
-            for (uint32_t c = layer; c < cost && c < s.arenas.size(); ++c) std::vector<uint8_t>().swap(s.arenas[c]);
+            for (uint32_t c = layer; c < cost && c < s.arenas.size(); ++c) s.arenas[c].Release();
             layer = cost;
         }
         size_t size = 0;
@@ -249,12 +256,13 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     // Creatures make every step a new world, and every world times every
     // step of theirs is more than any budget: their floors are searched with
     // creatures filed by tile, which finds ways but proves nothing.
-    const bool coarse = HasCreatures(*root);
+    const bool creatures = HasCreatures(*root);
+    const bool coarse = creatures && !options.exactCreatures;
     Run run;
     // Creatures keep adding worlds as time goes on (a builder drops block
     // after block), so their floors are searched to a growing horizon: a
     // short way is found without first wandering every long one.
-    for (int horizon = coarse ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
+    for (int horizon = creatures ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
         horizon = std::min(horizon, options.maxSteps);
         run = RunSearch(*root, coder, bans, options, horizon, coarse, solution);
         if (run.found || run.exhausted || horizon >= options.maxSteps) break;

@@ -21,6 +21,9 @@ struct SolveOptions {
     // Ways longer than this are not searched: creatures keep a floor changing
     // for ever. A search that cut one short has not searched every world.
     int maxSteps = 6000;
+    // Creatures searched world by world, not filed by tile: far slower, but a
+    // search that ends is a proof, as a ban needs.
+    bool exactCreatures = false;
 };
 
 struct Solution {
