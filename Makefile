@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install any missing Debian package first, then configure and build.
 
-PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev \
+PACKAGES := g++ cmake ninja-build pkg-config libsdl2-dev libpng-dev libstb-dev libcli11-dev \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
             clang libclang-rt-14-dev \
             dpkg-dev file lintian desktop-file-utils appstream libx11-dev
@@ -104,14 +104,21 @@ package: build
 
 # A screenshot of every scene and a contact sheet of them, with each filter,
 # plus the atlas preview, into build/art, to look the art over.
-# ART_BEFORE=OTHER/data.dat adds the same for another build's art, to compare.
+# ART_BEFORE=OTHER/data.dat adds the same for another build's art, to compare;
+# ART_BEFORE_REF=COMMIT builds that commit's art and floors for it instead.
+# With either, each scene's two shots also stand side by side in compare-*.
 ART_BEFORE ?=
+ART_BEFORE_REF ?=
 art: game-dir
 	mkdir -p $(ART_DIR)
 	cp $(GAME_DIR)/atlas-preview.png $(ART_DIR)/atlas-preview.png
 	sh tools/scripts/art-sheets.sh build/release $(GAME_DIR)/data.dat assets/floors $(ART_DIR) after
-	if [ -n "$(ART_BEFORE)" ]; then \
+	if [ -n "$(ART_BEFORE_REF)" ]; then \
+	  sh tools/scripts/art-before.sh $(ART_BEFORE_REF) build/art-before && \
+	  sh tools/scripts/art-sheets.sh build/release build/art-before/data.dat build/art-before/floors $(ART_DIR) before; \
+	elif [ -n "$(ART_BEFORE)" ]; then \
 	  sh tools/scripts/art-sheets.sh build/release $(ART_BEFORE) assets/floors $(ART_DIR) before; fi
+	if [ -n "$(ART_BEFORE_REF)$(ART_BEFORE)" ]; then sh tools/scripts/art-compare.sh build/release $(ART_DIR); fi
 
 run: game-dir
 	cd $(GAME_DIR) && ../release/quorrel

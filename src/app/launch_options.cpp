@@ -30,62 +30,40 @@ bool Refuse(const std::string& message) {
 
 }  // namespace
 
-const char* LaunchHelp() {
-    return "usage: quorrel [--floors FILE] [--record [DIR]] [--replay FILE] [--help]\n"
-           "Started plainly the game reads data.dat, floor.dat and config.dat from the\n"
-           "working folder (an installed game: its data folder and the user's config\n"
-           "folder) and writes nothing.\n"
-           "  --floors FILE   play another floor set (a floor.dat made by quorrel-floors\n"
-           "                  compile); a file that is not one is refused at start\n"
-           "  --record [DIR]  keep every floor played (not the demos) as a replay file when\n"
-           "                  it ends, in DIR; without DIR in the user's data folder\n"
-           "                  ($XDG_DATA_HOME/quorrel/replays, or ~/.local/share/quorrel/replays;\n"
-           "                  on Windows %APPDATA%\\quorrel\\replays)\n"
-           "  --replay FILE   watch a recorded floor, then return to the title; a replay\n"
-           "                  that is damaged, too long or made on another floor is refused\n"
-           "  --help          show this text\n"
-           "Alt+Enter switches between a window and full screen at any time.\n";
+void AddLaunchOptions(CLI::App& app, LaunchOptions* options) {
+    const auto absolute = [](std::string path) { return Absolute(path); };
+    app.add_option("--floors", options->floorsPath, "play another floor set (quorrel-floors compile makes one)")
+        ->type_name("FILE")
+        ->transform(absolute);
+    // The folder is optional: a following option is not one.
+    app.add_option_function<std::string>(
+           "--record",
+           [options](const std::string& folder) {
+               options->record = true;
+               options->recordFolder = folder.empty() ? std::string() : Absolute(folder);
+           },
+           "keep every floor played (not the demos) as a replay file in DIR")
+        ->type_name("[DIR]")
+        ->expected(0, 1);
+    app.add_option("--replay", options->replayPath, "watch a recorded floor, then return to the title")
+        ->type_name("FILE")
+        ->transform(absolute);
 }
 
-int ReadLaunchOption(int argc, const char* const* argv, int i, LaunchOptions* options, std::string* error) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--help" || arg == "-h") {
-        options->help = true;
-        return 1;
-    }
-    if (arg == "--record") {
-        options->record = true;
-        // The folder is optional: a following option is not one.
-        if (hasValue && std::string(argv[i + 1]).rfind("-", 0) != 0) {
-            options->recordFolder = Absolute(argv[i + 1]);
-            return 2;
-        }
-        return 1;
-    }
-    if (arg == "--replay" || arg == "--floors") {
-        if (!hasValue) {
-            *error = arg + " needs a file";
-            return -1;
-        }
-        (arg == "--replay" ? options->replayPath : options->floorsPath) = Absolute(argv[i + 1]);
-        return 2;
-    }
-    return 0;
-}
-
-bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* options, std::string* error) {
+CommandLineResult ReadLaunchOptions(int argc, const char* const* argv, LaunchOptions* options) {
     *options = LaunchOptions{};
-    for (int i = 1; i < argc;) {
-        const int used = ReadLaunchOption(argc, argv, i, options, error);
-        if (used < 0) return false;
-        if (used == 0) {
-            *error = std::string("unknown option ") + argv[i];
-            return false;
-        }
-        i += used;
-    }
-    return true;
+    CLI::App app("Quorrel, a climbing puzzle game.", "quorrel");
+    PrepareCommandLine(app);
+    AddLaunchOptions(app, options);
+    app.footer(
+        "Without DIR, --record keeps the replays in $XDG_DATA_HOME/quorrel/replays\n"
+        "(~/.local/share/quorrel/replays; on Windows %APPDATA%\\quorrel\\replays).\n"
+        "A floor set or a replay the game cannot play is refused at start.\n"
+        "Started plainly the game reads data.dat, floor.dat and config.dat from the\n"
+        "working folder (an installed game: its data folder and the user's config\n"
+        "folder) and writes nothing. Alt+Enter switches between a window and full\n"
+        "screen at any time.\n");
+    return ReadCommandLine(app, argc, argv);
 }
 
 bool ApplyLaunchOptions(const LaunchOptions& options) {

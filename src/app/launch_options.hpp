@@ -3,24 +3,22 @@
 // Started without any, the game is exactly the plain game.
 #include <string>
 
+#include "platform/command_line.hpp"
+
 namespace q {
 
 struct LaunchOptions {
-    bool help = false;
     bool record = false;
     std::string recordFolder;  // empty: the user's data folder
     std::string replayPath;
     std::string floorsPath;
 };
 
-// Reads the option at argv[i] (with its value) when it is one of the game's:
-// returns how many arguments it took, 0 when argv[i] is not a game option,
-// -1 (with a message in *error) when it is one used wrongly.
-int ReadLaunchOption(int argc, const char* const* argv, int i, LaunchOptions* options, std::string* error);
-// The whole command line of the game; false with a message.
-bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* options, std::string* error);
-// The --help text.
-const char* LaunchHelp();
+// Adds the game's options to a command line: quorrel's own, and
+// quorrel-headless's beside its own options.
+void AddLaunchOptions(CLI::App& app, LaunchOptions* options);
+// The game's whole command line.
+CommandLineResult ReadLaunchOptions(int argc, const char* const* argv, LaunchOptions* options);
 
 // Checks the files the options name before anything starts (a floor set
 // every floor of which loads, a replay that fits its floor) and hands them

@@ -1,5 +1,3 @@
-#include <string>
-
 #include "app/game.hpp"
 #include "app/launch_options.hpp"
 #include "platform/host.hpp"
@@ -8,14 +6,13 @@
 // Without options the game is the plain one: everything from the working folder.
 int main(int argc, char** argv) {
     q::LaunchOptions options;
-    std::string error;
-    if (!q::ParseLaunchOptions(argc, argv, &options, &error)) {
-        q::ShowErrorBox((error + "\n" + q::LaunchHelp()).c_str());
-        return 2;
-    }
-    if (options.help) {
-        q::ShowText("Quorrel", q::LaunchHelp());
-        return 0;
+    const q::CommandLineResult line = q::ReadLaunchOptions(argc, argv, &options);
+    if (!line.run) {
+        if (line.status == 0)
+            q::ShowText("Quorrel", line.text.c_str());
+        else
+            q::ShowErrorBox(line.text.c_str());
+        return line.status;
     }
     q::UseProgramFolderWithoutData();
     if (!q::ApplyLaunchOptions(options)) return 1;

@@ -20,7 +20,7 @@ constexpr CharacterSet MakeSet(int character) {
 
 }  // namespace
 
-const CharacterSet CharacterSets[3] = {MakeSet(0), MakeSet(1), MakeSet(2)};
+const CharacterSet CharacterSets[kCharacterCount] = {MakeSet(0), MakeSet(1), MakeSet(2)};
 
 void DrawCharacter(const Actor& a, const CharacterSet& set) {
     // No actor sets a facing or frame outside the table; if one did, it would

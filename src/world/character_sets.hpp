@@ -9,7 +9,7 @@ struct CharacterSet {
     Rect frames[4][8];
 };
 
-extern const CharacterSet CharacterSets[3];
+extern const CharacterSet CharacterSets[kCharacterCount];
 
 void DrawCharacter(const Actor& a, const CharacterSet& set);
 

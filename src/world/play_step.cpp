@@ -54,8 +54,8 @@ void ShiftActorsForScroll(World& w) {
 }
 
 SoundEffect ClearJingle(int character) {
-    constexpr SoundEffect kJingles[3] = {SE_CLEAR_FIRST, SE_CLEAR_SECOND, SE_CLEAR_THIRD};
-    return (character >= 0 && character <= 2) ? kJingles[character] : kJingles[0];
+    constexpr SoundEffect kJingles[kCharacterCount] = {SE_CLEAR_FIRST, SE_CLEAR_SECOND, SE_CLEAR_THIRD};
+    return (character >= 0 && character < kCharacterCount) ? kJingles[character] : kJingles[0];
 }
 
 bool CheckPlayResult(World& w) {

@@ -13,7 +13,7 @@ constexpr int kBubbleSize = 32;
 constexpr int kIdleCap = 400;
 constexpr int kFallAsleepAt = 399;
 
-int CharacterIndex(int character) { return (character >= 0 && character <= 2) ? character : 0; }
+int CharacterIndex(int character) { return (character >= 0 && character < kCharacterCount) ? character : 0; }
 
 }  // namespace
 

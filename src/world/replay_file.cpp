@@ -13,7 +13,6 @@ namespace q {
 namespace {
 
 constexpr uint8_t kMagic[4] = {'Q', 'R', 'P', 'L'};
-constexpr int kCharacterCount = 3;
 
 void PutLe32(uint8_t* p, uint32_t v) {
     p[0] = uint8_t(v);

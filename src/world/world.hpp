@@ -86,6 +86,9 @@ struct Actor {
     friend bool operator==(const Actor&, const Actor&) = default;
 };
 
+// The characters a player chooses from; the creatures are drawn as them too.
+constexpr int kCharacterCount = 3;
+
 constexpr int kPoolSize = 400;
 // Sentinel records follow the 400 pool records.
 constexpr int kFreeHead = kPoolSize + 0;

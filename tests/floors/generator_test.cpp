@@ -115,7 +115,7 @@ TEST(Generator, TheCommandWritesSourcesTheOtherToolsReadAndRefusesBadArguments) 
     };
     for (const auto& args : bad) {
         auto refused = test::RunTool(floors::RunGenerate, args);
-        EXPECT_EQ(refused.code, 1) << args[1];
+        EXPECT_EQ(refused.code, 2) << args[1];
         EXPECT_NE(refused.err.find("quorrel-floors generate: "), std::string::npos) << refused.err;
     }
 }

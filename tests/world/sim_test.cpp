@@ -24,11 +24,11 @@ SimRun RunSim(std::vector<std::string> args) {
     std::vector<const char*> argv = {"quorrel-sim"};
     for (const std::string& a : args) argv.push_back(a.c_str());
     sim::Options options;
-    std::string error;
     SimRun run;
-    if (!sim::ParseArgs(static_cast<int>(argv.size()), argv.data(), options, error)) {
-        run.status = sim::kExitUsage;
-        run.err = error;
+    const CommandLineResult line = sim::ReadArgs(static_cast<int>(argv.size()), argv.data(), options);
+    if (!line.run) {
+        run.status = line.status;
+        run.err = line.text;
         return run;
     }
     std::ostringstream out, err;
@@ -259,12 +259,23 @@ TEST(SimErrors, CommandFilesAndFloorFilesThatAreNotRegularFilesAreRefusedUnread)
     std::filesystem::remove_all(folder);
 }
 
-TEST(SimErrors, TheCommandLineNeedsAFloorFileAndANumber) {
-    EXPECT_EQ(RunSim({"--floor", "1"}).status, sim::kExitUsage);
-    EXPECT_EQ(RunSim({"--floors", "x"}).status, sim::kExitUsage);
-    EXPECT_EQ(RunSim({"--floors", "x", "--floor", "one"}).status, sim::kExitUsage);
-    EXPECT_EQ(RunSim({"--floors", "x", "--floor", "1", "--character", "3"}).status, sim::kExitUsage);
-    EXPECT_EQ(RunSim({"--floors", "x", "--floor", "1", "--bogus"}).status, sim::kExitUsage);
+TEST(SimErrors, TheCommandLineNeedsAFloorFileAndANumberAndNamesWhatIsWrong) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> misuses = {
+        {{"--floor", "1"}, "--floors"},
+        {{"--floors", "x"}, "--floor"},
+        {{"--floors", "x", "--floor", "one"}, "--floor"},
+        {{"--floors", "x", "--floor", "58"}, "--floor"},
+        {{"--floors", "x", "--floor", "1", "--character", "3"}, "--character"},
+        {{"--floors", "x", "--floor", "1", "--steps", "-1"}, "--steps"},
+        {{"--floors", "x", "--floor", "1", "--bogus"}, "--bogus"},
+        {{"--floors", "x", "--replay", "r.qrp", "--character", "1"}, "--replay"},
+    };
+    for (const auto& [args, named] : misuses) {
+        const SimRun run = RunSim(args);
+        EXPECT_EQ(run.status, 2) << named;
+        EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\n'), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

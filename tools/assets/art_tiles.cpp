@@ -225,12 +225,14 @@ void NightSky(Tile& t) {
             if (Hash2(x, y, 15) % 9 == 0) k = Rgb(22, 30, 72);  // the night is not flat
             t.P(x, y, k);
         }
-    t.P(4, 3, Rgb(255, 255, 230));  // stars, one of them bright
-    t.P(3, 3, Rgb(120, 130, 180)), t.P(5, 3, Rgb(120, 130, 180)), t.P(4, 2, Rgb(120, 130, 180)),
-        t.P(4, 4, Rgb(120, 130, 180));
-    t.P(11, 7, Rgb(210, 220, 255));
-    t.P(7, 12, Rgb(170, 180, 230));
-    t.P(14, 14, Rgb(140, 150, 210));
+    // Single-pixel stars of different brightness at uneven places: a bright
+    // cross in every tile lined up into a grid across an opening of two or
+    // more tiles and gave the tiling away.
+    t.P(3, 4, Rgb(236, 236, 214));
+    t.P(12, 2, Rgb(150, 160, 214));
+    t.P(9, 9, Rgb(196, 206, 246));
+    t.P(1, 13, Rgb(126, 136, 196));
+    t.P(13, 12, Rgb(170, 180, 230));
 }
 
 void PaintTile(Canvas& c, int n) {

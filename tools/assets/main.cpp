@@ -8,8 +8,7 @@
 // quorrel-assets --sheet OUT.png [--columns N] SHOT.png...: lays screenshots
 // out on one contact sheet, to look over the art scene by scene.
 #include <cstdio>
-#include <cstring>
-#include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -19,81 +18,77 @@
 #include "assets/contact_sheet.hpp"
 #include "assets/game_data.hpp"
 #include "assets/icon.hpp"
+#include "platform/command_line.hpp"
 
 namespace {
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: quorrel-assets [--out DIR] [--assets DIR] [--sounds DIR] [--icons DIR] [--icon FILE]\n"
-                 "       quorrel-assets --sheet OUT.png [--columns N] SHOT.png...\n");
-    return 2;
-}
+constexpr int kMostSheetColumns = 100;
 
-int Sheet(int argc, char** argv) {
-    const std::string out = argv[2];
-    int columns = 6;
-    std::vector<std::string> shots;
-    for (int i = 3; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--columns") == 0 && i + 1 < argc)
-            columns = std::atoi(argv[++i]);
-        else
-            shots.push_back(argv[i]);
-    }
-    std::string error;
-    if (!q::assets::WriteContactSheet(out, shots, columns, &error)) {
-        std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
-        return 1;
-    }
-    return 0;
+int Fail(const std::string& error) {
+    std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
+    return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--sheet") == 0) return Sheet(argc, argv);
-    std::string out, sounds, icons, icon;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
-            out = argv[++i];
-        } else if (std::strcmp(argv[i], "--assets") == 0 && i + 1 < argc) {
-            q::assets::SetAudioSourceDir(argv[++i]);
-        } else if (std::strcmp(argv[i], "--sounds") == 0 && i + 1 < argc) {
-            sounds = argv[++i];
-        } else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
-            icons = argv[++i];
-        } else if (std::strcmp(argv[i], "--icon") == 0 && i + 1 < argc) {
-            icon = argv[++i];
-        } else {
-            return Usage();
-        }
-    }
-    if (out.empty() && icon.empty()) return Usage();
+    std::string out, sources, sounds, icons, icon, sheet;
+    int columns = 6;
+    std::vector<std::string> shots;
+    CLI::App app("Paints and synthesises the pictures and sounds of Quorrel and packs them into data.dat; or lays "
+                 "screenshots out on one contact sheet.",
+                 "quorrel-assets");
+    q::PrepareCommandLine(app);
+    CLI::Option* outOption =
+        app.add_option("--out", out, "write data.dat, config.dat and atlas-preview.png there")->type_name("DIR");
+    CLI::Option* assets = app.add_option("--assets", sources,
+                                         "the folder holding the scores (sounds/, music/) when it is not the "
+                                         "source tree's assets/")
+                              ->type_name("DIR");
+    CLI::Option* soundsOption =
+        app.add_option("--sounds", sounds, "also write each sound as a WAVE file there")->type_name("DIR");
+    CLI::Option* iconsOption =
+        app.add_option("--icons", icons, "also write the desktop icon at every size there")->type_name("DIR");
+    CLI::Option* iconOption = app.add_option("--icon", icon, "write the Windows program icon (.ico)")->type_name("FILE");
+    CLI::Option* sheetOption =
+        app.add_option("--sheet", sheet, "lay the screenshots named after the options out on one sheet")
+            ->type_name("OUT.png");
+    CLI::Option* columnsOption = app.add_option("--columns", columns, "pictures a row of the sheet (6 by default)")
+                                     ->type_name("N")
+                                     ->check(CLI::Range(1, kMostSheetColumns));
+    CLI::Option* shotsOption = app.add_option("shots", shots, "the screenshots of a sheet")
+                                   ->type_name("SHOT.png")
+                                   ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    sheetOption->excludes(outOption)->excludes(assets)->excludes(soundsOption)->excludes(iconsOption)->excludes(iconOption);
+    columnsOption->needs(sheetOption);
+    shotsOption->needs(sheetOption);
+    app.callback([&] {
+        if (sheetOption->count() && shots.empty()) throw CLI::RequiredError("--sheet OUT.png SHOT.png...");
+        if (!sheetOption->count() && !outOption->count() && !iconOption->count())
+            throw CLI::RequiredError("--out DIR or --icon FILE");
+    });
+    const q::CommandLineResult line = q::ReadCommandLine(app, argc, argv);
+    if (!line.run) return q::ReportCommandLine(line, std::cout, std::cerr);
+
     std::string error;
+    if (sheetOption->count()) {
+        if (!q::assets::WriteContactSheet(sheet, shots, columns, &error)) return Fail(error);
+        return 0;
+    }
+    if (assets->count()) q::assets::SetAudioSourceDir(sources);
     // Painted once, for the archive, the preview and the icons.
     const q::assets::Canvas atlas = q::assets::PaintAtlas();
-    if (!out.empty() && !q::assets::WriteGameData(out, atlas, &error, stdout)) {
-        std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
-        return 1;
-    }
+    if (!out.empty() && !q::assets::WriteGameData(out, atlas, &error, stdout)) return Fail(error);
     if (!sounds.empty()) {
-        if (!q::assets::WriteSoundFiles(sounds, &error)) {
-            std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
-            return 1;
-        }
+        if (!q::assets::WriteSoundFiles(sounds, &error)) return Fail(error);
         std::printf("wrote the sounds to %s\n", sounds.c_str());
     }
     if (!icons.empty()) {
-        if (!q::assets::WriteIcons(icons, atlas, &error)) {
-            std::fprintf(stderr, "quorrel-assets: %s\n", error.c_str());
-            return 1;
-        }
+        if (!q::assets::WriteIcons(icons, atlas, &error)) return Fail(error);
         std::printf("wrote the icons to %s\n", icons.c_str());
     }
     if (!icon.empty()) {
-        if (!q::assets::WriteFileBytes(icon, q::assets::BuildIconFile(atlas))) {
-            std::fprintf(stderr, "quorrel-assets: cannot write %s\n", icon.c_str());
-            return 1;
-        }
+        if (!q::assets::WriteFileBytes(icon, q::assets::BuildIconFile(atlas))) return Fail("cannot write " + icon);
         std::printf("wrote the icon to %s\n", icon.c_str());
     }
     return 0;

@@ -28,14 +28,6 @@ const Command kCommands[] = {
     {"solve", RunSolve},     {"verify", RunVerify},       {"table", RunTable},   {"generate", RunGenerate},
 };
 
-bool ParseNumber(const std::string& s, long long& out) {
-    if (s.empty() || s.size() > 12) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    out = std::stoll(s);
-    return true;
-}
-
 std::vector<int> NumbersOrAll(const Arguments& a, int last) {
     if (!a.numbers.empty()) return a.numbers;
     std::vector<int> all;
@@ -134,76 +126,51 @@ const Command* FindCommand(const std::string& name) {
     return nullptr;
 }
 
-bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::string& error) {
-    out = Arguments{};
-    out.sources = DefaultSourceDir();
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& v) {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a value";
-                return false;
-            }
-            v = args[++i];
-            return true;
-        };
-        long long n = 0;
-        if (a == "--sources") {
-            if (!value(out.sources)) return false;
-        } else if (a == "--out") {
-            if (!value(out.out)) return false;
-        } else if (a == "--floors") {
-            if (!value(out.floors)) return false;
-        } else if (a == "--data") {
-            if (!value(out.data)) return false;
-        } else if (a == "--demo-from") {
-            if (!value(out.demoFrom)) return false;
-        } else if (a == "--write") {
-            out.writeBack = true;
-            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 && !ParseNumber(args[i + 1], n))
-                out.write = args[++i];
-        } else if (a == "--no-chasers") {
-            out.noChasers = true;
-        } else if (a == "--forbid") {
-            if (!value(out.forbid)) return false;
-            IdeaSet ideas = 0;
-            std::string unknown;
-            if (!ParseIdeas(out.forbid, ideas, unknown) || ideas == 0) {
-                error = "--forbid: " + (unknown.empty() ? std::string("name an idea") : "no idea called " + unknown);
-                return false;
-            }
-        } else if (a == "--ideas") {
-            out.ideas = true;
-        } else if (a == "--measure") {
-            out.measure = true;
-        } else if (a == "--curve") {
-            if (!value(out.curve)) return false;
-        } else if (a == "--no-action") {
-            out.noAction = true;
-        } else if (a == "--max-states") {
-            std::string v;
-            if (!value(v)) return false;
-            if (!ParseNumber(v, out.maxStates) || out.maxStates < 1) {
-                error = "--max-states needs a count";
-                return false;
-            }
-        } else if (ParseNumber(a, n) && n >= 1 && n <= kFloorCount) {
-            out.numbers.push_back(static_cast<int>(n));
-        } else {
-            error = "unknown argument " + a;
-            return false;
-        }
-    }
-    return true;
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    for (const Command& c : kCommands) names.push_back(c.name);
+    return names;
+}
+
+CommandLine::CommandLine(const char* name, const char* summary, Arguments& arguments)
+    : app(summary, std::string("quorrel-floors ") + name), a(arguments) {
+    a = Arguments{};
+    a.sources = DefaultSourceDir();
+    PrepareCommandLine(app);
+}
+
+CLI::Option* CommandLine::Sources() {
+    return app.add_option("--sources", a.sources, "the folder of floor sources (the project's assets/floors)")
+        ->type_name("DIR");
+}
+
+CLI::Option* CommandLine::Numbers(const char* what) {
+    return app.add_option("N", a.numbers, what)
+        ->check(CLI::Range(1, kFloorCount))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+CLI::Option* CommandLine::MaxStates() {
+    return app.add_option("--max-states", a.maxStates, "worlds a search may reach (3000000 by default)")
+        ->type_name("K")
+        ->check(CountFrom(1));
+}
+
+bool CommandLine::Read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int& status) {
+    const CommandLineResult line = ReadCommandLine(app, args);
+    if (line.run) return true;
+    status = ReportCommandLine(line, out, err);
+    return false;
 }
 
 int RunCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("compile", "Compiles the floor sources into a floor file.", a);
+    line.Sources();
+    line.app.add_option("--out", a.out, "the floor file to write")->type_name("FLOOR.DAT")->required();
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
     std::string error;
-    if (!ReadArguments(args, a, error) || a.out.empty()) {
-        err << "quorrel-floors compile: " << (error.empty() ? "--out FLOOR.DAT is required" : error) << "\n";
-        return 1;
-    }
     FloorSet set;
     if (!LoadFloorSet(a.sources, set, error)) {
         err << error << "\n";
@@ -220,12 +187,12 @@ int RunCompile(const std::vector<std::string>& args, std::ostream& out, std::ost
 
 int RunDecompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("decompile", "Turns a floor file back into floor sources.", a);
+    line.app.add_option("--floors", a.floors, "the floor file to read")->type_name("FLOOR.DAT")->required();
+    line.app.add_option("--out", a.out, "the folder to write the sources to")->type_name("DIR")->required();
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
     std::string error;
-    if (!ReadArguments(args, a, error) || a.floors.empty() || a.out.empty()) {
-        err << "quorrel-floors decompile: " << (error.empty() ? "--floors FLOOR.DAT and --out DIR are required" : error)
-            << "\n";
-        return 1;
-    }
     std::vector<uint8_t> bytes;
     std::vector<Floor> floors;
     if (!ReadWholeFile(a.floors, bytes, error) || !ReadFloorDat(bytes, floors, error)) {
@@ -251,11 +218,12 @@ int RunDecompile(const std::vector<std::string>& args, std::ostream& out, std::o
 
 int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("lint", "Checks floor sources for faults and for landings other floors share.", a);
+    line.Sources();
+    line.Numbers("the floors to check (every floor when none is named)");
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
     std::string error;
-    if (!ReadArguments(args, a, error)) {
-        err << "quorrel-floors lint: " << error << "\n";
-        return 1;
-    }
     const std::vector<int> checked = NumbersOrAll(a, kFloorCount);
     // Every playable floor is loaded to compare landings with; only the
     // floors named are linted and have their faults reported.
@@ -311,12 +279,34 @@ int RunLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("solve", "Searches for a way through floors and, with --write, keeps it as the demo.", a);
+    line.Sources();
+    CLI::Option* numbers = line.Numbers("the floors to solve");
+    line.app.add_flag("--write", a.writeBack, "write the way found into the floor's source as its demo");
+    line.app.add_flag("--no-chasers", a.noChasers, "search with the chasers off");
+    line.app.add_flag("--no-action", a.noAction, "search without the action key");
+    line.app.add_flag("--measure", a.measure, "print the search's own figures");
+    line.app.add_option("--forbid", a.forbid, "ideas taken away, comma-separated")
+        ->type_name("IDEAS")
+        ->check(CLI::Validator(
+            [](std::string& list) {
+                IdeaSet ideas = 0;
+                std::string unknown;
+                if (ParseIdeas(list, ideas, unknown) && ideas != 0) return std::string();
+                return unknown.empty() ? std::string("name an idea") : "no idea called " + unknown;
+            },
+            "IDEAS"));
+    line.MaxStates();
+    CLI::Option* demoFrom =
+        line.app.add_option("--demo-from", a.demoFrom, "take a recorded run (quorrel --record) as its floor's demo")
+            ->type_name("REPLAY");
+    line.app.callback([numbers, demoFrom] {
+        if (!numbers->count() && !demoFrom->count()) throw CLI::RequiredError("a floor to solve (N)");
+    });
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
+    if (!a.demoFrom.empty()) return DemoFromReplay(a, out, err);
     std::string error;
-    if (ReadArguments(args, a, error) && !a.demoFrom.empty()) return DemoFromReplay(a, out, err);
-    if (!error.empty() || a.numbers.empty()) {
-        err << "quorrel-floors solve: " << (error.empty() ? "name the floors to solve" : error) << "\n";
-        return 1;
-    }
     int unsolved = 0;
     for (int n : a.numbers) {
         const std::string path = (std::filesystem::path(a.sources) / SourceFileName(n)).string();
@@ -418,11 +408,14 @@ int CheckIdeaLine(const Floor& f, const std::string& path, IdeaSet& listed, std:
 
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("verify", "Replays every demo and checks each floor asks what it should.", a);
+    line.Sources();
+    line.Numbers("the floors to verify (every floor when none is named)");
+    line.app.add_flag("--ideas", a.ideas, "prove every idea by ablation");
+    line.MaxStates();
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
     std::string error;
-    if (!ReadArguments(args, a, error)) {
-        err << "quorrel-floors verify: " << error << "\n";
-        return 1;
-    }
     FloorSet set;
     if (!LoadFloorSet(a.sources, set, error)) {
         err << error << "\n";

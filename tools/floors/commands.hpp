@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/command_line.hpp"
+
 namespace q::floors {
 
 using CommandRun = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
@@ -16,6 +18,7 @@ struct Command {
 
 // The command of that name, or nullptr.
 const Command* FindCommand(const std::string& name);
+std::vector<std::string> CommandNames();
 
 int RunCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDecompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
@@ -26,7 +29,7 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// Shared argument reading: "--name value" options and bare floor numbers.
+// What a command's options say; each command reads only the options it takes.
 struct Arguments {
     std::string sources;  // folder of the floor sources
     std::string out;
@@ -44,8 +47,21 @@ struct Arguments {
     long long maxStates = 3000000;
     std::vector<int> numbers;
 };
-// false (with a message) on an argument the command does not know.
-bool ReadArguments(const std::vector<std::string>& args, Arguments& out, std::string& error);
 std::string DefaultSourceDir();
+
+// A command's command line, "quorrel-floors NAME": --help and --version,
+// then the options the command takes.
+struct CommandLine {
+    CLI::App app;
+    Arguments& a;
+    CommandLine(const char* name, const char* summary, Arguments& arguments);
+    CLI::Option* Sources();
+    // Floor numbers, 1 to 57, after the options.
+    CLI::Option* Numbers(const char* what);
+    CLI::Option* MaxStates();
+    // true to run the command; false with `status` to return, the help, the
+    // version or the misuse already printed.
+    bool Read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int& status);
+};
 
 }  // namespace q::floors

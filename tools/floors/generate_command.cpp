@@ -8,89 +8,14 @@
 #include "floors/floor_set.hpp"
 #include "floors/generator.hpp"
 #include "floors/naive.hpp"
+#include "world/world.hpp"
 
 namespace q::floors {
 
 namespace {
 
 constexpr int kMaxCount = 99;
-
-bool Whole(const std::string& s, long long lo, long long hi, long long& out) {
-    if (s.empty() || s.size() > 19) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    try {
-        out = std::stoll(s);
-    } catch (...) {
-        return false;
-    }
-    return out >= lo && out <= hi;
-}
-
-bool ReadGenerateArguments(const std::vector<std::string>& args, GenerateOptions& o, std::string& out,
-                           std::string& error) {
-    bool haveIdeas = false, haveRows = false, haveSeed = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (i + 1 >= args.size()) {
-            error = a.rfind("--", 0) == 0 ? a + " needs a value" : "unknown argument " + a;
-            return false;
-        }
-        const std::string& v = args[++i];
-        long long n = 0;
-        if (a == "--ideas") {
-            std::string unknown;
-            if (!ParseIdeas(v, o.ideas, unknown) || o.ideas == 0) {
-                error = "--ideas: " + (unknown.empty() ? std::string("name an idea") : "no idea called " + unknown);
-                return false;
-            }
-            haveIdeas = true;
-        } else if (a == "--rows") {
-            // A floor fills the screen at least; the game holds at most 120 rows.
-            if (!Whole(v, 30, 120, n)) {
-                error = "--rows needs a number of rows from 30 to 120";
-                return false;
-            }
-            o.rows = static_cast<int>(n);
-            haveRows = true;
-        } else if (a == "--seed") {
-            if (!Whole(v, 0, INT64_MAX, n)) {
-                error = "--seed needs a whole number";
-                return false;
-            }
-            o.seed = static_cast<uint64_t>(n);
-            haveSeed = true;
-        } else if (a == "--count") {
-            if (!Whole(v, 1, kMaxCount, n)) {
-                error = "--count needs a number from 1 to " + std::to_string(kMaxCount);
-                return false;
-            }
-            o.count = static_cast<int>(n);
-        } else if (a == "--max-states") {
-            if (!Whole(v, 1, INT64_MAX, n)) {
-                error = "--max-states needs a count";
-                return false;
-            }
-            o.maxStates = n;
-        } else if (a == "--tries") {
-            if (!Whole(v, 1, 100000, n)) {
-                error = "--tries needs a count";
-                return false;
-            }
-            o.tries = static_cast<int>(n);
-        } else if (a == "--out") {
-            out = v;
-        } else {
-            error = "unknown argument " + a;
-            return false;
-        }
-    }
-    if (!haveIdeas || !haveRows || !haveSeed) {
-        error = "--ideas LIST, --rows R and --seed S are required";
-        return false;
-    }
-    return true;
-}
+constexpr int kMaxTries = 100000;
 
 std::string Summary(const Candidate& c, int number) {
     const Measures& m = c.measures;
@@ -109,10 +34,39 @@ std::string Summary(const Candidate& c, int number) {
 int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     GenerateOptions o;
     std::string dir, error;
-    if (!ReadGenerateArguments(args, o, dir, error)) {
-        err << "quorrel-floors generate: " << error << "\n";
-        return 1;
-    }
+    Arguments unused;
+    CommandLine line("generate", "Searches for candidate floors that need the ideas asked, ranked best first.", unused);
+    line.app
+        .add_option_function<std::string>(
+            "--ideas",
+            [&o](const std::string& list) {
+                std::string unknown;
+                if (!ParseIdeas(list, o.ideas, unknown) || o.ideas == 0)
+                    throw CLI::ValidationError("--ideas", unknown.empty() ? "name an idea" : "no idea called " + unknown);
+            },
+            "the ideas every candidate must need, comma-separated")
+        ->type_name("LIST")
+        ->required();
+    // A floor fills the screen at least; the game holds at most kMaxFloorRows.
+    line.app.add_option("--rows", o.rows, "the candidates' height in rows")
+        ->type_name("R")
+        ->check(CLI::Range(kWholeScreenRows, kMaxFloorRows))
+        ->required();
+    int64_t seed = 0;
+    line.app.add_option("--seed", seed, "where the random layouts start")->type_name("S")->check(CountFrom(0))->required();
+    line.app.add_option("--count", o.count, "candidates to find (3 by default)")
+        ->type_name("K")
+        ->check(CLI::Range(1, kMaxCount));
+    line.app.add_option("--max-states", o.maxStates, "worlds each search may reach (40000 by default)")
+        ->type_name("K")
+        ->check(CountFrom(1));
+    line.app.add_option("--tries", o.tries, "layouts judged for each candidate at most (150 by default)")
+        ->type_name("N")
+        ->check(CLI::Range(1, kMaxTries));
+    line.app.add_option("--out", dir, "write the candidates there as floor sources")->type_name("DIR");
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
+    o.seed = static_cast<uint64_t>(seed);
     o.naive = [](const Floor& f) { return PlayNaive(f).cleared; };
     const std::vector<Candidate> found = Generate(o, &err);
     if (!dir.empty()) {

@@ -56,11 +56,14 @@ bool WritePicture(const std::string& path, const Picture& picture, std::string& 
 
 int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("render", "Draws each floor's map and contact sheets of the set as PNG pictures.", a);
+    line.Sources();
+    line.Numbers("the floors to draw (every floor, and the sheets, when none is named)");
+    line.app.add_option("--data", a.data, "the data.dat whose atlas draws the floors")->type_name("DATA.DAT");
+    line.app.add_option("--out", a.out, "the folder to draw into")->type_name("DIR")->required();
+    int status = 0;
+    if (!line.Read(args, out, err, status)) return status;
     std::string error;
-    if (!ReadArguments(args, a, error) || a.out.empty()) {
-        err << "quorrel-floors render: " << (error.empty() ? "--out DIR is required" : error) << "\n";
-        return 1;
-    }
     const std::string data = a.data.empty() ? DefaultDataPath() : a.data;
     MapPainter painter;
     if (!painter.Open(data, error)) {

@@ -1,5 +1,6 @@
 #include "floors/table.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -161,11 +162,25 @@ bool PutTable(const std::string& readme, const std::string& table, std::string& 
 
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
+    CommandLine line("table", "Prints the difficulty table of the floors, or writes it into a README.", a);
+    line.Sources();
+    line.Numbers("the floors of the table (every floor when none is named)");
+    line.app.add_flag("--measure", a.measure, "measure the floors named and keep the figures in measures.txt");
+    line.MaxStates();
+    line.app.add_option("--curve", a.curve, "draw the difficulty curve there")->type_name("PNG");
+    CLI::Option* write = line.app.add_option("--write", a.write, "write the table between the markers of FILE (DIR/README.md)")
+                             ->type_name("[FILE]")
+                             ->expected(0, 1);
+    // A floor number after --write is a floor of the table, not the file.
+    std::vector<std::string> ordered = args;
+    const auto at = std::find(ordered.begin(), ordered.end(), "--write");
+    if (at != ordered.end() && at + 1 != ordered.end() && !at[1].empty() &&
+        at[1].find_first_not_of("0123456789") == std::string::npos)
+        std::rotate(at, at + 1, ordered.end());
+    int status = 0;
+    if (!line.Read(ordered, out, err, status)) return status;
+    a.writeBack = write->count() > 0;
     std::string error;
-    if (!ReadArguments(args, a, error)) {
-        err << "quorrel-floors table: " << error << "\n";
-        return 1;
-    }
     std::vector<int> numbers = a.numbers;
     if (numbers.empty())
         for (int n = 1; n <= kFloorCount; ++n) numbers.push_back(n);

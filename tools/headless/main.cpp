@@ -2,37 +2,26 @@
 // The whole game without a window, sound device or waiting, driven by a key
 // script; see runner.hpp and script.hpp.
 #include <cstdio>
-#include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/launch_options.hpp"
 #include "headless/runner.hpp"
-#include "platform/backend.hpp"
 #include "headless/script.hpp"
+#include "platform/backend.hpp"
 #include "platform/bounded_read.hpp"
+#include "platform/command_line.hpp"
 #include "platform/host.hpp"
 
 namespace {
 
-constexpr int kUsageError = 2;
 // Far more than any test script needs, and little enough to read at once.
 constexpr int64_t kMaxScriptBytes = 1 << 20;
 
-int Usage(const char* problem) {
-    std::fprintf(stderr,
-                 "quorrel-headless: %s\nusage: quorrel-headless [--script FILE] [--frames N] [--log FILE] "
-                 "[--floors FILE] [--record [DIR]] [--replay FILE]\n",
-                 problem);
-    return kUsageError;
-}
-
-bool ParseCount(const char* text, int64_t* out) {
-    char* end = nullptr;
-    const long long value = std::strtoll(text, &end, 10);
-    if (end == text || *end != '\0' || value < 0) return false;
-    *out = value;
-    return true;
+int Refuse(const std::string& problem) {
+    std::fprintf(stderr, "quorrel-headless: %s\n", problem.c_str());
+    return q::kUsageStatus;
 }
 
 }  // namespace
@@ -40,55 +29,42 @@ bool ParseCount(const char* text, int64_t* out) {
 int main(int argc, char** argv) {
     using namespace q::headless_tool;
     RunOptions options;
-    const char* scriptPath = nullptr;
-    const char* logPath = nullptr;
+    std::string scriptPath, logPath;
     q::LaunchOptions game;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        // The game's own options, as quorrel takes them.
-        std::string error;
-        const int used = q::ReadLaunchOption(argc, argv, i, &game, &error);
-        if (used < 0) return Usage(error.c_str());
-        if (used > 0) {
-            i += used - 1;
-            continue;
-        }
-        if (i + 1 >= argc) return Usage(("missing value after " + arg).c_str());
-        if (arg == "--script") {
-            scriptPath = argv[++i];
-        } else if (arg == "--frames") {
-            if (!ParseCount(argv[++i], &options.frames)) return Usage("--frames takes a count");
-        } else if (arg == "--log") {
-            logPath = argv[++i];
-        } else {
-            return Usage(("unknown option " + arg).c_str());
-        }
-    }
+    CLI::App app("The whole game without a window, sound device or waiting, driven by a key script.",
+                 "quorrel-headless");
+    q::PrepareCommandLine(app);
+    CLI::Option* script = app.add_option("--script", scriptPath, "the keys: FRAME down KEY, FRAME up KEY or FRAME shot PATH.png a line")
+        ->type_name("FILE");
+    app.add_option("--frames", options.frames, "how many frames to run (600 by default)")
+        ->type_name("N")
+        ->check(q::CountFrom(0));
+    CLI::Option* logOption = app.add_option("--log", logPath, "where the log goes instead of standard output")->type_name("FILE");
+    // The game's own options, as quorrel takes them.
+    q::AddLaunchOptions(app, &game);
+    const q::CommandLineResult line = q::ReadCommandLine(app, argc, argv);
+    if (!line.run) return q::ReportCommandLine(line, std::cout, std::cerr);
 
-    if (scriptPath) {
+    if (script->count()) {
         std::vector<uint8_t> bytes;
-        const q::BoundedRead read = q::ReadBoundedFile(scriptPath, kMaxScriptBytes, &bytes);
-        if (read == q::BoundedRead::Missing) return Usage((std::string("cannot read ") + scriptPath).c_str());
-        if (read == q::BoundedRead::TooLarge) {
-            return Usage((std::string(scriptPath) + " is larger than " + std::to_string(kMaxScriptBytes) + " bytes")
-                             .c_str());
-        }
+        const q::BoundedRead read = q::ReadBoundedFile(scriptPath.c_str(), kMaxScriptBytes, &bytes);
+        if (read == q::BoundedRead::Missing) return Refuse("cannot read " + scriptPath);
+        if (read == q::BoundedRead::TooLarge)
+            return Refuse(scriptPath + " is larger than " + std::to_string(kMaxScriptBytes) + " bytes");
         std::string error;
-        if (!ParseScript(std::string(bytes.begin(), bytes.end()), &options.events, &error)) {
-            return Usage((std::string(scriptPath) + ": " + error).c_str());
-        }
+        if (!ParseScript(std::string(bytes.begin(), bytes.end()), &options.events, &error))
+            return Refuse(scriptPath + ": " + error);
     }
 
-    if (game.help) return Usage("the game's options are those of quorrel --help");
     // Refusals are printed, as every message of the headless game is.
     q::SelectBackend(q::BackendKind::Headless);
     if (!q::ApplyLaunchOptions(game)) return 1;
 
     q::UseBinaryStdout();
     std::FILE* log = stdout;
-    if (logPath) {
-        log = std::fopen(logPath, "wb");
-        if (!log) return Usage((std::string("cannot write ") + logPath).c_str());
+    if (logOption->count()) {
+        log = std::fopen(logPath.c_str(), "wb");
+        if (!log) return Refuse("cannot write " + logPath);
     }
     options.log = log;
     const int code = RunHeadless(options);

@@ -1,6 +1,5 @@
 #include "sim/sim.hpp"
 
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -21,15 +20,6 @@ namespace {
 
 // Headroom after the replay before the run gives up waiting for a result.
 constexpr int64_t kExtraSteps = 2000;
-
-bool ParseInt(const char* text, int64_t& out) {
-    if (!text || !*text) return false;
-    char* end = nullptr;
-    const long long v = std::strtoll(text, &end, 10);
-    if (*end != '\0') return false;
-    out = v;
-    return true;
-}
 
 // Position of the record in the active list, as the trace prints actors.
 int ActivePosition(World& w, int record) {
@@ -115,76 +105,39 @@ int RunReplay(World& w, const Options& options, std::ostream& out, std::ostream&
 
 }  // namespace
 
-bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& error) {
+CommandLineResult ReadArgs(int argc, const char* const* argv, Options& out) {
     out = Options{};
-    bool haveFloors = false, haveFloor = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](const char*& v) {
-            if (i + 1 >= argc) {
-                error = arg + " needs a value";
-                return false;
-            }
-            v = argv[++i];
-            return true;
-        };
-        const char* v = nullptr;
-        int64_t n = 0;
-        if (arg == "--floors") {
-            if (!value(v)) return false;
-            out.floorsPath = v;
-            haveFloors = true;
-        } else if (arg == "--floor") {
-            if (!value(v)) return false;
-            if (!ParseInt(v, n) || n < -1000000 || n > 1000000) {
-                error = "--floor needs a number";
-                return false;
-            }
-            out.floor = static_cast<int>(n);
-            haveFloor = true;
-        } else if (arg == "--commands") {
-            if (!value(v)) return false;
-            out.commandsPath = v;
-        } else if (arg == "--replay") {
-            if (!value(v)) return false;
-            out.replayPath = v;
-        } else if (arg == "--steps") {
-            if (!value(v)) return false;
-            if (!ParseInt(v, n) || n < 0) {
-                error = "--steps needs a count of 0 or more";
-                return false;
-            }
-            out.steps = n;
-        } else if (arg == "--no-extra-spawns") {
-            out.extraSpawns = false;
-        } else if (arg == "--character") {
-            if (!value(v)) return false;
-            if (!ParseInt(v, n) || n < 0 || n > 2) {
-                error = "--character needs 0, 1 or 2";
-                return false;
-            }
-            out.character = static_cast<int>(n);
-        } else if (arg == "--trace") {
-            out.trace = true;
-        } else {
-            error = "unknown argument " + arg;
-            return false;
-        }
-    }
-    if (!out.replayPath.empty()) {
-        // The run says on which floor, with which character and chasers, and
-        // with which commands it was played.
-        if (haveFloor || !out.commandsPath.empty() || !out.extraSpawns || out.character != 0) {
-            error = "--replay FILE takes its floor, character, chasers and commands from the file";
-            return false;
-        }
-        haveFloor = true;
-    }
-    if (!haveFloors || !haveFloor) {
-        error = "--floors PATH and --floor N (or --replay FILE) are required";
-        return false;
-    }
-    return true;
+    CLI::App app("Plays one floor of a floor file without a window, from its demo, a command file or a recorded "
+                 "run, and prints the result or the world step by step.",
+                 "quorrel-sim");
+    PrepareCommandLine(app);
+    app.add_option("--floors", out.floorsPath, "the floor file (floor.dat)")->type_name("PATH")->required();
+    CLI::Option* floor = app.add_option("--floor", out.floor, "the floor to play")
+                             ->type_name("N")
+                             ->check(CLI::Range(1, kFloorCount));
+    CLI::Option* commands =
+        app.add_option("--commands", out.commandsPath, "a command a byte, in place of the floor's demo")->type_name("FILE");
+    CLI::Option* replay = app.add_option("--replay", out.replayPath,
+                                         "a recorded run, which names its floor, character, chasers and commands")
+                              ->type_name("FILE");
+    app.add_option("--steps", out.steps, "steps to play at most (default: the replay's length and 2000 more)")
+        ->type_name("K")
+        ->check(CountFrom(0));
+    bool noExtraSpawns = false;
+    CLI::Option* calm = app.add_flag("--no-extra-spawns", noExtraSpawns, "no chasers come out of the spawners");
+    CLI::Option* character = app.add_option("--character", out.character, "the player's character")
+                                 ->type_name("C")
+                                 ->check(CLI::Range(0, kCharacterCount - 1));
+    app.add_flag("--trace", out.trace, "print the world after every step");
+    // The run says on which floor, with which character and chasers, and
+    // with which commands it was played.
+    replay->excludes(floor)->excludes(commands)->excludes(calm)->excludes(character);
+    app.callback([floor, replay] {
+        if (!floor->count() && !replay->count()) throw CLI::RequiredError("--floor N (or --replay FILE)");
+    });
+    CommandLineResult result = ReadCommandLine(app, argc, argv);
+    out.extraSpawns = !noExtraSpawns;
+    return result;
 }
 
 std::string TraceLine(World& w, int64_t step, uint32_t sounds) {

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "platform/command_line.hpp"
 #include "world/world.hpp"
 
 namespace q::sim {
@@ -22,11 +23,12 @@ struct Options {
 
 // Exit statuses.
 constexpr int kExitOk = 0;
-constexpr int kExitUsage = 1;
+constexpr int kExitUsage = kUsageStatus;
 constexpr int kExitRefused = 2;  // floor refused, or command file unusable
 
-// Reads the command line; false (with a message) when it is not usable.
-bool ParseArgs(int argc, const char* const* argv, Options& out, std::string& error);
+// Reads the command line into `out`; the result says whether to run, or
+// what to show and the status to stop with.
+CommandLineResult ReadArgs(int argc, const char* const* argv, Options& out);
 
 // Runs the floor as the options say, printing to out (trace or summary) and
 // errors to err. Returns the exit status.
