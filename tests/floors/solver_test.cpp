@@ -181,6 +181,13 @@ TEST(Ablation, EachIdeaIsProvedOnAFloorThatCannotDoWithoutItAndOnlyThere) {
                   {'O', 27, 27, 7, "J"}, {'O', 23, 23, 12, "o"}})},
         // No block but the one the builder drops.
         {Idea::Builder, Idea::Heavy, builder},
+        // The builder paces the pit between the player and the exit, and a
+        // block dropped beside it only shuts it in there: it must be flattened.
+        {Idea::Squash, Idea::Builder,
+         Room(4,
+              {{'T', 24, 24, 3, "="}, {'T', 24, 27, 6, "####"}, {'T', 18, 23, 10, "#"}, {'O', 22, 22, 9, "P"},
+               {'O', 23, 23, 6, "J"}, {'O', 26, 26, 4, "B"}, {'O', 26, 26, 3, "E"}},
+              false)},
     };
     floors::SolveOptions calm;
     calm.chasers = false;
