@@ -10,12 +10,12 @@
 #include <string>
 
 #include "bench_data.hpp"
-#include "platform/archive.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
-#include "platform/settings.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/settings.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/window.hpp"
 #include "play/play_field.hpp"
 #include "scene/scene.hpp"

@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "bench_data.hpp"
-#include "platform/archive.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/window.hpp"
 #include "scene/scene.hpp"
 

@@ -1,6 +1,6 @@
 // data.dat: the table of 13 offsets and the entries it points at.
 #include "fuzz_support.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace q;

@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "fuzz_support.hpp"
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace q;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "fuzz_support.hpp"
-#include "platform/sound_convert.hpp"
-#include "platform/wave.hpp"
+#include "platform/core/sound_convert.hpp"
+#include "platform/core/wave.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace q;

@@ -3,7 +3,7 @@
 // Started without any, the game is exactly the plain game.
 #include <string>
 
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 
 namespace q {
 

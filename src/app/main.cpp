@@ -1,6 +1,6 @@
 #include "app/game.hpp"
 #include "app/launch_options.hpp"
-#include "platform/host.hpp"
+#include "platform/core/host.hpp"
 #include "platform/window.hpp"
 
 // Without options the game is the plain one: everything from the working folder.

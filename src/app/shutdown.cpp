@@ -1,6 +1,6 @@
 #include "app/game.hpp"
 #include "app/world_storage.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/window.hpp"

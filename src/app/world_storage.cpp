@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "platform/memory.hpp"
+#include "platform/core/memory.hpp"
 #include "play/play_state.hpp"
 #include "world/world.hpp"
 

@@ -2,7 +2,7 @@
 // front and its portrait.
 #include "frontend/character_wheel.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 

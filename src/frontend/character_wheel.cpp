@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
 #include "play/play_state.hpp"

@@ -1,7 +1,7 @@
 // The floor selection scene: picks the floor the next game starts on.
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 #include "world/floor.hpp"

@@ -3,7 +3,7 @@
 
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "scene/scene.hpp"
 
 namespace q {

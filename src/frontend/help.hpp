@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 
 namespace q {
 

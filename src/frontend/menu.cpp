@@ -2,7 +2,7 @@
 
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 
 namespace q {
 

@@ -2,7 +2,7 @@
 // prompt and the pause menu.
 #include "frontend/menu.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_field.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"

@@ -5,9 +5,9 @@
 #include "frontend/menu.hpp"
 #include "platform/graphics.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"
 

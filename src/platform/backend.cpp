@@ -1,8 +1,8 @@
 #include "platform/backend.hpp"
 
 #include "platform/backend_table.hpp"
-#include "platform/sound_convert.hpp"
-#include "platform/sound_mixer.hpp"
+#include "platform/core/sound_convert.hpp"
+#include "platform/sdl/sound_mixer.hpp"
 
 namespace q {
 

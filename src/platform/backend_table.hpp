@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/wave.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q {
 

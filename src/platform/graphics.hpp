@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 
 namespace q {
 

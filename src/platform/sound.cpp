@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/backend_table.hpp"
-#include "platform/sound_convert.hpp"
+#include "platform/core/sound_convert.hpp"
 #include "platform/test_hooks.hpp"
-#include "platform/wave.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q {
 

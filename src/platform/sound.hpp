@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/sound_effects.hpp"
+#include "platform/core/sound_effects.hpp"
 
 namespace q {
 

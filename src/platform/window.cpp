@@ -1,7 +1,7 @@
 #include "platform/window.hpp"
 
 #include "platform/backend_table.hpp"
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 
 namespace q {
 

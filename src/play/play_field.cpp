@@ -1,7 +1,7 @@
 #include "play/play_field.hpp"
 
-#include "platform/rect.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/rect.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_state.hpp"
 #include "world/actor_pool.hpp"
 #include "world/handlers.hpp"

@@ -1,4 +1,4 @@
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_field.hpp"
 #include "scene/scene.hpp"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/new_file.hpp"
+#include "platform/core/new_file.hpp"
 #include "platform/window.hpp"
 #include "world/replay_file.hpp"
 

@@ -1,9 +1,9 @@
 #include "play/shutter.hpp"
 
 #include "platform/keyboard.hpp"
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "play/play_field.hpp"
 #include "play/play_scenes.hpp"
 #include "play/play_state.hpp"

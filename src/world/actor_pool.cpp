@@ -4,7 +4,7 @@
 
 #include <type_traits>
 
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"
 #include "world/handlers.hpp"

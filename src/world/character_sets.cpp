@@ -2,7 +2,7 @@
 // actor stretched into its box.
 #include "world/character_sets.hpp"
 
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 
 namespace q {
 

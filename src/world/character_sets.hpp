@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 #include "world/world.hpp"
 
 namespace q {

@@ -2,8 +2,8 @@
 // turning its object layer into actors.
 #include <cstring>
 
-#include "platform/files.hpp"
-#include "platform/little_endian.hpp"
+#include "platform/core/files.hpp"
+#include "platform/core/little_endian.hpp"
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
 #include "world/floor.hpp"

@@ -1,6 +1,6 @@
 // The seven states of an L-block: falling, resting (with the wobble before a
 // fall), and the two-step moves of a lift and a put-down.
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
 #include "world/handlers.hpp"

@@ -1,6 +1,6 @@
 // Drawing the player with the bubbles over its head, and the idle counter
 // behind the sleeping bubble.
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "world/character_sets.hpp"
 #include "world/handlers.hpp"
 

@@ -1,6 +1,6 @@
 // The simple kinds: the exit lock that opens once every pickup is taken, the
 // pickups, the still pictures, and the figure of the player's character.
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "world/actor_pool.hpp"
 #include "world/character_sets.hpp"
 #include "world/collision.hpp"

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/bounded_read.hpp"
-#include "platform/files.hpp"
-#include "platform/little_endian.hpp"
+#include "platform/core/bounded_read.hpp"
+#include "platform/core/files.hpp"
+#include "platform/core/little_endian.hpp"
 #include "world/floor.hpp"
 
 namespace q {

@@ -1,5 +1,5 @@
 // Drawing the background and the visible tile rows of the floor.
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "world/floor.hpp"
 
 namespace q {

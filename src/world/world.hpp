@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/rect.hpp"
-#include "platform/sound_effects.hpp"
+#include "platform/core/rect.hpp"
+#include "platform/core/sound_effects.hpp"
 
 namespace q {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/startup_helpers.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/graphics.hpp"
 #include "support/data_dat.hpp"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/startup_helpers.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "app/startup_helpers.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "assets/game_data.hpp"
-#include "platform/atlas_image.hpp"
-#include "platform/archive.hpp"
-#include "platform/settings.hpp"
-#include "platform/wave.hpp"
+#include "platform/core/atlas_image.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/core/settings.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q::assets {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "assets/archive_writer.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 
 namespace q::assets {
 namespace {

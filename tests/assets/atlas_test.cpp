@@ -15,8 +15,8 @@
 
 #include "assets/art.hpp"
 #include "assets/atlas.hpp"
-#include "platform/atlas_image.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_image.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "support/built_atlas.hpp"
 #include "world/character_sets.hpp"
 #include "world/floor.hpp"

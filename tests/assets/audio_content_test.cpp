@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "assets/audio.hpp"
-#include "platform/wave.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q::assets {
 namespace {

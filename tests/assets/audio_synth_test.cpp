@@ -6,7 +6,7 @@
 #include "assets/score.hpp"
 #include "assets/synth.hpp"
 #include "assets/wave_writer.hpp"
-#include "platform/wave.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q::assets {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "assets/canvas.hpp"
 #include "assets/contact_sheet.hpp"
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 
 namespace q::assets {
 namespace {

@@ -6,8 +6,8 @@
 #include <set>
 
 #include "assets/icon.hpp"
-#include "platform/atlas_image.hpp"
-#include "platform/little_endian.hpp"
+#include "platform/core/atlas_image.hpp"
+#include "platform/core/little_endian.hpp"
 #include "support/built_atlas.hpp"
 
 namespace {

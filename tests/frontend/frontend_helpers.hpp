@@ -8,7 +8,7 @@
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/sound.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 
 namespace q::frontend_test {

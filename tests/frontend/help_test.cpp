@@ -3,7 +3,7 @@
 #include "frontend/frontend.hpp"
 #include "frontend/frontend_helpers.hpp"
 #include "frontend/help.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "scene/scene.hpp"
 

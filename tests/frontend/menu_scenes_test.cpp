@@ -6,7 +6,7 @@
 #include "frontend/frontend.hpp"
 #include "frontend/frontend_helpers.hpp"
 #include "frontend/menu.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"
 #include "scene/scene.hpp"

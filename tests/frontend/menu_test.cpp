@@ -2,7 +2,7 @@
 
 #include "frontend/frontend_helpers.hpp"
 #include "frontend/menu.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 
 namespace q {

@@ -4,7 +4,7 @@
 #include "frontend/frontend_helpers.hpp"
 #include "frontend/menu.hpp"
 #include "frontend/options.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

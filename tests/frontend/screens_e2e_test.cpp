@@ -4,7 +4,7 @@
 // came from.
 #include <gtest/gtest.h>
 
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "support/headless_run.hpp"
 
 namespace q::test {

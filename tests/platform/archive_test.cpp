@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "platform/archive.hpp"
-#include "platform/memory.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/core/memory.hpp"
 #include "platform/platform_helpers.hpp"
 #include "platform/test_hooks.hpp"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 #include "support/png_bytes.hpp"
 
 namespace q {

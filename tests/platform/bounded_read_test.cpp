@@ -4,8 +4,8 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/bounded_read.hpp"
-#include "platform/files.hpp"
+#include "platform/core/bounded_read.hpp"
+#include "platform/core/files.hpp"
 
 namespace q {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 
 namespace q {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/frame_pacer.hpp"
+#include "platform/core/frame_pacer.hpp"
 
 namespace q {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/game_files.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "support/bytes.hpp"
 
 namespace q {

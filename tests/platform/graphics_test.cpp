@@ -7,13 +7,13 @@
 #include <set>
 #include <vector>
 
-#include "platform/archive.hpp"
-#include "platform/atlas_image.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/core/atlas_image.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
 #include "platform/platform_helpers.hpp"
-#include "platform/settings.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/settings.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 
 namespace q {

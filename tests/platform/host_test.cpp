@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/host.hpp"
+#include "platform/core/host.hpp"
 
 namespace {
 

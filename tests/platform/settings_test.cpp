@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 
 namespace q {
 namespace {

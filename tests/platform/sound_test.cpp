@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/platform_helpers.hpp"
 #include "platform/sound.hpp"
-#include "platform/sound_mixer.hpp"
+#include "platform/sdl/sound_mixer.hpp"
 #include "platform/test_hooks.hpp"
 
 namespace q {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/settings.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/settings.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 
 namespace q {

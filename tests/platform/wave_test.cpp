@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform_helpers.hpp"
-#include "platform/sound_convert.hpp"
-#include "platform/wave.hpp"
+#include "platform/core/sound_convert.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q {
 namespace {

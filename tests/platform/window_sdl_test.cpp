@@ -7,15 +7,15 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "support/bytes.hpp"
 #include "support/data_dat.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/pads.hpp"
-#include "platform/sdl_window.hpp"
+#include "platform/sdl/sdl_window.hpp"
 #include "platform/window.hpp"
 #include "support/virtual_pad.hpp"
 

@@ -1,10 +1,10 @@
 // The map view, its return, and the ending floor's scroll to the top.
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_helpers.hpp"
 #include "play/shutter.hpp"
 
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 
 namespace q::test {
 namespace {

@@ -15,7 +15,7 @@
 #include "frontend/frontend.hpp"
 #include "platform/backend.hpp"
 #include "platform/keyboard.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 #include "platform/sound.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_state.hpp"

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_field.hpp"
 #include "scene/scene.hpp"

@@ -1,9 +1,9 @@
 // What the play scenes draw over the floor, seen through the draw recorder.
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/play_helpers.hpp"
 
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 
 namespace q::test {
 namespace {

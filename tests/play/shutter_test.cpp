@@ -1,7 +1,7 @@
 // The ten-band shutter between floors.
 #include <gtest/gtest.h>
 
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "play/shutter.hpp"
 

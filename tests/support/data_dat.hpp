@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "support/bytes.hpp"
 #include "support/png_bytes.hpp"
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "scene/scene.hpp"
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 #include "support/data_dat.hpp"
 #include "support/floor_dat.hpp"
 

@@ -1,7 +1,7 @@
 // The builder: its pace, the blocks it drops into gaps, and its touch.
 #include <gtest/gtest.h>
 
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 #include "world/creatures.hpp"

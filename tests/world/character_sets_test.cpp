@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 

@@ -3,8 +3,8 @@
 #include <set>
 #include <tuple>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "support/floor_dat.hpp"
 #include "world/world_helpers.hpp"

@@ -1,8 +1,8 @@
 // L-blocks falling, coming to rest, wobbling and falling again.
 #include <gtest/gtest.h>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "world/handlers.hpp"
 #include "world/lblock.hpp"

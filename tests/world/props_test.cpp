@@ -1,8 +1,8 @@
 // Pickups, exit locks, the still pictures and the figure.
 #include <gtest/gtest.h>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/sprite.hpp"
 #include "platform/test_hooks.hpp"
 #include "world/character_sets.hpp"
 #include "world/handlers.hpp"

@@ -6,7 +6,7 @@
 
 #include "assets/art.hpp"
 #include "assets/text.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 
 namespace q::assets {
 namespace {

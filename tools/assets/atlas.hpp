@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "assets/canvas.hpp"
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 
 namespace q::assets {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "assets/atlas.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/atlas_layout.hpp"
 
 namespace q::assets {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sound_effects.hpp"
+#include "platform/core/sound_effects.hpp"
 
 namespace q::assets {
 

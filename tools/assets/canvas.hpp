@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 
 namespace q::assets {
 

@@ -8,7 +8,7 @@
 
 #include "assets/canvas.hpp"
 #include "assets/text.hpp"
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 
 namespace q::assets {
 namespace {

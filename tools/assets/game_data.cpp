@@ -6,8 +6,8 @@
 #include "assets/archive_writer.hpp"
 #include "assets/atlas.hpp"
 #include "assets/audio.hpp"
-#include "platform/archive.hpp"
-#include "platform/little_endian.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/core/little_endian.hpp"
 
 namespace q::assets {
 namespace {

@@ -18,7 +18,7 @@
 #include "assets/contact_sheet.hpp"
 #include "assets/game_data.hpp"
 #include "assets/icon.hpp"
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 
 namespace q::floors {
 

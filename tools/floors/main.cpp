@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "floors/commands.hpp"
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 
 int main(int argc, char** argv) {
     // Each command reads its own options: quorrel-floors COMMAND --help.

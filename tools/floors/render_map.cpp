@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "floors/floor_world.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 #include "platform/backend.hpp"
 #include "platform/graphics.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "floors/floor_source.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 
 namespace q::floors {
 

@@ -10,9 +10,9 @@
 #include "headless/runner.hpp"
 #include "headless/script.hpp"
 #include "platform/backend.hpp"
-#include "platform/bounded_read.hpp"
-#include "platform/command_line.hpp"
-#include "platform/host.hpp"
+#include "platform/core/bounded_read.hpp"
+#include "platform/core/command_line.hpp"
+#include "platform/core/host.hpp"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // quorrel-sim --floors PATH --replay FILE [--steps K] [--trace]
 #include <iostream>
 
-#include "platform/host.hpp"
+#include "platform/core/host.hpp"
 #include "sim/sim.hpp"
 
 int main(int argc, char** argv) {

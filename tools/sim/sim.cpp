@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "platform/bounded_read.hpp"
+#include "platform/core/bounded_read.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 #include "world/play_step.hpp"

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 #include "world/world.hpp"
 
 namespace q::sim {

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "platform/frame_pacer.hpp"
-#include "platform/settings.hpp"
+#include "platform/core/frame_pacer.hpp"
+#include "platform/core/settings.hpp"
 #include "platform/web/browser.hpp"
 
 namespace q {

@@ -1,4 +1,4 @@
-#include "platform/software_sprites.hpp"
+#include "platform/sdl/software_sprites.hpp"
 
 #include <utility>
 #include <vector>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/wave.hpp"
+#include "platform/core/wave.hpp"
 
 namespace q {
 

@@ -1,4 +1,4 @@
-#include "platform/host.hpp"
+#include "platform/core/host.hpp"
 
 #ifdef _WIN32
 #include <fcntl.h>

@@ -1,7 +1,7 @@
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 
-#include "platform/draw_recording.hpp"
-#include "platform/render_queue.hpp"
+#include "platform/core/draw_recording.hpp"
+#include "platform/core/render_queue.hpp"
 
 namespace q {
 

@@ -1,4 +1,4 @@
-#include "platform/sound_mixer.hpp"
+#include "platform/sdl/sound_mixer.hpp"
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "platform/files.hpp"
+#include "platform/core/files.hpp"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "platform/renderer_choice.hpp"
+#include "platform/sdl/renderer_choice.hpp"
 
 #include <SDL.h>
 

@@ -1,6 +1,6 @@
-#include "platform/sound_convert.hpp"
+#include "platform/core/sound_convert.hpp"
 
-#include "platform/little_endian.hpp"
+#include "platform/core/little_endian.hpp"
 
 namespace q {
 

@@ -1,7 +1,7 @@
 #include <cstdint>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/sprite.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/sprite.hpp"
 
 namespace q {
 

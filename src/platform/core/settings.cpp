@@ -1,7 +1,7 @@
-#include "platform/settings.hpp"
+#include "platform/core/settings.hpp"
 
-#include "platform/files.hpp"
-#include "platform/little_endian.hpp"
+#include "platform/core/files.hpp"
+#include "platform/core/little_endian.hpp"
 
 namespace q {
 

@@ -6,18 +6,18 @@
 #include <atomic>
 #include <vector>
 
-#include "platform/archive.hpp"
-#include "platform/atlas_decode_job.hpp"
-#include "platform/atlas_image.hpp"
-#include "platform/atlas_layout.hpp"
+#include "platform/core/archive.hpp"
+#include "platform/sdl/atlas_decode_job.hpp"
+#include "platform/core/atlas_image.hpp"
+#include "platform/core/atlas_layout.hpp"
 #include "platform/backend_table.hpp"
 #include "platform/graphics.hpp"
-#include "platform/headless_frame.hpp"
-#include "platform/render_queue.hpp"
-#include "platform/renderer_choice.hpp"
-#include "platform/sdl_window.hpp"
-#include "platform/settings.hpp"
-#include "platform/software_sprites.hpp"
+#include "platform/headless/headless_frame.hpp"
+#include "platform/core/render_queue.hpp"
+#include "platform/sdl/renderer_choice.hpp"
+#include "platform/sdl/sdl_window.hpp"
+#include "platform/core/settings.hpp"
+#include "platform/sdl/software_sprites.hpp"
 #include "platform/test_hooks.hpp"
 #include "platform/window.hpp"
 

@@ -1,6 +1,6 @@
-#include "platform/wave.hpp"
+#include "platform/core/wave.hpp"
 
-#include "platform/little_endian.hpp"
+#include "platform/core/little_endian.hpp"
 
 namespace q {
 

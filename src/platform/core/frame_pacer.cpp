@@ -1,4 +1,4 @@
-#include "platform/frame_pacer.hpp"
+#include "platform/core/frame_pacer.hpp"
 
 #include <algorithm>
 

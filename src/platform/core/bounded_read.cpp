@@ -1,6 +1,6 @@
-#include "platform/bounded_read.hpp"
+#include "platform/core/bounded_read.hpp"
 
-#include "platform/files.hpp"
+#include "platform/core/files.hpp"
 
 namespace q {
 

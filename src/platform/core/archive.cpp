@@ -1,10 +1,10 @@
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 
 #include <cstring>
 
-#include "platform/files.hpp"
-#include "platform/little_endian.hpp"
-#include "platform/memory.hpp"
+#include "platform/core/files.hpp"
+#include "platform/core/little_endian.hpp"
+#include "platform/core/memory.hpp"
 
 namespace q {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Internal to the platform layer: what the drawing operations hand to the
 // graphics device during a frame.
-#include "platform/sprite.hpp"
+#include "platform/core/sprite.hpp"
 
 namespace q::render {
 

@@ -1,4 +1,4 @@
-#include "platform/memory.hpp"
+#include "platform/core/memory.hpp"
 
 #include "platform/test_hooks.hpp"
 

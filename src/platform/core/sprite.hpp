@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/atlas_layout.hpp"
-#include "platform/rect.hpp"
+#include "platform/core/atlas_layout.hpp"
+#include "platform/core/rect.hpp"
 
 namespace q {
 

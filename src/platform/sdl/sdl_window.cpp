@@ -6,7 +6,7 @@
 #include "platform/backend_table.hpp"
 #include "platform/graphics.hpp"
 #include "platform/pads.hpp"
-#include "platform/sdl_window.hpp"
+#include "platform/sdl/sdl_window.hpp"
 #include "platform/window.hpp"
 
 namespace q {

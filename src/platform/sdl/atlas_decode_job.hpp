@@ -3,7 +3,7 @@
 // own while the rest of start-up goes on.
 #include <cstdint>
 
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 
 namespace q {
 

@@ -1,4 +1,4 @@
-#include "platform/atlas_decode_job.hpp"
+#include "platform/sdl/atlas_decode_job.hpp"
 
 #include <SDL.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/graphics.hpp"
-#include "platform/archive.hpp"
+#include "platform/core/archive.hpp"
 
 namespace q {
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 
 namespace q {
 

@@ -1,4 +1,4 @@
-#include "platform/atlas_image.hpp"
+#include "platform/core/atlas_image.hpp"
 
 #include <climits>
 #include <csetjmp>

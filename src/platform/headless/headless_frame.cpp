@@ -1,4 +1,4 @@
-#include "platform/headless_frame.hpp"
+#include "platform/headless/headless_frame.hpp"
 
 #include <cstring>
 #include <vector>
@@ -6,7 +6,7 @@
 #include <stb_image_write.h>
 
 #include "platform/backend.hpp"
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 #include "platform/test_hooks.hpp"
 
 namespace q::headless {

@@ -1,4 +1,4 @@
-#include "platform/draw_recording.hpp"
+#include "platform/core/draw_recording.hpp"
 
 #include "platform/test_hooks.hpp"
 

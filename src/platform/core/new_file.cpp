@@ -1,5 +1,5 @@
 // No allocation here: replays are written between floors of a running game.
-#include "platform/new_file.hpp"
+#include "platform/core/new_file.hpp"
 
 #include <sys/stat.h>
 #include <sys/types.h>

@@ -3,7 +3,7 @@
 // picture rectangles: the game draws from it and quorrel-assets paints it.
 #include <span>
 
-#include "platform/rect.hpp"
+#include "platform/core/rect.hpp"
 
 namespace q::atlas {
 

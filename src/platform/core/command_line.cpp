@@ -1,4 +1,4 @@
-#include "platform/command_line.hpp"
+#include "platform/core/command_line.hpp"
 
 #include <charconv>
 #include <ostream>
