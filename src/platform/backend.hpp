@@ -1,6 +1,5 @@
 #pragma once
-#include <cstdint>
-#include <vector>
+#include "platform/headless/headless.hpp"
 
 namespace q {
 
@@ -11,17 +10,5 @@ namespace q {
 enum class BackendKind { Sdl, Headless };
 void SelectBackend(BackendKind kind);
 BackendKind ActiveBackend();
-
-// What a program driving the headless back end does with it.
-namespace headless {
-void SetKey(int32_t key, bool down);
-void ReleaseAllKeys();
-// Effects played (PlaySe) since the last call, in play order.
-std::vector<int> TakePlayedSounds();
-// Writes the last presented frame as PNG; false when nothing was drawn.
-bool WriteFramePng(const char* path);
-// The last presented frame: 640 x 480 ARGB pixels; false when nothing was drawn.
-bool ReadFramePixels(std::vector<uint32_t>& out);
-}  // namespace headless
 
 }  // namespace q

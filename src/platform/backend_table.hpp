@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/core/wave.hpp"
+#include "platform/headless/stand_ins.hpp"
 
 namespace q {
 
@@ -72,21 +73,8 @@ bool CreateRenderer();
 }  // namespace sdl
 
 namespace headless {
-bool CreateWindow();
-void DestroyWindow();
-bool HasWindow();
-bool DesktopBounds(int* x, int* y, int* width, int* height);
-void ShowErrorBox(const char* text);
-void PumpEvents(void (*onClose)());
-bool KeyDown(int32_t key);
+// The offscreen renderer, made by the graphics device.
 bool CreateRenderer();
-bool OpenAudio(int* rate);
-void CloseAudio();
-bool PrepareWave(const WaveData& wave, int rate, std::vector<int16_t>* samples);
-void StartVoice(int slot, const std::vector<int16_t>& samples, bool looping);
-void StopVoice(int slot);
-bool VoicePlaying(int slot);
-void EffectPlayed(int effect);
 }  // namespace headless
 
 }  // namespace q

@@ -3,11 +3,9 @@
 // first, so a game folder works as it always has; an installed game falls
 // back to its data folder beside the program and to the user's config folder.
 
-namespace q {
+#include "platform/core/files.hpp"
 
-struct GamePath {
-    char text[4096];
-};
+namespace q {
 
 // data.dat or floor.dat: the working folder, then the installed data folder
 // (share/games/quorrel beside the folder holding the program). When neither

@@ -5,10 +5,6 @@
 
 namespace q {
 
-// Slots 0..10 hold the effects, the last one the music.
-constexpr int kMusicSlot = kEffectCount;
-constexpr int kSoundSlots = kMusicSlot + 1;
-
 // The options' two sound switches, on at start-up: effects play only while
 // effects are on, music starts only while music is on.
 void SetEffectsEnabled(bool on);

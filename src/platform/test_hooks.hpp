@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/draw_recording.hpp"
+#include "platform/core/memory.hpp"
 #include "platform/core/rect.hpp"
+#include "platform/headless/headless.hpp"
 
 namespace q {
-
-// Memory: the n-th AllocZeroed from now on (1-based) fails; 0 disables.
-void FailAllocationAfter(int n);
 
 // The clock the frame wait uses, in place of the real one; a clock without
 // `now` puts the real one back. With `sleepUntil` (sleep until `now` reads
@@ -32,18 +32,6 @@ void SimulateDeviceLoss();
 // change rebuilt the device.
 uint32_t DevicesCreated();
 
-// Drawing: while recording is on, every DrawSprite is appended, whether or
-// not a device exists.
-struct DrawCall {
-    Rect dest;
-    Rect src;
-    uint32_t colour;
-};
-void StartDrawRecording();
-void StopDrawRecording();
-const DrawCall* RecordedDraws(int* count);
-void ClearRecordedDraws();
-
 // Sound: whether effect n was requested in this frame; whether slot 0..11 is
 // sounding now (the headless back end: started and not stopped since).
 bool SoundRequested(int n);
@@ -53,18 +41,5 @@ bool VoicePlaying(int slot);
 void SimulateAudioDeviceLoss();
 // Makes every audio-device open fail from now on (to test "sound error").
 void FailAudioDevice(bool fail);
-
-// The headless back end's window, desktop and message boxes.
-namespace headless {
-// The next PumpWindowEvents sees a close request (the window's close box).
-void RequestClose();
-// Makes the next CreateMainWindow fail.
-void FailMainWindow(bool fail);
-// Size of the pretend desktop the window is centred on (1920 x 1080 at first).
-void SetDesktopSize(int width, int height);
-// Text of every message box shown so far.
-const std::vector<std::string>& MessageBoxes();
-void ClearMessageBoxes();
-}  // namespace headless
 
 }  // namespace q

@@ -1,7 +1,5 @@
 #include "platform/core/draw_recording.hpp"
 
-#include "platform/test_hooks.hpp"
-
 #include <vector>
 
 namespace q {

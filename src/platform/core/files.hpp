@@ -5,6 +5,11 @@
 
 namespace q {
 
+// A file name as the game builds it: long enough for any path it meets.
+struct GamePath {
+    char text[4096];
+};
+
 // A read-only file from the working folder. Closes itself.
 class InputFile {
 public:

@@ -1,7 +1,5 @@
 #include "platform/core/memory.hpp"
 
-#include "platform/test_hooks.hpp"
-
 #include <cstdlib>
 
 namespace q {

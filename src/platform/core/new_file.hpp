@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/game_files.hpp"
+#include "platform/core/files.hpp"
 
 namespace q {
 

@@ -1,18 +1,24 @@
 #pragma once
-// Internal to the platform layer: what the drawing operations hand to the
-// graphics device during a frame.
+// What the drawing operations hand to the graphics device during a frame.
+// The device lies above this folder, so it plugs itself in as a sink; with no
+// sink, sprites go nowhere, as they do with no device.
 #include "platform/core/sprite.hpp"
 
 namespace q::render {
 
-// Queues one sprite. Sprites are sent to the renderer in batches, in the
-// order queued. Nothing happens without a device or outside
-// BeginFrameDraw/EndFrameDraw.
-void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour);
+struct SpriteSink {
+    // Queues one sprite; sprites reach the renderer in the order queued.
+    void (*queue)(const Rect& dest, const Rect& src, uint32_t colour);
+    // Between BeginFrameDraw and EndFrameDraw on a device.
+    bool (*frameOpen)();
+    // Draws everything queued so far, then clears the target to opaque black.
+    void (*clearTarget)();
+};
+// The graphics device plugs in its sink when made; nullptr unplugs it.
+void SetSpriteSink(const SpriteSink* sink);
 
-// Between BeginFrameDraw and EndFrameDraw on a device.
+void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour);
 bool FrameOpen();
-// Draws everything queued so far, then clears the render target to opaque black.
 void ClearTarget();
 
 }  // namespace q::render

@@ -18,4 +18,8 @@ enum SoundEffect : int {
     kEffectCount = 11
 };
 
+// Slots 0..10 hold the effects, the last one the music.
+constexpr int kMusicSlot = kEffectCount;
+constexpr int kSoundSlots = kMusicSlot + 1;
+
 }  // namespace q

@@ -1,35 +1,33 @@
-#include "platform/headless/headless_frame.hpp"
+#include "platform/headless/stand_ins.hpp"
 
 #include <cstring>
 #include <vector>
 
 #include <stb_image_write.h>
 
-#include "platform/backend.hpp"
 #include "platform/core/rect.hpp"
-#include "platform/test_hooks.hpp"
+#include "platform/headless/headless.hpp"
 
 namespace q::headless {
 
-namespace {
-std::vector<uint32_t> lastFrame;  // empty until a frame has been presented
-}  // namespace
-
 void StoreFrame(const uint8_t* pixels, int pitch) {
+    std::vector<uint32_t>& lastFrame = Machine().lastFrame;
     lastFrame.resize(size_t(kScreenWidth) * kScreenHeight);
     for (int y = 0; y < kScreenHeight; ++y)
         std::memcpy(&lastFrame[size_t(y) * kScreenWidth], pixels + size_t(y) * size_t(pitch), kScreenWidth * 4);
 }
 
-void ForgetFrame() { lastFrame.clear(); }
+void ForgetFrame() { Machine().lastFrame.clear(); }
 
 bool ReadFramePixels(std::vector<uint32_t>& out) {
+    const std::vector<uint32_t>& lastFrame = Machine().lastFrame;
     if (lastFrame.empty()) return false;
     out = lastFrame;
     return true;
 }
 
 bool WriteFramePng(const char* path) {
+    const std::vector<uint32_t>& lastFrame = Machine().lastFrame;
     if (lastFrame.empty() || !path) return false;
     // The screen has no transparency: every pixel is written opaque.
     std::vector<uint8_t> rgb(size_t(kScreenWidth) * kScreenHeight * 3);

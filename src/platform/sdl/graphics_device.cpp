@@ -12,7 +12,7 @@
 #include "platform/core/atlas_layout.hpp"
 #include "platform/backend_table.hpp"
 #include "platform/graphics.hpp"
-#include "platform/headless/headless_frame.hpp"
+#include "platform/headless/stand_ins.hpp"
 #include "platform/core/render_queue.hpp"
 #include "platform/sdl/renderer_choice.hpp"
 #include "platform/sdl/sdl_window.hpp"
@@ -185,6 +185,59 @@ void CaptureOffscreenFrame() {
 
 }  // namespace
 
+namespace {
+
+void QueueDeviceSprite(const Rect& dest, const Rect& src, uint32_t colour) {
+    if (!device.inFrame) return;
+    const float shift = settings.linearFilter ? 0.0f : device.pointShift;
+    float x0 = float(dest.left) + shift, x1 = float(dest.right) + shift;
+    float y0 = float(dest.top) + shift, y1 = float(dest.bottom) + shift;
+    float u0 = float(src.left) / kAtlasSpace * device.uScale, u1 = float(src.right) / kAtlasSpace * device.uScale;
+    float t0 = float(src.top) / kAtlasSpace * device.vScale, t1 = float(src.bottom) / kAtlasSpace * device.vScale;
+    if (!ClipToTexture(x0, x1, u0, u1) || !ClipToTexture(y0, y1, t0, t1)) return;
+    if (device.snapToPixels) {
+        x0 = SnapToPixel(x0);
+        x1 = SnapToPixel(x1);
+        y0 = SnapToPixel(y0);
+        y1 = SnapToPixel(y1);
+    }
+    const SDL_Color tint{Uint8(colour >> 16), Uint8(colour >> 8), Uint8(colour), Uint8(colour >> 24)};
+    if (softwareSprites.Active()) {
+        // The rectangles SDL would make of this quad, in whole pixels.
+        int texW = 0, texH = 0;
+        SDL_QueryTexture(device.atlas, nullptr, nullptr, &texW, &texH);
+        SDL_Rect s{int(u0 * float(texW)), int(t0 * float(texH)), 0, 0};
+        s.w = int(u1 * float(texW) - float(s.x));
+        s.h = int(t1 * float(texH) - float(s.y));
+        softwareSprites.Draw(s, SDL_Rect{int(x0), int(y0), int(x1 - x0), int(y1 - y0)}, tint);
+        return;
+    }
+    const int base = int(vertices.size());
+    vertices.push_back(SDL_Vertex{{x0, y0}, tint, {u0, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y0}, tint, {u1, t0}});
+    vertices.push_back(SDL_Vertex{{x1, y1}, tint, {u1, t1}});
+    vertices.push_back(SDL_Vertex{{x0, y1}, tint, {u0, t1}});
+    const int fan[6] = {0, 1, 2, 0, 2, 3};
+    for (int i : fan) indices.push_back(base + i);
+}
+
+bool DeviceFrameOpen() { return device.renderer && device.inFrame; }
+
+void ClearDeviceTarget() {
+    if (!device.inFrame) return;
+    Flush();
+    SDL_SetRenderDrawColor(device.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(device.renderer);
+}
+
+const render::SpriteSink kDeviceSink{
+    .queue = QueueDeviceSprite,
+    .frameOpen = DeviceFrameOpen,
+    .clearTarget = ClearDeviceTarget,
+};
+
+}  // namespace
+
 bool sdl::CreateRenderer() {
     SDL_Window* window = MainSdlWindow();
     if (!window) return false;
@@ -227,6 +280,7 @@ bool headless::CreateRenderer() {
 }
 
 bool CreateGraphics() {
+    render::SetSpriteSink(&kDeviceSink);
     headless::ForgetFrame();
     if (CreateAttempt()) {
         ++devicesCreated;
@@ -337,51 +391,5 @@ PresentResult PresentFrame() {
     return PresentResult::Ok;
 }
 
-namespace render {
-
-void QueueSprite(const Rect& dest, const Rect& src, uint32_t colour) {
-    if (!device.inFrame) return;
-    const float shift = settings.linearFilter ? 0.0f : device.pointShift;
-    float x0 = float(dest.left) + shift, x1 = float(dest.right) + shift;
-    float y0 = float(dest.top) + shift, y1 = float(dest.bottom) + shift;
-    float u0 = float(src.left) / kAtlasSpace * device.uScale, u1 = float(src.right) / kAtlasSpace * device.uScale;
-    float t0 = float(src.top) / kAtlasSpace * device.vScale, t1 = float(src.bottom) / kAtlasSpace * device.vScale;
-    if (!ClipToTexture(x0, x1, u0, u1) || !ClipToTexture(y0, y1, t0, t1)) return;
-    if (device.snapToPixels) {
-        x0 = SnapToPixel(x0);
-        x1 = SnapToPixel(x1);
-        y0 = SnapToPixel(y0);
-        y1 = SnapToPixel(y1);
-    }
-    const SDL_Color tint{Uint8(colour >> 16), Uint8(colour >> 8), Uint8(colour), Uint8(colour >> 24)};
-    if (softwareSprites.Active()) {
-        // The rectangles SDL would make of this quad, in whole pixels.
-        int texW = 0, texH = 0;
-        SDL_QueryTexture(device.atlas, nullptr, nullptr, &texW, &texH);
-        SDL_Rect s{int(u0 * float(texW)), int(t0 * float(texH)), 0, 0};
-        s.w = int(u1 * float(texW) - float(s.x));
-        s.h = int(t1 * float(texH) - float(s.y));
-        softwareSprites.Draw(s, SDL_Rect{int(x0), int(y0), int(x1 - x0), int(y1 - y0)}, tint);
-        return;
-    }
-    const int base = int(vertices.size());
-    vertices.push_back(SDL_Vertex{{x0, y0}, tint, {u0, t0}});
-    vertices.push_back(SDL_Vertex{{x1, y0}, tint, {u1, t0}});
-    vertices.push_back(SDL_Vertex{{x1, y1}, tint, {u1, t1}});
-    vertices.push_back(SDL_Vertex{{x0, y1}, tint, {u0, t1}});
-    const int fan[6] = {0, 1, 2, 0, 2, 3};
-    for (int i : fan) indices.push_back(base + i);
-}
-
-bool FrameOpen() { return device.renderer && device.inFrame; }
-
-void ClearTarget() {
-    if (!device.inFrame) return;
-    Flush();
-    SDL_SetRenderDrawColor(device.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(device.renderer);
-}
-
-}  // namespace render
 
 }  // namespace q
