@@ -52,6 +52,7 @@ const SceneTable GameScenes = {
     },
 };
 
+// The table the frame loop runs: the game's, or one a test puts in its place.
 static const SceneTable* dispatchTable = &GameScenes;
 
 const SceneTable& DispatchTable() { return *dispatchTable; }

@@ -25,7 +25,7 @@ static void InitGameState() {
     InitMenuItems();
     InitMenus();
     InitKeyBindings();
-    character = 0;
+    Session().character = 0;
     // The option switches are not saved: every run starts with them on.
     SetEffectsEnabled(true);
     SetMusicEnabled(true);

@@ -38,15 +38,15 @@ void CharacterSelectUpdate() {
 void CharacterSelectDraw() {
     DrawDimBackdrop();
     DrawSpriteCentered(kHeadingY, 1, atlas::kCharacterHeading, kUntinted);
-    for (const WheelEntry& e : wheelEntries) {
+    for (const WheelEntry& e : CharacterState().wheel) {
         const Rect dest{e.x, e.y, e.x + kFigureWidth, e.y + kFigureHeight};
         DrawSprite(dest, e.frames[e.animFrame & (kWheelFrames - 1)], kUntinted);
         if (e.angle == kFrontAngle) DrawSpriteCentered(kNameY, 1, e.nameRect, kUntinted);
     }
     // The chosen character's portrait goes last so that it lies on top.
     for (int i = 0; i < kPortraitSlots; ++i)
-        if (i != character) DrawPortrait(portraitSlots[i]);
-    if (character >= 0 && character < kPortraitSlots) DrawPortrait(portraitSlots[character]);
+        if (i != Session().character) DrawPortrait(CharacterState().portraits[i]);
+    if (Session().character >= 0 && Session().character < kPortraitSlots) DrawPortrait(CharacterState().portraits[Session().character]);
 }
 
 }  // namespace q

@@ -31,7 +31,7 @@ constexpr int kPortraitFade = 10;
 constexpr int kWheelAngles[kWheelEntries] = {kFrontAngle, kBackLeftAngle, kBackRightAngle};
 
 void StartTurn(int step) {
-    for (WheelEntry& e : wheelEntries) {
+    for (WheelEntry& e : CharacterState().wheel) {
         e.handler = WheelTurn;
         e.angleStep = step;
     }
@@ -40,8 +40,10 @@ void StartTurn(int step) {
 
 }  // namespace
 
-WheelEntry wheelEntries[kWheelEntries];
-PortraitSlot portraitSlots[kPortraitSlots];
+CharacterScreen& CharacterState() {
+    static CharacterScreen screen;
+    return screen;
+}
 
 void PlaceOnWheel(WheelEntry* e) {
     const double r = e->angle * kWheelPi / 180;
@@ -69,7 +71,7 @@ int WheelTurn(WheelEntry* e) {
 
 void InitCharacterWheel() {
     for (int i = 0; i < kWheelEntries; ++i) {
-        WheelEntry& e = wheelEntries[i];
+        WheelEntry& e = CharacterState().wheel[i];
         e.angle = kWheelAngles[i];
         e.angleStep = 0;
         e.characterId = i;
@@ -88,7 +90,7 @@ void InitCharacterWheel() {
 
 void InitPortraits() {
     for (int i = 0; i < kPortraitSlots; ++i) {
-        PortraitSlot& p = portraitSlots[i];
+        PortraitSlot& p = CharacterState().portraits[i];
         p.x = kPortraitStartX;
         p.y = kPortraitY;
         p.dx = kPortraitSlide;
@@ -101,7 +103,7 @@ void InitPortraits() {
 
 int StepWheel() {
     int restCount = 0;
-    for (WheelEntry& e : wheelEntries) {
+    for (WheelEntry& e : CharacterState().wheel) {
         if (e.angle == kFrontAngle) SetCharacter(e.characterId);
         // Before the first set-up an entry has no handler yet: it simply stays put.
         if (e.handler && e.handler(&e) == 1) ++restCount;
@@ -119,8 +121,8 @@ int StepWheel() {
 
 void StepPortraits() {
     for (int i = 0; i < kPortraitSlots; ++i) {
-        PortraitSlot& p = portraitSlots[i];
-        if (i == character) {
+        PortraitSlot& p = CharacterState().portraits[i];
+        if (i == Session().character) {
             p.dx = -kPortraitSlide;
             p.dalpha = kPortraitFade;
         } else {

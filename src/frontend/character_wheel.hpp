@@ -38,8 +38,13 @@ struct PortraitSlot {
     Rect src;
 };
 
-extern WheelEntry wheelEntries[kWheelEntries];
-extern PortraitSlot portraitSlots[kPortraitSlots];
+// The character selection screen: the wheel and the portraits.
+struct CharacterScreen {
+    WheelEntry wheel[kWheelEntries];
+    PortraitSlot portraits[kPortraitSlots];
+};
+// The game's one selection screen: scene handlers take no arguments.
+CharacterScreen& CharacterState();
 
 void InitCharacterWheel();
 void InitPortraits();

@@ -20,7 +20,7 @@ constexpr int kInstructionsY = 460;
 
 void FloorSelectUpdate() {
     PollKeys();
-    int n = floorNumber;
+    int n = Session().floorNumber;
     // One arrow per frame, the first in this order wins.
     if (IsPressed(ButtonLeft)) {
         n -= 1;
@@ -45,7 +45,7 @@ void FloorSelectUpdate() {
 void FloorSelectDraw() {
     DrawDimBackdrop();
     DrawSpriteAt(kLabelX, kLabelY, 1, kUntinted, atlas::kFloorSelectLabel);
-    DrawBigNumber(kNumberX, kNumberY, floorNumber, 2, 10);
+    DrawBigNumber(kNumberX, kNumberY, Session().floorNumber, 2, 10);
     DrawSpriteCentered(kInstructionsY, 1, atlas::kFloorSelectHelp, kUntinted);
 }
 

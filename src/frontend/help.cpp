@@ -24,13 +24,15 @@ void DrawPage(const HelpPage& p) {
 
 }  // namespace
 
-HelpPage helpPages[kHelpPageCount];
-int32_t helpCursor = 0;
+HelpScreen& HelpState() {
+    static HelpScreen help;
+    return help;
+}
 
 void InitHelpPages() {
-    helpCursor = 0;
+    HelpState().cursor = 0;
     for (int i = 0; i < kHelpPageCount; ++i) {
-        HelpPage& p = helpPages[i];
+        HelpPage& p = HelpState().pages[i];
         p.pictureY = kPictureHiddenY;
         p.pictureStep = kSlideStep;
         p.captionY = kCaptionHiddenY;
@@ -44,28 +46,28 @@ void HelpUpdate() {
     PollKeys();
     if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) {
         // The next visit starts again on the first page.
-        helpCursor = 0;
+        HelpState().cursor = 0;
         SetScene(SCENE_TITLE);
         return;
     }
     if (IsPressed(ButtonRight)) {
-        helpCursor += 1;
-        if (helpCursor > kHelpPageCount - 1) helpCursor = 0;
+        HelpState().cursor += 1;
+        if (HelpState().cursor > kHelpPageCount - 1) HelpState().cursor = 0;
         RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonLeft)) {
-        helpCursor -= 1;
-        if (helpCursor < 0) helpCursor = kHelpPageCount - 1;
+        HelpState().cursor -= 1;
+        if (HelpState().cursor < 0) HelpState().cursor = kHelpPageCount - 1;
         RequestSe(SE_CURSOR);
     }
-    for (HelpPage& p : helpPages) {
+    for (HelpPage& p : HelpState().pages) {
         p.pictureStep = -kSlideStep;
         p.captionStep = kSlideStep;
     }
-    helpPages[helpCursor].pictureStep = kSlideStep;
-    helpPages[helpCursor].captionStep = -kSlideStep;
+    HelpState().pages[HelpState().cursor].pictureStep = kSlideStep;
+    HelpState().pages[HelpState().cursor].captionStep = -kSlideStep;
     // Every page moves on its own toward where it belongs, shown or hidden.
-    for (HelpPage& p : helpPages) {
+    for (HelpPage& p : HelpState().pages) {
         p.pictureY += p.pictureStep;
         if (p.pictureStep > 0) {
             if (p.pictureY > kPictureShownY) p.pictureY = kPictureShownY;
@@ -73,7 +75,7 @@ void HelpUpdate() {
             p.pictureY = kPictureHiddenY;
         }
     }
-    for (HelpPage& p : helpPages) {
+    for (HelpPage& p : HelpState().pages) {
         p.captionY += p.captionStep;
         if (p.captionStep > 0) {
             if (p.captionY > kCaptionHiddenY) p.captionY = kCaptionHiddenY;
@@ -87,8 +89,8 @@ void HelpDraw() {
     DrawDimBackdrop();
     // The shown page is drawn last so that it lies over any page leaving.
     for (int i = 0; i < kHelpPageCount; ++i)
-        if (i != helpCursor) DrawPage(helpPages[i]);
-    DrawPage(helpPages[helpCursor]);
+        if (i != HelpState().cursor) DrawPage(HelpState().pages[i]);
+    DrawPage(HelpState().pages[HelpState().cursor]);
     DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kUntinted);
 }
 

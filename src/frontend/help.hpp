@@ -18,8 +18,13 @@ struct HelpPage {
 
 constexpr int kHelpPageCount = 15;
 
-extern HelpPage helpPages[kHelpPageCount];
-extern int32_t helpCursor;
+// The help screen: its pages and the one shown.
+struct HelpScreen {
+    HelpPage pages[kHelpPageCount];
+    int32_t cursor = 0;
+};
+// The game's one help screen: scene handlers take no arguments.
+HelpScreen& HelpState();
 
 void InitHelpPages();
 

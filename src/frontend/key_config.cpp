@@ -27,7 +27,7 @@ void KeyConfigUpdate() {
         SetScene(SCENE_TITLE);
         return;
     }
-    int choice = actionKeyChoice;
+    int choice = Keys().actionKeyChoice;
     if (IsPressed(ButtonRight)) {
         choice += 1;
         if (choice > kKeyChoiceCount - 1) choice = 0;
@@ -46,7 +46,7 @@ void KeyConfigDraw() {
     DrawDimBackdrop();
     DrawSpriteCentered(kHeadingY, 1, atlas::kKeyConfigHeading, kUntinted);
     DrawSpriteAt(kLabelX, kRowY, 1, kUntinted, atlas::kKeyConfigLabel);
-    DrawSpriteAt(kKeyX, kRowY, 1, kUntinted, KeyChoicePicture(actionKeyChoice));
+    DrawSpriteAt(kKeyX, kRowY, 1, kUntinted, KeyChoicePicture(Keys().actionKeyChoice));
     DrawSpriteCentered(kInstructionsY, 1, atlas::kPagesInstructions, kUntinted);
 }
 

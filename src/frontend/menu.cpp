@@ -37,10 +37,6 @@ const ItemLayout kPauseLayout[kPauseMenuItems] = {
     {atlas::kMenuQuitToTitle, ActQuitToTitle},
 };
 
-MenuItem mainItems[kMainMenuItems];
-MenuItem quitItems[kQuitMenuItems];
-MenuItem pauseItems[kPauseMenuItems];
-
 void FillItems(MenuItem* items, const ItemLayout* layout, int count) {
     for (int i = 0; i < count; ++i) {
         MenuItem& it = items[i];
@@ -59,20 +55,21 @@ void FillItems(MenuItem* items, const ItemLayout* layout, int count) {
 
 }  // namespace
 
-Menu mainMenu;
-Menu quitMenu;
-Menu pauseMenu;
+MenuScreens& Menus() {
+    static MenuScreens menus;
+    return menus;
+}
 
 void InitMenuItems() {
-    FillItems(mainItems, kMainLayout, kMainMenuItems);
-    FillItems(quitItems, kQuitLayout, kQuitMenuItems);
-    FillItems(pauseItems, kPauseLayout, kPauseMenuItems);
+    FillItems(Menus().mainItems, kMainLayout, kMainMenuItems);
+    FillItems(Menus().quitItems, kQuitLayout, kQuitMenuItems);
+    FillItems(Menus().pauseItems, kPauseLayout, kPauseMenuItems);
 }
 
 void InitMenus() {
-    mainMenu = {0, kMainMenuItems, mainItems};
-    quitMenu = {0, kQuitMenuItems, quitItems};
-    pauseMenu = {0, kPauseMenuItems, pauseItems};
+    Menus().main = {0, kMainMenuItems, Menus().mainItems};
+    Menus().quit = {0, kQuitMenuItems, Menus().quitItems};
+    Menus().pause = {0, kPauseMenuItems, Menus().pauseItems};
 }
 
 int StepMenu(MenuItem* items, int itemCount, Menu& menu) {

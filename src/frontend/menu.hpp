@@ -33,9 +33,18 @@ constexpr int kPauseMenuItems = 3;
 // Where a 150-pixel entry comes to rest: the middle of the screen.
 constexpr int kMenuRestX = (kScreenWidth - 150) >> 1;
 
-extern Menu mainMenu;
-extern Menu quitMenu;
-extern Menu pauseMenu;
+// The three list menus and their entries: the title's, the quit prompt's and
+// the pause screen's.
+struct MenuScreens {
+    Menu main;
+    Menu quit;
+    Menu pause;
+    MenuItem mainItems[kMainMenuItems];
+    MenuItem quitItems[kQuitMenuItems];
+    MenuItem pauseItems[kPauseMenuItems];
+};
+// The game's one set of menus: scene handlers take no arguments.
+MenuScreens& Menus();
 
 void InitMenuItems();
 void InitMenus();

@@ -19,37 +19,37 @@ constexpr int kQuitHeadingY = 50;
 
 void TitleUpdate() {
     PollKeys();
-    UpdateMenu(mainMenu);
+    UpdateMenu(Menus().main);
 }
 
 void TitleDraw() {
     DrawScreenImage(atlas::kTitle, kUntinted);
     DrawSpriteCentered(kLogoY, 1, atlas::kLogo, kUntinted);
-    DrawMenu(mainMenu);
+    DrawMenu(Menus().main);
     DrawSpriteAt(kCornerLabelX, kCornerLabelY, 1, kUntinted, atlas::kTitleCorner);
 }
 
 void QuitPromptUpdate() {
     PollKeys();
-    UpdateMenu(quitMenu);
+    UpdateMenu(Menus().quit);
 }
 
 void QuitPromptDraw() {
     DrawDimBackdrop();
     DrawSpriteCentered(kQuitHeadingY, 1, atlas::kQuitHeading, kUntinted);
-    DrawMenu(quitMenu);
+    DrawMenu(Menus().quit);
 }
 
 void PauseUpdate() {
     ApplyShownFloorRules();
     PollKeys();
-    UpdateMenu(pauseMenu);
+    UpdateMenu(Menus().pause);
 }
 
 void PauseDraw() {
     // The play field stays exactly as it was left, undimmed, under the menu.
     DrawPlayField(SCENE_PAUSE);
-    DrawMenu(pauseMenu);
+    DrawMenu(Menus().pause);
 }
 
 }  // namespace q

@@ -64,44 +64,42 @@ int32_t CurrentValue(int row) {
     }
 }
 
-// The display mode as the rows last saw it: Alt+Enter switches it anywhere
-// in the game, and the display row follows.
-int32_t windowedSeen = 1;
-
 void FollowDisplaySwitch() {
-    if (settings.windowed == windowedSeen) return;
-    windowedSeen = settings.windowed;
-    optionRows[ROW_WINDOWED].value = settings.windowed;
+    if (settings.windowed == OptionsState().windowedSeen) return;
+    OptionsState().windowedSeen = settings.windowed;
+    OptionsState().rows[ROW_WINDOWED].value = settings.windowed;
 }
 
 // Leaving the screen sets every row at once; false when the display could
 // not be made with the new settings.
 bool ApplyRows() {
-    SetEffectsEnabled(optionRows[ROW_EFFECTS].value != 0);
-    SetMusicEnabled(optionRows[ROW_MUSIC].value != 0);
-    SetChasersEnabled(optionRows[ROW_CHASERS].value != 0);
+    SetEffectsEnabled(OptionsState().rows[ROW_EFFECTS].value != 0);
+    SetMusicEnabled(OptionsState().rows[ROW_MUSIC].value != 0);
+    SetChasersEnabled(OptionsState().rows[ROW_CHASERS].value != 0);
     GameSettings wanted = settings;
     for (int row : {ROW_WINDOWED, ROW_COLOUR_DEPTH, ROW_VSYNC, ROW_FILTER})
-        DisplayField(wanted, row) = optionRows[row].value;
+        DisplayField(wanted, row) = OptionsState().rows[row].value;
     const bool applied = ApplyDisplaySettings(wanted);
-    windowedSeen = settings.windowed;
+    OptionsState().windowedSeen = settings.windowed;
     return applied;
 }
 
 }  // namespace
 
-OptionRow optionRows[kOptionRowCount];
-int32_t optionsCursor = 0;
+OptionsScreen& OptionsState() {
+    static OptionsScreen options;
+    return options;
+}
 
 void InitOptionRows() {
-    optionsCursor = 0;
-    for (int r = 0; r < kOptionRowCount; ++r) optionRows[r].value = CurrentValue(r);
-    windowedSeen = settings.windowed;
+    OptionsState().cursor = 0;
+    for (int r = 0; r < kOptionRowCount; ++r) OptionsState().rows[r].value = CurrentValue(r);
+    OptionsState().windowedSeen = settings.windowed;
 }
 
 void ActOptions() {
     FollowDisplaySwitch();
-    optionsCursor = 0;
+    OptionsState().cursor = 0;
     SetScene(SCENE_OPTIONS);
 }
 
@@ -109,17 +107,17 @@ void OptionsUpdate() {
     FollowDisplaySwitch();
     PollKeys();
     if (IsPressed(ButtonUp)) {
-        optionsCursor -= 1;
-        if (optionsCursor < 0) optionsCursor = kOptionRowCount - 1;
+        OptionsState().cursor -= 1;
+        if (OptionsState().cursor < 0) OptionsState().cursor = kOptionRowCount - 1;
         RequestSe(SE_CURSOR);
     }
     if (IsPressed(ButtonDown)) {
-        optionsCursor += 1;
-        if (optionsCursor > kOptionRowCount - 1) optionsCursor = 0;
+        OptionsState().cursor += 1;
+        if (OptionsState().cursor > kOptionRowCount - 1) OptionsState().cursor = 0;
         RequestSe(SE_CURSOR);
     }
     // Either arrow toggles, so both together cancel out.
-    int32_t v = optionRows[optionsCursor].value;
+    int32_t v = OptionsState().rows[OptionsState().cursor].value;
     if (IsPressed(ButtonRight)) {
         v = 1 - v;
         RequestSe(SE_CURSOR);
@@ -128,10 +126,10 @@ void OptionsUpdate() {
         v = 1 - v;
         RequestSe(SE_CURSOR);
     }
-    optionRows[optionsCursor].value = v;
+    OptionsState().rows[OptionsState().cursor].value = v;
     if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) {
         SetScene(SCENE_TITLE);
-        optionsCursor = 0;
+        OptionsState().cursor = 0;
         // Without a device the game cannot go on.
         if (!ApplyRows()) Shutdown();
     }
@@ -153,7 +151,7 @@ void DrawOptionRows(int selected, const OptionRow* rows) {
 void OptionsDraw() {
     DrawDimBackdrop();
     DrawSpriteCentered(kHeadingY, 1, atlas::kOptionsHeading, kUntinted);
-    DrawOptionRows(optionsCursor, optionRows);
+    DrawOptionRows(OptionsState().cursor, OptionsState().rows);
     DrawSpriteCentered(kInstructionsY, 1, atlas::kOptionsHelp, kUntinted);
 }
 

@@ -11,8 +11,16 @@ struct OptionRow {
 
 constexpr int kOptionRowCount = 7;
 
-extern OptionRow optionRows[kOptionRowCount];
-extern int32_t optionsCursor;
+// The options screen: its rows, the row selected, and the display mode as
+// the rows last saw it (Alt+Enter switches it anywhere in the game, and the
+// display row follows).
+struct OptionsScreen {
+    OptionRow rows[kOptionRowCount];
+    int32_t cursor = 0;
+    int32_t windowedSeen = 1;
+};
+// The game's one options screen: scene handlers take no arguments.
+OptionsScreen& OptionsState();
 
 void InitOptionRows();
 void DrawOptionRows(int selected, const OptionRow* rows);

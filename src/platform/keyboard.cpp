@@ -11,8 +11,10 @@ static constexpr int32_t kDefaultKeys[kButtonCount] = {
     KEY_ENTER, KEY_RIGHT, KEY_LEFT, KEY_DOWN, KEY_UP, KEY_CTRL, KEY_ESCAPE, KEY_Z, KEY_SPACE,
 };
 
-KeyBinding keyBindings[kButtonCount];
-int32_t actionKeyChoice = kSpaceChoice;
+KeyBindings& Keys() {
+    static KeyBindings keys;
+    return keys;
+}
 
 int32_t KeyOfChoice(int choice) {
     if (choice >= 0 && choice < kSpaceChoice) return KEY_A + choice;
@@ -23,23 +25,23 @@ int32_t KeyOfChoice(int choice) {
 void InitKeyBindings() {
     // previous starts "down" so nothing can read as pressed before the first poll.
     for (int i = 0; i < kButtonCount; ++i) {
-        keyBindings[i].current = 0;
-        keyBindings[i].previous = kKeyDown;
-        keyBindings[i].key = kDefaultKeys[i];
+        Keys().buttons[i].current = 0;
+        Keys().buttons[i].previous = kKeyDown;
+        Keys().buttons[i].key = kDefaultKeys[i];
     }
-    actionKeyChoice = kSpaceChoice;
+    Keys().actionKeyChoice = kSpaceChoice;
 }
 
 void ChooseActionKey(int choice) {
-    actionKeyChoice = choice;
-    keyBindings[ButtonAction].key = KeyOfChoice(choice);
+    Keys().actionKeyChoice = choice;
+    Keys().buttons[ButtonAction].key = KeyOfChoice(choice);
 }
 
 void PollKeys() {
     // A button is down while its key or any pad holds it.
     const uint32_t pads = PadButtonsHeld();
     for (int i = 0; i < kButtonCount; ++i) {
-        KeyBinding& key = keyBindings[i];
+        KeyBinding& key = Keys().buttons[i];
         key.previous = key.current;
         key.current = (KeyDown(key.key) || (pads >> i & 1u) != 0) ? kKeyDown : 0;
     }
@@ -47,13 +49,13 @@ void PollKeys() {
 
 bool IsPressed(int button) {
     if (button < 0 || button >= kButtonCount) return false;
-    const KeyBinding& key = keyBindings[button];
+    const KeyBinding& key = Keys().buttons[button];
     return (key.current & ~key.previous & kKeyDown) != 0;
 }
 
 bool IsHeld(int button) {
     if (button < 0 || button >= kButtonCount) return false;
-    return (keyBindings[button].current & kKeyDown) != 0;
+    return (Keys().buttons[button].current & kKeyDown) != 0;
 }
 
 bool KeyDown(int32_t key) { return Backend().keyDown(key); }

@@ -38,14 +38,19 @@ struct KeyBinding {
     int32_t key = 0;
 };
 
-extern KeyBinding keyBindings[kButtonCount];
 // The 28 keys the action button can take, in the order the key screen offers
 // them: the letters A..Z, then Space and Shift.
 constexpr int kSpaceChoice = 26;
 constexpr int kShiftChoice = 27;
 constexpr int kKeyChoiceCount = 28;
 
-extern int32_t actionKeyChoice;  // one of the key choices
+// The nine buttons' keys and states, and the key choice of the action button.
+struct KeyBindings {
+    KeyBinding buttons[kButtonCount];
+    int32_t actionKeyChoice = kSpaceChoice;  // one of the key choices
+};
+// The game's one set of bindings, as there is one keyboard.
+KeyBindings& Keys();
 int32_t KeyOfChoice(int choice);
 
 void InitKeyBindings();

@@ -14,10 +14,7 @@ namespace q {
 
 namespace {
 
-// The floor set named on the command line; empty for floor.dat.
-GamePath floorsFile{};
-
-int LoadCurrentFloor() { return LoadFloor(GameWorld(), floorNumber, FloorsFile().text); }
+int LoadCurrentFloor() { return LoadFloor(GameWorld(), Session().floorNumber, FloorsFile().text); }
 
 // The floor just loaded becomes a recorded floor, or takes a watched run's
 // commands in place of its demo; then its actors appear. false when the
@@ -26,8 +23,8 @@ bool PrepareLoadedFloor() {
     World& w = GameWorld();
     if (WatchingRun()) {
         if (!InstallWatchedRun(w)) return false;
-    } else if (playMode == PLAY_MODE_NORMAL) {
-        BeginRecordedFloor(floorNumber, w);
+    } else if (Session().playMode == PLAY_MODE_NORMAL) {
+        BeginRecordedFloor(Session().floorNumber, w);
     }
     PopulateFloor(w);
     return true;
@@ -36,12 +33,12 @@ bool PrepareLoadedFloor() {
 }  // namespace
 
 void SetFloorsFile(const char* path) {
-    floorsFile = GamePath{};
-    if (path) std::snprintf(floorsFile.text, sizeof floorsFile.text, "%s", path);
+    Session().floorsFile = GamePath{};
+    if (path) std::snprintf(Session().floorsFile.text, sizeof Session().floorsFile.text, "%s", path);
 }
 
 GamePath FloorsFile() {
-    if (floorsFile.text[0] != '\0') return floorsFile;
+    if (Session().floorsFile.text[0] != '\0') return Session().floorsFile;
     return GameDataFile("floor.dat");
 }
 
@@ -61,7 +58,7 @@ int StartPlay() {
     // A floor that cannot be read leaves the caller's screen up.
     if (!LoadCurrentFloor() || !PrepareLoadedFloor()) return 0;
     CloseShutterNow();
-    sceneTimer = kReadyFrames;
+    Session().sceneTimer = kReadyFrames;
     SetScene(SCENE_FLOOR_INTRO);
     return 1;
 }
@@ -76,11 +73,11 @@ void NextFloor() {
     ReleaseAllActors(w);
     // A failed floor is played again from a fresh load.
     if (w.playResult == PLAY_RESULT_CLEARED) {
-        floorNumber += 1;
-        if (floorNumber > kLastFloor) {
-            floorNumber = 1;
+        Session().floorNumber += 1;
+        if (Session().floorNumber > kLastFloor) {
+            Session().floorNumber = 1;
             // Demo replay runs the floors round again without the ending.
-            if (playMode == PLAY_MODE_NORMAL) {
+            if (Session().playMode == PLAY_MODE_NORMAL) {
                 StartEnding();
                 return;
             }
@@ -92,7 +89,7 @@ void NextFloor() {
     }
     ResetPlayState();
     PrepareLoadedFloor();
-    sceneTimer = kReadyFrames;
+    Session().sceneTimer = kReadyFrames;
     SetScene(SCENE_FLOOR_INTRO);
 }
 

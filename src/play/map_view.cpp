@@ -65,16 +65,16 @@ void MapReturnUpdate() {
     }
     World& w = GameWorld();
     w.scrollRequest = SCROLL_NONE;
-    if (w.scrollY < savedScrollY) {
+    if (w.scrollY < Session().savedScrollY) {
         w.scrollY += kMapScrollStep;
         w.scrollRequest = SCROLL_DOWN;
     }
-    if (savedScrollY < w.scrollY) {
+    if (Session().savedScrollY < w.scrollY) {
         w.scrollY -= kMapScrollStep;
         w.scrollRequest = SCROLL_UP;
     }
     ShiftActorsForRequest(w.scrollRequest);
-    if (w.scrollY == savedScrollY) SetScene(SCENE_PLAY);
+    if (w.scrollY == Session().savedScrollY) SetScene(SCENE_PLAY);
 }
 
 void MapReturnDraw() { DrawPlayField(SCENE_MAP_RETURN); }

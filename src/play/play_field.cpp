@@ -18,7 +18,7 @@ constexpr int kCountdownY = 260;
 void DrawPlayField(int sceneId) {
     if (!HasGameWorld()) return;
     DrawWorld(GameWorld());
-    DrawPlayHud(sceneId, floorNumber);
+    DrawPlayHud(sceneId, Session().floorNumber);
 }
 
 void ApplyShownFloorRules() {
@@ -27,7 +27,7 @@ void ApplyShownFloorRules() {
 
 void DrawReadyCountdown() {
     DrawSpriteCentered(kReadyLabelY, kReadyLabelScale, atlas::kReadyLabel, kUntinted);
-    DrawNumber(kCountdownX, kCountdownY, sceneTimer, 2, 10);
+    DrawNumber(kCountdownX, kCountdownY, Session().sceneTimer, 2, 10);
 }
 
 void ShiftActorsBy(int dy) {

@@ -35,7 +35,7 @@ void PlayLogicStep(World& w) {
     RecordStep(command);
     if (StepWorld(w, command)) {
         FinishRecordedFloor();
-        sceneTimer = kResultFrames;
+        Session().sceneTimer = kResultFrames;
         StopBgm();
         SetScene(SCENE_RESULT);
     }
@@ -60,7 +60,7 @@ void CheckPlayKeys() {
         RequestSe(SE_PAUSE);
         SetScene(SCENE_PAUSE);
     } else if (IsPressed(ButtonCtrl)) {
-        if (HasGameWorld()) savedScrollY = GameWorld().scrollY;
+        if (HasGameWorld()) Session().savedScrollY = GameWorld().scrollY;
         RequestSe(SE_PAUSE);
         SetScene(SCENE_MAP_VIEW);
     }
@@ -70,12 +70,12 @@ void ReadyUpdate() {
     ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
-    sceneTimer -= 1;
+    Session().sceneTimer -= 1;
     // Only a fresh press skips: a confirm key still held from the previous
     // screen does not.
-    if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) sceneTimer = 0;
-    if (sceneTimer <= 0) {
-        sceneTimer = 0;
+    if (IsPressed(ButtonEnter) || IsPressed(ButtonZ)) Session().sceneTimer = 0;
+    if (Session().sceneTimer <= 0) {
+        Session().sceneTimer = 0;
         SetScene(SCENE_PLAY);
         StartBgm();
     }
@@ -89,8 +89,8 @@ void ReadyDraw() {
 void PlayUpdate() {
     ApplyShownFloorRules();
     ClearScrollRequest();
-    if (logicPhase == 0 && HasGameWorld()) PlayLogicStep(GameWorld());
-    logicPhase = 1 - logicPhase;
+    if (Session().logicPhase == 0 && HasGameWorld()) PlayLogicStep(GameWorld());
+    Session().logicPhase = 1 - Session().logicPhase;
 }
 
 void PlayDraw() { DrawPlayField(SCENE_PLAY); }
@@ -99,9 +99,9 @@ void ResultUpdate() {
     ApplyShownFloorRules();
     PollKeys();
     ClearScrollRequest();
-    sceneTimer -= 1;
-    if (sceneTimer <= 0) {
-        sceneTimer = 0;
+    Session().sceneTimer -= 1;
+    if (Session().sceneTimer <= 0) {
+        Session().sceneTimer = 0;
         OpenShutterNow();
         SetScene(SCENE_FLOOR_OUTRO);
     }

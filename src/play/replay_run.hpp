@@ -6,6 +6,15 @@
 
 namespace q {
 
+// A recorded run to watch, and the player's own choices, put back when it ends.
+struct WatchedRun {
+    bool pending = false;
+    bool watching = false;
+    Replay run;
+    int32_t character = 0;
+    bool chasers = true;
+};
+
 // The run to watch once the game has started; copied.
 void SetRunToWatch(const Replay& run);
 // Starts watching the run set above (at most once): false when there is none

@@ -5,29 +5,18 @@
 
 #include "platform/core/new_file.hpp"
 #include "platform/window.hpp"
+#include "play/play_state.hpp"
 #include "world/replay_file.hpp"
 
 namespace q {
 
 namespace {
 
-struct Recorder {
-    bool enabled = false;
-    bool active = false;      // a floor is being recorded
-    bool overflowed = false;  // the floor outlasted what a replay can hold
-    bool failureShown = false;
-    GamePath folder{};
-    Replay run;
-    uint8_t file[kMaxReplayFileBytes];
-};
-
-Recorder recorder;
-
 void Report(const char* what) {
     // One box a game, so a folder that cannot be written does not stop
     // every floor; each failure still goes to stderr.
-    if (!recorder.failureShown) {
-        recorder.failureShown = true;
+    if (!Session().recorder.failureShown) {
+        Session().recorder.failureShown = true;
         ShowErrorBox(what);
     } else {
         std::fprintf(stderr, "%s\n", what);
@@ -37,18 +26,18 @@ void Report(const char* what) {
 }  // namespace
 
 void SetRecordFolder(const char* folder) {
-    recorder.active = false;
-    recorder.enabled = folder != nullptr;
-    if (folder) std::snprintf(recorder.folder.text, sizeof recorder.folder.text, "%s", folder);
+    Session().recorder.active = false;
+    Session().recorder.enabled = folder != nullptr;
+    if (folder) std::snprintf(Session().recorder.folder.text, sizeof Session().recorder.folder.text, "%s", folder);
 }
 
-bool RecordingEnabled() { return recorder.enabled; }
+bool RecordingEnabled() { return Session().recorder.enabled; }
 
 void BeginRecordedFloor(int32_t floor, const World& w) {
-    if (!recorder.enabled) return;
-    recorder.active = true;
-    recorder.overflowed = false;
-    ReplayHeader& h = recorder.run.header;
+    if (!Session().recorder.enabled) return;
+    Session().recorder.active = true;
+    Session().recorder.overflowed = false;
+    ReplayHeader& h = Session().recorder.run.header;
     h.floor = floor;
     h.character = w.character;
     h.chasers = w.extraSpawnsEnabled ? 1 : 0;
@@ -57,22 +46,22 @@ void BeginRecordedFloor(int32_t floor, const World& w) {
 }
 
 void RecordStep(int32_t command) {
-    if (!recorder.active) return;
-    ReplayHeader& h = recorder.run.header;
+    if (!Session().recorder.active) return;
+    ReplayHeader& h = Session().recorder.run.header;
     if (h.steps >= kMaxReplaySteps) {
-        recorder.overflowed = true;
+        Session().recorder.overflowed = true;
         return;
     }
-    recorder.run.commands[size_t(h.steps)] = uint8_t(command);
+    Session().recorder.run.commands[size_t(h.steps)] = uint8_t(command);
     h.steps += 1;
 }
 
 void FinishRecordedFloor() {
-    if (!recorder.active) return;
-    recorder.active = false;
-    const ReplayHeader& h = recorder.run.header;
+    if (!Session().recorder.active) return;
+    Session().recorder.active = false;
+    const ReplayHeader& h = Session().recorder.run.header;
     char message[sizeof(GamePath) + 700];
-    if (recorder.overflowed) {
+    if (Session().recorder.overflowed) {
         std::snprintf(message, sizeof message,
                       "The replay of floor %d was not kept: a replay holds at most %d steps.", h.floor,
                       kMaxReplaySteps);
@@ -81,14 +70,14 @@ void FinishRecordedFloor() {
     }
     // A floor left before its first step has nothing to watch.
     if (h.steps == 0) return;
-    const size_t size = EncodeReplay(recorder.run, recorder.file, sizeof recorder.file);
+    const size_t size = EncodeReplay(Session().recorder.run, Session().recorder.file, sizeof Session().recorder.file);
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "floor-%02d", h.floor);
     GamePath written{};
     char reason[300];
-    if (!WriteNewFile(recorder.folder.text, prefix, "qrp", recorder.file, size, &written, reason, sizeof reason)) {
+    if (!WriteNewFile(Session().recorder.folder.text, prefix, "qrp", Session().recorder.file, size, &written, reason, sizeof reason)) {
         std::snprintf(message, sizeof message, "The replay of floor %d was not kept in %s: %s. The game goes on.",
-                      h.floor, recorder.folder.text, reason);
+                      h.floor, Session().recorder.folder.text, reason);
         Report(message);
         return;
     }

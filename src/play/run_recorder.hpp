@@ -2,9 +2,22 @@
 // Keeping the floors the player plays as replay files (quorrel --record).
 #include <cstdint>
 
+#include "platform/core/files.hpp"
+#include "world/replay_file.hpp"
 #include "world/world.hpp"
 
 namespace q {
+
+// Where the floors played are recorded, and the floor being recorded.
+struct RunRecorder {
+    bool enabled = false;
+    bool active = false;      // a floor is being recorded
+    bool overflowed = false;  // the floor outlasted what a replay can hold
+    bool failureShown = false;
+    GamePath folder{};
+    Replay run;
+    uint8_t file[kMaxReplayFileBytes];
+};
 
 // Turns recording on, into `folder`; off with nullptr (the plain game
 // writes nothing). The name is copied.

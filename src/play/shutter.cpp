@@ -12,19 +12,14 @@
 namespace q {
 
 namespace {
-constexpr int kBandCount = 10;
 constexpr int kBandWidth = 64;
 constexpr int kBandHeight = 480;
 // Pixels a band grows or shrinks per frame: a full move takes 32 frames.
 constexpr int kShutterSpeed = 2;
 
-// All bands move together; band 0 stands for the whole shutter. Left zeroed
-// (open) until the first floor closes it.
-Rect shutterBands[kBandCount];
-
 void SetBands(int width) {
-    for (int i = 0; i < kBandCount; ++i) {
-        shutterBands[i] = Rect{kBandWidth * i, 0, kBandWidth * i + width, kBandHeight};
+    for (int i = 0; i < kShutterBands; ++i) {
+        Session().shutterBands[i] = Rect{kBandWidth * i, 0, kBandWidth * i + width, kBandHeight};
     }
 }
 }  // namespace
@@ -33,30 +28,30 @@ void OpenShutterNow() { SetBands(0); }
 void CloseShutterNow() { SetBands(kBandWidth); }
 
 void StepShutter(int step) {
-    for (Rect& band : shutterBands) {
+    for (Rect& band : Session().shutterBands) {
         band.right += step;
         if (band.right > band.left + kBandWidth) band.right = band.left + kBandWidth;
         if (band.right < band.left) band.right = band.left;
     }
 }
 
-bool ShutterOpen() { return shutterBands[0].right == shutterBands[0].left; }
-bool ShutterClosed() { return shutterBands[0].right == shutterBands[0].left + kBandWidth; }
+bool ShutterOpen() { return Session().shutterBands[0].right == Session().shutterBands[0].left; }
+bool ShutterClosed() { return Session().shutterBands[0].right == Session().shutterBands[0].left + kBandWidth; }
 
 void DrawShutter() {
     if (ShutterOpen()) return;
     // The strip is cut to the band's width, never squeezed into it.
-    const int width = shutterBands[0].right - shutterBands[0].left;
+    const int width = Session().shutterBands[0].right - Session().shutterBands[0].left;
     const Rect whole = atlas::kShutterStrip;
     const Rect strip{whole.left, whole.top, whole.left + width, whole.bottom};
-    for (const Rect& band : shutterBands) DrawSprite(band, strip, kUntinted);
+    for (const Rect& band : Session().shutterBands) DrawSprite(band, strip, kUntinted);
 }
 
 void FloorIntroUpdate() {
     ApplyShownFloorRules();
     PollKeys();
     if (ShutterOpen()) {
-        sceneTimer = kReadyFrames;
+        Session().sceneTimer = kReadyFrames;
         SetScene(SCENE_READY);
     } else {
         StepShutter(-kShutterSpeed);

@@ -2,6 +2,8 @@
 
 namespace q {
 
+constexpr int kShutterBands = 10;
+
 // The ten-band shutter drawn over the play field while one floor gives way
 // to the next.
 void OpenShutterNow();

@@ -3,23 +3,27 @@
 namespace q {
 
 namespace {
-SceneId currentScene = SCENE_IDLE;
-void (*shutdownHandler)() = nullptr;
+// The scene switch: one per process, as there is one game and one way out.
+struct SceneSwitch {
+    SceneId current = SCENE_IDLE;
+    void (*shutdownHandler)() = nullptr;
+};
+SceneSwitch scenes;
 }  // namespace
 
 void SetScene(SceneId id) {
     // Callers pass constants; an id outside the table is refused rather than
     // becoming an index past its end.
     if (id < 0 || id >= kSceneCount) return;
-    currentScene = id;
+    scenes.current = id;
 }
 
-SceneId CurrentScene() { return currentScene; }
+SceneId CurrentScene() { return scenes.current; }
 
 void Shutdown() {
-    if (shutdownHandler) shutdownHandler();
+    if (scenes.shutdownHandler) scenes.shutdownHandler();
 }
 
-void SetShutdownHandler(void (*handler)()) { shutdownHandler = handler; }
+void SetShutdownHandler(void (*handler)()) { scenes.shutdownHandler = handler; }
 
 }  // namespace q

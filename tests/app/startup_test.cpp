@@ -98,9 +98,9 @@ TEST_F(StartupTest, StartupReadsSettingsAndResetsKeyBindingsAndSwitches) {
     EXPECT_EQ(settings.windowed, 2);
     EXPECT_EQ(settings.colorDepth32, 0);
     EXPECT_EQ(settings.linearFilter, 1);
-    EXPECT_EQ(actionKeyChoice, 26);
-    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_SPACE);
-    EXPECT_EQ(character, 0);
+    EXPECT_EQ(Keys().actionKeyChoice, 26);
+    EXPECT_EQ(Keys().buttons[ButtonAction].key, KEY_SPACE);
+    EXPECT_EQ(Session().character, 0);
     // The option switches are not kept from one run to the next.
     EXPECT_TRUE(EffectsEnabled());
     EXPECT_TRUE(MusicEnabled());

@@ -88,7 +88,7 @@ public:
         scenes_.insert(CurrentScene());
         if (visits_.empty() || visits_.back().second != CurrentScene()) visits_.push_back({frames_, CurrentScene()});
         for (int n : headless::TakePlayedSounds()) sounds_.insert(n);
-        if (CurrentScene() == SCENE_PLAY) characters_.insert(character);
+        if (CurrentScene() == SCENE_PLAY) characters_.insert(Session().character);
         ++frames_;
     }
     void Frames(int n) {
@@ -201,28 +201,28 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     EXPECT_TRUE(headless::MessageBoxes().empty()) << "start-up with the built data.dat: " << headless::MessageBoxes()[0];
 
     // The screens reached from the title, each shown in all its states.
-    ASSERT_TRUE(tour.Choose(mainMenu, 3, SCENE_OPTIONS)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 3, SCENE_OPTIONS)) << tour.Trace();
     for (int row = 0; row < 7; ++row) {
         tour.Tap(KEY_RIGHT, 2, 4);
         tour.Tap(KEY_DOWN, 1, 4);
     }
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(mainMenu, 5, SCENE_KEY_CONFIG)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 5, SCENE_KEY_CONFIG)) << tour.Trace();
     tour.Tap(KEY_RIGHT, 28, 3);
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(mainMenu, 6, SCENE_HELP)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 6, SCENE_HELP)) << tour.Trace();
     tour.Tap(KEY_RIGHT, 15, 30);
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(mainMenu, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 2, SCENE_QUIT_PROMPT)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(quitMenu, 0, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().quit, 0, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // A game on the showcase floor: sleep, the map view, pause, a lift, a retry.
-    ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
@@ -235,7 +235,7 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(pauseMenu, 0, SCENE_PLAY)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().pause, 0, SCENE_PLAY)) << tour.Trace();
     tour.Hold(KEY_RIGHT, 20);
     tour.Tap(KEY_SPACE, 1, 40);
     tour.Hold(KEY_RIGHT, 20);
@@ -243,20 +243,20 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(pauseMenu, 1, SCENE_RESULT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().pause, 1, SCENE_RESULT)) << tour.Trace();
     ASSERT_TRUE(tour.WaitFor(SCENE_PLAY)) << tour.Trace();
     ASSERT_TRUE(tour.PressUntil(KEY_ESCAPE, SCENE_PAUSE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(pauseMenu, 2, SCENE_TITLE)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().pause, 2, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
 
     // Floors 55 and 56 walked through with the third character, then the ending.
-    ASSERT_TRUE(tour.Choose(mainMenu, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 1, SCENE_FLOOR_SELECT)) << tour.Trace();
     tour.Tap(KEY_RIGHT, 12, 3);
     tour.Tap(KEY_LEFT, 14, 3);
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_TITLE)) << tour.Trace();
     tour.Frames(40);
-    ASSERT_TRUE(tour.Choose(mainMenu, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 0, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
     tour.Tap(KEY_LEFT, 1, 40);
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();
@@ -268,7 +268,7 @@ TEST(Coverage, EveryPictureTheGameDrawsIsPaintedInTheAtlas) {
     tour.Frames(40);
 
     // The demo of the showcase floor.
-    ASSERT_TRUE(tour.Choose(mainMenu, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
+    ASSERT_TRUE(tour.Choose(Menus().main, 4, SCENE_CHARACTER_SELECT)) << tour.Trace();
     tour.Frames(20);
     tour.Tap(KEY_RIGHT, 1, 40);
     ASSERT_TRUE(tour.PressUntil(KEY_ENTER, SCENE_FLOOR_INTRO)) << tour.Trace();

@@ -16,18 +16,18 @@ class FloorSelectTest : public FrontendTest {
 protected:
     void SetUp() override {
         FrontendTest::SetUp();
-        savedFloor = floorNumber;
+        savedFloor = Session().floorNumber;
         SetScene(SCENE_FLOOR_SELECT);
     }
     void TearDown() override {
-        floorNumber = savedFloor;
+        Session().floorNumber = savedFloor;
         FrontendTest::TearDown();
     }
     // One press from `from`, then the key let go.
     static int32_t After(int32_t from, std::initializer_list<int32_t> keys) {
-        floorNumber = from;
+        Session().floorNumber = from;
         Frame(FloorSelectUpdate, keys);
-        const int32_t result = floorNumber;
+        const int32_t result = Session().floorNumber;
         Frame(FloorSelectUpdate);
         return result;
     }
@@ -59,7 +59,7 @@ TEST_F(FloorSelectTest, OnlyTheFirstArrowActsInAFrame) {
 }
 
 TEST_F(FloorSelectTest, EachChangeClicks) {
-    floorNumber = 3;
+    Session().floorNumber = 3;
     Frame(FloorSelectUpdate, {KEY_RIGHT});
     EXPECT_TRUE(SoundRequested(0));
     Frame(FloorSelectUpdate);
@@ -67,23 +67,23 @@ TEST_F(FloorSelectTest, EachChangeClicks) {
 }
 
 TEST_F(FloorSelectTest, EnterWithAnArrowChangesAndStays) {
-    floorNumber = 7;
+    Session().floorNumber = 7;
     Frame(FloorSelectUpdate, {KEY_RIGHT, KEY_ENTER});
-    EXPECT_EQ(floorNumber, 8);
+    EXPECT_EQ(Session().floorNumber, 8);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_SELECT);
 }
 
 TEST_F(FloorSelectTest, ConfirmKeepsTheNumberAndEscapeDoesNothing) {
-    floorNumber = 7;
+    Session().floorNumber = 7;
     Frame(FloorSelectUpdate, {KEY_ESCAPE});
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_SELECT);
     Frame(FloorSelectUpdate, {KEY_Z});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
-    EXPECT_EQ(floorNumber, 7);
+    EXPECT_EQ(Session().floorNumber, 7);
 }
 
 TEST_F(FloorSelectTest, ScreenShowsLabelNumberAndInstructions) {
-    floorNumber = 7;
+    Session().floorNumber = 7;
     auto draws = Draws(FloorSelectDraw);
     EXPECT_TRUE(Drew(draws, Rect(atlas::kFloorSelectLabel)));
     EXPECT_TRUE(Drew(draws, Rect(atlas::kBigDigits[7]))) << "the big 7";

@@ -27,38 +27,38 @@ protected:
 
 TEST_F(HelpTest, FirstPageSlidesInOverTwentyEightFrames) {
     Idle(HelpUpdate, 27);
-    EXPECT_EQ(helpPages[0].pictureY, 88);
-    EXPECT_EQ(helpPages[0].captionY, 264);
+    EXPECT_EQ(HelpState().pages[0].pictureY, 88);
+    EXPECT_EQ(HelpState().pages[0].captionY, 264);
     Frame(HelpUpdate);
-    EXPECT_EQ(helpPages[0].pictureY, 90);
-    EXPECT_EQ(helpPages[0].captionY, 262);
+    EXPECT_EQ(HelpState().pages[0].pictureY, 90);
+    EXPECT_EQ(HelpState().pages[0].captionY, 262);
     for (int i = 1; i < kHelpPageCount; ++i) {
-        EXPECT_EQ(helpPages[i].pictureY, -128);
-        EXPECT_EQ(helpPages[i].captionY, 480);
+        EXPECT_EQ(HelpState().pages[i].pictureY, -128);
+        EXPECT_EQ(HelpState().pages[i].captionY, 480);
     }
 }
 
 TEST_F(HelpTest, PagesWrapBothWays) {
     Tap(KEY_LEFT);
-    EXPECT_EQ(helpCursor, 14);
+    EXPECT_EQ(HelpState().cursor, 14);
     Tap(KEY_RIGHT);
-    EXPECT_EQ(helpCursor, 0);
+    EXPECT_EQ(HelpState().cursor, 0);
     Frame(HelpUpdate, {KEY_RIGHT});
-    EXPECT_EQ(helpCursor, 1);
+    EXPECT_EQ(HelpState().cursor, 1);
     EXPECT_TRUE(SoundRequested(0));
 }
 
 TEST_F(HelpTest, LeavingPageSlidesOutWhileTheNewOneComesIn) {
     Idle(HelpUpdate, 30);
     Frame(HelpUpdate, {KEY_RIGHT});
-    EXPECT_EQ(helpPages[0].pictureY, 82);
-    EXPECT_EQ(helpPages[0].captionY, 270);
-    EXPECT_EQ(helpPages[1].pictureY, -120);
-    EXPECT_EQ(helpPages[1].captionY, 472);
+    EXPECT_EQ(HelpState().pages[0].pictureY, 82);
+    EXPECT_EQ(HelpState().pages[0].captionY, 270);
+    EXPECT_EQ(HelpState().pages[1].pictureY, -120);
+    EXPECT_EQ(HelpState().pages[1].captionY, 472);
     Idle(HelpUpdate, 30);
-    EXPECT_EQ(helpPages[0].pictureY, -128);
-    EXPECT_EQ(helpPages[0].captionY, 480);
-    EXPECT_EQ(helpPages[1].pictureY, 90);
+    EXPECT_EQ(HelpState().pages[0].pictureY, -128);
+    EXPECT_EQ(HelpState().pages[0].captionY, 480);
+    EXPECT_EQ(HelpState().pages[1].pictureY, 90);
 }
 
 TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
@@ -67,11 +67,11 @@ TEST_F(HelpTest, ConfirmGoesBackAndTheNextVisitStartsOnPageZero) {
     Idle(HelpUpdate, 30);
     Frame(HelpUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
-    EXPECT_EQ(helpCursor, 0);
-    EXPECT_EQ(helpPages[2].pictureY, 90) << "pages keep their place between visits";
+    EXPECT_EQ(HelpState().cursor, 0);
+    EXPECT_EQ(HelpState().pages[2].pictureY, 90) << "pages keep their place between visits";
     Frame(HelpUpdate);
-    EXPECT_EQ(helpPages[2].pictureY, 82);
-    EXPECT_EQ(helpPages[0].pictureY, -120);
+    EXPECT_EQ(HelpState().pages[2].pictureY, 82);
+    EXPECT_EQ(HelpState().pages[0].pictureY, -120);
 }
 
 TEST_F(HelpTest, EscapeDoesNothing) {

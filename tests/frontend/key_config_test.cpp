@@ -26,20 +26,20 @@ protected:
 };
 
 TEST_F(KeyConfigTest, StartsOnSpaceAndStepsThroughShiftToTheLetters) {
-    EXPECT_EQ(actionKeyChoice, 26);
+    EXPECT_EQ(Keys().actionKeyChoice, 26);
     Tap(KEY_RIGHT);
-    EXPECT_EQ(actionKeyChoice, 27);
+    EXPECT_EQ(Keys().actionKeyChoice, 27);
     Tap(KEY_RIGHT);
-    EXPECT_EQ(actionKeyChoice, 0);
-    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_A);
+    EXPECT_EQ(Keys().actionKeyChoice, 0);
+    EXPECT_EQ(Keys().buttons[ButtonAction].key, KEY_A);
     Tap(KEY_LEFT);
-    EXPECT_EQ(actionKeyChoice, 27);
-    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_SHIFT);
+    EXPECT_EQ(Keys().actionKeyChoice, 27);
+    EXPECT_EQ(Keys().buttons[ButtonAction].key, KEY_SHIFT);
 }
 
 TEST_F(KeyConfigTest, RightAndLeftTogetherLeaveTheChoiceButClickTwice) {
     Frame(KeyConfigUpdate, {KEY_RIGHT, KEY_LEFT});
-    EXPECT_EQ(actionKeyChoice, 26);
+    EXPECT_EQ(Keys().actionKeyChoice, 26);
     EXPECT_TRUE(SoundRequested(0));
 }
 
@@ -75,11 +75,11 @@ TEST_F(KeyConfigTest, PlayerCommandFollowsTheReboundKey) {
 
 TEST_F(KeyConfigTest, ChoosingZSharesTheKeyWithTheConfirmButton) {
     for (int i = 0; i < 3; ++i) Tap(KEY_LEFT);  // Space, Z... : 26 -> 25
-    ASSERT_EQ(actionKeyChoice, 23);
+    ASSERT_EQ(Keys().actionKeyChoice, 23);
     Tap(KEY_RIGHT);
     Tap(KEY_RIGHT);
-    ASSERT_EQ(actionKeyChoice, 25);
-    EXPECT_EQ(keyBindings[ButtonAction].key, KEY_Z);
+    ASSERT_EQ(Keys().actionKeyChoice, 25);
+    EXPECT_EQ(Keys().buttons[ButtonAction].key, KEY_Z);
     HoldOnly({KEY_Z});
     PollKeys();
     EXPECT_EQ(IsPressed(ButtonAction), 1);
@@ -90,7 +90,7 @@ TEST_F(KeyConfigTest, EscapeAndOtherKeysDoNothing) {
     Frame(KeyConfigUpdate, {KEY_ESCAPE});
     Frame(KeyConfigUpdate, {KEY_SPACE});
     EXPECT_EQ(CurrentScene(), SCENE_KEY_CONFIG);
-    EXPECT_EQ(actionKeyChoice, 26);
+    EXPECT_EQ(Keys().actionKeyChoice, 26);
 }
 
 TEST_F(KeyConfigTest, KeyPicturesAreLaidOutNineLettersToARow) {

@@ -37,23 +37,23 @@ protected:
 };
 
 TEST_F(TitleTest, StartGameOpensAResetWheelForNormalPlay) {
-    playMode = PLAY_MODE_REPLAY;
-    character = 2;
-    wheelEntries[0].angle = 330;
+    Session().playMode = PLAY_MODE_REPLAY;
+    Session().character = 2;
+    CharacterState().wheel[0].angle = 330;
     SelectAndWait(TitleUpdate, 0);
     Frame(TitleUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_CHARACTER_SELECT);
-    EXPECT_EQ(playMode, PLAY_MODE_NORMAL);
-    EXPECT_EQ(character, 0);
-    EXPECT_EQ(wheelEntries[0].angle, 90) << "character 0 stands in front again";
+    EXPECT_EQ(Session().playMode, PLAY_MODE_NORMAL);
+    EXPECT_EQ(Session().character, 0);
+    EXPECT_EQ(CharacterState().wheel[0].angle, 90) << "character 0 stands in front again";
 }
 
 TEST_F(TitleTest, WatchReplayOpensTheWheelInDemoReplay) {
     SelectAndWait(TitleUpdate, 4);
     Frame(TitleUpdate, {KEY_ENTER});
     EXPECT_EQ(CurrentScene(), SCENE_CHARACTER_SELECT);
-    EXPECT_EQ(playMode, PLAY_MODE_REPLAY);
-    playMode = PLAY_MODE_NORMAL;
+    EXPECT_EQ(Session().playMode, PLAY_MODE_REPLAY);
+    Session().playMode = PLAY_MODE_NORMAL;
 }
 
 TEST_F(TitleTest, EachEntryOpensItsScreen) {
@@ -66,7 +66,7 @@ TEST_F(TitleTest, EachEntryOpensItsScreen) {
         EXPECT_EQ(CurrentScene(), expected[item]) << "entry " << item;
         Frame(TitleUpdate);
     }
-    playMode = PLAY_MODE_NORMAL;
+    Session().playMode = PLAY_MODE_NORMAL;
 }
 
 TEST_F(TitleTest, EscapeDoesNothingOnTheTitle) {
@@ -79,7 +79,7 @@ TEST_F(TitleTest, QuitEntryOnlyAsksAndTheQuestionStartsOnGoingBack) {
     SelectAndWait(TitleUpdate, 2);
     Frame(TitleUpdate, {KEY_ENTER});
     ASSERT_EQ(CurrentScene(), SCENE_QUIT_PROMPT);
-    EXPECT_EQ(quitMenu.cursor, 0);
+    EXPECT_EQ(Menus().quit.cursor, 0);
     Frame(QuitPromptUpdate, {KEY_ENTER});  // held from the title: not a new press
     EXPECT_EQ(CurrentScene(), SCENE_QUIT_PROMPT);
     Idle(QuitPromptUpdate, 25);

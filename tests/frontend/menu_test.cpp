@@ -27,7 +27,7 @@ protected:
         InitMenuItems();
         InitMenus();
         for (int i = 0; i < kMainMenuItems; ++i) {
-            items[i] = mainMenu.items[i];
+            items[i] = Menus().main.items[i];
             items[i].action = kCounters[i];
             chosenCount[i] = 0;
         }
@@ -54,9 +54,9 @@ TEST_F(MenuTest, EntriesAreStackedDownTheLeftEdgeAndStartInvisible) {
         EXPECT_EQ(items[i].height, 25);
         EXPECT_EQ(items[i].alpha, 0);
     }
-    EXPECT_EQ(quitMenu.itemCount, 2);
-    EXPECT_EQ(pauseMenu.itemCount, 3);
-    EXPECT_EQ(pauseMenu.items[2].y, 300);
+    EXPECT_EQ(Menus().quit.itemCount, 2);
+    EXPECT_EQ(Menus().pause.itemCount, 3);
+    EXPECT_EQ(Menus().pause.items[2].y, 300);
 }
 
 TEST_F(MenuTest, SelectedEntrySlidesToTheMiddleInTwentyFiveFrames) {

@@ -55,8 +55,8 @@ protected:
 
 TEST_F(OptionsTest, OpensOnTheFirstRowInTheOptionsScene) {
     EXPECT_EQ(CurrentScene(), SCENE_OPTIONS);
-    EXPECT_EQ(optionsCursor, 0);
-    for (const OptionRow& row : optionRows) EXPECT_EQ(row.value, 1);
+    EXPECT_EQ(OptionsState().cursor, 0);
+    for (const OptionRow& row : OptionsState().rows) EXPECT_EQ(row.value, 1);
 }
 
 TEST_F(OptionsTest, TogglesTakeEffectOnlyOnLeaving) {
@@ -70,7 +70,7 @@ TEST_F(OptionsTest, TogglesTakeEffectOnlyOnLeaving) {
     EXPECT_FALSE(ChasersEnabled());
     EXPECT_TRUE(MusicEnabled());
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
-    EXPECT_EQ(optionsCursor, 0);
+    EXPECT_EQ(OptionsState().cursor, 0);
 }
 
 TEST_F(OptionsTest, EachRowSetsItsOwnSettingOnly) {
@@ -93,15 +93,15 @@ TEST_F(OptionsTest, TheDisplayRowFollowsAnAltEnterSwitchOnTheScreenAndOffIt) {
     Toggle();  // music, an edit still pending
     settings.windowed = 0;
     Frame(OptionsUpdate);
-    EXPECT_EQ(optionRows[2].value, 0);
-    EXPECT_EQ(optionRows[1].value, 0) << "other edits are kept";
+    EXPECT_EQ(OptionsState().rows[2].value, 0);
+    EXPECT_EQ(OptionsState().rows[1].value, 0) << "other edits are kept";
     Frame(OptionsUpdate, {KEY_ENTER});
     EXPECT_EQ(settings.windowed, 0);
     EXPECT_FALSE(MusicEnabled());
 
     settings.windowed = 1;  // switched back at the title
     ActOptions();
-    EXPECT_EQ(optionRows[2].value, 1);
+    EXPECT_EQ(OptionsState().rows[2].value, 1);
     Frame(OptionsUpdate, {KEY_ENTER});
     EXPECT_EQ(settings.windowed, 1);
 }
@@ -116,17 +116,17 @@ TEST_F(OptionsTest, ToggledTwiceIsUnchanged) {
 
 TEST_F(OptionsTest, CursorWrapsAndDownWithRightTogglesTheNewRow) {
     Frame(OptionsUpdate, {KEY_UP});
-    EXPECT_EQ(optionsCursor, 6);
+    EXPECT_EQ(OptionsState().cursor, 6);
     EXPECT_TRUE(SoundRequested(0));
     Frame(OptionsUpdate, {KEY_DOWN, KEY_RIGHT});
-    EXPECT_EQ(optionsCursor, 0);
-    EXPECT_EQ(optionRows[0].value, 0);
-    EXPECT_EQ(optionRows[6].value, 1);
+    EXPECT_EQ(OptionsState().cursor, 0);
+    EXPECT_EQ(OptionsState().rows[0].value, 0);
+    EXPECT_EQ(OptionsState().rows[6].value, 1);
 }
 
 TEST_F(OptionsTest, RightAndLeftTogetherCancel) {
     Frame(OptionsUpdate, {KEY_RIGHT, KEY_LEFT});
-    EXPECT_EQ(optionRows[0].value, 1);
+    EXPECT_EQ(OptionsState().rows[0].value, 1);
     EXPECT_TRUE(SoundRequested(0));
 }
 
@@ -148,7 +148,7 @@ TEST_F(OptionsTest, OddValueFromTheFileHighlightsNeitherChoiceUntilToggled) {
     EXPECT_EQ(choices[9].colour, 0x32FFFFFFu);
     GoToRow(4);
     Toggle();
-    EXPECT_EQ(optionRows[4].value, -4);
+    EXPECT_EQ(OptionsState().rows[4].value, -4);
 }
 
 TEST_F(OptionsTest, SelectedLabelAndChosenValueAreBright) {

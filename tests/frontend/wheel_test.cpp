@@ -17,7 +17,7 @@ class WheelTest : public FrontendTest {
 protected:
     void SetUp() override {
         FrontendTest::SetUp();
-        character = 2;
+        Session().character = 2;
         InitCharacterWheel();
         InitPortraits();
     }
@@ -33,18 +33,18 @@ int WheelTest::confirmed = 0;
 
 int FrontEntry() {
     for (int i = 0; i < kWheelEntries; ++i)
-        if (wheelEntries[i].angle == 90) return i;
+        if (CharacterState().wheel[i].angle == 90) return i;
     return -1;
 }
 
 TEST_F(WheelTest, RestPlacesAreFrontBackLeftBackRight) {
-    EXPECT_EQ(character, 0);
-    EXPECT_EQ(wheelEntries[0].x, 213);
-    EXPECT_EQ(wheelEntries[0].y, 319);
-    EXPECT_EQ(wheelEntries[1].x, 144);
-    EXPECT_EQ(wheelEntries[1].y, 201);
-    EXPECT_EQ(wheelEntries[2].x, 282);
-    EXPECT_EQ(wheelEntries[2].y, 200);
+    EXPECT_EQ(Session().character, 0);
+    EXPECT_EQ(CharacterState().wheel[0].x, 213);
+    EXPECT_EQ(CharacterState().wheel[0].y, 319);
+    EXPECT_EQ(CharacterState().wheel[1].x, 144);
+    EXPECT_EQ(CharacterState().wheel[1].y, 201);
+    EXPECT_EQ(CharacterState().wheel[2].x, 282);
+    EXPECT_EQ(CharacterState().wheel[2].y, 200);
 }
 
 TEST_F(WheelTest, PlacesFollowTheCircleTruncatedTowardZero) {
@@ -67,24 +67,24 @@ TEST_F(WheelTest, RightBringsCharacterOneToTheFrontInTwelveFrames) {
     Frame(Step, {KEY_RIGHT});
     EXPECT_TRUE(SoundRequested(0));
     Idle(Step, 11);
-    EXPECT_NE(wheelEntries[1].angle, 90);
+    EXPECT_NE(CharacterState().wheel[1].angle, 90);
     Frame(Step);
-    EXPECT_EQ(wheelEntries[1].angle, 90);
-    EXPECT_EQ(wheelEntries[1].x, 213);
-    EXPECT_EQ(wheelEntries[1].y, 319);
-    EXPECT_EQ(wheelEntries[0].angle, 330);
-    EXPECT_EQ(wheelEntries[2].angle, 210);
-    EXPECT_EQ(character, 0) << "not yet: the front is noticed at the start of a frame";
+    EXPECT_EQ(CharacterState().wheel[1].angle, 90);
+    EXPECT_EQ(CharacterState().wheel[1].x, 213);
+    EXPECT_EQ(CharacterState().wheel[1].y, 319);
+    EXPECT_EQ(CharacterState().wheel[0].angle, 330);
+    EXPECT_EQ(CharacterState().wheel[2].angle, 210);
+    EXPECT_EQ(Session().character, 0) << "not yet: the front is noticed at the start of a frame";
     Frame(Step);
-    EXPECT_EQ(character, 1);
-    EXPECT_EQ(portraitSlots[1].x, 480) << "its portrait starts to slide in on that frame";
+    EXPECT_EQ(Session().character, 1);
+    EXPECT_EQ(CharacterState().portraits[1].x, 480) << "its portrait starts to slide in on that frame";
 }
 
 TEST_F(WheelTest, LeftTurnsTheOtherWay) {
     Frame(Step, {KEY_LEFT});
     Idle(Step, 13);
     EXPECT_EQ(FrontEntry(), 2);
-    EXPECT_EQ(character, 2);
+    EXPECT_EQ(Session().character, 2);
 }
 
 TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
@@ -97,39 +97,39 @@ TEST_F(WheelTest, KeysAreIgnoredWhileTurning) {
     EXPECT_FALSE(SoundRequested(0));
     Idle(Step, 20);
     EXPECT_EQ(FrontEntry(), 1) << "the Left press was not queued";
-    for (const WheelEntry& e : wheelEntries) EXPECT_EQ(e.handler, &WheelRest);
+    for (const WheelEntry& e : CharacterState().wheel) EXPECT_EQ(e.handler, &WheelRest);
 }
 
 TEST_F(WheelTest, EnterWithATurnKeyConfirmsTheCharacterInFront) {
     Idle(Step, 2);
     Frame(Step, {KEY_RIGHT, KEY_ENTER});
     EXPECT_EQ(confirmed, 1);
-    EXPECT_EQ(character, 0);
-    EXPECT_EQ(wheelEntries[0].handler, &WheelTurn) << "the turn still starts";
+    EXPECT_EQ(Session().character, 0);
+    EXPECT_EQ(CharacterState().wheel[0].handler, &WheelTurn) << "the turn still starts";
 }
 
 TEST_F(WheelTest, RightAndLeftTogetherTurnWithTheLaterKey) {
     Frame(Step, {KEY_RIGHT, KEY_LEFT});
-    for (const WheelEntry& e : wheelEntries) EXPECT_EQ(e.angleStep, 10);
+    for (const WheelEntry& e : CharacterState().wheel) EXPECT_EQ(e.angleStep, 10);
 }
 
 TEST_F(WheelTest, OnlyTheFrontCharacterWalks) {
     Idle(Step, 5);
-    EXPECT_EQ(wheelEntries[0].animFrame, 5);
-    EXPECT_EQ(wheelEntries[1].animFrame, 0);
+    EXPECT_EQ(CharacterState().wheel[0].animFrame, 5);
+    EXPECT_EQ(CharacterState().wheel[1].animFrame, 0);
     Idle(Step, 11);
-    EXPECT_EQ(wheelEntries[0].animFrame, 0) << "the walking loop has 16 frames";
+    EXPECT_EQ(CharacterState().wheel[0].animFrame, 0) << "the walking loop has 16 frames";
 }
 
 TEST_F(WheelTest, ChosenPortraitSlidesInAndFadesUp) {
     Idle(Step, 12);
-    EXPECT_EQ(portraitSlots[0].x, 370);
-    EXPECT_EQ(portraitSlots[0].alpha, 120);
+    EXPECT_EQ(CharacterState().portraits[0].x, 370);
+    EXPECT_EQ(CharacterState().portraits[0].alpha, 120);
     Idle(Step, 14);
-    EXPECT_EQ(portraitSlots[0].alpha, 255);
-    EXPECT_EQ(portraitSlots[1].x, 490);
-    EXPECT_EQ(portraitSlots[1].alpha, 0);
-    EXPECT_EQ(portraitSlots[126].alpha, 0);
+    EXPECT_EQ(CharacterState().portraits[0].alpha, 255);
+    EXPECT_EQ(CharacterState().portraits[1].x, 490);
+    EXPECT_EQ(CharacterState().portraits[1].alpha, 0);
+    EXPECT_EQ(CharacterState().portraits[126].alpha, 0);
 }
 
 TEST_F(WheelTest, EscapeLeavesForTheTitleEvenMidTurn) {

@@ -90,12 +90,12 @@ TEST_F(KeysTest, EachDefaultKeyDrivesItsOwnButtonOnly) {
             EXPECT_EQ(IsPressed(b), b == d.button ? 1 : 0) << "key " << d.vk << " button " << b;
         }
     }
-    EXPECT_EQ(actionKeyChoice, 26);
+    EXPECT_EQ(Keys().actionKeyChoice, 26);
 }
 
 TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
-    actionKeyChoice = 25;
-    keyBindings[ButtonAction].key = KeyOfChoice(actionKeyChoice);
+    Keys().actionKeyChoice = 25;
+    Keys().buttons[ButtonAction].key = KeyOfChoice(Keys().actionKeyChoice);
     PollKeys();
     Down('Z');
     PollKeys();
@@ -104,7 +104,7 @@ TEST_F(KeysTest, TwoButtonsOnOneKeyBothSeeIt) {
 }
 
 TEST_F(KeysTest, ActionReboundToShiftIgnoresSpace) {
-    keyBindings[ButtonAction].key = KeyOfChoice(27);
+    Keys().buttons[ButtonAction].key = KeyOfChoice(27);
     PollKeys();
     Down(KEY_SPACE);
     PollKeys();
@@ -123,10 +123,10 @@ TEST_F(KeysTest, KeyChoicesAreTheLettersThenSpaceThenShift) {
 }
 
 TEST_F(KeysTest, InitRestoresTheDefaultsAfterARebind) {
-    keyBindings[ButtonAction].key = KEY_SHIFT;
-    actionKeyChoice = 27;
+    Keys().buttons[ButtonAction].key = KEY_SHIFT;
+    Keys().actionKeyChoice = 27;
     InitKeyBindings();
-    EXPECT_EQ(actionKeyChoice, 26);
+    EXPECT_EQ(Keys().actionKeyChoice, 26);
     PollKeys();
     Down(KEY_SPACE);
     PollKeys();

@@ -19,7 +19,7 @@ protected:
         ASSERT_EQ(StartPlay(), 1);
         ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
         for (int i = 0; i < 4; ++i) Frame();
-        ASSERT_EQ(logicPhase, 0);
+        ASSERT_EQ(Session().logicPhase, 0);
         Key(KEY_CTRL, true);
         Frame();
         Key(KEY_CTRL, false);
@@ -91,8 +91,8 @@ protected:
         dat.Set(56, WalkRightFloor());
         dat.Set(57, StandingFloor(40, startRow));
         WriteFloors(dat);
-        floorNumber = 56;
-        playMode = PLAY_MODE_NORMAL;
+        Session().floorNumber = 56;
+        Session().playMode = PLAY_MODE_NORMAL;
         ASSERT_EQ(StartPlay(), 1);
         W().playResult = PLAY_RESULT_CLEARED;
         NextFloor();
@@ -153,7 +153,7 @@ TEST_F(PlayEnding, AnEndingFloorStartingAboveTheTopStillLetsEscLeave) {
     dat.Set(56, WalkRightFloor());
     dat.Set(57, StandingFloor(40, -3));
     WriteFloors(dat);
-    floorNumber = 56;
+    Session().floorNumber = 56;
     ASSERT_EQ(StartPlay(), 1);
     W().playResult = PLAY_RESULT_CLEARED;
     NextFloor();

@@ -52,7 +52,7 @@ TEST_F(PadPlaysFloor, AVirtualPadPlaysFloorOneToItsExit) {
     ASSERT_GT(demoLength, 0);
 
     test::VirtualPad pad;
-    floorNumber = 1;
+    Session().floorNumber = 1;
     Frame();  // the pad is picked up with nothing held
     pad.Button(SDL_CONTROLLER_BUTTON_A, true);
     ASSERT_EQ(FramesUntilSceneLeaves(100) > 0, true) << "the south button confirms the character";
@@ -61,7 +61,7 @@ TEST_F(PadPlaysFloor, AVirtualPadPlaysFloorOneToItsExit) {
 
     int steps = 0;
     for (int frame = 0; CurrentScene() == SCENE_PLAY && frame < 4 * demoLength; ++frame) {
-        if (logicPhase == 0) {
+        if (Session().logicPhase == 0) {
             // What the demo holds in this step; nothing once it is done.
             const int command = steps < demoLength ? int{demo->replayBuffer[static_cast<size_t>(steps)]} : int{CMD_NONE};
             HoldCommand(pad, command, steps);
@@ -71,7 +71,7 @@ TEST_F(PadPlaysFloor, AVirtualPadPlaysFloorOneToItsExit) {
     }
     EXPECT_EQ(CurrentScene(), SCENE_RESULT);
     EXPECT_EQ(W().playResult, PLAY_RESULT_CLEARED);
-    EXPECT_EQ(floorNumber, 1);
+    EXPECT_EQ(Session().floorNumber, 1);
     EXPECT_LE(steps, demoLength) << "cleared on the demo's own commands";
 }
 

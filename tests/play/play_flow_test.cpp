@@ -19,7 +19,7 @@ TEST_F(PlayFlow, StartingAGameLoadsTheFloorBehindAClosedShutter) {
     ASSERT_EQ(StartPlay(), 1);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
     EXPECT_TRUE(ShutterClosed());
-    EXPECT_EQ(sceneTimer, 80);
+    EXPECT_EQ(Session().sceneTimer, 80);
     ASSERT_NE(Player(), nullptr);
     EXPECT_EQ(Player()->x, 16);
 }
@@ -39,12 +39,12 @@ TEST_F(PlayFlow, TheIntroOpensTheShutterIn32FramesWhateverIsPressedThenCountsFro
         Key(KEY_ESCAPE, frames % 2 == 1);
         Frame();
         EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
-        EXPECT_EQ(sceneTimer, 80);
+        EXPECT_EQ(Session().sceneTimer, 80);
     }
     EXPECT_TRUE(ShutterOpen());
     Frame();
     EXPECT_EQ(CurrentScene(), SCENE_READY);
-    EXPECT_EQ(sceneTimer, 80);
+    EXPECT_EQ(Session().sceneTimer, 80);
     EXPECT_EQ(Player()->x, 16) << "nothing on the floor moves behind the shutter";
 }
 
@@ -56,7 +56,7 @@ TEST_F(PlayFlow, AConfirmKeyStillHeldDoesNotSkipTheCountdown) {
     ASSERT_TRUE(RunUntilScene(SCENE_READY));
     EXPECT_EQ(FramesUntilSceneLeaves(), 80);
     EXPECT_EQ(CurrentScene(), SCENE_PLAY);
-    EXPECT_EQ(sceneTimer, 0);
+    EXPECT_EQ(Session().sceneTimer, 0);
 }
 
 TEST_F(PlayFlow, AFreshPressSkipsTheCountdown) {
@@ -89,7 +89,7 @@ void PlayToTheNoticingStep(PlayFlowFixture& t, World& w) {
     t.Key(KEY_RIGHT, true);
     ASSERT_TRUE(t.RunUntilScene(SCENE_PLAY));
     int guard = 0;
-    while (!(w.playResult == PLAY_RESULT_CLEARED && logicPhase == 0) && guard++ < 100) t.Frame();
+    while (!(w.playResult == PLAY_RESULT_CLEARED && Session().logicPhase == 0) && guard++ < 100) t.Frame();
     ASSERT_EQ(w.playResult, PLAY_RESULT_CLEARED);
     ASSERT_EQ(CurrentScene(), SCENE_PLAY);
 }
@@ -99,7 +99,7 @@ TEST_F(PlayFlow, AClearedFloorShowsTheResultFor150FramesWithTheJingle) {
     PlayToTheNoticingStep(*this, W());
     const std::set<int> sounds = Frame();
     EXPECT_EQ(CurrentScene(), SCENE_RESULT);
-    EXPECT_EQ(sceneTimer, 150);
+    EXPECT_EQ(Session().sceneTimer, 150);
     EXPECT_TRUE(sounds.count(4)) << "character 0's clear jingle";
     const int playerX = Player()->x;
     EXPECT_EQ(FramesUntilSceneLeaves(), 150);
@@ -134,7 +134,7 @@ TEST_F(PlayFlow, CtrlInPlayOpensTheMapView) {
     const std::set<int> sounds = Frame();
     EXPECT_EQ(CurrentScene(), SCENE_MAP_VIEW);
     EXPECT_TRUE(sounds.count(10));
-    EXPECT_EQ(savedScrollY, W().scrollY);
+    EXPECT_EQ(Session().savedScrollY, W().scrollY);
 }
 
 TEST_F(PlayFlow, TheOutroClosesTheShutterThenLoadsTheNextFloor) {
@@ -146,9 +146,9 @@ TEST_F(PlayFlow, TheOutroClosesTheShutterThenLoadsTheNextFloor) {
     ASSERT_TRUE(RunUntilScene(SCENE_FLOOR_OUTRO));
     EXPECT_EQ(FramesUntilSceneLeaves(), 33);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
-    EXPECT_EQ(floorNumber, 2);
+    EXPECT_EQ(Session().floorNumber, 2);
     EXPECT_TRUE(ShutterClosed());
-    EXPECT_EQ(sceneTimer, 80);
+    EXPECT_EQ(Session().sceneTimer, 80);
     EXPECT_EQ(W().playResult, PLAY_RESULT_PLAYING);
     ASSERT_NE(Player(), nullptr);
     EXPECT_EQ(Player()->x, 64) << "the standing floor's player";
@@ -158,7 +158,7 @@ class FloorFlow : public PlayFlowFixture {
 protected:
     // Ends the current floor with `result` on floor n and runs NextFloor.
     void EndFloor(int n, int32_t result) {
-        floorNumber = n;
+        Session().floorNumber = n;
         ASSERT_EQ(StartPlay(), 1);
         W().playResult = result;
         NextFloor();
@@ -170,7 +170,7 @@ TEST_F(FloorFlow, AFailedFloorIsPlayedAgainFromAFreshLoad) {
     dat.SetAll(1, 56, WalkRightFloor());
     WriteFloors(dat);
     EndFloor(7, PLAY_RESULT_FAILED);
-    EXPECT_EQ(floorNumber, 7);
+    EXPECT_EQ(Session().floorNumber, 7);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
     EXPECT_EQ(W().playResult, PLAY_RESULT_PLAYING);
     EXPECT_EQ(Player()->x, 16);
@@ -182,10 +182,10 @@ TEST_F(FloorFlow, ClearingFloor56InNormalPlayLoadsTheEndingAndLeavesFloorOne) {
     dat.SetAll(1, 56, WalkRightFloor());
     dat.Set(57, FloorFromRows(std::vector<std::string>(33), 2));
     WriteFloors(dat);
-    playMode = PLAY_MODE_NORMAL;
+    Session().playMode = PLAY_MODE_NORMAL;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_ENDING_INTRO);
-    EXPECT_EQ(floorNumber, 1);
+    EXPECT_EQ(Session().floorNumber, 1);
     EXPECT_EQ(W().floorRows, 33);
     EXPECT_EQ(W().scrollY, 32);
 }
@@ -195,10 +195,10 @@ TEST_F(FloorFlow, ClearingFloor56InDemoReplayGoesOnWithFloorOne) {
     dat.SetAll(1, 56, WalkRightFloor());
     dat.Set(1, StandingFloor());
     WriteFloors(dat);
-    playMode = PLAY_MODE_REPLAY;
+    Session().playMode = PLAY_MODE_REPLAY;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_FLOOR_INTRO);
-    EXPECT_EQ(floorNumber, 1);
+    EXPECT_EQ(Session().floorNumber, 1);
     ASSERT_NE(Player(), nullptr);
     EXPECT_EQ(Player()->x, 64);
     EXPECT_EQ(W().playMode, PLAY_MODE_REPLAY);
@@ -217,35 +217,35 @@ TEST_F(FloorFlow, AnUnreadableEndingFloorReturnsToTheTitle) {
     FloorDat dat;
     dat.Set(56, WalkRightFloor());
     WriteFloors(dat);
-    playMode = PLAY_MODE_NORMAL;
+    Session().playMode = PLAY_MODE_NORMAL;
     EndFloor(56, PLAY_RESULT_CLEARED);
     EXPECT_EQ(CurrentScene(), SCENE_TITLE);
     EXPECT_EQ(ActiveCount(W()), 0);
 }
 
 TEST_F(FloorFlow, ResettingThePlayStateHandsTheChoicesToTheWorld) {
-    character = 2;
-    playMode = PLAY_MODE_REPLAY;
+    Session().character = 2;
+    Session().playMode = PLAY_MODE_REPLAY;
     SetChasersEnabled(false);
     W().playResult = PLAY_RESULT_FAILED;
-    logicPhase = 1;
+    Session().logicPhase = 1;
     ResetPlayState();
     EXPECT_EQ(W().character, 2);
     EXPECT_EQ(W().playMode, PLAY_MODE_REPLAY);
     EXPECT_EQ(W().extraSpawnsEnabled, 0);
     EXPECT_EQ(W().playResult, PLAY_RESULT_PLAYING);
-    EXPECT_EQ(logicPhase, 0);
-    EXPECT_EQ(sceneTimer, 150);
+    EXPECT_EQ(Session().logicPhase, 0);
+    EXPECT_EQ(Session().sceneTimer, 150);
 }
 
 TEST_F(FloorFlow, ResettingThePlayStateBeforeTheWorldExistsIsSafe) {
     World* w = &W();
     SetGameWorld(nullptr);
-    logicPhase = 1;
+    Session().logicPhase = 1;
     ResetPlayState();
     InitPlayGlobals();
-    EXPECT_EQ(logicPhase, 0);
-    EXPECT_EQ(floorNumber, 1);
+    EXPECT_EQ(Session().logicPhase, 0);
+    EXPECT_EQ(Session().floorNumber, 1);
     SetGameWorld(w);
 }
 

@@ -43,14 +43,14 @@ TEST_F(PlayMatchesSim, ADemoReplayedInThePlaySceneTracesAsTheSimulatorDoes) {
     for (std::string line; std::getline(in, line);) simLines.push_back(line);
     ASSERT_EQ(simLines.size(), static_cast<size_t>(steps + 1));
 
-    playMode = PLAY_MODE_REPLAY;
+    Session().playMode = PLAY_MODE_REPLAY;
     ASSERT_EQ(StartPlay(), 1);
     ASSERT_TRUE(RunUntilScene(SCENE_PLAY));
     EXPECT_EQ(sim::TraceLine(W(), 0, 0), simLines[0]);
     int step = 0;
     bool heldSeen = false;
     while (step < steps && CurrentScene() == SCENE_PLAY) {
-        const bool logicFrame = logicPhase == 0;
+        const bool logicFrame = Session().logicPhase == 0;
         const std::set<int> sounds = Frame();
         if (!logicFrame) continue;
         ++step;

@@ -49,7 +49,7 @@ protected:
             }
             const size_t step = trace.size();
             const char c = step < script.size() ? script[step] : '.';
-            const bool logicFrame = logicPhase == 0;
+            const bool logicFrame = Session().logicPhase == 0;
             if (logicFrame) {
                 Key(KEY_RIGHT, c == 'R');
                 Key(KEY_LEFT, c == 'L');
@@ -93,7 +93,7 @@ TEST_F(ReplayRunTest, ALeftFloorKeptAndWatchedStepsAsItWasPlayedAndAsTheSimulato
     ASSERT_EQ(ReadReplayFile(kept[0].string().c_str(), &run), ReplayRefusal::None);
     EXPECT_EQ(run.header.floor, 1);
     EXPECT_EQ(run.header.steps, 200);
-    EXPECT_EQ(run.header.character, character);
+    EXPECT_EQ(run.header.character, Session().character);
     EXPECT_EQ(run.header.chasers, 1);
 
     // Watched as quorrel --replay watches it, in a world fresh from start-up:
@@ -109,9 +109,9 @@ TEST_F(ReplayRunTest, ALeftFloorKeptAndWatchedStepsAsItWasPlayedAndAsTheSimulato
     const std::vector<std::string> watched = PlaySteps("", 0);
     ExpectSameSteps(watched, live, "watched in the game");
     EXPECT_EQ(CurrentScene(), SCENE_TITLE) << "once its steps are played";
-    EXPECT_EQ(character, 2) << "the player's choices come back";
+    EXPECT_EQ(Session().character, 2) << "the player's choices come back";
     EXPECT_FALSE(ChasersEnabled());
-    EXPECT_EQ(playMode, PLAY_MODE_NORMAL);
+    EXPECT_EQ(Session().playMode, PLAY_MODE_NORMAL);
     EXPECT_EQ(std::distance(fs::directory_iterator("kept"), fs::directory_iterator()), 1)
         << "a watched run is not recorded again";
 

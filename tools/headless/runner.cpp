@@ -69,7 +69,7 @@ int RunHeadless(const RunOptions& options) {
         TakeShots(events, next, end);
         const std::vector<int> sounds = headless::TakePlayedSounds();
         if (options.log) {
-            const std::string line = LogLine(frame, CurrentScene(), floorNumber, sounds);
+            const std::string line = LogLine(frame, CurrentScene(), Session().floorNumber, sounds);
             std::fprintf(options.log, "%s\n", line.c_str());
         }
         next = end;

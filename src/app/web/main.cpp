@@ -23,8 +23,8 @@ void GameEnded() {
 
 // What the page's tests read while the game runs, as quorrel-headless logs it.
 extern "C" __attribute__((used)) int quorrel_scene() { return q::CurrentScene(); }
-extern "C" __attribute__((used)) int quorrel_floor() { return q::floorNumber; }
-extern "C" __attribute__((used)) int quorrel_play_mode() { return q::playMode; }
+extern "C" __attribute__((used)) int quorrel_floor() { return q::Session().floorNumber; }
+extern "C" __attribute__((used)) int quorrel_play_mode() { return q::Session().playMode; }
 
 int main() {
     if (!q::StartGame()) {
