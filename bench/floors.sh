@@ -2,22 +2,26 @@
 # Times the floor toolchain on the project's floors: the solver over every
 # floor (as `solve` would write the demos), its worlds per second and bytes
 # per stored world on the three largest searches, verify over the whole set,
-# and verify with every idea proved by ablation.
+# and verify with every idea proved by ablation, whose findings it keeps in
+# build/floors/ideas-report.md. Wall time stretches on a busy machine; the
+# processor time beside it is the work itself.
 #   bench/floors.sh [path/to/quorrel-floors]
 set -e
 tool=${1:-build/release/quorrel-floors}
 floors=$(seq 1 56)
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
-start=$(date +%s.%N)
-"$tool" solve --measure $floors >"$tmp/solve" || true
-mid=$(date +%s.%N)
-"$tool" verify >/dev/null
-end=$(date +%s.%N)
-"$tool" verify --ideas >/dev/null 2>&1 || true
-last=$(date +%s.%N)
-echo "solve, floors 1..56:        $(awk "BEGIN{print $mid - $start}") s"
-echo "verify, whole set:          $(awk "BEGIN{print $end - $mid}") s"
-echo "verify --ideas, whole set:  $(awk "BEGIN{print $last - $end}") s"
+# Runs a command, then prints its wall and processor seconds as "LABEL: W s (P s processor)".
+timed() {
+    label=$1; shift
+    /usr/bin/time -f "%e %U %S" -o "$tmp/time" "$@" || true
+    awk -v l="$label" '{printf "%-28s %8.1f s  (%.1f s processor)\n", l ":", $1, $2 + $3}' "$tmp/time" >>"$tmp/times"
+}
+timed "solve, floors 1..56" sh -c "\"$tool\" solve --measure $floors >\"$tmp/solve\""
+timed "verify, whole set" sh -c "\"$tool\" verify >/dev/null"
+timed "verify --ideas, whole set" sh -c "\"$tool\" verify --ideas >\"$tmp/ideas\" 2>/dev/null"
+cat "$tmp/times"
+sh "$(dirname "$0")/../tools/scripts/ideas-report.sh" "$tool" build/floors/ideas-report.md "$tmp/ideas" >/dev/null
+grep '^Inconclusive' build/floors/ideas-report.md
 echo "the three largest searches (processor time):"
 # "floor N: ..." then "  worlds W, expanded E, S s, R worlds/s, peak K KiB, B bytes/world"
 awk '/^floor /{f=$2} /^  worlds /{print $2+0, f, $0}' "$tmp/solve" | sort -rn | head -3 | cut -d' ' -f2-
