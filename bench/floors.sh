@@ -10,15 +10,15 @@ set -e
 tool=${1:-build/release/quorrel-floors}
 floors=$(seq 1 56)
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
-# Runs a command, then prints its wall and processor seconds as "LABEL: W s (P s processor)".
+# Runs a command with its output in OUT, and notes its wall and processor seconds.
 timed() {
-    label=$1; shift
-    /usr/bin/time -f "%e %U %S" -o "$tmp/time" "$@" || true
+    label=$1 out=$2; shift 2
+    /usr/bin/time -f "%e %U %S" -o "$tmp/time" "$@" >"$out" 2>/dev/null || true
     awk -v l="$label" '{printf "%-28s %8.1f s  (%.1f s processor)\n", l ":", $1, $2 + $3}' "$tmp/time" >>"$tmp/times"
 }
-timed "solve, floors 1..56" sh -c "\"$tool\" solve --measure $floors >\"$tmp/solve\""
-timed "verify, whole set" sh -c "\"$tool\" verify >/dev/null"
-timed "verify --ideas, whole set" sh -c "\"$tool\" verify --ideas >\"$tmp/ideas\" 2>/dev/null"
+timed "solve, floors 1..56" "$tmp/solve" "$tool" solve --measure $floors
+timed "verify, whole set" /dev/null "$tool" verify
+timed "verify --ideas, whole set" "$tmp/ideas" "$tool" verify --ideas
 cat "$tmp/times"
 sh "$(dirname "$0")/../tools/scripts/ideas-report.sh" "$tool" build/floors/ideas-report.md "$tmp/ideas" >/dev/null
 grep '^Inconclusive' build/floors/ideas-report.md
