@@ -2,8 +2,9 @@
 # Times the floor toolchain on the project's floors: the solver over every
 # floor (as `solve` would write the demos), its worlds per second and bytes
 # per stored world on the three largest searches, verify over the whole set,
-# and verify with every idea proved by ablation, whose findings it keeps in
-# build/floors/ideas-report.md. Wall time stretches on a busy machine; the
+# and verify with every idea proved by ablation. It keeps what the searches
+# found: build/floors/solve-measure.txt (each floor's way and search) and
+# build/floors/ideas-report.md (what ablation proves, floor by floor). Wall time stretches on a busy machine; the
 # processor time beside it is the work itself.
 #   bench/floors.sh [path/to/quorrel-floors]
 set -e
@@ -20,6 +21,8 @@ timed "solve, floors 1..56" "$tmp/solve" "$tool" solve --measure $floors
 timed "verify, whole set" /dev/null "$tool" verify
 timed "verify --ideas, whole set" "$tmp/ideas" "$tool" verify --ideas
 cat "$tmp/times"
+mkdir -p build/floors
+cp "$tmp/solve" build/floors/solve-measure.txt
 sh "$(dirname "$0")/../tools/scripts/ideas-report.sh" "$tool" build/floors/ideas-report.md "$tmp/ideas" >/dev/null
 grep '^Inconclusive' build/floors/ideas-report.md
 echo "the three largest searches (processor time):"
