@@ -4,21 +4,29 @@
 # disagrees (listed but not proved, proved but not listed). Beside it,
 # idea-faults.txt lists those disagreements as known-idea-faults.txt does,
 # so that list is regenerated, never merged by hand.
-#   ideas-report.sh [TOOL] [OUT.md] [VERIFY_OUTPUT] [MAX_STATES]
-# With VERIFY_OUTPUT (verify --ideas's standard output, as bench/floors.sh
-# keeps it) the ablations are not run again; MAX_STATES is the budget each
-# search had (verify's own default when not given).
+#   ideas-report.sh [--tool T] [--out OUT.md] [--max-states K] [--from VERIFY_OUTPUT] [N...]
+# --from takes verify --ideas's standard output (as bench/floors.sh keeps it)
+# instead of running the ablations again; K is the budget each search had
+# (verify's own default when not given); N... the floors (all by default).
 set -e
-tool=${1:-build/release/quorrel-floors}
-out=${2:-build/floors/ideas-report.md}
+tool=build/release/quorrel-floors out=build/floors/ideas-report.md budget= from=
+while [ $# -gt 0 ]; do
+    case $1 in
+        --tool) tool=$2; shift 2 ;;
+        --out) out=$2; shift 2 ;;
+        --max-states) budget=$2; shift 2 ;;
+        --from) from=$2; shift 2 ;;
+        *) break ;;
+    esac
+done
 mkdir -p "$(dirname "$out")"
-if [ -n "$3" ]; then
-    verified=$3
+if [ -n "$from" ]; then
+    verified=$from
 else
     verified=$(mktemp); trap 'rm -f "$verified"' EXIT
-    "$tool" verify --ideas ${4:+--max-states $4} >"$verified" 2>/dev/null || true
+    "$tool" verify --ideas ${budget:+--max-states $budget} "$@" >"$verified" 2>/dev/null || true
 fi
-awk -v faults="$(dirname "$out")/idea-faults.txt" -v budget="${4:-3000000}" -v when="$(date -u '+%Y-%m-%d %H:%M UTC')" -v rev="$(git rev-parse --short HEAD 2>/dev/null || echo '?')" '
+awk -v faults="$(dirname "$out")/idea-faults.txt" -v budget="${budget:-3000000}" -v when="$(date -u '+%Y-%m-%d %H:%M UTC')" -v rev="$(git rev-parse --short HEAD 2>/dev/null || echo '?')" '
 function fault(idea, why) { printf "%s %s  # %s\n", floor, idea, why >faults }
 function flush() {
     if (floor == "") return
