@@ -66,7 +66,7 @@ build-fuzz: deps
 	cmake --build --preset fuzz -j2
 
 FUZZ_SECONDS ?= 60
-FUZZERS := archive atlas wave world settings floor_source floor_dat headless_script sim_commands replay
+FUZZERS := archive atlas wave world settings floor_source floor_link floor_dat headless_script sim_commands replay
 
 # Each harness for FUZZ_SECONDS; what it finds is left in build/fuzz/artifacts.
 fuzz: build-fuzz
