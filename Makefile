@@ -137,15 +137,18 @@ bench: game-dir
 	done
 	@echo "== floors"; sh bench/floors.sh build/release/quorrel-floors
 
-# The game for a web page in build/web: serve the folder with any static file
-# server (node tests/web/serve.mjs build/web 8000) and open index.html.
+# The game for a web page in build/web, and its floor editor (editor.html):
+# serve the folder with any static file server (node tests/web/serve.mjs
+# build/web 8000) and open index.html.
 # SDL2, zlib and libpng are built once from Debian's sources (build/web-deps).
 web: deps-web game-dir
 	sh tools/web/build-deps.sh build/web-deps
 	cmake --preset web
-	cmake --build --preset web -j2 --target quorrel quorrel-sim
+	cmake --build --preset web -j2 --target quorrel quorrel-sim quorrel-editor
 	mkdir -p $(WEB_DIR)
 	cp build/web-cmake/quorrel.js build/web-cmake/quorrel.wasm tools/web/index.html tools/web/icon.svg \
+	   build/web-cmake/quorrel-editor.js build/web-cmake/quorrel-editor.wasm \
+	   tools/web/editor.html tools/web/editor.js tools/web/solve-worker.js \
 	   $(GAME_DIR)/data.dat $(GAME_DIR)/floor.dat $(WEB_DIR)/
 
 # The page's world traced under node against the desktop's, then the page in
