@@ -160,7 +160,8 @@ test-web: web deps-web-test
 	sh tests/web/compare-sim.sh build/release/quorrel-sim build/web-cmake/quorrel-sim.js $(GAME_DIR)/floor.dat
 	cd $(WEB_TEST_DIR) && npm ci --no-audit --no-fund
 	QUORREL_WEB_DIR=$(WEB_DIR) QUORREL_GAME_DIR=$(GAME_DIR) QUORREL_HEADLESS=build/release/quorrel-headless \
-	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs
+	  QUORREL_FLOORS=build/release/quorrel-floors QUORREL_SIM=build/release/quorrel-sim \
+	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs $(WEB_TEST_DIR)/editor.test.mjs
 
 # The game and its tools for 64-bit Windows, and the zip players unpack:
 # SDL2, zlib and libpng are built from Debian's sources once (kept in
