@@ -106,10 +106,10 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
     const frame = page.frame({ url: /index\.html#floor=/ });
     await frame.waitForFunction((s) => window.Module && Module.calledRun && Module._quorrel_scene() === s, PLAY_SCENE, { timeout: 60000 });
     await game.locator('canvas').click();
+    await page.screenshot({ path: join(OUT_DIR, 'editor-play.png') });
     await page.keyboard.down('ArrowRight');
     await frame.waitForFunction(() => Module._quorrel_floor() === 2, null, { timeout: 60000, polling: 50 });
     await page.keyboard.up('ArrowRight');
-    await page.screenshot({ path: join(OUT_DIR, 'editor-play.png') });
     await page.keyboard.press('Escape');
     await page.waitForFunction(() => !document.getElementById('playBox').className);
     assert.equal(await lint(page), 'No faults.');
