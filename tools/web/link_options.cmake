@@ -23,7 +23,7 @@ function(quorrel_web_sim)
   target_link_libraries(quorrel-sim PRIVATE quorrel_world)
   # A misused command line is a CLI11 exception, caught and reported: the
   # page's builds catch none unless asked.
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/command_line.cpp TARGET_DIRECTORY quorrel_platform
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/core/command_line.cpp TARGET_DIRECTORY quorrel_platform_core
                               PROPERTIES COMPILE_OPTIONS -fexceptions)
   target_link_options(quorrel-sim PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
                       -sINITIAL_MEMORY=67108864 -sEXIT_RUNTIME=1 -fexceptions

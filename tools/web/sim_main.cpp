@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host.hpp"
+#include "platform/core/host.hpp"
 #include "sim/sim.hpp"
 
 namespace {
