@@ -42,5 +42,7 @@ check tools/sim "" sim world $core
 check tools/assets "" assets $core
 check tools/floors "" floors assets frontend play scene world platform $core platform/headless
 check tools/headless "" headless app frontend play scene world platform $core platform/headless
+# The page's simulator and editor module are built on the world alone.
+check tools/web "" floors sim world $core
 [ "$faults" -eq 0 ] && echo "every include goes the right way"
 [ "$faults" -eq 0 ]
