@@ -66,7 +66,7 @@ build-fuzz: deps
 	cmake --build --preset fuzz -j2
 
 FUZZ_SECONDS ?= 60
-FUZZERS := archive atlas wave world settings floor_source floor_dat headless_script sim_commands replay
+FUZZERS := archive atlas wave world settings floor_source floor_link floor_dat headless_script sim_commands replay
 
 # Each harness for FUZZ_SECONDS; what it finds is left in build/fuzz/artifacts.
 fuzz: build-fuzz
@@ -143,16 +143,18 @@ bench: game-dir
 web: deps-web game-dir
 	sh tools/web/build-deps.sh build/web-deps
 	cmake --preset web
-	cmake --build --preset web -j2
+	cmake --build --preset web -j2 --target quorrel quorrel-sim
 	mkdir -p $(WEB_DIR)
 	cp build/web-cmake/quorrel.js build/web-cmake/quorrel.wasm tools/web/index.html tools/web/icon.svg \
 	   $(GAME_DIR)/data.dat $(GAME_DIR)/floor.dat $(WEB_DIR)/
 
-# The page in Debian's chromium, headless, driven by playwright-core from npm;
-# the screenshots are left in build/web-test.
+# The page's world traced under node against the desktop's, then the page in
+# Debian's chromium, headless, driven by playwright-core from npm; the
+# screenshots are left in build/web-test.
 test-web: web deps-web-test
 	mkdir -p $(WEB_TEST_DIR)
 	cp tests/web/package.json tests/web/package-lock.json tests/web/*.mjs $(WEB_TEST_DIR)/
+	sh tests/web/compare-sim.sh build/release/quorrel-sim build/web-cmake/quorrel-sim.js $(GAME_DIR)/floor.dat
 	cd $(WEB_TEST_DIR) && npm ci --no-audit --no-fund
 	QUORREL_WEB_DIR=$(WEB_DIR) QUORREL_GAME_DIR=$(GAME_DIR) QUORREL_HEADLESS=build/release/quorrel-headless \
 	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs
