@@ -88,6 +88,7 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
   const tmp = mkdtempSync(join(tmpdir(), 'quorrel-editor-'));
   try {
     await drawWalkRightFloor(page);
+    await page.evaluate(() => document.getElementById('gridBox').scrollTo(0, 1e6));
     await page.screenshot({ path: join(OUT_DIR, 'editor-drawn.png') });
 
     // A gap in the wall: named with its cell, and gone again on undo.
