@@ -12,6 +12,7 @@
 #include "assets/canvas.hpp"
 #include "assets/wave_writer.hpp"
 #include "floors/floor_set.hpp"
+#include "floors/floor_link.hpp"
 #include "floors/floor_source.hpp"
 #include "world/replay_file.hpp"
 
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
         const Floor& floor = set.floors[size_t(n - 1)];
         const std::string name = "floor-" + std::to_string(n);
         Seed("floor_source", name, WriteFloorSource(floor, n));
+        Seed("floor_link", name, EncodeFloorLink(floor, n));
         const Bytes dat = BuildFloorDat({floor});
         Seed("floor_dat", name, dat);
         // A few hundred of the floor's own demo commands, live and replayed.

@@ -121,7 +121,7 @@ TEST(Measures, TheTableShowsWhatWasMeasuredUntilTheFloorChanges) {
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_EQ(again.err, "");
     const std::vector<std::string> cells = Cells(again.out, 3);
-    ASSERT_EQ(cells.size(), 12u) << again.out;
+    ASSERT_EQ(cells.size(), 13u) << again.out;
     EXPECT_EQ(cells[3], "3") << "rows climbed";
     EXPECT_EQ(cells[5], "1") << "lifts";
     EXPECT_EQ(cells[6], "1.0") << "one lift on one landing";
@@ -141,7 +141,7 @@ TEST(Measures, TheTableShowsWhatWasMeasuredUntilTheFloorChanges) {
     dir.Write(floors::SourceFileName(3), RightWallFloor("J", 11).Name("Wall").Text());
     const test::ToolRun stale = test::RunTool(floors::RunTable, {"--sources", dir.Path(), "3"});
     EXPECT_EQ(Cells(stale.out, 3),
-              (std::vector<std::string>{"3", "Wall", "30", "3", "-", "-", "-", "-", "-", "-", "-", "-"}));
+              (std::vector<std::string>{"3", "Wall", "30", "3", "-", "-", "-", "-", "-", "-", "-", "-", "-"}));
     EXPECT_NE(stale.err.find("not measured as they stand: 3"), std::string::npos) << stale.err;
 }
 
@@ -162,7 +162,7 @@ TEST(Measures, ASpaceOverItsBudgetAndUndecidedIdeasAreShownAsSuch) {
     m.blocksMoved = 2;
     const std::string table = floors::DifficultyTable({{3, &floor, &m}});
     EXPECT_EQ(Cells(table, 3), (std::vector<std::string>{"3", "Wall", "30", "3", "turn, stack, hold?", "5", "2.5",
-                                                         "over 1000000", "-", "-", "no", "2/3"}));
+                                                         "over 1000000", "-", "-", "no", "2/3", "-"}));
 }
 
 // The colours drawn in a floor's column of the curve, from the top of the

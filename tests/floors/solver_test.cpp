@@ -149,6 +149,20 @@ test::SourceFloor Room(int height, const std::vector<Cells>& extra, bool door = 
     return f;
 }
 
+// A block hangs on the corner of one standing on raised ground, over the
+// mouth of a low tunnel to the exit; stone above it keeps it from being
+// lifted. Lifting the holder is the only way in, and the hanging block then
+// falls into the mouth, where no one can lift it out: the player must get
+// under it while it wobbles.
+test::SourceFloor WobbleFloor() {
+    test::SourceFloor f(30);
+    for (int row = 18; row <= 25; ++row) f.Tiles(row, 1, "#######");
+    for (int row = 18; row <= 22; ++row) f.Tiles(row, 8, "##");
+    f.Tiles(27, 10, std::string(29, '#'));
+    f.Objects(26, 2, "E").Objects(26, 10, "L").Objects(24, 8, "L").Objects(25, 15, "P");
+    return f;
+}
+
 TEST(Ablation, EachIdeaIsProvedOnAFloorThatCannotDoWithoutItAndOnlyThere) {
     struct Case {
         floors::Idea needs;
@@ -179,6 +193,7 @@ TEST(Ablation, EachIdeaIsProvedOnAFloorThatCannotDoWithoutItAndOnlyThere) {
         {Idea::Pickup, Idea::Turn,
          Room(3, {{'T', 25, 25, 2, "()"}, {'T', 26, 26, 2, "[]"}, {'O', 26, 26, 2, "X"}, {'O', 26, 26, 5, "P"},
                   {'O', 27, 27, 7, "J"}, {'O', 23, 23, 12, "o"}})},
+        {Idea::Wobble, Idea::Stack, WobbleFloor()},
         // No block but the one the builder drops.
         {Idea::Builder, Idea::Heavy, builder},
         // The builder paces the pit between the player and the exit, and a

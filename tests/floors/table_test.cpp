@@ -2,8 +2,12 @@
 // character of the legends and holds the table.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "floors/floor_set.hpp"
 #include "floors/legend.hpp"
+#include "floors/measures.hpp"
+#include "floors/playtests.hpp"
 #include "floors/table.hpp"
 #include "floors_fixture.hpp"
 
@@ -57,11 +61,41 @@ TEST_F(DifficultyTable, EachFloorsRowShowsItsSourceAndWhatTheSolverFound) {
     ASSERT_EQ(run.code, 0) << run.err;
     // Not measured: the lifts and blocks from the stats line, the rest unknown.
     EXPECT_EQ(CellsOf(RowOf(run.out, 14)), (std::vector<std::string>{"14", "Stairs \\| Steps", "30", "0", "-", "3", "-",
-                                                                      "-", "-", "-", "-", "2/4"}));
+                                                                      "-", "-", "-", "-", "2/4", "-"}));
     EXPECT_EQ(CellsOf(RowOf(run.out, 15)),
-              (std::vector<std::string>{"15", "Not yet", "30", "0", "-", "-", "-", "-", "-", "-", "-", "-"}));
+              (std::vector<std::string>{"15", "Not yet", "30", "0", "-", "-", "-", "-", "-", "-", "-", "-", "-"}));
     for (int n = 1; n <= 57; ++n) EXPECT_NE(RowOf(run.out, n), "") << n;
-    EXPECT_EQ(CellsOf(run.out.substr(0, run.out.find('\n'))).size(), 12u) << "a heading for every column";
+    EXPECT_EQ(CellsOf(run.out.substr(0, run.out.find('\n'))).size(), 13u) << "a heading for every column";
+}
+
+TEST_F(DifficultyTable, PlaytestsFollowTheFloorTheyPlayedAndADamagedLineIsNamed) {
+    dir.Write(floors::SourceFileName(14), WalkRightFloor().Text());
+    floors::Floor floor;
+    std::string error;
+    ASSERT_TRUE(floors::LoadFloorFile(dir.File(floors::SourceFileName(14)), floor, error)) << error;
+    char key[17];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(floors::FloorKey(floor)));
+    // Played as floor 13 before it moved; a third player's floor has since changed, as 15 has.
+    dir.Write(floors::SourceFileName(15), WalkRightFloor().Tiles(20, 10, "#").Text());
+    dir.Write(floors::kPlaytestsFile, std::string("# players\n") + "floor 13 key " + key +
+                                          " player a plan failed tries 3 cleared yes\n" + "floor 13 key " + key +
+                                          " player b plan worked tries 1 cleared yes\n" +
+                                          "floor 14 key 0123456789abcdef player c plan failed tries 4 cleared no\n");
+    const ToolRun run = RunTool(floors::RunTable, {"--sources", dir.Path(), "14", "15"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(CellsOf(RowOf(run.out, 14)).back(), "plan 1/2, cleared 2/2, tries 1-3");
+    EXPECT_EQ(CellsOf(RowOf(run.out, 15)).back(), "-");
+
+    // A plan that "worked" yet took two tries is a slip in the notes, not a figure.
+    for (const char* bad : {"floor 14 key 0123 player a plan worked tries 1 cleared yes",
+                            "floor 14 key 0123456789abcdef player a plan worked tries 2 cleared yes",
+                            "floor 14 key 0123456789abcdef player a plan failed tries 0 cleared no",
+                            "floor 14 key 0123456789abcdef player a plan failed tries 2 cleared yes extra"}) {
+        dir.Write(floors::kPlaytestsFile, std::string("# players\n") + bad + "\n");
+        const ToolRun damaged = RunTool(floors::RunTable, {"--sources", dir.Path(), "14"});
+        EXPECT_EQ(damaged.code, 1) << bad;
+        EXPECT_NE(damaged.err.find("line 2 is not a floor's playtest"), std::string::npos) << damaged.err;
+    }
 }
 
 TEST_F(DifficultyTable, WritingPutsTheTableBetweenTheMarkersAndKeepsTheRest) {

@@ -10,12 +10,19 @@
 
 namespace q::floors {
 
+// A chunk left unwritten until used (std::make_unique_for_overwrite, which
+// the web build's standard library lacks).
+template <class T>
+std::unique_ptr<T[]> Uninitialised(size_t n) {
+    return std::unique_ptr<T[]>(new T[n]);
+}
+
 template <class T, size_t kChunkBits = 16>
 class ChunkedArray {
 public:
     static constexpr size_t kChunk = size_t{1} << kChunkBits;
     void push_back(const T& v) {
-        if (size_ == chunks_.size() * kChunk) chunks_.push_back(std::make_unique_for_overwrite<T[]>(kChunk));
+        if (size_ == chunks_.size() * kChunk) chunks_.push_back(Uninitialised<T>(kChunk));
         chunks_[size_ >> kChunkBits][size_ & (kChunk - 1)] = v;
         ++size_;
     }
@@ -44,7 +51,7 @@ public:
         if (chunks_.empty() || used_ + total > kChunk) {
             // The last chunk is never taken, so no place equals kFull.
             if (chunks_.size() + 1 >= (size_t{1} << (32 - kChunkBits))) return kFull;
-            chunks_.push_back(std::make_unique_for_overwrite<uint8_t[]>(kChunk));
+            chunks_.push_back(Uninitialised<uint8_t>(kChunk));
             used_ = 0;
         }
         const uint32_t at = static_cast<uint32_t>(((chunks_.size() - 1) << kChunkBits) | used_);

@@ -10,6 +10,7 @@
 #include "floors/ablation.hpp"
 #include "floors/candidate.hpp"
 #include "floors/floor_set.hpp"
+#include "floors/lone_floor.hpp"
 #include "floors/ideas.hpp"
 #include "floors/floor_world.hpp"
 #include "floors/lint.hpp"
@@ -166,22 +167,27 @@ bool CommandLine::Read(const std::vector<std::string>& args, std::ostream& out, 
 int RunCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
     CommandLine line("compile", "Compiles the floor sources into a floor file.", a);
+    std::string lone;
     line.Sources();
+    line.app.add_option("--floor", lone, "one floor source (as the editor page saves it) played in every place of the set")
+        ->type_name("FILE");
     line.app.add_option("--out", a.out, "the floor file to write")->type_name("FLOOR.DAT")->required();
     int status = 0;
     if (!line.Read(args, out, err, status)) return status;
     std::string error;
     FloorSet set;
-    if (!LoadFloorSet(a.sources, set, error)) {
+    Floor floor;
+    if (!lone.empty() ? !LoadFloorFile(lone, floor, error) : !LoadFloorSet(a.sources, set, error)) {
         err << error << "\n";
         return 1;
     }
-    const std::vector<uint8_t> dat = BuildFloorDat(set.floors);
+    const std::vector<uint8_t> dat = lone.empty() ? BuildFloorDat(set.floors) : LoneFloorDat(floor);
     if (!WriteWholeFile(a.out, dat.data(), dat.size(), error)) {
         err << error << "\n";
         return 1;
     }
-    out << a.out << ": " << set.floors.size() << " floors, " << dat.size() << " bytes\n";
+    out << a.out << ": " << (lone.empty() ? set.floors.size() : static_cast<size_t>(kFloorCount)) << " floors, "
+        << dat.size() << " bytes\n";
     return 0;
 }
 

@@ -41,11 +41,14 @@ std::vector<LintFinding> LintFloor(const Floor& f, int number) {
     }
     if (number == kEndingFloor) return out;
 
-    int playerRow = -1, exits = 0;
+    int playerRow = -1, playerColumn = -1, exits = 0;
     for (int row = 0; row < f.rows; ++row)
         for (int column = 0; column < kColumns; ++column) {
             const int8_t o = f.Object(column, row);
-            if (o == KIND_PLAYER && playerRow < 0) playerRow = row;
+            if (o == KIND_PLAYER && playerRow < 0) {
+                playerRow = row;
+                playerColumn = column;
+            }
             if (o == EXIT_CELL || o == KIND_EXIT_LOCK) ++exits;
         }
     if (exits == 0) out.push_back({f.objectsLine, "the floor has no exit (E) and no exit lock (X)"});
@@ -57,7 +60,8 @@ std::vector<LintFinding> LintFloor(const Floor& f, int number) {
         if (bottom <= viewTop || top >= viewBottom)
             out.push_back({f.startLine, "start row " + std::to_string(f.startRow) + " shows no part of the player (row " +
                                             std::to_string(playerRow) + "); a view shows rows start..start+" +
-                                            std::to_string(kWholeScreenRows - 1)});
+                                            std::to_string(kWholeScreenRows - 1),
+                           playerRow, playerColumn});
     }
 
     // Everything a walker could reach through open cells, from every walker:
@@ -77,11 +81,13 @@ std::vector<LintFinding> LintFloor(const Floor& f, int number) {
                 if (c == 0 || c == kColumns - 1) {
                     out.push_back({TerrainRowLine(f, r), std::string(MoverName(o)) + " (object row " +
                                                              std::to_string(row) + ") can leave the floor sideways at row " +
-                                                             std::to_string(r) + ": the floor needs a wall (#) at its sides"});
+                                                             std::to_string(r) + ": the floor needs a wall (#) at its sides",
+                                   r, c});
                     reported = true;
                 } else if (r == f.rows - 1) {
                     out.push_back({TerrainRowLine(f, r), std::string(MoverName(o)) + " (object row " +
-                                                             std::to_string(row) + ") can fall out of the bottom row"});
+                                                             std::to_string(row) + ") can fall out of the bottom row",
+                                   r, c});
                     reported = true;
                 }
                 const int next[4][2] = {{r, c - 1}, {r, c + 1}, {r - 1, c}, {r + 1, c}};
@@ -100,7 +106,8 @@ std::vector<LintFinding> LintFloor(const Floor& f, int number) {
         for (int i = 0; i < kUntouchedSteps; ++i) {
             if (!StepWorld(*w)) continue;
             if (w->playResult == PLAY_RESULT_CLEARED)
-                out.push_back({ObjectRowLine(f, playerRow), "the player is in the exit at the start, untouched"});
+                out.push_back({ObjectRowLine(f, playerRow), "the player is in the exit at the start, untouched", playerRow,
+                               playerColumn});
             break;
         }
     }

@@ -10,6 +10,10 @@ namespace q::floors {
 struct LintFinding {
     int line = 0;
     std::string message;
+    // The cell to look at, for an editor to mark: -1 when the finding is
+    // about the floor as a whole (or a whole row: column -1).
+    int row = -1;
+    int column = -1;
 };
 
 // number is the floor's number (57 is the ending floor, which is a scene and

@@ -20,7 +20,8 @@ std::vector<LintFinding> LintSectionDressing(const Floor& f, int number) {
             out.push_back({f.terrainLine ? f.terrainLine + 1 + row : 0,
                            "column " + std::to_string(col) + ": '" + std::string(1, symbol ? symbol : '?') +
                                "' is " + s->name + " dressing; floor " + std::to_string(number) + " is in the " +
-                               own->name});
+                               own->name,
+                           row, col});
             break;
         }
     }

@@ -150,6 +150,12 @@ std::string WriteMeasures(const std::map<int, FloorMeasures>& measures) {
     return out.str();
 }
 
+bool ReadFloorKey(const std::string& text, uint64_t& out) {
+    if (text.size() != 16 || text.find_first_not_of("0123456789abcdef") != std::string::npos) return false;
+    out = std::stoull(text, nullptr, 16);
+    return true;
+}
+
 bool ReadMeasures(const std::string& text, std::map<int, FloorMeasures>& out, std::string& error) {
     std::istringstream in(text);
     int lineNumber = 0;
@@ -161,8 +167,7 @@ bool ReadMeasures(const std::string& text, std::map<int, FloorMeasures>& out, st
         int n = 0;
         FloorMeasures m;
         bool ok = static_cast<bool>(words >> word >> n) && word == "floor" && static_cast<bool>(words >> word >> key) &&
-                  word == "key" && key.size() == 16 && key.find_first_not_of("0123456789abcdef") == std::string::npos;
-        if (ok) m.key = std::stoull(key, nullptr, 16);
+                  word == "key" && ReadFloorKey(key, m.key);
         for (const Field& f : kFields) {
             int64_t v = 0;
             if (!ok || !(words >> word >> v) || word != f.name) {

@@ -33,6 +33,8 @@ struct FloorMeasures {
 // A fingerprint of what plays: the rows, the start row, the terrain without
 // its dressing, and the objects.
 uint64_t FloorKey(const Floor& floor);
+// A key as the files beside the sources write it: sixteen lower-case hex digits.
+bool ReadFloorKey(const std::string& text, uint64_t& out);
 
 // The landings of a way: the heights the player stands at when it starts a
 // put-down, where heights within one block's height (two rows) of the

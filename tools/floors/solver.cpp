@@ -29,6 +29,9 @@ uint32_t PackCost(uint32_t cost, uint32_t steps) { return cost << kStepBits | st
 uint64_t QueueKey(uint32_t packedCost, uint32_t node) { return static_cast<uint64_t>(packedCost) << 32 | node; }
 
 constexpr uint32_t kNoParent = UINT32_MAX;
+// Worlds expanded between two progress reports: often enough for a bar,
+// rare enough to cost nothing.
+constexpr int64_t kProgressEvery = 4096;
 
 // What the search keeps of each world it reached: how it got there, and while
 // it waits to be expanded, where its code is. Codes live in one arena per
@@ -183,6 +186,7 @@ Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& b
             cut = true;
             break;
         }
+        if (options.progress && stats.statesSearched % kProgressEvery == 0) options.progress(stats.statesSearched);
         baseCode.assign(code, code + size);
         const Start start{baseCode, *base, coder.Decode(code, size, *base)};
         if (!FindPlayer(*base)) continue;

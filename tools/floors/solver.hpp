@@ -6,6 +6,7 @@
 // same only when everything that changes what happens next is the same. The
 // way found uses the fewest lifts and put-downs, then the fewest steps.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "floors/floor_source.hpp"
@@ -24,6 +25,9 @@ struct SolveOptions {
     // Creatures searched world by world, not filed by tile: far slower, but a
     // search that ends is a proof, as a ban needs.
     bool exactCreatures = false;
+    // Told the worlds expanded so far, every few thousand, so a caller can
+    // show how far the search is towards maxStates. Empty: nobody asks.
+    std::function<void(int64_t searched)> progress;
 };
 
 struct Solution {

@@ -10,6 +10,7 @@
 #include "floors/commands.hpp"
 #include "floors/curve.hpp"
 #include "floors/floor_set.hpp"
+#include "floors/playtests.hpp"
 #include "world/floor.hpp"
 
 namespace q::floors {
@@ -108,8 +109,8 @@ std::string IdeasCell(const FloorMeasures& m) {
 std::string DifficultyTable(const std::vector<TableRow>& rows) {
     std::ostringstream out;
     out << "| Floor | Name | Rows | Climbed | Ideas proved | Lifts | Lifts per landing | Reachable worlds | Dead ends | "
-           "Commitments | Naive clears | Blocks moved |\n"
-        << "|---:|---|---:|---:|---|---:|---:|---:|---:|---:|---|---:|\n";
+           "Commitments | Naive clears | Blocks moved | Playtest |\n"
+        << "|---:|---|---:|---:|---|---:|---:|---:|---:|---:|---|---:|---|\n";
     for (const TableRow& row : rows) {
         const Floor& f = *row.floor;
         out << "| " << row.number << " | " << Cell(f.name) << " | " << f.rows << " | " << RowsClimbed(f) << " | ";
@@ -143,7 +144,7 @@ std::string DifficultyTable(const std::vector<TableRow>& rows) {
             out << s.blocksMoved << "/" << s.blockCount;
         else
             out << "-";
-        out << " |\n";
+        out << " | " << Cell(row.playtest) << " |\n";
     }
     return out.str();
 }
@@ -224,9 +225,21 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
             err << "floor " << row.number << " measured\n";
         }
     }
+    // What first-time players made of the floors, matched by the floor's key.
+    const std::string playtestsPath = (std::filesystem::path(a.sources) / kPlaytestsFile).string();
+    std::vector<Playtest> playtests;
+    if (std::filesystem::exists(playtestsPath, ec)) {
+        std::vector<uint8_t> bytes;
+        if (!ReadWholeFile(playtestsPath, bytes, error) ||
+            !ReadPlaytests(std::string(bytes.begin(), bytes.end()), playtests, error)) {
+            err << "quorrel-floors table: " << playtestsPath << ": " << error << "\n";
+            return 1;
+        }
+    }
     std::vector<int> unmeasured;
     for (TableRow& row : rows) {
         const auto it = measures.find(row.number);
+        row.playtest = PlaytestCell(playtests, FloorKey(*row.floor));
         if (it != measures.end() && it->second.key == FloorKey(*row.floor))
             row.measures = &it->second;
         else if (row.number != kEndingFloor)

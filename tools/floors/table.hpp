@@ -29,6 +29,7 @@ struct TableRow {
     // What `table --measure` found, or nullptr when the floor was not
     // measured as it now stands.
     const FloorMeasures* measures = nullptr;
+    std::string playtest = "-";  // see PlaytestCell
 };
 std::string DifficultyTable(const std::vector<TableRow>& rows);
 
