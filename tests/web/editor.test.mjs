@@ -62,6 +62,18 @@ const choose = (page, layer, symbol) => page.click(`#palette button[data-layer="
 const lint = (page) => page.locator('#lint').innerText();
 const gridPixels = (page) => page.evaluate(() => document.getElementById('grid').toDataURL());
 
+// The game page in the editor's Play frame once it has loaded the address
+// the editor gave it (the frame starts blank, so it is waited for).
+async function gameFrame(page, url) {
+  await page.waitForFunction((source) => new RegExp(source).test(document.getElementById('playFrame').src), url.source);
+  for (let tries = 0; tries < 600; ++tries) {
+    const frame = page.frames().find((f) => url.test(f.url()));
+    if (frame) return frame;
+    await page.waitForTimeout(100);
+  }
+  throw new Error('the play frame never loaded ' + url);
+}
+
 async function save(page) {
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
   return readFileSync(await download.path(), 'utf8');
@@ -88,6 +100,7 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
   const tmp = mkdtempSync(join(tmpdir(), 'quorrel-editor-'));
   try {
     await drawWalkRightFloor(page);
+    await page.evaluate(() => document.getElementById('gridBox').scrollTo(0, 1e6));
     await page.screenshot({ path: join(OUT_DIR, 'editor-drawn.png') });
 
     // A gap in the wall: named with its cell, and gone again on undo.
@@ -103,7 +116,7 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
     // set goes on to its second place), and Esc comes back.
     await page.click('#play');
     const game = page.frameLocator('#playFrame');
-    const frame = page.frame({ url: /index\.html#floor=/ });
+    const frame = await gameFrame(page, /index\.html#floor=[^&]*$/);
     await frame.waitForFunction((s) => window.Module && Module.calledRun && Module._quorrel_scene() === s, PLAY_SCENE, { timeout: 60000 });
     await game.locator('canvas').click();
     await page.screenshot({ path: join(OUT_DIR, 'editor-play.png') });
@@ -120,7 +133,7 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
     assert.match(await page.locator('#solveStatus').innerText(), /Way found: 0 lifts/);
     // The way watched as the game plays a demo: it clears the floor by itself.
     await page.click('#watch');
-    const demo = page.frame({ url: /index\.html#floor=.*&demo$/ });
+    const demo = await gameFrame(page, /index\.html#floor=.*&demo$/);
     await demo.waitForFunction(() => window.Module && Module.calledRun && Module._quorrel_play_mode() === 2, null, { timeout: 60000 });
     await demo.waitForFunction(() => Module._quorrel_floor() === 2, null, { timeout: 60000, polling: 50 });
     await page.keyboard.press('Escape');

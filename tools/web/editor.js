@@ -496,6 +496,9 @@
     event.preventDefault();
   });
 
+  // Twice size where the page has room for all 40 columns of it.
+  if ($('gridBox').clientWidth < 640 * 2) $('zoom').value = '1';
+  zoom = Number($('zoom').value);
   text('qe_new', 30);
   buildPalette();
   choose(0, 31);
