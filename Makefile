@@ -22,7 +22,7 @@ WEB_TEST_DIR := build/web-test
 ART_DIR := build/art
 
 .PHONY: run test deps deps-web deps-web-test deps-windows deps-windows-test build build-asan build-fuzz fuzz \
-        fuzz-seeds game-dir floors package art bench web test-web windows test-windows clean
+        fuzz-seeds game-dir floors package art bench web test-web-setup test-web bench-web windows test-windows clean
 
 # Installs whichever of the Debian packages $(1) are missing.
 define install_missing
@@ -137,27 +137,34 @@ bench: game-dir
 	done
 	@echo "== floors"; sh bench/floors.sh build/release/quorrel-floors
 
-# The game for a web page in build/web: serve the folder with any static file
-# server (node tests/web/serve.mjs build/web 8000) and open index.html.
+# The game for a web page in build/web, and its floor editor (editor.html):
+# serve the folder with any static file server (node tests/web/serve.mjs
+# build/web 8000) and open index.html.
 # SDL2, zlib and libpng are built once from Debian's sources (build/web-deps).
 web: deps-web game-dir
 	sh tools/web/build-deps.sh build/web-deps
 	cmake --preset web
-	cmake --build --preset web -j2 --target quorrel quorrel-sim
+	cmake --build --preset web -j2 --target quorrel quorrel-sim quorrel-editor
 	mkdir -p $(WEB_DIR)
 	cp build/web-cmake/quorrel.js build/web-cmake/quorrel.wasm tools/web/index.html tools/web/icon.svg \
+	   build/web-cmake/quorrel-editor.js build/web-cmake/quorrel-editor.wasm \
+	   tools/web/editor.html tools/web/editor.js tools/web/solve-worker.js \
 	   $(GAME_DIR)/data.dat $(GAME_DIR)/floor.dat $(WEB_DIR)/
 
-# The page's world traced under node against the desktop's, then the page in
-# Debian's chromium, headless, driven by playwright-core from npm; the
-# screenshots are left in build/web-test.
-test-web: web deps-web-test
+# The page and what drives it in build/web-test: playwright-core from npm.
+test-web-setup: web deps-web-test
 	mkdir -p $(WEB_TEST_DIR)
 	cp tests/web/package.json tests/web/package-lock.json tests/web/*.mjs $(WEB_TEST_DIR)/
-	sh tests/web/compare-sim.sh build/release/quorrel-sim build/web-cmake/quorrel-sim.js $(GAME_DIR)/floor.dat
 	cd $(WEB_TEST_DIR) && npm ci --no-audit --no-fund
+
+# The page's world traced under node against the desktop's, then the pages
+# (the game and its floor editor) in Debian's chromium, headless, driven by
+# playwright-core; the screenshots are left in build/web-test.
+test-web: test-web-setup
+	sh tests/web/compare-sim.sh build/release/quorrel-sim build/web-cmake/quorrel-sim.js $(GAME_DIR)/floor.dat
 	QUORREL_WEB_DIR=$(WEB_DIR) QUORREL_GAME_DIR=$(GAME_DIR) QUORREL_HEADLESS=build/release/quorrel-headless \
-	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs
+	  QUORREL_FLOORS=build/release/quorrel-floors QUORREL_SIM=build/release/quorrel-sim \
+	  QUORREL_WEB_TEST_OUT=$(WEB_TEST_DIR) node --test $(WEB_TEST_DIR)/web.test.mjs $(WEB_TEST_DIR)/editor.test.mjs
 
 # The game and its tools for 64-bit Windows, and the zip players unpack:
 # SDL2, zlib and libpng are built from Debian's sources once (kept in
@@ -169,6 +176,12 @@ windows: deps-windows game-dir
 	cmake --build --preset windows
 	sh tools/windows/package.sh build/windows/quorrel $(GAME_DIR) build/windows/deps/bin/SDL2.dll \
 	  build/windows/quorrel-windows.zip
+
+# The editor page's load time and its Worker solver's worlds per second
+# beside the native solver's (a benchmark: it asserts nothing).
+bench-web: test-web-setup
+	cp bench/web-editor.mjs $(WEB_TEST_DIR)/
+	node $(WEB_TEST_DIR)/web-editor.mjs $(WEB_DIR) build/release/quorrel-floors assets/floors
 
 # The Windows programs under wine: the test program, the game on a virtual
 # display, and the same traces and logs as the Linux build.

@@ -4,8 +4,8 @@
 # per stored world on the three largest searches, verify over the whole set,
 # and verify with every idea proved by ablation. It keeps what the searches
 # found: build/floors/solve-measure.txt (each floor's way and search) and
-# build/floors/ideas-report.md (what ablation proves, floor by floor). Wall time stretches on a busy machine; the
-# processor time beside it is the work itself.
+# build/floors/ideas-report.md (what ablation proves, floor by floor). Wall
+# time stretches on a busy machine; the processor time beside it is the work.
 #   bench/floors.sh [path/to/quorrel-floors]
 set -e
 tool=${1:-build/release/quorrel-floors}
@@ -23,7 +23,7 @@ timed "verify --ideas, whole set" "$tmp/ideas" "$tool" verify --ideas
 cat "$tmp/times"
 mkdir -p build/floors
 cp "$tmp/solve" build/floors/solve-measure.txt
-sh "$(dirname "$0")/../tools/scripts/ideas-report.sh" "$tool" build/floors/ideas-report.md "$tmp/ideas" >/dev/null
+sh "$(dirname "$0")/../tools/scripts/ideas-report.sh" --from "$tmp/ideas" >/dev/null
 grep '^Inconclusive' build/floors/ideas-report.md
 echo "the three largest searches (processor time):"
 # "floor N: ..." then "  worlds W, expanded E, S s, R worlds/s, peak K KiB, B bytes/world"
