@@ -6,6 +6,7 @@
 
 #include "floors/ablation.hpp"
 #include "floors/floor_world.hpp"
+#include "floors/random_keys.hpp"
 #include "floors/solver.hpp"
 #include "floors/world_code.hpp"
 #include "floors_fixture.hpp"
@@ -240,6 +241,31 @@ TEST(Verify, NamesAFloorWhoseDemoFailsOrThatNeedsNoBlock) {
     EXPECT_EQ(badDemo.code, 1);
     EXPECT_NE(badDemo.err.find("floor-03.txt: the demo does not clear the floor"), std::string::npos) << badDemo.err;
     EXPECT_EQ(badDemo.err.find("without moving a block"), std::string::npos) << "its block is needed";
+}
+
+TEST(Verify, NamesAPuzzleFloorThatRandomKeysClearButNotATeachingOne) {
+    // One block twenty tiles from a wall: held keys and tapped lifts get it there.
+    const floors::Floor wall = Parse(WallFloor("J"));
+    floors::RandomKeysOptions keys;
+    keys.streams = 400;
+    keys.seed = 12;  // as verify tries floor 12
+    const int stream = floors::RandomKeysClear(wall, keys);
+    ASSERT_GT(stream, 0);
+    EXPECT_EQ(floors::RandomKeysClear(wall, keys), stream) << "a seed tries the same streams";
+    EXPECT_EQ(floors::RandomKeysClear(Parse(WallFloor("")), keys), 0) << "without its block it cannot be cleared";
+
+    test::TempFolder dir;
+    test::WriteStandInSet(dir);
+    for (int n : {5, 12}) {
+        dir.Write(floors::SourceFileName(n), WallFloor("J").Text());
+        ASSERT_EQ(test::RunTool(floors::RunSolve, {"--sources", dir.Path(), "--write", std::to_string(n)}).code, 0);
+    }
+    const std::string many = "--random-streams=" + std::to_string(stream);
+    EXPECT_EQ(test::RunTool(floors::RunVerify, {"--sources", dir.Path(), many, "5"}).code, 0)
+        << "floors 1-10 teach one move each";
+    const auto puzzle = test::RunTool(floors::RunVerify, {"--sources", dir.Path(), many, "12"});
+    EXPECT_EQ(puzzle.code, 1);
+    EXPECT_NE(puzzle.err.find("floor-12.txt: random keys clear it"), std::string::npos) << puzzle.err;
 }
 
 }  // namespace

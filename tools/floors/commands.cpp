@@ -10,11 +10,12 @@
 #include "floors/ablation.hpp"
 #include "floors/candidate.hpp"
 #include "floors/floor_set.hpp"
-#include "floors/lone_floor.hpp"
-#include "floors/ideas.hpp"
 #include "floors/floor_world.hpp"
+#include "floors/ideas.hpp"
 #include "floors/lint.hpp"
 #include "floors/lint_sections.hpp"
+#include "floors/lone_floor.hpp"
+#include "floors/random_keys.hpp"
 #include "floors/solver.hpp"
 #include "floors/variety.hpp"
 #include "world/floor.hpp"
@@ -412,12 +413,18 @@ int CheckIdeaLine(const Floor& f, const std::string& path, IdeaSet& listed, std:
 
 }  // namespace
 
+// Floors before this teach the hands one move each, and one move is within
+// reach of random keys; from here on every floor is a puzzle.
+constexpr int kFirstPuzzleFloor = 11;
+
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
     CommandLine line("verify", "Replays every demo and checks each floor asks what it should.", a);
     line.Sources();
     line.Numbers("the floors to verify (every floor when none is named)");
     line.app.add_flag("--ideas", a.ideas, "prove every idea by ablation");
+    line.app.add_option("--random-streams", a.randomStreams, "random key streams tried on each floor (0: none)")
+        ->check(CLI::Range(0, 100000));
     line.MaxStates();
     int status = 0;
     if (!line.Read(args, out, err, status)) return status;
@@ -461,6 +468,15 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
             if (s.found || !(s.exhausted || s.everyTileSearched)) {
                 err << path << ": " << (s.found ? "can be cleared without moving a block" : "undecided without the action key")
                     << "\n";
+                ++faults;
+            }
+        }
+        if (!f.teaching && n >= kFirstPuzzleFloor) {
+            RandomKeysOptions keys;
+            keys.streams = a.randomStreams;
+            keys.seed = static_cast<uint64_t>(n);
+            if (const int stream = RandomKeysClear(f, keys)) {
+                err << path << ": random keys clear it (stream " << stream << " of seed " << n << ")\n";
                 ++faults;
             }
         }

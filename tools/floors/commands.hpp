@@ -45,6 +45,7 @@ struct Arguments {
     std::string forbid;    // solve: ideas taken away
     std::string curve;     // table: where to draw the curve (a PNG)
     long long maxStates = 3000000;
+    int randomStreams = 48;  // verify: random key streams tried on each floor not for teaching
     std::vector<int> numbers;
 };
 std::string DefaultSourceDir();

@@ -36,7 +36,8 @@ endfunction()
 # Worker. Only the tools' files the editor needs are built.
 function(quorrel_web_editor)
   set(floors ${CMAKE_SOURCE_DIR}/tools/floors)
-  add_executable(quorrel-editor ${CMAKE_SOURCE_DIR}/tools/web/editor_api.cpp
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/web/word_memcmp.c PROPERTIES COMPILE_OPTIONS -fno-builtin)
+  add_executable(quorrel-editor ${CMAKE_SOURCE_DIR}/tools/web/editor_api.cpp ${CMAKE_SOURCE_DIR}/tools/web/word_memcmp.c
     ${floors}/floor_source.cpp ${floors}/legend.cpp ${floors}/lint.cpp ${floors}/floor_link.cpp ${floors}/lone_floor.cpp
     ${floors}/solver.cpp ${floors}/seen_worlds.cpp ${floors}/moves.cpp ${floors}/world_code.cpp ${floors}/floor_world.cpp
     ${floors}/ideas.cpp ${floors}/candidate.cpp ${floors}/ablation.cpp ${floors}/measures.cpp ${floors}/naive.cpp)
