@@ -19,6 +19,9 @@ const FLOORS = resolve(process.env.QUORREL_FLOORS || 'build/release/quorrel-floo
 const SIM = resolve(process.env.QUORREL_SIM || 'build/release/quorrel-sim');
 const BROWSER = process.env.QUORREL_CHROMIUM || '/usr/bin/chromium';
 const PLAY_SCENE = 5;
+// How long a wait may take before the page is judged stuck: the game runs in
+// software WebGL, and on a busy machine its frames come slowly.
+const PATIENCE = 300000;
 
 let server;
 let browser;
@@ -41,7 +44,7 @@ async function openEditor(hash = '') {
   page.on('pageerror', (e) => page.problems.push(String(e)));
   page.on('console', (m) => { if (m.type() === 'error') page.problems.push(m.text()); });
   await page.goto(base + 'editor.html' + hash);
-  await page.waitForFunction(() => window.editorReady === true, null, { timeout: 60000 });
+  await page.waitForFunction(() => window.editorReady === true, null, { timeout: PATIENCE });
   return page;
 }
 
@@ -66,7 +69,7 @@ const gridPixels = (page) => page.evaluate(() => document.getElementById('grid')
 // the editor gave it (the frame starts blank, so it is waited for).
 async function gameFrame(page, url) {
   await page.waitForFunction((source) => new RegExp(source).test(document.getElementById('playFrame').src), url.source);
-  for (let tries = 0; tries < 600; ++tries) {
+  for (let tries = 0; tries < PATIENCE / 100; ++tries) {
     const frame = page.frames().find((f) => url.test(f.url()));
     if (frame) return frame;
     await page.waitForTimeout(100);
@@ -117,11 +120,11 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
     await page.click('#play');
     const game = page.frameLocator('#playFrame');
     const frame = await gameFrame(page, /index\.html#floor=[^&]*$/);
-    await frame.waitForFunction((s) => window.Module && Module.calledRun && Module._quorrel_scene() === s, PLAY_SCENE, { timeout: 60000 });
+    await frame.waitForFunction((s) => window.Module && Module.calledRun && Module._quorrel_scene() === s, PLAY_SCENE, { timeout: PATIENCE });
     await game.locator('canvas').click();
     await page.screenshot({ path: join(OUT_DIR, 'editor-play.png') });
     await page.keyboard.down('ArrowRight');
-    await frame.waitForFunction(() => Module._quorrel_floor() === 2, null, { timeout: 60000, polling: 50 });
+    await frame.waitForFunction(() => Module._quorrel_floor() === 2, null, { timeout: PATIENCE, polling: 50 });
     await page.keyboard.up('ArrowRight');
     await page.keyboard.press('Escape');
     await page.waitForFunction(() => !document.getElementById('playBox').className);
@@ -129,13 +132,13 @@ test('a floor drawn with clicks is linted at once, plays to its exit, solves, sa
 
     // Solved in the Worker: no block, so no lift; the way becomes the demo.
     await page.click('#solve');
-    await page.waitForFunction(() => /Way found/.test(document.getElementById('solveStatus').textContent), null, { timeout: 120000 });
+    await page.waitForFunction(() => /Way found/.test(document.getElementById('solveStatus').textContent), null, { timeout: PATIENCE });
     assert.match(await page.locator('#solveStatus').innerText(), /Way found: 0 lifts/);
     // The way watched as the game plays a demo: it clears the floor by itself.
     await page.click('#watch');
     const demo = await gameFrame(page, /index\.html#floor=.*&demo$/);
-    await demo.waitForFunction(() => window.Module && Module.calledRun && Module._quorrel_play_mode() === 2, null, { timeout: 60000 });
-    await demo.waitForFunction(() => Module._quorrel_floor() === 2, null, { timeout: 60000, polling: 50 });
+    await demo.waitForFunction(() => window.Module && Module.calledRun && Module._quorrel_play_mode() === 2, null, { timeout: PATIENCE });
+    await demo.waitForFunction(() => Module._quorrel_floor() === 2, null, { timeout: PATIENCE, polling: 50 });
     await page.keyboard.press('Escape');
     await page.waitForFunction(() => !document.getElementById('playBox').className);
 
@@ -178,7 +181,7 @@ test('a damaged link shows its message in the editor and in the game page', asyn
 
   const game = await browser.newPage();
   await game.goto(base + 'index.html#floor=q1notafloor');
-  await game.waitForFunction(() => /cannot be played/.test(document.getElementById('status').textContent), null, { timeout: 60000 });
+  await game.waitForFunction(() => /cannot be played/.test(document.getElementById('status').textContent), null, { timeout: PATIENCE });
   assert.match(await game.locator('#status a').getAttribute('href'), /editor\.html/);
   await game.close();
 });

@@ -17,6 +17,11 @@
     box.className = text ? (note ? 'shown note' : 'shown') : '';
   }
 
+  // data.dat downloads while the module compiles.
+  const dataFile = fetch('data.dat').then(async (response) => {
+    if (!response.ok) throw new Error('data.dat: ' + response.status);
+    return new Uint8Array(await response.arrayBuffer());
+  });
   const m = await QuorrelEditor();
   const text = (name, ...args) =>
     m.ccall(name, 'string', args.map((a) => (typeof a === 'number' ? 'number' : 'string')), args);
@@ -27,9 +32,7 @@
   // The atlas from data.dat, as the game reads it.
   let atlas = null;
   try {
-    const response = await fetch('data.dat');
-    if (!response.ok) throw new Error('data.dat: ' + response.status);
-    m.FS.writeFile('/data.dat', new Uint8Array(await response.arrayBuffer()));
+    m.FS.writeFile('/data.dat', await dataFile);
     const at = m.ccall('qe_atlas_png', 'number', ['string'], ['/data.dat']);
     if (!at) throw new Error('data.dat holds no atlas');
     const png = m.HEAPU8.slice(at, at + m._qe_floor_dat_size());
