@@ -217,6 +217,16 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         for (const TableRow& row : rows) {
             if (row.number == kEndingFloor) continue;  // the ending is watched, not played
             measures[row.number] = MeasureFloor(*row.floor, options);
+            // Measuring takes minutes: the file is read again before each write,
+            // so the floors another run measured meanwhile keep their new lines.
+            std::map<int, FloorMeasures> onDisk;
+            std::vector<uint8_t> bytes;
+            if (ReadWholeFile(measuresPath, bytes, error) &&
+                ReadMeasures(std::string(bytes.begin(), bytes.end()), onDisk, error)) {
+                for (const auto& [n, m] : onDisk)
+                    if (std::none_of(rows.begin(), rows.end(), [n = n](const TableRow& r) { return r.number == n; }))
+                        measures[n] = m;
+            }
             // Written floor by floor, so an interrupted run keeps what it measured.
             if (!WriteWholeFile(measuresPath, WriteMeasures(measures), error)) {
                 err << "quorrel-floors table: " << error << "\n";
