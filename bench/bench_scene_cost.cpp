@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     std::printf("  (floor %d in play with %d actors)\n", kBusyFloor, q::ActiveCount(q::GameWorld()));
     if (!Measure("play field, cold", kColdFrames) || !Measure("play field, warm", warm)) return 1;
 
-    q::savedScrollY = q::GameWorld().scrollY;
+    q::Session().savedScrollY = q::GameWorld().scrollY;
     q::SetScene(q::SCENE_MAP_VIEW);
     if (!Measure("map view, cold", kColdFrames) || !Measure("map view, warm", warm)) return 1;
 
