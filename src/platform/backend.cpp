@@ -67,6 +67,7 @@ const BackendTable kHeadlessBackend = {
     .waitsForFrames = false,
 };
 
+// The process runs on one back end at a time: the window or the headless stand-ins.
 BackendKind activeKind = BackendKind::Sdl;
 const BackendTable* active = &kSdlBackend;
 

@@ -13,6 +13,7 @@ namespace {
 // The table of 13 little-endian offsets; offsets count from its end.
 constexpr uint32_t kTableBytes = 4 * kArchiveEntries;
 
+// The process loads one data.dat and every asset reads from it.
 uint8_t* block = nullptr;
 uint32_t blockSize = 0;
 

@@ -5,6 +5,7 @@
 namespace q {
 
 namespace {
+// One recording for the one sprite queue, switched on by the tests and tools that read it back.
 bool recording = false;
 std::vector<DrawCall> draws;
 }  // namespace

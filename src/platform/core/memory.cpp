@@ -4,6 +4,7 @@
 
 namespace q {
 
+// Counts for the one allocator the whole process uses, read by the leak and out-of-memory tests.
 int liveAllocations = 0;
 static int failCountdown = 0;
 

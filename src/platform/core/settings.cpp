@@ -7,6 +7,7 @@ namespace q {
 
 constexpr int64_t kSettingsFileSize = 16;
 
+// The player's settings: one set for the whole process, loaded at start.
 GameSettings settings;
 
 void LoadSettings(const char* path) {

@@ -67,6 +67,7 @@ static const FrameClock kRealClock{&SdlNow, &SdlSleep, &SdlSleepUntil};
 #else
 static const FrameClock kRealClock{&SdlNow, &SdlSleep, nullptr};
 #endif
+// One process keeps one frame pace; tests swap the clock here rather than thread it through every loop.
 static FrameClock frameClock = kRealClock;
 static bool replacedClock = false;
 

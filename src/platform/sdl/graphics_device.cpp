@@ -48,6 +48,7 @@ struct Device {
     float pointShift = kPointSampleShift;  // kPointSampleShift in the frame's own pixels
 };
 
+// One window has one renderer: the device lives as long as the process and every draw call reaches it here.
 Device device;
 // Used in place of the quads below when the renderer is SDL's software one.
 SoftwareSprites softwareSprites;

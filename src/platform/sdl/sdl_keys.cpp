@@ -41,6 +41,7 @@ int ScancodesForKey(int32_t vk, int out[kMaxScancodesPerKey]) {
     return 0;
 }
 
+// The one keyboard's held Enter, remembered across frames from the window switch to its release.
 static bool enterIgnored = false;
 
 void IgnoreEnterUntilReleased() { enterIgnored = true; }

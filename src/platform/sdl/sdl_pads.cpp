@@ -39,6 +39,7 @@ constexpr PadButton kPadButtons[] = {
     {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, Bit(ButtonCtrl)},
 };
 
+// The pads plugged into this machine, opened once for the whole process.
 bool started = false;
 SDL_GameController* pads[kMaxPads] = {};
 

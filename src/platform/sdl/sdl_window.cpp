@@ -17,6 +17,7 @@ constexpr char kWindowTitle[] = "Quorrel";
 constexpr char kWindowClass[] = "QUORREL";
 constexpr char kErrorCaption[] = "error";
 
+// The game has one window for the life of the process.
 static SDL_Window* mainWindow = nullptr;
 static bool videoStarted = false;
 

@@ -14,6 +14,7 @@ constexpr int kChannels = 2;
 constexpr Uint16 kCallbackFrames = 512;
 constexpr int kChunkFrames = 256;
 
+// One process has one audio device, and SDL's callback on its own thread can reach only what lives here.
 Voice voices[kVoices];
 SDL_AudioDeviceID deviceId = 0;
 bool subsystemStarted = false;
