@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -156,33 +157,38 @@ bool ReadFloorKey(const std::string& text, uint64_t& out) {
     return true;
 }
 
-bool ReadMeasures(const std::string& text, std::map<int, FloorMeasures>& out, std::string& error) {
+bool ReadDataLines(const std::string& text, const char* what, const std::function<bool(std::istringstream&)>& read,
+                   std::string& error) {
     std::istringstream in(text);
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
         if (line.empty() || line[0] == '#') continue;
         std::istringstream words(line);
+        if (!read(words)) {
+            error = "line " + std::to_string(lineNumber) + " is not " + what;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadMeasures(const std::string& text, std::map<int, FloorMeasures>& out, std::string& error) {
+    return ReadDataLines(text, "a floor's measures", [&](std::istringstream& words) {
         std::string word, key;
         int n = 0;
         FloorMeasures m;
-        bool ok = static_cast<bool>(words >> word >> n) && word == "floor" && static_cast<bool>(words >> word >> key) &&
-                  word == "key" && ReadFloorKey(key, m.key);
+        if (!(words >> word >> n) || word != "floor" || !(words >> word >> key) || word != "key" ||
+            !ReadFloorKey(key, m.key))
+            return false;
         for (const Field& f : kFields) {
             int64_t v = 0;
-            if (!ok || !(words >> word >> v) || word != f.name) {
-                ok = false;
-                break;
-            }
+            if (!(words >> word >> v) || word != f.name) return false;
             f.set(m, v);
         }
-        if (!ok) {
-            error = "line " + std::to_string(lineNumber) + " is not a floor's measures";
-            return false;
-        }
         out[n] = m;
-    }
-    return true;
+        return true;
+    }, error);
 }
 
 }  // namespace q::floors

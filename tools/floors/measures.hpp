@@ -5,7 +5,9 @@
 // --measure` keeps the figures in a file beside the sources, each with the
 // fingerprint of the floor it was measured on, and the table reads them.
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "floors/depth.hpp"
@@ -35,6 +37,11 @@ struct FloorMeasures {
 uint64_t FloorKey(const Floor& floor);
 // A key as the files beside the sources write it: sixteen lower-case hex digits.
 bool ReadFloorKey(const std::string& text, uint64_t& out);
+// Hands `read` each line of a file beside the sources that is neither blank
+// nor a comment, as words; false, with "line N is not WHAT", at the first
+// line it refuses.
+bool ReadDataLines(const std::string& text, const char* what, const std::function<bool(std::istringstream&)>& read,
+                   std::string& error);
 
 // The landings of a way: the heights the player stands at when it starts a
 // put-down, where heights within one block's height (two rows) of the

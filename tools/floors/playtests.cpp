@@ -19,12 +19,7 @@ bool ReadChoice(std::istringstream& words, const char* name, const char* yes, co
 }  // namespace
 
 bool ReadPlaytests(const std::string& text, std::vector<Playtest>& out, std::string& error) {
-    std::istringstream in(text);
-    int lineNumber = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream words(line);
+    return ReadDataLines(text, "a floor's playtest", [&](std::istringstream& words) {
         std::string floorWord, keyWord, key, playerWord, triesWord, rest;
         Playtest p;
         const bool ok = (words >> floorWord >> p.floor >> keyWord >> key >> playerWord >> p.player) &&
@@ -34,13 +29,9 @@ bool ReadPlaytests(const std::string& text, std::vector<Playtest>& out, std::str
                         ReadChoice(words, "cleared", "yes", "no", p.cleared) && !(words >> rest) &&
                         // A plan that worked cleared the floor on the first try.
                         (!p.planWorked || (p.cleared && p.tries == 1));
-        if (!ok) {
-            error = "line " + std::to_string(lineNumber) + " is not a floor's playtest";
-            return false;
-        }
-        out.push_back(p);
-    }
-    return true;
+        if (ok) out.push_back(p);
+        return ok;
+    }, error);
 }
 
 std::string PlaytestCell(const std::vector<Playtest>& playtests, uint64_t key) {
