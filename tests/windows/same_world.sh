@@ -20,6 +20,14 @@ compare() {
   ( "$linux" "$@" >linux.out 2>linux.err; echo $? >linux.rc ) &
   wine "$windows" "$@" >windows.out 2>windows.err; windows_rc=$?
   wait; linux_rc=$(cat linux.rc)
+  # On a busy machine wine now and then fails to start the program at all
+  # (no trace, not even its first step): such a run is tried again, twice at most.
+  retries=0
+  while [ "$windows_rc" != "$linux_rc" ] && [ ! -s windows.out ] && [ -s linux.out ] && [ "$retries" -lt 2 ]; do
+    retries=$((retries + 1))
+    echo "wine started nothing for $name; trying again"
+    wine "$windows" "$@" >windows.out 2>windows.err; windows_rc=$?
+  done
   runs=$((runs + 1))
   if [ "$linux_rc" != "$windows_rc" ] || ! cmp -s linux.out windows.out || ! cmp -s linux.err windows.err; then
     differ=$((differ + 1))
