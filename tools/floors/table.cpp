@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -161,6 +162,23 @@ bool PutTable(const std::string& readme, const std::string& table, std::string& 
     return true;
 }
 
+namespace {
+
+// A file the table reads beside the sources, if it is there; false, with the
+// fault named, when it is there and cannot be read.
+bool ReadFileBeside(const std::string& path, std::ostream& err,
+                    const std::function<bool(const std::string&, std::string&)>& read) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return true;
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (ReadWholeFile(path, bytes, error) && read(std::string(bytes.begin(), bytes.end()), error)) return true;
+    err << "quorrel-floors table: " << path << ": " << error << "\n";
+    return false;
+}
+
+}  // namespace
+
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Arguments a;
     CommandLine line("table", "Prints the difficulty table of the floors, or writes it into a README.", a);
@@ -202,15 +220,10 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     // The measures beside the sources; --measure refreshes the floors named.
     const std::string measuresPath = (std::filesystem::path(a.sources) / kMeasuresFile).string();
     std::map<int, FloorMeasures> measures;
-    std::error_code ec;
-    if (std::filesystem::exists(measuresPath, ec)) {
-        std::vector<uint8_t> bytes;
-        if (!ReadWholeFile(measuresPath, bytes, error) ||
-            !ReadMeasures(std::string(bytes.begin(), bytes.end()), measures, error)) {
-            err << "quorrel-floors table: " << measuresPath << ": " << error << "\n";
-            return 1;
-        }
-    }
+    if (!ReadFileBeside(measuresPath, err, [&](const std::string& text, std::string& e) {
+            return ReadMeasures(text, measures, e);
+        }))
+        return 1;
     if (a.measure) {
         MeasureOptions options;
         options.maxStates = a.maxStates;
@@ -236,16 +249,10 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
     }
     // What first-time players made of the floors, matched by the floor's key.
-    const std::string playtestsPath = (std::filesystem::path(a.sources) / kPlaytestsFile).string();
     std::vector<Playtest> playtests;
-    if (std::filesystem::exists(playtestsPath, ec)) {
-        std::vector<uint8_t> bytes;
-        if (!ReadWholeFile(playtestsPath, bytes, error) ||
-            !ReadPlaytests(std::string(bytes.begin(), bytes.end()), playtests, error)) {
-            err << "quorrel-floors table: " << playtestsPath << ": " << error << "\n";
-            return 1;
-        }
-    }
+    if (!ReadFileBeside((std::filesystem::path(a.sources) / kPlaytestsFile).string(), err,
+                        [&](const std::string& text, std::string& e) { return ReadPlaytests(text, playtests, e); }))
+        return 1;
     std::vector<int> unmeasured;
     for (TableRow& row : rows) {
         const auto it = measures.find(row.number);
