@@ -2,12 +2,14 @@
 
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <memory>
 #include <ostream>
 #include <vector>
 
 #include "platform/core/bounded_read.hpp"
+#include "platform/core/host.hpp"
 #include "world/actor_pool.hpp"
 #include "world/floor.hpp"
 #include "world/play_step.hpp"
@@ -205,6 +207,15 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     }
 
     return Play(w, options.steps >= 0 ? options.steps : w.replayLength + kExtraSteps, options.trace, out);
+}
+
+int Main(int argc, const char* const* argv) {
+    Options options;
+    const CommandLineResult line = ReadArgs(argc, argv, options);
+    if (!line.run) return ReportCommandLine(line, std::cout, std::cerr);
+    UseBinaryStdout();
+    std::ios::sync_with_stdio(false);
+    return Run(options, std::cout, std::cerr);
 }
 
 }  // namespace q::sim

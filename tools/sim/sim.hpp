@@ -34,6 +34,10 @@ CommandLineResult ReadArgs(int argc, const char* const* argv, Options& out);
 // errors to err. Returns the exit status.
 int Run(const Options& options, std::ostream& out, std::ostream& err);
 
+// The program quorrel-sim: reads the command line, then runs with the trace
+// on standard output as bytes. Returns the exit status.
+int Main(int argc, const char* const* argv);
+
 // One trace line (without the newline) for the world after `step` steps,
 // with the sound effects requested in that step.
 std::string TraceLine(World& w, int64_t step, uint32_t sounds);

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/host.hpp"
 #include "sim/sim.hpp"
 
 namespace {
@@ -53,10 +52,5 @@ int RunBatch(const char* listPath) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--batch") return RunBatch(argv[2]);
-    q::sim::Options options;
-    const q::CommandLineResult line = q::sim::ReadArgs(argc, argv, options);
-    if (!line.run) return q::ReportCommandLine(line, std::cout, std::cerr);
-    q::UseBinaryStdout();
-    std::ios::sync_with_stdio(false);
-    return q::sim::Run(options, std::cout, std::cerr);
+    return q::sim::Main(argc, argv);
 }
