@@ -42,7 +42,7 @@ function(quorrel_web_editor)
     ${CMAKE_SOURCE_DIR}/tools/web/bulk_memory.c
     ${floors}/floor_source.cpp ${floors}/legend.cpp ${floors}/lint.cpp ${floors}/floor_link.cpp ${floors}/lone_floor.cpp
     ${floors}/solver.cpp ${floors}/seen_worlds.cpp ${floors}/moves.cpp ${floors}/world_code.cpp ${floors}/floor_world.cpp
-    ${floors}/ideas.cpp ${floors}/candidate.cpp ${floors}/ablation.cpp ${floors}/measures.cpp ${floors}/naive.cpp)
+    ${floors}/stages.cpp ${floors}/ideas.cpp ${floors}/candidate.cpp ${floors}/ablation.cpp ${floors}/measures.cpp ${floors}/naive.cpp)
   target_include_directories(quorrel-editor PRIVATE ${CMAKE_SOURCE_DIR}/tools)
   # The solver compares and copies worlds a record at a time, which the
   # compiler can then do with the browser's 128-bit operations.
