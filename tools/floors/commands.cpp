@@ -17,6 +17,7 @@
 #include "floors/lone_floor.hpp"
 #include "floors/random_keys.hpp"
 #include "floors/solver.hpp"
+#include "floors/stages.hpp"
 #include "floors/variety.hpp"
 #include "world/floor.hpp"
 #include "world/replay_file.hpp"
@@ -116,6 +117,37 @@ int DemoFromReplay(const Arguments& a, std::ostream& out, std::ostream& err) {
         return 1;
     }
     return 0;
+}
+
+// A floor with stages is searched stage by stage, each from where its demo
+// stands: the whole tower is beyond any budget. false when a stage has no way.
+bool SolveStages(const Floor& f, int n, SolveOptions options, bool measure, std::ostream& out) {
+    bool all = true;
+    int lifts = 0, putDowns = 0;
+    std::string each;
+    for (size_t k = 0; k < f.stages.size(); ++k) {
+        options.stage = static_cast<int>(k);
+        const Solution s = Solve(f, options);
+        out << "floor " << n << " " << StageLabel(f, options.stage) << ": ";
+        if (s.found)
+            out << StatsLine(s) << "\n";
+        else
+            out << "no way found ("
+                << (s.noStart ? "the demo ends the floor before it begins"
+                    : s.exhausted ? "every world searched"
+                    : s.everyTileSearched ? "every world searched, creatures by tile"
+                                          : "search limit")
+                << ", " << s.statesSearched << " worlds)\n";
+        if (measure) out << "  " << SearchFigures(s) << "\n";
+        all = all && s.found;
+        lifts += s.lifts;
+        putDowns += s.putDowns;
+        each += (k ? " + " : "") + std::to_string(s.lifts);
+    }
+    if (all)
+        out << "floor " << n << ": stages " << f.stages.size() << ", lifts " << lifts << " (" << each << "), put-downs "
+            << putDowns << "\n";
+    return all;
 }
 
 }  // namespace
@@ -344,6 +376,15 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
             err << "quorrel-floors solve: --write keeps the floor's own way; it does not go with --forbid\n";
             return 1;
         }
+        if (!f.stages.empty()) {
+            if (a.writeBack) {
+                err << path << ": the floor has stages, which begin at steps of its demo: its demo is kept as "
+                               "written (record one with --demo-from)\n";
+                return 1;
+            }
+            unsolved += SolveStages(f, n, options, a.measure, out) ? 0 : 1;
+            continue;
+        }
         const Solution s = Solve(f, options);
         if (!s.found) {
             out << "floor " << n << ": no way found ("
@@ -453,11 +494,19 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
         Solution way;
         if (!calmDemo || a.ideas) {
             way = Solve(f, calm);
-            if (!way.found) {
+            // A floor with stages is searched stage by stage when the whole is
+            // beyond the budget.
+            if (!way.found && (way.exhausted || f.stages.empty())) {
                 err << path << ": " << (way.exhausted ? "no way to the exit with chasers off" : "undecided with chasers off")
                     << "\n";
                 ++faults;
             }
+        }
+        for (size_t k = 0; k < f.stages.size(); ++k) {
+            const std::string problem = StageProblem(f, static_cast<int>(k));
+            if (problem.empty()) continue;
+            err << path << ":" << f.stages[k].line << ": " << StageLabel(f, static_cast<int>(k)) << ": " << problem << "\n";
+            ++faults;
         }
         if (!f.teaching) {
             SolveOptions noAction = calm;
@@ -482,20 +531,67 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
         IdeaSet listed = 0;
         faults += CheckIdeaLine(f, path, listed, err);
+        std::vector<IdeaSet> stageListed;
+        for (const Stage& stage : f.stages) {
+            Floor one = f;
+            one.ideas = stage.ideas;
+            IdeaSet ideas = 0;
+            faults += CheckIdeaLine(one, path + ":" + std::to_string(stage.line), ideas, err);
+            for (int i = 0; i < kIdeaCount; ++i)
+                if (Has(ideas, static_cast<Idea>(i)) && !ProvedByStage(static_cast<Idea>(i))) {
+                    err << path << ":" << stage.line << ": a stage proves bans alone; "
+                        << IdeaName(static_cast<Idea>(i)) << " is proved on the whole floor\n";
+                    ++faults;
+                }
+            stageListed.push_back(ideas);
+        }
         out << "floor " << n << ": demo " << withChasers.steps << " steps\n";
         if (!a.ideas) continue;
+        const FloorProofs proofs = ProveFloor(f, a.maxStates, &way);
+        auto proofOf = [](const IdeaSet proved, IdeaSet notProved, IdeaSet inconclusive, Idea idea) {
+            return Has(proved, idea)         ? Proof::Proved
+                   : Has(inconclusive, idea) ? Proof::Inconclusive
+                   : Has(notProved, idea)    ? Proof::NotProved
+                                             : Proof::NoPiece;
+        };
+        // Each stage's line holds it to exactly what is proved from its start;
+        // "known" faults are the floor's alone.
+        for (size_t k = 0; k < proofs.stages.size(); ++k) {
+            const PartProofs& part = proofs.stages[k];
+            const std::string label = StageLabel(f, static_cast<int>(k));
+            if (!part.way.found) {
+                err << path << ":" << f.stages[k].line << ": " << label << ": "
+                    << (part.way.exhausted ? "no way to its goal" : "undecided: its search ran out of budget") << "\n";
+                ++faults;
+            }
+            out << "  " << label << ": " << (part.way.found ? StatsLine(part.way) : std::string("no way found")) << "\n";
+            for (int i = 0; i < kIdeaCount; ++i) {
+                const Idea idea = static_cast<Idea>(i);
+                const Proof p = proofOf(part.proved, part.notProved, part.inconclusive, idea);
+                if (p == Proof::NoPiece) continue;
+                const bool isListed = Has(stageListed[k], idea);
+                out << "    " << IdeaName(idea) << ": " << ProofName(p) << (isListed ? " (listed)" : "") << "\n";
+                if (isListed ? p == Proof::Proved : p != Proof::Proved) continue;
+                err << path << ":" << f.stages[k].line << ": " << label << ": " << IdeaName(idea) << " is "
+                    << (isListed ? std::string(ProofName(p)) + " but listed" : "proved but not listed") << "\n";
+                ++faults;
+            }
+        }
+        if (!f.stages.empty())
+            out << "  the whole floor: "
+                << (proofs.whole.searched ? "searched as well" : "beyond the budget; its stages prove its ideas") << "\n";
         for (int i = 0; i < kIdeaCount; ++i) {
             const Idea idea = static_cast<Idea>(i);
-            const IdeaProof p = ProveIdea(f, idea, way, a.maxStates);
-            if (p.proof == Proof::NoPiece) continue;
+            const Proof p = proofOf(proofs.proved, proofs.notProved, proofs.inconclusive, idea);
+            if (p == Proof::NoPiece) continue;
             const bool isListed = Has(listed, idea);
-            const bool fault = isListed ? p.proof != Proof::Proved : p.proof == Proof::Proved;
-            out << "  " << IdeaName(idea) << ": " << ProofName(p.proof) << (isListed ? " (listed)" : "") << "\n";
+            const bool fault = isListed ? p != Proof::Proved : p == Proof::Proved;
+            out << "  " << IdeaName(idea) << ": " << ProofName(p) << (isListed ? " (listed)" : "") << "\n";
             if (!fault) continue;
             const bool isKnown = known.count({n, IdeaName(idea)}) != 0;
             (isKnown ? knownFaults : faults) += 1;
             err << path << ": " << (isKnown ? "known: " : "") << IdeaName(idea) << " is "
-                << (isListed ? std::string(ProofName(p.proof)) + " but listed" : "proved but not listed") << "\n";
+                << (isListed ? std::string(ProofName(p)) + " but listed" : "proved but not listed") << "\n";
         }
     }
     out << (faults ? std::to_string(faults) + " faults" : "every floor verified");

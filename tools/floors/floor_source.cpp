@@ -71,6 +71,68 @@ bool ParseLayerRow(const std::string& line, bool tiles, std::vector<int8_t>& lay
     return true;
 }
 
+std::vector<std::string> SplitIdeas(const std::string& value) {
+    std::vector<std::string> ideas;
+    std::istringstream words(value);
+    for (std::string w; std::getline(words, w, ',');)
+        if (!Trim(w).empty()) ideas.push_back(Trim(w));
+    return ideas;
+}
+
+// "STEP ROW ideas: a, b" or "STEP exit ideas: a, b"; the ideas part may be left out.
+bool ParseStage(const std::string& value, Stage& out, std::string& error) {
+    std::istringstream words(value);
+    std::string step, goal, rest;
+    long long n = 0;
+    error = "a stage is 'stage: STEP ROW ideas: IDEA, ...' (ROW 'exit' for the last)";
+    if (!(words >> step >> goal) || !ParseInt(step, n) || n < 0 || n > kMaxDemoLength) return false;
+    out.step = static_cast<int32_t>(n);
+    if (goal == "exit") {
+        out.goalRow = -1;
+    } else {
+        if (!ParseInt(goal, n) || n < 0 || n >= kMaxFloorRows) return false;
+        out.goalRow = static_cast<int32_t>(n);
+    }
+    std::getline(words, rest);
+    rest = Trim(rest);
+    if (!rest.empty()) {
+        if (rest.rfind("ideas:", 0) != 0) return false;
+        out.ideas = SplitIdeas(rest.substr(6));
+    }
+    return true;
+}
+
+// Stages follow the demo in order, each but the last ending at a row inside
+// the floor, the last at the exit.
+bool CheckStages(const Floor& f, SourceError& error) {
+    for (size_t i = 0; i < f.stages.size(); ++i) {
+        const Stage& s = f.stages[i];
+        const bool last = i + 1 == f.stages.size();
+        error.line = s.line;
+        if (i > 0 && s.step <= f.stages[i - 1].step) {
+            error.message = "stages begin in the order the demo reaches them, each at a later step";
+            return false;
+        }
+        if (last && s.goalRow >= 0) {
+            error.message = "the last stage ends at the exit: 'stage: STEP exit ...'";
+            return false;
+        }
+        if (!last && s.goalRow < 0) {
+            error.message = "only the last stage ends at the exit; this one needs a row";
+            return false;
+        }
+        if (s.goalRow >= f.rows) {
+            error.message = "the stage's row is outside the floor's " + std::to_string(f.rows) + " rows";
+            return false;
+        }
+        if (s.step > static_cast<int32_t>(f.demo.size())) {
+            error.message = "the stage begins after the demo's " + std::to_string(f.demo.size()) + " steps";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string SourceFileName(int n) {
@@ -186,9 +248,12 @@ bool ParseFloorSource(const std::string& text, Floor& out, SourceError& error) {
                     out.name = value;
                     haveName = true;
                 } else if (key == "ideas") {
-                    std::istringstream words(value);
-                    for (std::string w; std::getline(words, w, ',');)
-                        if (!Trim(w).empty()) out.ideas.push_back(Trim(w));
+                    for (std::string& w : SplitIdeas(value)) out.ideas.push_back(std::move(w));
+                } else if (key == "stage") {
+                    Stage stage;
+                    stage.line = lineNumber;
+                    if (!ParseStage(value, stage, message)) return fail(message);
+                    out.stages.push_back(std::move(stage));
                 } else if (key == "teaching") {
                     if (value != "yes" && value != "no") return fail("teaching is yes or no");
                     out.teaching = value == "yes";
@@ -258,7 +323,7 @@ bool ParseFloorSource(const std::string& text, Floor& out, SourceError& error) {
     }
     std::string message;
     if (!ParseDemoText(demoText, out.demo, message)) return fail(message);
-    return true;
+    return CheckStages(out, error);
 }
 
 std::string WriteFloorSource(const Floor& floor, int number) {
@@ -268,6 +333,14 @@ std::string WriteFloorSource(const Floor& floor, int number) {
     if (!floor.ideas.empty()) {
         out << "ideas: ";
         for (size_t i = 0; i < floor.ideas.size(); ++i) out << (i ? ", " : "") << floor.ideas[i];
+        out << "\n";
+    }
+    for (const Stage& s : floor.stages) {
+        out << "stage: " << s.step << " " << (s.goalRow < 0 ? std::string("exit") : std::to_string(s.goalRow));
+        if (!s.ideas.empty()) {
+            out << " ideas: ";
+            for (size_t i = 0; i < s.ideas.size(); ++i) out << (i ? ", " : "") << s.ideas[i];
+        }
         out << "\n";
     }
     if (floor.teaching) out << "teaching: yes\n";

@@ -11,6 +11,17 @@ namespace q::floors {
 // The floor tools' short name for a floor's width in tiles.
 constexpr int kColumns = kFloorColumns;
 
+// A part of a tall floor proved on its own: it begins where the floor's demo
+// stands after `step` steps and ends when the player stands with its feet in
+// `goalRow` or above (the last stage ends at the exit), so one search covers
+// one landing rather than the whole tower.
+struct Stage {
+    int32_t step = 0;
+    int32_t goalRow = -1;            // -1: the exit
+    std::vector<std::string> ideas;  // what ablation proves from this stage's start
+    int line = 0;                    // the "stage:" line in the source
+};
+
 struct Floor {
     std::string name;
     std::vector<std::string> ideas;  // what the floor teaches or asks, for the table
@@ -21,6 +32,7 @@ struct Floor {
     std::vector<int8_t> tiles;    // rows * 40
     std::vector<int8_t> objects;  // rows * 40
     std::vector<uint8_t> demo;
+    std::vector<Stage> stages;  // none: the floor is proved whole
 
     // Where the parts stood in the source (0 when not read from one), so the
     // tools can point at a line.

@@ -85,19 +85,30 @@ FloorMeasures MeasureFloor(const Floor& floor, const MeasureOptions& options) {
     calm.chasers = false;
     calm.maxStates = options.maxStates;
     const Solution way = Solve(floor, calm);
-    m.solved = way.found;
-    m.lifts = way.lifts;
-    m.putDowns = way.putDowns;
+    const FloorProofs proofs = ProveFloor(floor, options.maxStates, &way);
+    m.proved = proofs.proved;
+    m.inconclusive = proofs.inconclusive;
     m.blocks = way.blockCount;
-    m.blocksMoved = way.blocksMoved;
-    if (way.found) m.landings = CountLandings(floor, way.demo);
-    for (int i = 0; i < kIdeaCount; ++i) {
-        const Idea idea = static_cast<Idea>(i);
-        const Proof proof = ProveIdea(floor, idea, way, options.maxStates).proof;
-        if (proof == Proof::Proved) m.proved |= Bit(idea);
-        if (proof == Proof::Inconclusive) m.inconclusive |= Bit(idea);
+    if (!floor.stages.empty()) {
+        // A floor with stages is climbed stage by stage: each is a landing,
+        // and its lifts are the fewest from where the demo stands.
+        m.solved = true;
+        for (const PartProofs& stage : proofs.stages) {
+            m.solved = m.solved && stage.way.found;
+            m.lifts += stage.way.lifts;
+            m.putDowns += stage.way.putDowns;
+        }
+        m.landings = static_cast<int>(proofs.stages.size());
+        m.blocksMoved = CountBlocksLifted(floor, floor.demo, false);
+        m.depth = MeasureDepth(floor, way.found ? way.demo : floor.demo, options.maxWorlds);
+    } else {
+        m.solved = way.found;
+        m.lifts = way.lifts;
+        m.putDowns = way.putDowns;
+        m.blocksMoved = way.blocksMoved;
+        if (way.found) m.landings = CountLandings(floor, way.demo);
+        m.depth = MeasureDepth(floor, way.demo, options.maxWorlds);
     }
-    m.depth = MeasureDepth(floor, way.demo, options.maxWorlds);
     m.naiveClears = PlayNaive(floor).cleared;
     return m;
 }

@@ -9,6 +9,7 @@
 #include "floors/floor_world.hpp"
 #include "floors/moves.hpp"
 #include "floors/seen_worlds.hpp"
+#include "floors/stages.hpp"
 #include "floors/world_code.hpp"
 #include "world/actor_pool.hpp"
 #include "world/collision.hpp"
@@ -86,18 +87,26 @@ double SecondsSince(std::clock_t t) { return static_cast<double>(std::clock() - 
 
 }  // namespace
 
-int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool chasers) {
-    Floor f = floor;
-    f.demo = demo;
-    auto w = EnterFloor(f, {PLAY_MODE_REPLAY, chasers, 0});
+namespace {
+
+// The blocks a way lifts, played from `from` with its commands handed in as
+// a replay would read them.
+int BlocksLiftedFrom(const World& from, const std::vector<uint8_t>& demo) {
+    auto w = std::make_unique<World>(from);
     std::set<int> lifted;
     for (size_t i = 0; i < demo.size() + kReplayTail; ++i) {
-        const bool done = StepWorld(*w);
+        const bool done = StepWorld(*w, i < demo.size() ? demo[i] : uint8_t{CMD_NONE});
         for (Actor* a = FirstActive(*w); a; a = NextActive(*w, *a))
             if (IsLBlockKind(a->kind) && a->update == LBlockLift) lifted.insert(w->IndexOf(*a));
         if (done) break;
     }
     return static_cast<int>(lifted.size());
+}
+
+}  // namespace
+
+int CountBlocksLifted(const Floor& floor, const std::vector<uint8_t>& demo, bool chasers) {
+    return BlocksLiftedFrom(*EnterFloor(floor, {PLAY_MODE_NORMAL, chasers, 0}), demo);
 }
 
 namespace {
@@ -138,7 +147,7 @@ private:
 };
 
 Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& bans, const SolveOptions& options,
-              int maxSteps, bool coarse, Solution& stats) {
+              int maxSteps, bool coarse, int goalRow, Solution& stats) {
     WorldCoder& coder = const_cast<WorldCoder&>(constCoder);
     Run run;
     CoarseKeys coarseKeys(root);
@@ -204,7 +213,7 @@ Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& b
                 continue;
             }
             const uint32_t childPacked = PackCost(childCost, childSteps);
-            if (r.outcome == Outcome::Cleared) {
+            if (r.outcome == Outcome::Cleared || AtStageGoal(*scratch, goalRow)) {
                 s.scratchCode.clear();
                 const uint32_t id = s.Add(node, kCommandCount, childCost, s.scratchCode);
                 if (coarse) keys.push_back(0);
@@ -247,7 +256,13 @@ bool HasCreatures(World& w) {
 Solution Solve(const Floor& floor, const SolveOptions& options) {
     const std::clock_t started = std::clock();
     Solution solution;
-    auto root = EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0});
+    const int goalRow = options.stage < 0 ? -1 : floor.stages.at(static_cast<size_t>(options.stage)).goalRow;
+    auto root = options.stage < 0 ? EnterFloor(floor, {PLAY_MODE_NORMAL, options.chasers, 0})
+                                  : StageStart(floor, options.stage, options.chasers);
+    if (!root) {
+        solution.noStart = true;
+        return solution;
+    }
     for (Actor* a = FirstActive(*root); a; a = NextActive(*root, *a))
         if (IsLBlockKind(a->kind)) ++solution.blockCount;
     if (root->playResult != PLAY_RESULT_PLAYING || !FindPlayer(*root)) {
@@ -268,7 +283,7 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     // short way is found without first wandering every long one.
     for (int horizon = creatures ? kFirstHorizon : options.maxSteps;; horizon *= 2) {
         horizon = std::min(horizon, options.maxSteps);
-        run = RunSearch(*root, coder, bans, options, horizon, coarse, solution);
+        run = RunSearch(*root, coder, bans, options, horizon, coarse, goalRow, solution);
         if (run.found || run.exhausted || horizon >= options.maxSteps) break;
     }
     solution.exhausted = run.exhausted && !coarse;
@@ -298,7 +313,7 @@ Solution Solve(const Floor& floor, const SolveOptions& options) {
     solution.found = true;
     solution.demo = Smooth(rec);
     solution.steps = static_cast<int>(solution.demo.size());
-    solution.blocksMoved = CountBlocksLifted(floor, solution.demo, options.chasers);
+    solution.blocksMoved = BlocksLiftedFrom(*root, solution.demo);
     solution.seconds = SecondsSince(started);
     return solution;
 }

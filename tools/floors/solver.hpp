@@ -25,6 +25,9 @@ struct SolveOptions {
     // Creatures searched world by world, not filed by tile: far slower, but a
     // search that ends is a proof, as a ban needs.
     bool exactCreatures = false;
+    // An index into the floor's stages: that stage alone is searched, from
+    // where the demo stands at its step to its goal. -1: the whole floor.
+    int stage = -1;
     // Told the worlds expanded so far, every few thousand, so a caller can
     // show how far the search is towards maxStates. Empty: nobody asks.
     std::function<void(int64_t searched)> progress;
@@ -48,6 +51,7 @@ struct Solution {
     int blocksMoved = 0;         // distinct blocks the way lifts
     int blockCount = 0;          // blocks on the floor at the start
     int64_t readMisses = 0;      // steps read where none was expected (each replayed exactly)
+    bool noStart = false;        // the stage searched never begins: the demo ends the floor first
 };
 
 Solution Solve(const Floor& floor, const SolveOptions& options);

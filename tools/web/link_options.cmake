@@ -40,7 +40,7 @@ function(quorrel_web_editor)
   add_executable(quorrel-editor ${CMAKE_SOURCE_DIR}/tools/web/editor_api.cpp ${CMAKE_SOURCE_DIR}/tools/web/word_memcmp.c
     ${floors}/floor_source.cpp ${floors}/legend.cpp ${floors}/lint.cpp ${floors}/floor_link.cpp ${floors}/lone_floor.cpp
     ${floors}/solver.cpp ${floors}/seen_worlds.cpp ${floors}/moves.cpp ${floors}/world_code.cpp ${floors}/floor_world.cpp
-    ${floors}/ideas.cpp ${floors}/candidate.cpp ${floors}/ablation.cpp ${floors}/measures.cpp ${floors}/naive.cpp)
+    ${floors}/stages.cpp ${floors}/ideas.cpp ${floors}/candidate.cpp ${floors}/ablation.cpp ${floors}/measures.cpp ${floors}/naive.cpp)
   target_include_directories(quorrel-editor PRIVATE ${CMAKE_SOURCE_DIR}/tools)
   target_link_libraries(quorrel-editor PRIVATE quorrel_world ZLIB::ZLIB)
   target_link_options(quorrel-editor PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=QuorrelEditor -sENVIRONMENT=web,worker
