@@ -178,10 +178,12 @@ windows: deps-windows game-dir
 	  build/windows/quorrel-windows.zip
 
 # The editor page's load time and its Worker solver's worlds per second
-# beside the native solver's (a benchmark: it asserts nothing).
+# beside the native solver's, on a floor without creatures and (a shorter
+# search) one with them (a benchmark: it asserts nothing).
 bench-web: test-web-setup
 	cp bench/web-editor.mjs $(WEB_TEST_DIR)/
 	node $(WEB_TEST_DIR)/web-editor.mjs $(WEB_DIR) build/release/quorrel-floors assets/floors
+	node $(WEB_TEST_DIR)/web-editor.mjs $(WEB_DIR) build/release/quorrel-floors assets/floors 30 1 200000
 
 # The Windows programs under wine: the test program, the game on a virtual
 # display, and the same traces and logs as the Linux build.

@@ -3,19 +3,21 @@
 // server, and the solver's worlds per second in the page's Worker beside the
 // native quorrel-floors on the same floor. Run from a folder where
 // playwright-core is installed (make bench-web does it in build/web-test):
-//   node web-editor.mjs WEB_DIR QUORREL_FLOORS FLOOR_SOURCE_DIR [FLOOR [LOADS]]
+//   node web-editor.mjs WEB_DIR QUORREL_FLOORS FLOOR_SOURCE_DIR [FLOOR [LOADS [BUDGET]]]
+// BUDGET (worlds, 3000000 by default) keeps a creature floor's search short.
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { chromium } from 'playwright-core';
 import { serve } from './serve.mjs';
 
-const [webDir, floorsTool, sources, floorArg = '3', loadsArg = '7'] = process.argv.slice(2);
+const [webDir, floorsTool, sources, floorArg = '3', loadsArg = '7', budgetArg = '3000000'] = process.argv.slice(2);
 if (!sources) {
-  console.error('usage: node web-editor.mjs WEB_DIR QUORREL_FLOORS FLOOR_SOURCE_DIR [FLOOR [LOADS]]');
+  console.error('usage: node web-editor.mjs WEB_DIR QUORREL_FLOORS FLOOR_SOURCE_DIR [FLOOR [LOADS [BUDGET]]]');
   process.exit(2);
 }
 const floor = Number(floorArg);
+const budget = Number(budgetArg);
 const source = readFileSync(join(sources, `floor-${String(floor).padStart(2, '0')}.txt`), 'utf8');
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 
@@ -39,7 +41,7 @@ try {
   const page = await browser.newPage();
   await page.goto(base + 'editor.html');
   await page.waitForFunction(() => window.editorReady === true, null, { timeout: 60000 });
-  const web = await page.evaluate((text) => new Promise((done) => {
+  const web = await page.evaluate(({ text, budget }) => new Promise((done) => {
     const worker = new Worker('solve-worker.js');
     const started = performance.now();
     worker.onmessage = (event) => {
@@ -47,15 +49,15 @@ try {
       worker.terminate();
       done({ ms: performance.now() - started, result: event.data.result });
     };
-    worker.postMessage({ source: text, budget: 3000000 });
-  }), source);
+    worker.postMessage({ source: text, budget });
+  }), { text: source, budget });
   const webRate = web.result.searched / (web.ms / 1000);
   console.log(`worker solve of floor ${floor}: ${web.result.searched} worlds expanded in ${(web.ms / 1000).toFixed(2)} s wall, ${Math.round(webRate)} worlds/s`);
 
   // Natively both clocks: the processor time is the search's own work, the
   // wall time is what the page's figure is comparable with on a busy machine.
   const started = Date.now();
-  const native = spawnSync(floorsTool, ['solve', '--measure', '--sources', sources, String(floor)], { encoding: 'utf8' });
+  const native = spawnSync(floorsTool, ['solve', '--measure', '--max-states', String(budget), '--sources', sources, String(floor)], { encoding: 'utf8' });
   const wall = (Date.now() - started) / 1000;
   const figures = /expanded (\d+), ([\d.]+) s/.exec(native.stdout);
   if (!figures) throw new Error('no figures from ' + floorsTool + ': ' + native.stdout + native.stderr);

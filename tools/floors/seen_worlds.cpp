@@ -29,45 +29,38 @@ uint64_t Fingerprint(const uint8_t* bytes, size_t size) {
     return h ? h : 1;  // 0 marks an empty slot
 }
 
-SeenWorlds::SeenWorlds() : keys_(kFirstSize, 0), costs_(kFirstSize, 0) {}
+SeenWorlds::SeenWorlds() : slots_(kFirstSize) {}
 
-size_t SeenWorlds::Slot(uint64_t key) const {
-    const size_t mask = keys_.size() - 1;
+size_t SeenWorlds::Find(uint64_t key) const {
+    const size_t mask = slots_.size() - 1;
     size_t i = static_cast<size_t>(key) & mask;
-    while (keys_[i] != 0 && keys_[i] != key) i = (i + 1) & mask;
+    for (uint64_t k; (k = slots_[i].Key()) != 0 && k != key;) i = (i + 1) & mask;
     return i;
 }
 
 void SeenWorlds::Grow() {
-    std::vector<uint64_t> keys(keys_.size() * 2, 0);
-    std::vector<uint32_t> costs(costs_.size() * 2, 0);
-    keys.swap(keys_);
-    costs.swap(costs_);
-    for (size_t i = 0; i < keys.size(); ++i)
-        if (keys[i]) {
-            const size_t s = Slot(keys[i]);
-            keys_[s] = keys[i];
-            costs_[s] = costs[i];
-        }
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    for (const Slot& slot : old)
+        if (slot.Key()) slots_[Find(slot.Key())] = slot;
 }
 
 bool SeenWorlds::Offer(uint64_t fingerprint, uint32_t cost) {
-    if ((count_ + 1) * 4 > keys_.size() * 3) Grow();
-    const size_t s = Slot(fingerprint);
-    if (keys_[s] == 0) {
-        keys_[s] = fingerprint;
-        costs_[s] = cost;
+    if ((count_ + 1) * 4 > slots_.size() * 3) Grow();
+    Slot& slot = slots_[Find(fingerprint)];
+    if (slot.Key() == 0) {
+        slot = {static_cast<uint32_t>(fingerprint), static_cast<uint32_t>(fingerprint >> 32), cost};
         ++count_;
         return true;
     }
-    if (costs_[s] <= cost) return false;
-    costs_[s] = cost;
+    if (slot.cost <= cost) return false;
+    slot.cost = cost;
     return true;
 }
 
 uint32_t SeenWorlds::Cost(uint64_t fingerprint) const {
-    const size_t s = Slot(fingerprint);
-    return keys_[s] ? costs_[s] : UINT32_MAX;
+    const Slot& slot = slots_[Find(fingerprint)];
+    return slot.Key() ? slot.cost : UINT32_MAX;
 }
 
 }  // namespace q::floors

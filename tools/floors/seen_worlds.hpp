@@ -19,13 +19,19 @@ public:
     // The cheapest cost recorded for a world reached before.
     uint32_t Cost(uint64_t fingerprint) const;
     size_t Count() const { return count_; }
-    size_t Bytes() const { return keys_.capacity() * sizeof(uint64_t) + costs_.capacity() * sizeof(uint32_t); }
+    size_t Bytes() const { return slots_.capacity() * sizeof(Slot); }
 
 private:
-    size_t Slot(uint64_t key) const;
+    // A fingerprint and its cost side by side, so a probe reads one place;
+    // the fingerprint in two halves keeps a slot at twelve bytes.
+    struct Slot {
+        uint32_t low = 0, high = 0;  // both 0: empty
+        uint32_t cost = 0;
+        uint64_t Key() const { return static_cast<uint64_t>(high) << 32 | low; }
+    };
+    size_t Find(uint64_t key) const;
     void Grow();
-    std::vector<uint64_t> keys_;  // 0: empty
-    std::vector<uint32_t> costs_;
+    std::vector<Slot> slots_;
     size_t count_ = 0;
 };
 

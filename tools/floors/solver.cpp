@@ -121,44 +121,21 @@ struct Run {
 
 bool IsCreature(int kind) { return kind == KIND_BUILDER || kind == KIND_CHASER || kind == KIND_CHASER_SPAWNER; }
 
-// A key that files worlds whose creatures stand on the same tiles together:
-// creatures make every step a new world, and a floor with them is searched
-// this way to find a way at all. Such a search proves nothing.
-class CoarseKeys {
-public:
-    explicit CoarseKeys(const World& root) : world_(std::make_unique<World>(root)) {}
-    uint64_t Key(const World& w, WorldCoder& coder) {
-        CopyLiveParts(*world_, w);
-        for (Actor* a = FirstActive(*world_); a; a = NextActive(*world_, *a)) {
-            if (!IsCreature(a->kind)) continue;
-            a->x = a->oldX = a->x & ~(kTileSize - 1);
-            a->y = a->oldY = ((a->y + world_->scrollY) & ~(kTileSize - 1)) - world_->scrollY;
-            a->timer = 0;
-            a->substep = 0;
-        }
-        code_.clear();
-        coder.Encode(*world_, code_);
-        return WorldCoder::Key(code_.data(), code_.size());
-    }
-
-private:
-    std::unique_ptr<World> world_;
-    std::vector<uint8_t> code_;
-};
-
 Run RunSearch(const World& root, const WorldCoder& constCoder, const IdeaBans& bans, const SolveOptions& options,
               int maxSteps, bool coarse, int goalRow, Solution& stats) {
     WorldCoder& coder = const_cast<WorldCoder&>(constCoder);
     Run run;
-    CoarseKeys coarseKeys(root);
     std::vector<uint64_t> keys;  // each node's key, when keys are not the code's
     auto base = std::make_unique<World>(root);
     auto scratch = std::make_unique<World>(root);
     Search s;
     std::vector<uint8_t> baseCode;
     coder.Encode(root, s.scratchCode);
+    // Creatures make every step a new world: a floor with them is searched
+    // with worlds whose creatures stand on the same tiles filed together, to
+    // find a way at all. Such a search proves nothing.
     auto keyOf = [&](const World& w, const std::vector<uint8_t>& code) {
-        return coarse ? coarseKeys.Key(w, coder) : WorldCoder::Key(code.data(), code.size());
+        return coarse ? coder.KeyByTile(w) : WorldCoder::Key(code.data(), code.size());
     };
     keys.push_back(keyOf(root, s.scratchCode));
     s.seen.Offer(keys.back(), 0);

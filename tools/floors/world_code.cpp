@@ -1,9 +1,11 @@
 #include "floors/world_code.hpp"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstring>
+#include <vector>
 #include <type_traits>
 
 #include "floors/seen_worlds.hpp"
@@ -28,13 +30,34 @@ static_assert(kWordsAt % 4 == 0 && kWordsEnd % 4 == 0 && kStateAt % 4 == 0 && si
 constexpr size_t kActorWords = sizeof(Actor) / 4;
 constexpr size_t kFrameWord = offsetof(Actor, frame) / 4;
 
-void PutVarint(std::vector<uint8_t>& out, uint32_t v) {
-    while (v >= 0x80) {
-        out.push_back(static_cast<uint8_t>(v | 0x80));
-        v >>= 7;
+}  // namespace
+
+// A cursor into the coder's buffer, which is long enough for any code: no
+// bounds or capacity check per byte.
+struct CodeCursor {
+    uint8_t* p;
+    void Varint(uint32_t v) {
+        while (v >= 0x80) {
+            *p++ = static_cast<uint8_t>(v | 0x80);
+            v >>= 7;
+        }
+        *p++ = static_cast<uint8_t>(v);
     }
-    out.push_back(static_cast<uint8_t>(v));
-}
+    void Byte(uint8_t b) { *p++ = b; }
+};
+
+namespace {
+
+// The longest code: every word of the actors and state different, and every
+// byte of the object and occupancy maps a run of its own.
+constexpr size_t kLongestVarint = 5;
+constexpr size_t kLongestCode = (kWordsEnd - kWordsAt) / 4 * 2 * kLongestVarint + 1 +
+                                (kTileMapBytes * (2 * kLongestVarint + 1) + kLongestVarint) + 2 + 3 * kLongestVarint +
+                                kMaxStamps * 3 * kLongestVarint +
+                                (kOccupancyBytes * (2 * kLongestVarint + 1) + kLongestVarint) + 2;
+
+// The rows of occupancy cells a code's map differences may lie in.
+using OccupancyRows = std::array<uint64_t, (kMaxFloorRows * kTileSize / kOccupancyCellSize + 63) / 64>;
 
 uint32_t GetVarint(const uint8_t*& p, const uint8_t* end) {
     uint32_t v = 0;
@@ -52,44 +75,47 @@ uint32_t WordAt(const World& w, size_t word) {
     return v;
 }
 
-// Writes the indices (from `first`) and values of the bytes where a and b
-// differ, each index as the gap since the last plus one; 0 ends the list.
 // Writes where a and b differ as runs of equal bytes: the gap since the last
 // run's end plus one, the run's length and its byte; a gap of 0 ends the list.
 // Ranges are put in increasing order.
 class DiffWriter {
 public:
-    explicit DiffWriter(std::vector<uint8_t>& out) : out_(out) {}
+    explicit DiffWriter(CodeCursor& out) : out_(out) {}
     void Put(const uint8_t* a, const uint8_t* b, size_t from, size_t n) {
         const size_t end = from + n;
         if (std::memcmp(a + from, b + from, n) == 0) return;
         for (size_t i = from; i < end;) {
-            // Whole equal chunks skipped at once: differences are few.
-            if (i + 64 <= end && std::memcmp(a + i, b + i, 64) == 0) {
-                i += 64;
-                continue;
-            }
-            if (a[i] == b[i]) {
+            // Equal words skipped at once: differences are few.
+            if (i + 8 <= end) {
+                uint64_t x, y;
+                std::memcpy(&x, a + i, 8);
+                std::memcpy(&y, b + i, 8);
+                if (x == y) {
+                    i += 8;
+                    continue;
+                }
+                i += static_cast<size_t>(std::countr_zero(x ^ y)) / 8;
+            } else if (a[i] == b[i]) {
                 ++i;
                 continue;
             }
             size_t run = 1;
             while (i + run < end && a[i + run] != b[i + run] && a[i + run] == a[i]) ++run;
-            PutVarint(out_, static_cast<uint32_t>(i - last_ + 1));
-            PutVarint(out_, static_cast<uint32_t>(run));
-            out_.push_back(a[i]);
+            out_.Varint(static_cast<uint32_t>(i - last_ + 1));
+            out_.Varint(static_cast<uint32_t>(run));
+            out_.Byte(a[i]);
             i += run;
             last_ = i;
         }
     }
-    void End() { PutVarint(out_, 0); }
+    void End() { out_.Varint(0); }
 
 private:
-    std::vector<uint8_t>& out_;
+    CodeCursor& out_;
     size_t last_ = 0;
 };
 
-void PutByteDiffs(std::vector<uint8_t>& out, const uint8_t* a, const uint8_t* b, size_t n) {
+void PutByteDiffs(CodeCursor& out, const uint8_t* a, const uint8_t* b, size_t n) {
     DiffWriter w(out);
     w.Put(a, b, 0, n);
     w.End();
@@ -174,79 +200,148 @@ void WorldCoder::Canonical(World& w) {
 }
 
 WorldCoder::WorldCoder(const World& root)
-    : root_(root), canonicalRoot_(std::make_unique<World>(root)), fresh_(std::make_unique<World>(root)) {
+    : root_(root),
+      canonicalRoot_(std::make_unique<World>(root)),
+      fresh_(std::make_unique<World>(root)),
+      buffer_(new uint8_t[kLongestCode]) {
     Canonical(*canonicalRoot_);
 }
 
 void WorldCoder::Encode(const World& w, std::vector<uint8_t>& out) {
+    const size_t n = EncodeIntoBuffer(w, false);
+    out.insert(out.end(), buffer_.get(), buffer_.get() + n);
+}
+
+uint64_t WorldCoder::KeyByTile(const World& w) { return Key(buffer_.get(), EncodeIntoBuffer(w, true)); }
+
+namespace {
+
+bool IsCreature(int kind) { return kind == KIND_BUILDER || kind == KIND_CHASER || kind == KIND_CHASER_SPAWNER; }
+
+constexpr size_t kXWord = offsetof(Actor, x) / 4, kOldXWord = offsetof(Actor, oldX) / 4;
+constexpr size_t kYWord = offsetof(Actor, y) / 4, kOldYWord = offsetof(Actor, oldY) / 4;
+constexpr size_t kTimerWord = offsetof(Actor, timer) / 4, kSubstepWord = offsetof(Actor, substep) / 4;
+
+// Whether an actor record equals another, compared inline: most records are
+// the root's, and a library call per record costs more than the compare.
+bool SameBytes(const uint32_t* words, const uint8_t* other) {
+    const auto* mine = reinterpret_cast<const uint8_t*>(words);
+    uint64_t differ = 0;
+    for (size_t k = 0; k + 8 <= sizeof(Actor); k += 8) {
+        uint64_t a, b;
+        std::memcpy(&a, mine + k, 8);
+        std::memcpy(&b, other + k, 8);
+        differ |= a ^ b;
+    }
+    if constexpr (sizeof(Actor) % 8 != 0) {  // a page's pointers are four bytes
+        uint32_t a, b;
+        std::memcpy(&a, mine + sizeof(Actor) - 4, 4);
+        std::memcpy(&b, other + sizeof(Actor) - 4, 4);
+        differ |= a ^ b;
+    }
+    return differ == 0;
+}
+
+// A creature as it is filed by tile: at its tile's corner, its timers cleared.
+void SnapToTile(uint32_t* words, int32_t scrollY) {
+    const auto x = static_cast<int32_t>(words[kXWord]) & ~(kTileSize - 1);
+    const auto y = ((static_cast<int32_t>(words[kYWord]) + scrollY) & ~(kTileSize - 1)) - scrollY;
+    words[kXWord] = words[kOldXWord] = static_cast<uint32_t>(x);
+    words[kYWord] = words[kOldYWord] = static_cast<uint32_t>(y);
+    words[kTimerWord] = words[kSubstepWord] = 0;
+}
+
+}  // namespace
+
+size_t WorldCoder::EncodeIntoBuffer(const World& w, bool byTile) {
     const World& base = *canonicalRoot_;
-    // Actors: a record equal to the root's is equal in canonical form too.
+    CodeCursor out{buffer_.get()};
+    // Actors and state, as the words that differ from the canonical root's.
     size_t last = 0;
     auto put = [&](size_t word, uint32_t value) {
         const uint32_t diff = value ^ WordAt(base, word);
         if (!diff) return;
-        PutVarint(out, static_cast<uint32_t>(word - last + 1));
-        PutVarint(out, diff);
+        out.Varint(static_cast<uint32_t>(word - last + 1));
+        out.Varint(diff);
         last = word;
     };
+    creatures_.clear();
+    if (byTile) {
+        World& self = const_cast<World&>(w);  // read only: the list walks take a non-const world
+        for (Actor* a = FirstActive(self); a; a = NextActive(self, *a))
+            if (IsCreature(a->kind)) creatures_.push_back(static_cast<size_t>(self.IndexOf(*a)));
+        std::sort(creatures_.begin(), creatures_.end());
+    }
+    auto creature = creatures_.begin();
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&w) + kWordsAt;
+    const auto* baseBytes = reinterpret_cast<const uint8_t*>(&base) + kWordsAt;
     const size_t inUse = std::max(RecordsInUse(w), RecordsInUse(root_));
     for (size_t i = 0; i < w.actors.size(); ++i) {
         if (i == inUse) i = kPoolSize - 1;
-        if (std::memcmp(&w.actors[i], &root_.actors[i], sizeof(Actor)) == 0) continue;
         const size_t first = i * kActorWords;
-        for (size_t k = 0; k < kActorWords; ++k) put(first + k, k == kFrameWord ? 0 : WordAt(w, first + k));
+        uint32_t words[kActorWords];
+        std::memcpy(words, bytes + first * 4, sizeof(Actor));
+        words[kFrameWord] = 0;
+        while (creature != creatures_.end() && *creature < i) ++creature;
+        if (creature != creatures_.end() && *creature == i) SnapToTile(words, w.scrollY);
+        if (SameBytes(words, baseBytes + first * 4)) continue;
+        for (size_t k = 0; k < kActorWords; ++k) put(first + k, words[k]);
     }
     {
-        // The play state, with the counters that never change a step cleared.
-        const size_t first = (kStateAt - kWordsAt) / 4, end = (kWordsEnd - kWordsAt) / 4;
-        World& canon = *fresh_;
-        std::memcpy(reinterpret_cast<uint8_t*>(&canon) + kStateAt, reinterpret_cast<const uint8_t*>(&w) + kStateAt,
-                    kWordsEnd - kStateAt);
-        canon.idleFrames = 0;
-        canon.liveCommand = CMD_NONE;
-        canon.commandsRead = 0;
-        canon.soundRequests = 0;
-        // The turn counters go at the end of the code, as whole bytes.
-        canon.rightHold = base.rightHold;
-        canon.leftHold = base.leftHold;
-        for (size_t k = first; k < end; ++k) put(k, WordAt(canon, k));
+        // The play state, with the counters that never change a step cleared
+        // and the turn counters left to the end of the code, as whole bytes.
+        constexpr size_t kStateWords = (kWordsEnd - kStateAt) / 4;
+        uint32_t state[kStateWords];
+        std::memcpy(state, reinterpret_cast<const uint8_t*>(&w) + kStateAt, sizeof(state));
+        auto set = [&](size_t offset, int64_t v) { state[(offset - kStateAt) / 4] = static_cast<uint32_t>(v); };
+        set(offsetof(World, idleFrames), 0);
+        set(offsetof(World, liveCommand), CMD_NONE);
+        set(offsetof(World, commandsRead), 0);
+        set(offsetof(World, soundRequests), 0);
+        set(offsetof(World, rightHold), base.rightHold);
+        set(offsetof(World, leftHold), base.leftHold);
+        const size_t first = (kStateAt - kWordsAt) / 4;
+        for (size_t k = 0; k < kStateWords; ++k) put(first + k, state[k]);
     }
-    PutVarint(out, 0);
+    out.Varint(0);
 
+    // Past the floor's rows no world has objects: decoding never writes there.
+    const size_t cells = static_cast<size_t>(std::clamp(w.floorRows, 0, kMaxFloorRows)) * kFloorColumns;
     PutByteDiffs(out, reinterpret_cast<const uint8_t*>(w.objectMap.data()),
-                 reinterpret_cast<const uint8_t*>(base.objectMap.data()), sizeof(w.objectMap));
+                 reinterpret_cast<const uint8_t*>(base.objectMap.data()), cells);
 
     PutOccupancy(w, out);
-    out.push_back(static_cast<uint8_t>(std::clamp(w.rightHold, 0, 255)));
-    out.push_back(static_cast<uint8_t>(std::clamp(w.leftHold, 0, 255)));
+    out.Byte(static_cast<uint8_t>(std::clamp(w.rightHold, 0, 255)));
+    out.Byte(static_cast<uint8_t>(std::clamp(w.leftHold, 0, 255)));
+    return static_cast<size_t>(out.p - buffer_.get());
 }
 
 // The occupancy map, as the stamp log and the cells where the map differs from
 // the one the blocks stamp afresh. A map that already is that one (the usual
 // case, when no block moved) is one byte.
-void WorldCoder::PutOccupancy(const World& w, std::vector<uint8_t>& out) {
+void WorldCoder::PutOccupancy(const World& w, CodeCursor& out) {
     World& self = const_cast<World&>(w);  // read only: the list walks take a non-const world
     if (OccupancyMatchesBlocks(self)) {
         view_ = &self;
-        out.push_back(0);
+        out.Byte(0);
         return;
     }
     World& fresh = *fresh_;
     CopyRecordsAndState(fresh, w);
     RebuildOccupancy(fresh);
     view_ = &fresh;
-    out.push_back(1);
+    out.Byte(1);
     const StampLog& log = w.occupancyStamps;
     const int32_t count = std::clamp(log.count, 0, kMaxStamps);
-    PutVarint(out, static_cast<uint32_t>(count));
-    PutVarint(out, static_cast<uint32_t>(log.fromRebuild));
-    PutVarint(out, static_cast<uint32_t>(log.floorRows));
-    out.push_back(static_cast<uint8_t>((log.edited ? 1 : 0) | (log.overflowed ? 2 : 0)));
+    out.Varint(static_cast<uint32_t>(count));
+    out.Varint(static_cast<uint32_t>(log.fromRebuild));
+    out.Varint(static_cast<uint32_t>(log.floorRows));
+    out.Byte(static_cast<uint8_t>((log.edited ? 1 : 0) | (log.overflowed ? 2 : 0)));
     for (int32_t i = 0; i < count; ++i) {
         const OccupancyStamp& st = log.stamps[size_t(i)];
-        PutVarint(out, ZigZag(st.x));
-        PutVarint(out, ZigZag(st.worldY));
-        PutVarint(out, static_cast<uint32_t>(st.dir));
+        out.Varint(ZigZag(st.x));
+        out.Varint(ZigZag(st.worldY));
+        out.Varint(static_cast<uint32_t>(st.dir));
     }
     const size_t used = OccupancyBytesUsed(w);
     if (log.overflowed) {
@@ -254,25 +349,25 @@ void WorldCoder::PutOccupancy(const World& w, std::vector<uint8_t>& out) {
         return;
     }
     // Every set cell lies in a logged stamp, of this world or of the fresh
-    // one, so only those rows can differ.
-    rows_.clear();
+    // one, so only those rows can differ; they are written top to bottom.
+    constexpr size_t kRowBytes = kOccupancyColumns;
+    const size_t rows = used / kRowBytes;
+    OccupancyRows marked{};
     auto mark = [&](const StampLog& l) {
         for (int32_t i = 0; i < std::clamp(l.count, 0, kMaxStamps); ++i) {
             const int first = l.stamps[size_t(i)].worldY >> 2;
-            for (int r = first; r < first + 8; ++r) rows_.push_back(r);
+            for (int r = std::max(first, 0); r < first + 8 && static_cast<size_t>(r) < rows; ++r)
+                marked[size_t(r) / 64] |= uint64_t{1} << (r % 64);
         }
     };
     mark(log);
     mark(fresh.occupancyStamps);
-    std::sort(rows_.begin(), rows_.end());
-    rows_.erase(std::unique(rows_.begin(), rows_.end()), rows_.end());
     DiffWriter diffs(out);
-    constexpr size_t kRowBytes = kOccupancyColumns;
-    for (int r : rows_) {
-        if (r < 0 || static_cast<size_t>(r + 1) * kRowBytes > used) continue;
-        const size_t at = static_cast<size_t>(r) * kRowBytes;
-        diffs.Put(w.occupancyMap.data(), fresh.occupancyMap.data(), at, kRowBytes);
-    }
+    for (size_t word = 0; word < marked.size(); ++word)
+        for (uint64_t bits = marked[word]; bits; bits &= bits - 1) {
+            const size_t at = (word * 64 + static_cast<size_t>(std::countr_zero(bits))) * kRowBytes;
+            diffs.Put(w.occupancyMap.data(), fresh.occupancyMap.data(), at, kRowBytes);
+        }
     diffs.End();
 }
 

@@ -11,6 +11,8 @@
 
 namespace q::floors {
 
+struct CodeCursor;
+
 // Makes dst, a fork of the same floor, step on exactly as src: copies what
 // can change while a floor is played (object layer, actors, play state,
 // occupancy map); the terrain and the demo stay as dst has them. When src's
@@ -32,6 +34,10 @@ public:
     // true when its occupancy map is the one its blocks stamp afresh.
     bool Decode(const uint8_t* code, size_t size, World& out) const;
 
+    // The fingerprint of w's code with every creature filed by the tile it
+    // stands on, its timers cleared: a coarser key than the code's own.
+    uint64_t KeyByTile(const World& w);
+
     // The fingerprint under which the search files a code.
     static uint64_t Key(const uint8_t* code, size_t size);
     // Whether anything on the floor moves without the player: creatures, or
@@ -44,12 +50,15 @@ public:
 
 private:
     static void Canonical(World& w);
-    void PutOccupancy(const World& w, std::vector<uint8_t>& out);
-    std::vector<int> rows_;
+    // Writes w's code into buffer_; its length.
+    size_t EncodeIntoBuffer(const World& w, bool byTile);
+    void PutOccupancy(const World& w, CodeCursor& out);
     const World& root_;
     std::unique_ptr<World> canonicalRoot_;
     std::unique_ptr<World> fresh_;
     World* view_ = nullptr;
+    std::unique_ptr<uint8_t[]> buffer_;  // long enough for any code
+    std::vector<size_t> creatures_;      // records snapped by KeyByTile
 };
 
 }  // namespace q::floors

@@ -37,11 +37,16 @@ endfunction()
 function(quorrel_web_editor)
   set(floors ${CMAKE_SOURCE_DIR}/tools/floors)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/web/word_memcmp.c PROPERTIES COMPILE_OPTIONS -fno-builtin)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/web/bulk_memory.c PROPERTIES COMPILE_OPTIONS "-fno-builtin;-mbulk-memory")
   add_executable(quorrel-editor ${CMAKE_SOURCE_DIR}/tools/web/editor_api.cpp ${CMAKE_SOURCE_DIR}/tools/web/word_memcmp.c
+    ${CMAKE_SOURCE_DIR}/tools/web/bulk_memory.c
     ${floors}/floor_source.cpp ${floors}/legend.cpp ${floors}/lint.cpp ${floors}/floor_link.cpp ${floors}/lone_floor.cpp
     ${floors}/solver.cpp ${floors}/seen_worlds.cpp ${floors}/moves.cpp ${floors}/world_code.cpp ${floors}/floor_world.cpp
     ${floors}/stages.cpp ${floors}/ideas.cpp ${floors}/candidate.cpp ${floors}/ablation.cpp ${floors}/measures.cpp ${floors}/naive.cpp)
   target_include_directories(quorrel-editor PRIVATE ${CMAKE_SOURCE_DIR}/tools)
+  # The solver compares and copies worlds a record at a time, which the
+  # compiler can then do with the browser's 128-bit operations.
+  target_compile_options(quorrel-editor PRIVATE -msimd128)
   target_link_libraries(quorrel-editor PRIVATE quorrel_world ZLIB::ZLIB)
   target_link_options(quorrel-editor PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=QuorrelEditor -sENVIRONMENT=web,worker
                       -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=2147483648 -sINITIAL_MEMORY=67108864
